@@ -1,0 +1,48 @@
+# Unit labels of the two unit systems, one section per window, keys in the
+# order the windows read them. Values that must keep leading blanks are
+# written quoted (the capacity rows of the family page).
+SECTIONS = [
+    ("frmMain", [
+        ("Einheit(5).Caption", "m3 / h", "cfm"),
+        ("Einheit(16).Caption", "m3 / h", "cfm"),
+        ("Einheit(33).Caption", "m", "ft"),
+        ("Einheit(17).Caption", "°C", "°F"),
+        ("Einheit(19).Caption", "°C", "°F"),
+        ("Einheit(20).Caption", "%", "%"),
+        ("Einheit(21).Caption", "%", "%"),
+        ("Einheit(22).Caption", "g/kg", "gr/ft3"),
+        ("Einheit(23).Caption", "g/kg", "gr/ft3"),
+        ("Einheit(24).Caption", "g/kg", "gr/ft3"),
+        ("Einheit(25).Caption", "kg/m3", "lb/ft3"),
+        ("Einheit(26).Caption", "kg/h", "lb/h"),
+        ("Label2(8).Caption", "hPa or mbar", "inHg"),
+        ("Einheit(29).Caption", '"130kg/h"', '"287lb/h"'),
+        ("Einheit(30).Caption", '"  65kg/h"', '"143lb/h"'),
+        ("Einheit(31).Caption", '"    3kg/h"', '"    7lb/h"'),
+        ("Einheit(32).Caption", '"    2kg/h"', '"    4lb/h"'),
+        ("Einheit(1).Caption", "m3 / h", "cfm"),
+        ("Einheit(2).Caption", "m/s", "ft/min"),
+        ("Einheit(3).Caption", "°C", "°F"),
+        ("Einheit(4).Caption", "g/kg", "gr/ft3"),
+        ("Einheit(6).Caption", "kg/h", "lb/h"),
+        ("Einheit(0).Caption", "mm", "in"),
+        ("Einheit(7).Caption", "mm", "in"),
+        ("Einheit(8).Caption", "mm", "in"),
+        ("Einheit(14).Caption", "mm", "in"),
+        ("Einheit(9).Caption", "m", "ft"),
+        ("Einheit(10).Caption", "m", "ft"),
+        ("Einheit(11).Caption", "m", "ft"),
+        ("Einheit(12).Caption", "m", "ft"),
+        ("Einheit(13).Caption", "m", "ft"),
+    ]),
+    ("frmManBS", [
+        ("Label3.Caption", "m/s", "ft/min"),
+        ("Label4.Caption", "mm", "in"),
+    ]),
+    ("frmManDM", [
+        ("Label3(0).Caption", "m3 / h", "cfm"),
+        ("Label4.Caption", "g/kg", "gr/ft3"),
+        ("Label6.Caption", "g/kg", "gr/ft3"),
+        ("Label8(1).Caption", "m", "ft"),
+    ]),
+]
