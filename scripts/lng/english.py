@@ -111,9 +111,86 @@ FRM_MAIN = [
     ("msg22", "Please check fresh air, air pressure, relative humidities and air temperature."),
     ("msgbox1", "No humidifier has been selected yet."),
     ("msgbox2", "Do you want to choose one now on the Units page?"),
-    ("noDuct", "Not for"),
+    ("noDuct", "Not intended for"),
+]
+
+
+FRM_KORB = [
+    ("Caption", "Equipment and articles"),
+    ("aricle", "Article no."),
+    ("Desc", "Description"),
+    ("lbDesc(2).Caption", "Steam capacity"),
+    ("lbDesc(3).Caption", "Specification"),
+    ("ListHeader1", "Qty"),
+    ("ListHeader2", "Article no."),
+    ("ListHeader3", "Description"),
+    ("ListHeader4", "Remarks"),
+    ("Command5.Caption", "&Insert"),
+    ("Command4.Caption", "&Copy"),
+    ("Command3.Caption", "&Print"),
+    ("LabelKorb.Caption", "from the calculation"),
+    ("units", "Humidifiers"),
+    ("acc", "Accessories"),
+    ("con", "Consumables"),
+    ("U-TV", "Tavro 500"),
+    ("U-QN", "Quenil 500"),
+    ("U-SB", "Sorbix"),
+    ("U-DR", "Dremon 500"),
+    ("U-FC", "Falcy 500"),
+    ("U-OS", "Oskel"),
+    ("U-PZ", "Pelmor"),
+    ("A-BL", "Fan units"),
+    ("A-HO", "Steam and condensate hoses"),
+    ("A-DI", "Steam distribution pipes"),
+    ("A-CO", "Connectors"),
+    ("O-KI", "Installation kits"),
+    ("O-DR", "Humidity control"),
+    ("O-Pres", "Pressure monitoring"),
+    ("O-Indication", "Remote indication"),
+    ("O-HE", "Heating options"),
+    ("O-HC", "H-C-S group"),
+    ("C-VI", "Inlet valves"),
+    ("C-VO", "Outlet valves"),
+    ("C-CY", "Steam cylinders"),
+    ("msg1", "The basket is not yet stored in a project file. Do you want to save the project with its basket now?"),
+]
+
+FRM_MAN_BS = [
+    ("Caption", "Humidification distance – manual input"),
+    ("Frame1.Caption", "Manual input"),
+    ("Label1.Caption", "Air velocity"),
+    ("Label2.Caption", "Length of the steam distribution pipe"),
+    ("Command1.Caption", "&OK"),
+    ("Command2.Caption", "&Cancel"),
+    ("msg1", "The chosen pipe length is not a standard length for this pipe."),
+    ("msg2", "The duct width entered so far is kept."),
+]
+
+FRM_MAN_DM = [
+    ("caption", "Humidification load – manual input"),
+    ("Frame1.Caption", "Manual input"),
+    ("Label1(0).Caption", "Air volume to be humidified"),
+    ("Label1(1).Caption", "Absolute humidity outside"),
+    ("Label1(2).Caption", "Absolute humidity inside"),
+    ("Label1(3).Caption", "Altitude above sea level"),
+    ("Command1.Caption", "&OK"),
+    ("Command2.Caption", "&Cancel"),
+]
+
+FRM_HX = [
+    ("Caption", "h,x chart"),
+    ("Label1.Caption", "Comfort zone"),
+    ("Command1.Caption", "Show / hide"),
+    ("Command2.Caption", "Copy"),
+    ("Command3.Caption", "Print"),
+    ("vixGraph1.CaptionRelativHumidity", "Relative humidity %"),
+    ("vixGraph1.CaptionWasserGehalt", "Water content x (absolute humidity) in g/kg"),
 ]
 
 MESSAGES = [
     ("msg1", "The project has unsaved changes. Do you want to save them first?"),
+    ("msgFileNotProject", "The chosen file is not a VeltrannCalc project. Nothing has been changed."),
+    ("msgFileNotFound", "The project file cannot be found."),
+    ("msgFileReadOnly", "The project file is read-only. Please save the project under another name with Save as."),
+    ("msgFolderNotWritable", "The project cannot be written to this folder. Please choose another folder."),
 ]

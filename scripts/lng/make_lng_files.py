@@ -10,6 +10,8 @@ since Windows-1252 cannot hold the Polish letters.
 import os
 import sys
 
+sys.dont_write_bytecode = True
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
