@@ -1,0 +1,5 @@
+# The rich text engine (reader, writer, field) and the printer layer.
+target_sources(vc_frame PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/pagesetup.cpp ${CMAKE_CURRENT_LIST_DIR}/pagesetup.h
+    ${CMAKE_CURRENT_LIST_DIR}/rtfreader.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfreader.h
+)

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "pagesetup.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QTextDocument;
+
+namespace vc {
+
+// What a read found and what it had to leave out. The reader never fails: it
+// keeps everything it could understand and names the rest in `skipped`.
+struct RtfReadReport
+{
+    QStringList skipped;  // one line per kind of thing left out
+    int tables = 0;       // tables created
+    int pictures = 0;     // pictures shown (PNG, JPEG, DIB)
+    int emptyFrames = 0;  // metafiles and broken pictures, kept as empty frames of their size
+    bool hadHeader = false; // started with {\rtf
+    PageSetup page;
+};
+
+// Reads rich text as word processors write it (Word, WordPad, LibreOffice,
+// TextEdit, report generators) into a QTextDocument, replacing its content.
+// Linear in the input, with no recursion, so deep nesting, broken braces,
+// truncated files and large pictures cannot crash or stall it.
+class RtfReader
+{
+public:
+    static RtfReadReport read(const QByteArray &rtf, QTextDocument *document);
+    // Sets *ok to false (and leaves the document alone) when the file cannot be read.
+    static RtfReadReport readFile(const QString &path, QTextDocument *document, bool *ok = nullptr);
+};
+
+} // namespace vc
