@@ -1,0 +1,244 @@
+#include "inifile.h"
+
+#include "codepage1252.h"
+
+namespace vc {
+
+namespace {
+
+const QByteArray kBom("\xEF\xBB\xBF");
+const QByteArray kCrLf("\r\n");
+
+bool isBlank(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == ' ' || u == '\t' || u == '\v' || u == '\f' || u == '\r' || u == '\n';
+}
+
+QString trimmed(QStringView s)
+{
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && isBlank(s[begin]))
+        ++begin;
+    while (end > begin && isBlank(s[end - 1]))
+        --end;
+    return s.mid(begin, end - begin).toString();
+}
+
+QString cutAtNul(const QString &s)
+{
+    const qsizetype nul = s.indexOf(QChar(0));
+    return nul < 0 ? s : s.left(nul);
+}
+
+} // namespace
+
+QString IniFile::matchName(const QString &name)
+{
+    return trimmed(name).toCaseFolded();
+}
+
+IniFile::IniFile(const QByteArray &bytes)
+{
+    qsizetype pos = 0;
+    if (bytes.startsWith(kBom)) {
+        m_utf8 = true;
+        pos = kBom.size();
+    }
+    const qsizetype size = bytes.size();
+    const char *data = bytes.constData();
+    while (pos < size) {
+        qsizetype end = pos;
+        while (end < size && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        qsizetype next = end;
+        if (next < size) {
+            if (data[next] == '\r' && next + 1 < size && data[next + 1] == '\n')
+                next += 2;
+            else
+                next += 1;
+        }
+        m_lines.push_back(makeLine(bytes.mid(pos, end - pos), bytes.mid(end, next - end)));
+        pos = next;
+    }
+    reindex();
+}
+
+IniFile::Line IniFile::makeLine(const QByteArray &text, const QByteArray &eol) const
+{
+    Line line;
+    line.text = text;
+    line.eol = eol;
+    const QString decoded = m_utf8 ? QString::fromUtf8(text) : decode1252(text);
+    qsizetype first = 0;
+    while (first < decoded.size() && isBlank(decoded[first]))
+        ++first;
+    if (first == decoded.size()) {
+        line.kind = Kind::Blank;
+    } else if (decoded[first] == QLatin1Char('[')) {
+        line.kind = Kind::Title;
+        qsizetype close = decoded.indexOf(QLatin1Char(']'), first + 1);
+        if (close < 0)
+            close = decoded.size();
+        line.name = trimmed(QStringView(decoded).mid(first + 1, close - first - 1));
+    } else if (decoded[first] == QLatin1Char(';')) {
+        line.kind = Kind::Comment;
+    } else if (const qsizetype eq = decoded.indexOf(QLatin1Char('='), first); eq >= 0) {
+        line.kind = Kind::Entry;
+        line.name = trimmed(QStringView(decoded).mid(first, eq - first));
+        line.value = trimmed(QStringView(decoded).mid(eq + 1));
+    } else {
+        line.kind = Kind::Other;
+    }
+    return line;
+}
+
+QByteArray IniFile::encode(const QString &text) const
+{
+    return m_utf8 ? text.toUtf8() : encode1252(text);
+}
+
+void IniFile::reindex()
+{
+    m_sections.clear();
+    m_sectionIndex.clear();
+    for (int i = 0; i < static_cast<int>(m_lines.size()); ++i) {
+        const Line &line = m_lines[i];
+        if (line.kind == Kind::Title) {
+            if (!m_sections.empty())
+                m_sections.back().endLine = i;
+            Section section;
+            section.titleLine = i;
+            m_sections.push_back(section);
+            const QString folded = line.name.toCaseFolded();
+            if (!m_sectionIndex.contains(folded))
+                m_sectionIndex.insert(folded, static_cast<int>(m_sections.size()) - 1);
+        } else if (line.kind == Kind::Entry && !m_sections.empty()) {
+            const QString key = line.name.toCaseFolded();
+            if (!m_sections.back().keys.contains(key))
+                m_sections.back().keys.insert(key, i);
+        }
+    }
+    if (!m_sections.empty())
+        m_sections.back().endLine = static_cast<int>(m_lines.size());
+}
+
+QByteArray IniFile::bytes() const
+{
+    QByteArray out;
+    qsizetype size = m_utf8 ? kBom.size() : 0;
+    for (const Line &line : m_lines)
+        size += line.text.size() + line.eol.size();
+    out.reserve(size);
+    if (m_utf8)
+        out.append(kBom);
+    for (const Line &line : m_lines) {
+        out.append(line.text);
+        out.append(line.eol);
+    }
+    return out;
+}
+
+const IniFile::Section *IniFile::findSection(const QString &section) const
+{
+    const auto it = m_sectionIndex.constFind(matchName(section));
+    return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
+}
+
+bool IniFile::hasSection(const QString &section) const
+{
+    return findSection(section) != nullptr;
+}
+
+bool IniFile::value(const QString &section, const QString &key, QString *value) const
+{
+    const Section *s = findSection(section);
+    if (!s)
+        return false;
+    const auto it = s->keys.constFind(matchName(key));
+    if (it == s->keys.constEnd())
+        return false;
+    QString v = cutAtNul(m_lines[*it].value);
+    if (v.size() >= 2) {
+        const QChar quote = v.front();
+        if ((quote == QLatin1Char('"') || quote == QLatin1Char('\'')) && v.back() == quote)
+            v = v.mid(1, v.size() - 2);
+    }
+    if (value)
+        *value = v;
+    return true;
+}
+
+QStringList IniFile::sectionLines(const QString &section) const
+{
+    QStringList lines;
+    const Section *s = findSection(section);
+    if (!s)
+        return lines;
+    for (int i = s->titleLine + 1; i < s->endLine; ++i) {
+        const Line &line = m_lines[i];
+        if (line.kind == Kind::Entry)
+            lines.append(line.name + QLatin1Char('=') + line.value);
+    }
+    return lines;
+}
+
+void IniFile::setValue(const QString &section, const QString &key, const QString &value)
+{
+    QString clean = cutAtNul(value);
+    clean.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    clean.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    clean.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString keyName = trimmed(cutAtNul(key));
+
+    if (const Section *s = findSection(section)) {
+        const auto it = s->keys.constFind(keyName.toCaseFolded());
+        if (it != s->keys.constEnd()) {
+            Line &line = m_lines[*it];
+            line = makeLine(encode(line.name + QLatin1Char('=') + clean), line.eol);
+            reindex();
+            return;
+        }
+        int after = s->titleLine;
+        for (int i = s->titleLine + 1; i < s->endLine; ++i) {
+            if (m_lines[i].kind == Kind::Entry || m_lines[i].kind == Kind::Other)
+                after = i;
+        }
+        if (m_lines[after].eol.isEmpty())
+            m_lines[after].eol = kCrLf;
+        m_lines.insert(m_lines.begin() + after + 1,
+                       makeLine(encode(keyName + QLatin1Char('=') + clean), kCrLf));
+        reindex();
+        return;
+    }
+
+    if (!m_lines.empty() && m_lines.back().eol.isEmpty())
+        m_lines.back().eol = kCrLf;
+    const QString title = trimmed(cutAtNul(section));
+    m_lines.push_back(makeLine(encode(QLatin1Char('[') + title + QLatin1Char(']')), kCrLf));
+    m_lines.push_back(makeLine(encode(keyName + QLatin1Char('=') + clean), kCrLf));
+    reindex();
+}
+
+bool IniFile::removeSection(const QString &section)
+{
+    const QString wanted = matchName(section);
+    std::vector<Line> kept;
+    kept.reserve(m_lines.size());
+    bool removed = false;
+    bool inside = false;
+    for (Line &line : m_lines) {
+        if (line.kind == Kind::Title) {
+            inside = line.name.toCaseFolded() == wanted;
+            removed = removed || inside;
+        }
+        if (!inside || line.kind == Kind::Comment)
+            kept.push_back(std::move(line));
+    }
+    m_lines = std::move(kept);
+    reindex();
+    return removed;
+}
+
+} // namespace vc

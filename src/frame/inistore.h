@@ -1,0 +1,30 @@
+#pragma once
+
+#include "inifile.h"
+
+#include <QString>
+#include <memory>
+
+namespace vc {
+
+// Loads and saves INI files for VixIniHandling. A file is parsed once and the
+// parse reused for as long as the file on disk keeps its identity, size and
+// times, so a change made by another program is seen at the next call while
+// reading a hundred keys costs one parse. Saving replaces the file whole or
+// not at all (a temporary file in the same folder, then a rename).
+class IniStore
+{
+public:
+    // The file name as the file system knows it: surrounding blanks dropped,
+    // '\' taken as separator, each component matched without case.
+    static QString resolve(const QString &file);
+    // nullptr when there is no readable file of that name.
+    static std::shared_ptr<const IniFile> load(const QString &resolvedPath);
+    // False when the file is read-only, its folder missing or unwritable, or
+    // the disk refuses; the file is then as it was.
+    static bool save(const QString &resolvedPath, const IniFile &file);
+    // Forgets every parse (tests and benchmarks measure the cold case).
+    static void clearCache();
+};
+
+} // namespace vc

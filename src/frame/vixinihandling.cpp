@@ -1,0 +1,171 @@
+#include "vixinihandling.h"
+
+#include "codepage1252.h"
+#include "inistore.h"
+
+#include <QFile>
+
+namespace vc {
+
+namespace {
+
+// The buffers the profile functions were given.
+constexpr int kValueBuffer = 255;
+constexpr int kSectionBuffer = 32767;
+
+} // namespace
+
+QString VixIniHandling::Read_INI(const QString &file, const QString &section,
+                                 const QString &key) const
+{
+    if (!GetIniFile(file))
+        return QString();
+    const auto ini = IniStore::load(IniStore::resolve(file));
+    QString value;
+    if (!ini || !ini->value(section, key, &value))
+        return QString();
+    return value.left(kValueBuffer - 1);
+}
+
+bool VixIniHandling::Write_INI(const QString &file, const QString &section, const QString &key,
+                               const QString &value) const
+{
+    if (!GetIniFile(file) || IniFile::matchName(section).isEmpty() ||
+        IniFile::matchName(key).isEmpty())
+        return false;
+    const QString path = IniStore::resolve(file);
+    const auto current = IniStore::load(path);
+    IniFile edited = current ? *current : IniFile();
+    edited.setValue(section, key, value);
+    return IniStore::save(path, edited);
+}
+
+bool VixIniHandling::Remove_Section(const QString &file, const QString &section) const
+{
+    if (file.isEmpty())
+        return false;
+    const QString path = IniStore::resolve(file);
+    const auto current = IniStore::load(path);
+    if (!current || !current->hasSection(section))
+        return true; // nothing to delete is no failure
+    IniFile edited = *current;
+    edited.removeSection(section);
+    return IniStore::save(path, edited);
+}
+
+bool VixIniHandling::WriteArray(const QString &file, const QString &section,
+                                const QStringList &values) const
+{
+    if (!GetIniFile(file) || IniFile::matchName(section).isEmpty())
+        return false;
+    // One save for the whole list: the file shows the old list or the new one,
+    // never a list cut short.
+    const QString path = IniStore::resolve(file);
+    const auto current = IniStore::load(path);
+    IniFile edited = current ? *current : IniFile();
+    const bool hadSection = edited.removeSection(section);
+    if (values.isEmpty() && !hadSection)
+        return true;
+    for (int i = 0; i < values.size(); ++i)
+        edited.setValue(section, QString::number(i), values.at(i));
+    return IniStore::save(path, edited);
+}
+
+void VixIniHandling::ReadArray(const QString &file, const QString &section, int lastIndex,
+                               QStringList &values) const
+{
+    values.clear();
+    if (lastIndex < 0)
+        return;
+    const auto ini = GetIniFile(file) ? IniStore::load(IniStore::resolve(file)) : nullptr;
+    values.reserve(lastIndex + 1);
+    for (int i = 0; i <= lastIndex; ++i) {
+        QString value;
+        if (ini && ini->value(section, QString::number(i), &value))
+            value.truncate(kValueBuffer - 1);
+        values.append(value);
+    }
+}
+
+void VixIniHandling::ReadSection(const QString &file, const QString &section,
+                                 QStringList &lines) const
+{
+    lines.clear();
+    if (file.isEmpty())
+        return;
+    const auto ini = IniStore::load(IniStore::resolve(file));
+    if (!ini)
+        return;
+    // The section arrives as "key=value\0key=value\0...\0" in a buffer of
+    // 32767 characters; a cut-off entry has no terminating zero and is dropped.
+    qsizetype used = 0;
+    const qsizetype room = kSectionBuffer - 2;
+    for (const QString &line : ini->sectionLines(section)) {
+        if (used + line.size() + 1 > room)
+            break;
+        lines.append(line);
+        used += line.size() + 1;
+    }
+}
+
+bool VixIniHandling::GetIniFile(const QString &file) const
+{
+    return !file.isEmpty();
+}
+
+bool VixIniHandling::ReadAllSectionTitle(const QString &file, QStringList &titles) const
+{
+    titles.clear();
+    QFile in(IniStore::resolve(file));
+    if (file.isEmpty() || !in.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = in.readAll();
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        text = QString::fromUtf8(bytes.mid(3));
+    else
+        text = decode1252(bytes);
+
+    // Sequential input of comma-delimited fields: a field ends at a comma or
+    // at the line end, a quoted field loses its quotes, and every field that
+    // starts with "[" is a title once its first and last characters are gone.
+    const qsizetype n = text.size();
+    qsizetype pos = 0;
+    auto isLineEnd = [&](qsizetype i) {
+        return text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n');
+    };
+    while (pos < n) {
+        while (pos < n && (text[pos] == QLatin1Char(' ') || text[pos] == QLatin1Char('\t')))
+            ++pos;
+        QString field;
+        if (pos < n && text[pos] == QLatin1Char('"')) {
+            const qsizetype close = text.indexOf(QLatin1Char('"'), pos + 1);
+            const qsizetype end = close < 0 ? n : close;
+            field = text.mid(pos + 1, end - pos - 1);
+            pos = end < n ? end + 1 : n;
+            while (pos < n && text[pos] != QLatin1Char(',') && !isLineEnd(pos))
+                ++pos;
+        } else {
+            const qsizetype start = pos;
+            while (pos < n && text[pos] != QLatin1Char(',') && !isLineEnd(pos))
+                ++pos;
+            qsizetype end = pos;
+            while (end > start && (text[end - 1] == QLatin1Char(' ') || text[end - 1] == QLatin1Char('\t')))
+                --end;
+            field = text.mid(start, end - start);
+        }
+        if (pos < n) {
+            if (text[pos] == QLatin1Char(','))
+                ++pos;
+            else if (text[pos] == QLatin1Char('\r') && pos + 1 < n && text[pos + 1] == QLatin1Char('\n'))
+                pos += 2;
+            else
+                ++pos;
+        }
+        if (field.startsWith(QLatin1Char('[')))
+            titles.append(field.size() >= 2 ? field.mid(1, field.size() - 2) : QString());
+    }
+    return true;
+}
+
+} // namespace vc
