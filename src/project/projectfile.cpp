@@ -1,0 +1,102 @@
+#include "projectfile.h"
+
+#include "appglobals.h"
+#include "filehelpers.h"
+#include "mainform.h"
+#include "vixinihandling.h"
+
+#include <QFileInfo>
+
+namespace vc {
+
+namespace {
+
+// One stored array of fields: its section and the indexes it holds.
+struct Page {
+    const char *section;
+    int first, last;
+    Control &(MainForm::*field)(int);
+};
+
+const Page pages[] = {
+    {"Seite1-Text1", 0, 7, &MainForm::Text1},
+    {"Seite2-Combo2", 0, 5, &MainForm::Combo2},
+    {"Seite2-Text2", 0, 2, &MainForm::Text2},
+    {"Seite3-Combo3", 0, 0, &MainForm::Combo3},
+    // The other fields of the distance page are results of the calculation.
+    {"Seite3-Text3", 1, 2, &MainForm::Text3},
+};
+
+QString deviceSection()
+{
+    return QStringLiteral("Ger\u00e4t");
+}
+
+} // namespace
+
+bool WriteProject(MainForm &f)
+{
+    const VixIniHandling ini;
+    const QString file = app().ProjectFile;
+    for (const Page &page : pages) {
+        for (int i = page.first; i <= page.last; ++i)
+            ini.Write_INI(file, QLatin1String(page.section), QString::number(i), (f.*page.field)(i).text());
+    }
+    ini.Write_INI(file, deviceSection(), QStringLiteral("Model"), f.Label20(7).caption());
+
+    // The picture is named as the file system spells it, so it must still be there.
+    bool pictureFound = false;
+    const QString picture = FileNameOf(f.picturePath, &pictureFound);
+    if (!pictureFound) {
+        f.ProjectChanged = true;
+        return false;
+    }
+    ini.Write_INI(file, deviceSection(), QStringLiteral("Bild"), picture);
+    f.ProjectChanged = false;
+    return true;
+}
+
+bool ReadProject(MainForm &f)
+{
+    const VixIniHandling ini;
+    const QString file = app().ProjectFile;
+    for (const Page &page : pages) {
+        for (int i = page.first; i <= page.last; ++i)
+            (f.*page.field)(i).setText(ini.Read_INI(file, QLatin1String(page.section), QString::number(i)));
+    }
+    f.Label20(7).setCaption(ini.Read_INI(file, deviceSection(), QStringLiteral("Model")));
+
+    const QString name = ini.Read_INI(file, deviceSection(), QStringLiteral("Bild"));
+    const QString path = nativePath(app().DocsPath + QLatin1String("\\Img\\") + name);
+    if (name.isEmpty() || !PathExists(path, 0, false)) {
+        f.ProjectChanged = false;
+        return true;
+    }
+    f.ImageSelected().setPicture(path);
+    f.ImageSelected().setVisible(true);
+    f.ImgFlowting().setVisible(false);
+    f.picturePath = path;
+    f.ProjectChanged = false;
+    return true;
+}
+
+bool isProjectFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
+        return false;
+    QStringList titles;
+    if (!VixIniHandling().ReadAllSectionTitle(path, titles))
+        return false;
+    for (const QString &title : titles) {
+        for (const Page &page : pages) {
+            if (title.trimmed().compare(QLatin1String(page.section), Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        if (title.trimmed().compare(deviceSection(), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace vc
