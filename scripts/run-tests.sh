@@ -7,6 +7,8 @@ asan=${2:-build-asan}
 here=$(cd "$(dirname "$0")" && pwd)
 
 export QT_QPA_PLATFORM=offscreen
+# the private CUPS server of cups-start.sh
+export CUPS_SERVER=${CUPS_SERVER:-127.0.0.1:8631}
 
 cups_started=0
 if [ -x "$here/cups-start.sh" ]; then

@@ -3,3 +3,9 @@ target_sources(vc_frame PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pagesetup.cpp ${CMAKE_CURRENT_LIST_DIR}/pagesetup.h
     ${CMAKE_CURRENT_LIST_DIR}/rtfreader.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfreader.h
 )
+target_sources(vc_frame PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/rtfwriter.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfwriter.h
+)
+target_sources(vc_frame PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/richtextfield.cpp ${CMAKE_CURRENT_LIST_DIR}/richtextfield.h
+)

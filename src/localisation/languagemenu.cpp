@@ -1,10 +1,10 @@
 #include "languagemenu.h"
 
 #include "languagecaptions.h"
-#include "profilekeys.h"
 
 #include "appglobals.h"
 #include "form.h"
+#include "settings.h"
 #include "vixinihandling.h"
 
 namespace vc {
@@ -43,7 +43,8 @@ void LanguageMenu::mnuOtherLanguage_Click(Form &mainForm, int index)
 
     AppGlobals &globals = app();
     globals.LanguageFile = globals.AppPath + QStringLiteral("/Language/") + name + QStringLiteral(".lng");
-    VixIniHandling().Write_INI(globals.SettingsFile, profile::systemSection(), profile::languageKey(),
+    VixIniHandling().Write_INI(globals.SettingsFile, QLatin1String(settings::Language.section),
+                               QLatin1String(settings::Language.key),
                                name);
     globals.LanguageName = name;
     LoadLanguageCaptions(mainForm);

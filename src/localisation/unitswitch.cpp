@@ -1,10 +1,10 @@
 #include "unitswitch.h"
 
-#include "profilekeys.h"
 #include "unitlabels.h"
 
 #include "appglobals.h"
 #include "form.h"
+#include "settings.h"
 #include "numberformat.h"
 #include "vixinihandling.h"
 
@@ -135,7 +135,8 @@ void UnitSwitch::mnuOtherUnit_Click(Form &mainForm, int index, const std::functi
         return;
     globals.UnitFile = globals.AppPath + QStringLiteral("/Unit/")
         + (index == 1 ? QStringLiteral("USA.lng") : QStringLiteral("SI.lng"));
-    VixIniHandling().Write_INI(globals.SettingsFile, profile::systemSection(), profile::unitKey(),
+    VixIniHandling().Write_INI(globals.SettingsFile, QLatin1String(settings::Unit.section),
+                               QLatin1String(settings::Unit.key),
                                QString::number(index));
     globals.UnitSystem = qint16(index);
     globals.UnitName = QString::number(index);

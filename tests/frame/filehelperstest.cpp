@@ -1,0 +1,144 @@
+#include "filehelpers.h"
+#include "platformservices.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using vc::test::writeFile;
+
+class FileHelpersTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QVERIFY(m_dir.isValid()); }
+    void missingFolderIsCreatedButReportedMissing();
+    void pathExistsKinds_data();
+    void pathExistsKinds();
+    void nativePathMatchesWithoutCase_data();
+    void nativePathMatchesWithoutCase();
+    void fileNameOf();
+    void fileDialogSaveAddsExtension();
+    void fileDialogCancelAndOpen();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+void FileHelpersTest::missingFolderIsCreatedButReportedMissing()
+{
+    const QString folder = path(QStringLiteral("Data"));
+    QVERIFY(!vc::PathExists(folder, 1, true));
+    QVERIFY(QDir(folder).exists());
+    QVERIFY(vc::PathExists(folder, 1, true));
+    // One folder only: a missing parent is not made.
+    QVERIFY(!vc::PathExists(path(QStringLiteral("a/b")), 1, true));
+    QVERIFY(!QDir(path(QStringLiteral("a"))).exists());
+    // Without create nothing happens.
+    QVERIFY(!vc::PathExists(path(QStringLiteral("Docs")), 1, false));
+    QVERIFY(!QDir(path(QStringLiteral("Docs"))).exists());
+}
+
+void FileHelpersTest::pathExistsKinds_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("expected");
+
+    QTest::newRow("file as file") << "Unit/SI.lng" << 0 << true;
+    QTest::newRow("file in other case and backslashes") << "unit\\si.LNG" << 0 << true;
+    QTest::newRow("folder as file") << "Unit" << 0 << false;
+    QTest::newRow("folder as folder") << "Unit" << 1 << true;
+    QTest::newRow("folder in other case") << "UNIT" << 1 << true;
+    QTest::newRow("file as folder") << "Unit/SI.lng" << 1 << false;
+    QTest::newRow("missing file") << "Unit/USA.lng" << 0 << false;
+    QTest::newRow("folder as drive") << "Unit" << 2 << false;
+    QTest::newRow("unknown kind") << "Unit/SI.lng" << 3 << false;
+}
+
+void FileHelpersTest::pathExistsKinds()
+{
+    QFETCH(QString, relative);
+    QFETCH(int, kind);
+    QFETCH(bool, expected);
+    QVERIFY(writeFile(path(QStringLiteral("Unit/SI.lng")), "[x]\r\n"));
+    QCOMPARE(vc::PathExists(m_dir.path() + QLatin1Char('/') + relative, kind, false), expected);
+}
+
+void FileHelpersTest::nativePathMatchesWithoutCase_data()
+{
+    QTest::addColumn<QString>("asWritten");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("picture from a data file") << "Docs\\IMG\\Tavro.JPG" << "Docs/img/tavro.jpg";
+    QTest::newRow("exact path unchanged") << "Docs/img/tavro.jpg" << "Docs/img/tavro.jpg";
+    QTest::newRow("missing part kept as written") << "docs\\img\\None\\X.jpg" << "Docs/img/None/X.jpg";
+    QTest::newRow("double separators") << "Docs\\\\img//TAVRO.jpg" << "Docs/img/tavro.jpg";
+}
+
+void FileHelpersTest::nativePathMatchesWithoutCase()
+{
+    QFETCH(QString, asWritten);
+    QFETCH(QString, expected);
+    QVERIFY(writeFile(path(QStringLiteral("Docs/img/tavro.jpg")), "jpg"));
+    QCOMPARE(vc::nativePath(m_dir.path() + QLatin1Char('/') + asWritten),
+             m_dir.path() + QLatin1Char('/') + expected);
+}
+
+void FileHelpersTest::fileNameOf()
+{
+    QVERIFY(writeFile(path(QStringLiteral("Data/Sub/Hotel Nord.sti")), "[x]\r\n"));
+    bool ok = false;
+    QCOMPARE(vc::FileNameOf(path(QStringLiteral("Data/Sub/Hotel Nord.sti")), &ok), QStringLiteral("Hotel Nord.sti"));
+    QVERIFY(ok);
+    QCOMPARE(vc::FileNameOf(m_dir.path() + QStringLiteral("\\data\\SUB\\hotel nord.STI"), &ok),
+             QStringLiteral("Hotel Nord.sti"));
+    QVERIFY(ok);
+    QCOMPARE(vc::FileNameOf(QString(), &ok), QString());
+    QVERIFY(!ok);
+    vc::FileNameOf(path(QStringLiteral("Data/missing.sti")), &ok);
+    QVERIFY(!ok);
+    vc::FileNameOf(path(QStringLiteral("Data")), &ok);
+    QVERIFY(!ok);
+}
+
+void FileHelpersTest::fileDialogSaveAddsExtension()
+{
+    vc::ScriptedFileDialogs dialogs;
+    vc::Services::setFileDialogs(&dialogs);
+    dialogs.script(path(QStringLiteral("Data/MyProject")));
+    dialogs.script(path(QStringLiteral("Data/Other.sti")));
+    const QString filter = QStringLiteral("Project (*.sti)") + QChar(0) + QStringLiteral("*.sti") + QChar(0);
+    QCOMPARE(vc::ShowFileDialog(2, QStringLiteral("Save as"), QStringLiteral("MyProject"), filter,
+                                path(QStringLiteral("Data")), QStringLiteral("sti")),
+             path(QStringLiteral("Data/MyProject.sti")));
+    QCOMPARE(vc::ShowFileDialog(0, QStringLiteral("Save as"), QString(), filter, QString(), QStringLiteral("sti")),
+             path(QStringLiteral("Data/Other.sti")));
+    QCOMPARE(dialogs.asked().size(), size_t(2));
+    const auto &asked = dialogs.asked().front();
+    QCOMPARE(asked.mode, vc::FileDialogService::Mode::Save);
+    QCOMPARE(asked.filter, QStringLiteral("Project (*.sti)|*.sti"));
+    QCOMPARE(asked.defaultName, QStringLiteral("MyProject"));
+    QCOMPARE(asked.initialFolder, path(QStringLiteral("Data")));
+    vc::Services::setFileDialogs(nullptr);
+}
+
+void FileHelpersTest::fileDialogCancelAndOpen()
+{
+    vc::ScriptedFileDialogs dialogs;
+    vc::Services::setFileDialogs(&dialogs);
+    dialogs.script(QString());
+    dialogs.script(path(QStringLiteral("Data/README")));
+    QCOMPARE(vc::ShowFileDialog(2, QStringLiteral("Save"), QString(), QString(), QString(), QStringLiteral("sti")),
+             QString());
+    // Opening never adds an extension.
+    QCOMPARE(vc::ShowFileDialog(1, QStringLiteral("Open"), QString(), QString(), QString(), QStringLiteral("sti")),
+             path(QStringLiteral("Data/README")));
+    QCOMPARE(dialogs.asked().back().mode, vc::FileDialogService::Mode::Open);
+    vc::Services::setFileDialogs(nullptr);
+}
+
+QTEST_GUILESS_MAIN(FileHelpersTest)
+#include "filehelperstest.moc"

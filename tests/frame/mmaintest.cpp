@@ -1,0 +1,191 @@
+#include "appglobals.h"
+#include "mmain.h"
+#include "platformservices.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using vc::app;
+using vc::test::writeFile;
+
+namespace {
+const QString kLanguageMissing = QStringLiteral("Language folder not found\r\nI will be Run only on English");
+const QString kUnitMissing = QStringLiteral("Unit folder not found\r\nI will be Run only with metric");
+}
+
+class MMainTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startUp_data();
+    void startUp();
+    void foldersAndFiles();
+    void languageFileFoundWithoutCase();
+    void readOnlyProfileReportedOnce();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+    vc::ScriptedMessages m_messages;
+};
+
+void MMainTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_messages.clear();
+    vc::Services::setMessages(&m_messages);
+    vc::settings::resetWriteFailureReport();
+}
+
+void MMainTest::cleanup()
+{
+    vc::Services::setMessages(nullptr);
+}
+
+void MMainTest::startUp_data()
+{
+    QTest::addColumn<QByteArray>("profile"); // null: no profile at all
+    QTest::addColumn<bool>("languageFolder");
+    QTest::addColumn<bool>("unitFolder");
+    QTest::addColumn<QString>("languageName");
+    QTest::addColumn<int>("unitSystem");
+    QTest::addColumn<QString>("unitFile");
+    QTest::addColumn<QString>("unitName");
+    QTest::addColumn<QStringList>("messages");
+
+    QByteArray garbage(4096, '\0');
+    QRandomGenerator(17).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
+
+    QTest::newRow("no profile: English, metric, no message")
+        << QByteArray() << true << true << "" << 0 << "SI.lng" << "" << QStringList();
+    QTest::newRow("German, US customary")
+        << QByteArray("[System]\r\nLanguage=Deutsch\r\nUnit=1\r\n") << true << true
+        << "Deutsch" << 1 << "USA.lng" << "1" << QStringList();
+    QTest::newRow("section spelt in capitals")
+        << QByteArray("[SYSTEM]\nlanguage = Deutsch\nUNIT=0\n") << true << true
+        << "Deutsch" << 0 << "SI.lng" << "0" << QStringList();
+    QTest::newRow("unit 2 is metric")
+        << QByteArray("[System]\r\nUnit=2\r\n") << true << true << "" << 2 << "SI.lng" << "2" << QStringList();
+    QTest::newRow("unit x is metric")
+        << QByteArray("[System]\r\nUnit=x\r\n") << true << true << "" << 0 << "SI.lng" << "x" << QStringList();
+    QTest::newRow("unit out of range")
+        << QByteArray("[System]\r\nUnit=70000\r\n") << true << true << "" << 0 << "SI.lng" << "70000" << QStringList();
+    QTest::newRow("language without its file")
+        << QByteArray("[System]\r\nLanguage=Polski\r\n") << true << true << "" << 0 << "SI.lng" << "" << QStringList();
+    QTest::newRow("language naming another folder")
+        << QByteArray("[System]\r\nLanguage=../Language/Deutsch\r\n") << true << true
+        << "" << 0 << "SI.lng" << "" << QStringList();
+    QTest::newRow("Language folder missing")
+        << QByteArray("[System]\r\nLanguage=Deutsch\r\n") << false << true
+        << "" << 0 << "SI.lng" << "" << QStringList{kLanguageMissing};
+    QTest::newRow("Unit folder missing")
+        << QByteArray("[System]\r\nUnit=1\r\n") << true << false
+        << "" << 1 << "USA.lng" << "" << QStringList{kUnitMissing};
+    QTest::newRow("both folders missing")
+        << QByteArray() << false << false << "" << 0 << "SI.lng" << "" << QStringList{kLanguageMissing, kUnitMissing};
+    QTest::newRow("empty profile") << QByteArray("") << true << true << "" << 0 << "SI.lng" << "" << QStringList();
+    QTest::newRow("garbage profile") << garbage << true << true << "" << 0 << "SI.lng" << "" << QStringList();
+}
+
+void MMainTest::startUp()
+{
+    QFETCH(QByteArray, profile);
+    QFETCH(bool, languageFolder);
+    QFETCH(bool, unitFolder);
+    QFETCH(QString, languageName);
+    QFETCH(int, unitSystem);
+    QFETCH(QString, unitFile);
+    QFETCH(QString, unitName);
+    QFETCH(QStringList, messages);
+
+    if (!profile.isNull())
+        QVERIFY(writeFile(path(QStringLiteral("VeltrannCalc.ini")), profile));
+    if (languageFolder)
+        QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")), "[frmMain]\r\n"));
+    if (unitFolder) {
+        QVERIFY(writeFile(path(QStringLiteral("Unit/SI.lng")), "[frmMain]\r\n"));
+        QVERIFY(writeFile(path(QStringLiteral("Unit/USA.lng")), "[frmMain]\r\n"));
+    }
+
+    vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
+
+    QCOMPARE(app().LanguageName, languageName);
+    QCOMPARE(int(app().UnitSystem), unitSystem);
+    QCOMPARE(app().UnitFile, path(QStringLiteral("Unit/") + unitFile));
+    QCOMPARE(app().UnitName, unitName);
+    QCOMPARE(m_messages.texts(), messages);
+    for (const auto &shown : m_messages.shown()) {
+        QCOMPARE(shown.title, QStringLiteral("Run Error"));
+        QCOMPARE(shown.icon, vc::MessageService::Icon::Critical);
+        QCOMPARE(shown.buttons, vc::MessageService::Buttons::Ok);
+    }
+    // The profile is only read.
+    if (profile.isNull())
+        QVERIFY(!QFile::exists(path(QStringLiteral("VeltrannCalc.ini"))));
+    else
+        QCOMPARE(vc::test::readFile(path(QStringLiteral("VeltrannCalc.ini"))), profile);
+}
+
+void MMainTest::foldersAndFiles()
+{
+    vc::mMain::Main(m_dir->path() + QStringLiteral("/"), QStringLiteral("VeltrannCalc.exe"));
+    QCOMPARE(app().AppPath, m_dir->path());
+    QCOMPARE(app().DataPath, path(QStringLiteral("Data")));
+    QCOMPARE(app().DocsPath, path(QStringLiteral("Docs")));
+    QVERIFY(QDir(app().DataPath).exists());
+    QVERIFY(QDir(app().DocsPath).exists());
+    QCOMPARE(app().SettingsFile, path(QStringLiteral("VeltrannCalc.ini")));
+    QCOMPARE(app().LanguageFile, path(QStringLiteral("Language/.lng")));
+
+    // A folder where the profile should be reads as no profile.
+    QVERIFY(QDir().mkpath(path(QStringLiteral("VeltrannCalc.ini"))));
+    vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
+    QCOMPARE(app().LanguageName, QString());
+}
+
+void MMainTest::languageFileFoundWithoutCase()
+{
+    QVERIFY(writeFile(path(QStringLiteral("VeltrannCalc.ini")), "[System]\r\nLanguage=fran\xE7" "ais\r\n"));
+    QVERIFY(writeFile(path(QStringLiteral("Language/Fran\u00e7ais.lng")), "[frmMain]\r\n"));
+    QVERIFY(writeFile(path(QStringLiteral("unit/si.LNG")), "[frmMain]\r\n"));
+    vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
+    QCOMPARE(app().LanguageName, QStringLiteral("fran\u00e7ais"));
+    QCOMPARE(app().LanguageFile, path(QStringLiteral("Language/Fran\u00e7ais.lng")));
+    QCOMPARE(app().UnitFile, path(QStringLiteral("unit/si.LNG")));
+    QVERIFY(m_messages.texts().isEmpty());
+}
+
+void MMainTest::readOnlyProfileReportedOnce()
+{
+    const QString profile = path(QStringLiteral("VeltrannCalc.ini"));
+    const QByteArray content("[System]\r\nLanguage=Deutsch\r\n");
+    QVERIFY(writeFile(profile, content));
+    QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")), "[frmMain]\r\n"));
+    QVERIFY(writeFile(path(QStringLiteral("Unit/SI.lng")), "[frmMain]\r\n"));
+    QVERIFY(QFile::setPermissions(profile, QFileDevice::ReadOwner));
+    vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
+    QCOMPARE(app().LanguageName, QStringLiteral("Deutsch"));
+    QVERIFY(m_messages.texts().isEmpty());
+
+    QVERIFY(!vc::settings::write(vc::settings::Unit, QStringLiteral("1")));
+    QVERIFY(!vc::settings::write(vc::settings::LastFile, QStringLiteral("/x.sti")));
+    QCOMPARE(m_messages.shown().size(), size_t(1));
+    QVERIFY(m_messages.texts().first().contains(profile));
+    QCOMPARE(vc::test::readFile(profile), content);
+
+    QFile::setPermissions(profile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QVERIFY(vc::settings::write(vc::settings::Unit, QStringLiteral("1")));
+    QCOMPARE(vc::settings::read(vc::settings::Unit), QStringLiteral("1"));
+    QCOMPARE(vc::settings::read(vc::settings::Version), QString());
+}
+
+QTEST_GUILESS_MAIN(MMainTest)
+#include "mmaintest.moc"

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "appglobals.h"
+#include "testsupport.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QMap>
+
+namespace vc::test {
+
+// A throw-away installation with the shipped language and unit files, and the
+// globals pointing at it as start-up would set them. Restores the globals.
+class LocalisationInstall
+{
+public:
+    LocalisationInstall() : m_saved(app())
+    {
+        AppGlobals &g = app();
+        g.AppPath = m_install.path();
+        g.DataPath = g.AppPath + QStringLiteral("/Data");
+        g.DocsPath = g.AppPath + QStringLiteral("/Docs");
+        g.SettingsFile = g.AppPath + QStringLiteral("/VeltrannCalc.ini");
+        useLanguage(QString());
+        useUnits(0, QString());
+    }
+    ~LocalisationInstall() { app() = m_saved; }
+
+    QString path() const { return m_install.path(); }
+    QString languageFile(const QString &name) const
+    {
+        return path() + QStringLiteral("/Language/") + name + QStringLiteral(".lng");
+    }
+    QString unitFile(const QString &name) const
+    {
+        return path() + QStringLiteral("/Unit/") + name + QStringLiteral(".lng");
+    }
+
+    // As start-up resolves them: the name only when the file exists.
+    void useLanguage(const QString &name)
+    {
+        app().LanguageFile = languageFile(name);
+        app().LanguageName = !name.isEmpty() && QFile::exists(app().LanguageFile) ? name : QString();
+    }
+    void useLanguageFile(const QString &file, const QString &name)
+    {
+        app().LanguageFile = file;
+        app().LanguageName = name;
+    }
+    void useUnits(int system, const QString &unitName)
+    {
+        app().UnitSystem = qint16(system);
+        app().UnitFile = unitFile(system == 1 ? QStringLiteral("USA") : QStringLiteral("SI"));
+        app().UnitName = unitName;
+    }
+
+    // Checksums of every language and unit file, to prove nothing wrote them.
+    QMap<QString, QByteArray> installationDataSums() const
+    {
+        QMap<QString, QByteArray> sums;
+        for (const char *folder : {"Language", "Unit"}) {
+            QDirIterator it(path() + QLatin1Char('/') + QLatin1String(folder), QDir::Files);
+            while (it.hasNext()) {
+                const QString file = it.next();
+                sums.insert(file, QCryptographicHash::hash(readFile(file), QCryptographicHash::Sha1));
+            }
+        }
+        return sums;
+    }
+
+private:
+    TempInstall m_install;
+    AppGlobals m_saved;
+};
+
+} // namespace vc::test
