@@ -1,0 +1,405 @@
+#include "form.h"
+#include "localisationfixture.h"
+#include "unitswitch.h"
+#include "vixinihandling.h"
+
+#include <QTest>
+
+using namespace vc;
+using vc::test::LocalisationInstall;
+
+namespace {
+
+using Fields = QMap<QString, QString>;
+
+const QStringList convertedFields{"Text2(0)", "Combo2(1)", "Text2(1)", "Text2(2)", "Text3(0)", "Text3(1)",
+                                  "Text3(2)", "Text3(3)",  "Text3(4)",  "Label30(4)", "Combo3(0)"};
+
+QStringList range(int first, int last, int step)
+{
+    QStringList list;
+    for (int v = first; v <= last; v += step)
+        list << QString::number(v);
+    return list;
+}
+
+// The inputs of a project in metric units, as the window holds them after a
+// load calculation (which copies the air flow and the humidity to page 3).
+Fields metricDefaults()
+{
+    return {{"Text2(0)", "8000"}, {"Combo2(1)", "950"}, {"Text2(1)", "-5"}, {"Text2(2)", "22"},
+            {"Text3(0)", "8000"}, {"Text3(1)", "1000"}, {"Text3(2)", "500"}, {"Text3(3)", "7.2"},
+            {"Text3(4)", "15"},   {"Label30(4)", "35"}, {"Combo3(0)", "22"}};
+}
+
+void setUp(Form &main, const Fields &fields, int system)
+{
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        main.at(it.key()).setText(it.value());
+    main.at(QStringLiteral("Combo2(1)")).setItems(system == 1 ? range(23, 35, 1) : range(750, 1050, 10));
+    main.at(QStringLiteral("Combo3(0)")).setItems(system == 1 ? range(50, 86, 1) : range(10, 30, 1));
+    main.at(QStringLiteral("mnuOtherUnit(0)")).setChecked(system != 1);
+    main.at(QStringLiteral("mnuOtherUnit(1)")).setChecked(system == 1);
+    // Fields never converted.
+    main.at(QStringLiteral("Combo2(0)")).setText(QStringLiteral("20"));
+    main.at(QStringLiteral("Combo2(2)")).setText(QStringLiteral("60"));
+    main.at(QStringLiteral("Text3(5)")).setText(QStringLiteral("2"));
+    main.at(QStringLiteral("Label30(5)")).setText(QStringLiteral("1.4"));
+}
+
+Fields fieldsOf(Form &main)
+{
+    Fields fields;
+    for (const QString &name : convertedFields)
+        fields.insert(name, main.at(name).text());
+    return fields;
+}
+
+QString profileUnit()
+{
+    return VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"), QStringLiteral("Unit"));
+}
+
+} // namespace
+
+class UnitSwitchTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void activeSystemChangesNothing_data();
+    void activeSystemChangesNothing();
+    void metricToUsOnFreshStart_data();
+    void metricToUsOnFreshStart();
+    void usToMetricOnFreshUsStart_data();
+    void usToMetricOnFreshUsStart();
+    void roundTrip_data();
+    void roundTrip();
+    void switchRecordsReloadsAndRecalculates();
+    void listsAreRefilled();
+    void metricOnlyButtons();
+    void unreadableFieldsBecomeEmpty_data();
+    void unreadableFieldsBecomeEmpty();
+    void regionalNumberFormat();
+    void indexOutsideTheMenu();
+    void missingUnitFileEmptiesLabels();
+};
+
+void UnitSwitchTest::activeSystemChangesNothing_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::newRow("metric while metric") << 0;
+    QTest::newRow("US while US") << 1;
+}
+
+void UnitSwitchTest::activeSystemChangesNothing()
+{
+    QFETCH(int, system);
+    LocalisationInstall install;
+    install.useUnits(system, QString::number(system));
+    Form main(QStringLiteral("frmMain"));
+    setUp(main, metricDefaults(), system);
+    main.at(QStringLiteral("Einheit(5)")).setCaption(QStringLiteral("as designed"));
+    int recalculated = 0;
+
+    UnitSwitch::mnuOtherUnit_Click(main, system, [&] { ++recalculated; });
+
+    QCOMPARE(fieldsOf(main), metricDefaults());
+    QCOMPARE(recalculated, 0);
+    QVERIFY(!QFile::exists(app().SettingsFile));
+    QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QStringLiteral("as designed"));
+}
+
+void UnitSwitchTest::metricToUsOnFreshStart_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("total air flow 8000 m3/h") << "Text2(0)" << "4709";
+    QTest::newRow("pressure 950 hPa") << "Combo2(1)" << "28.1";
+    QTest::newRow("outside -5 C") << "Text2(1)" << "23.0";
+    QTest::newRow("inside 22 C") << "Text2(2)" << "71.6";
+    QTest::newRow("distance page air flow") << "Text3(0)" << "4709";
+    QTest::newRow("duct width 1000 mm") << "Text3(1)" << "39";
+    QTest::newRow("duct height 500 mm") << "Text3(2)" << "20";
+    QTest::newRow("humidity 7.2 divided by 2.05") << "Text3(3)" << "3.5";
+    QTest::newRow("steam 15 kg/h") << "Text3(4)" << "33";
+    QTest::newRow("pipe diameter 35 mm") << "Label30(4)" << "1.38";
+    QTest::newRow("air before humidifier 22 C") << "Combo3(0)" << "71.6";
+}
+
+void UnitSwitchTest::metricToUsOnFreshStart()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    LocalisationInstall install;
+    Form main(QStringLiteral("frmMain"));
+    setUp(main, metricDefaults(), 0);
+
+    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+
+    QCOMPARE(main.at(field).text(), expected);
+}
+
+void UnitSwitchTest::usToMetricOnFreshUsStart_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("total air flow 5000 cfm") << "Text2(0)" << "8495";
+    QTest::newRow("pressure 28 inHg, no decimal") << "Combo2(1)" << "948";
+    QTest::newRow("outside 23 F") << "Text2(1)" << "-5.0";
+    QTest::newRow("inside 72 F") << "Text2(2)" << "22.2";
+    QTest::newRow("duct width 40 in") << "Text3(1)" << "1016";
+    QTest::newRow("duct height 20 in") << "Text3(2)" << "508";
+    QTest::newRow("humidity 3.5 times 2.05") << "Text3(3)" << "7.2";
+    QTest::newRow("steam 33 lb/h") << "Text3(4)" << "15";
+    QTest::newRow("pipe diameter 0.87 in") << "Label30(4)" << "22";
+    QTest::newRow("air before humidifier 73 F") << "Combo3(0)" << "22.8";
+}
+
+void UnitSwitchTest::usToMetricOnFreshUsStart()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    LocalisationInstall install;
+    install.useUnits(1, QStringLiteral("1"));
+    Form main(QStringLiteral("frmMain"));
+    setUp(main,
+          {{"Text2(0)", "5000"}, {"Combo2(1)", "28"}, {"Text2(1)", "23"}, {"Text2(2)", "72"},
+           {"Text3(0)", "5000"}, {"Text3(1)", "40"}, {"Text3(2)", "20"}, {"Text3(3)", "3.5"},
+           {"Text3(4)", "33"}, {"Label30(4)", "0.87"}, {"Combo3(0)", "73"}},
+          1);
+
+    UnitSwitch::mnuOtherUnit_Click(main, 0, {});
+
+    QCOMPARE(main.at(field).text(), expected);
+}
+
+void UnitSwitchTest::roundTrip_data()
+{
+    QTest::addColumn<Fields>("metric");
+    QTest::addColumn<Fields>("us");
+    QTest::addColumn<Fields>("back");
+
+    // Worked by hand: each step converts the rounded text of the step before.
+    QTest::newRow("default project") << metricDefaults()
+        << Fields{{"Text2(0)", "4709"}, {"Combo2(1)", "28.1"}, {"Text2(1)", "23.0"}, {"Text2(2)", "71.6"},
+                  {"Text3(0)", "4709"}, {"Text3(1)", "39"}, {"Text3(2)", "20"}, {"Text3(3)", "3.5"},
+                  {"Text3(4)", "33"}, {"Label30(4)", "1.38"}, {"Combo3(0)", "71.6"}}
+        << Fields{{"Text2(0)", "8001"}, {"Combo2(1)", "952"}, {"Text2(1)", "-5.0"}, {"Text2(2)", "22.0"},
+                  {"Text3(0)", "8001"}, {"Text3(1)", "991"}, {"Text3(2)", "508"}, {"Text3(3)", "7.2"},
+                  {"Text3(4)", "15"}, {"Label30(4)", "35"}, {"Combo3(0)", "22.0"}};
+
+    QTest::newRow("small room unit, 22 mm pipe, cold winter")
+        << Fields{{"Text2(0)", "1200"}, {"Combo2(1)", "1013"}, {"Text2(1)", "-15"}, {"Text2(2)", "20"},
+                  {"Text3(0)", "1200"}, {"Text3(1)", "300"}, {"Text3(2)", "250"}, {"Text3(3)", "5.2"},
+                  {"Text3(4)", "4"}, {"Label30(4)", "22"}, {"Combo3(0)", "18"}}
+        << Fields{{"Text2(0)", "706"}, {"Combo2(1)", "29.9"}, {"Text2(1)", "5.0"}, {"Text2(2)", "68.0"},
+                  {"Text3(0)", "706"}, {"Text3(1)", "12"}, {"Text3(2)", "10"}, {"Text3(3)", "2.5"},
+                  {"Text3(4)", "9"}, {"Label30(4)", "0.87"}, {"Combo3(0)", "64.4"}}
+        << Fields{{"Text2(0)", "1200"}, {"Combo2(1)", "1013"}, {"Text2(1)", "-15.0"}, {"Text2(2)", "20.0"},
+                  {"Text3(0)", "1200"}, {"Text3(1)", "305"}, {"Text3(2)", "254"}, {"Text3(3)", "5.1"},
+                  {"Text3(4)", "4"}, {"Label30(4)", "22"}, {"Combo3(0)", "18.0"}};
+
+    QTest::newRow("large plant, decimals typed, pressure off the list")
+        << Fields{{"Text2(0)", "45000"}, {"Combo2(1)", "987"}, {"Text2(1)", "-12.5"}, {"Text2(2)", "23.5"},
+                  {"Text3(0)", "45000"}, {"Text3(1)", "2400"}, {"Text3(2)", "1800"}, {"Text3(3)", "8.25"},
+                  {"Text3(4)", "130"}, {"Label30(4)", "35"}, {"Combo3(0)", "25"}}
+        << Fields{{"Text2(0)", "26486"}, {"Combo2(1)", "29.1"}, {"Text2(1)", "9.5"}, {"Text2(2)", "74.3"},
+                  {"Text3(0)", "26486"}, {"Text3(1)", "94"}, {"Text3(2)", "71"}, {"Text3(3)", "4.0"},
+                  {"Text3(4)", "287"}, {"Label30(4)", "1.38"}, {"Combo3(0)", "77.0"}}
+        << Fields{{"Text2(0)", "45000"}, {"Combo2(1)", "985"}, {"Text2(1)", "-12.5"}, {"Text2(2)", "23.5"},
+                  {"Text3(0)", "45000"}, {"Text3(1)", "2388"}, {"Text3(2)", "1803"}, {"Text3(3)", "8.2"},
+                  {"Text3(4)", "130"}, {"Label30(4)", "35"}, {"Combo3(0)", "25.0"}};
+
+    QTest::newRow("before the first calculation: empty results, diameter ?")
+        << Fields{{"Text2(0)", "8000"}, {"Combo2(1)", "950"}, {"Text2(1)", "-5"}, {"Text2(2)", "22"},
+                  {"Text3(0)", ""}, {"Text3(1)", "1000"}, {"Text3(2)", "500"}, {"Text3(3)", ""},
+                  {"Text3(4)", ""}, {"Label30(4)", "?"}, {"Combo3(0)", "22"}}
+        << Fields{{"Text2(0)", "4709"}, {"Combo2(1)", "28.1"}, {"Text2(1)", "23.0"}, {"Text2(2)", "71.6"},
+                  {"Text3(0)", ""}, {"Text3(1)", "39"}, {"Text3(2)", "20"}, {"Text3(3)", ""},
+                  {"Text3(4)", ""}, {"Label30(4)", ""}, {"Combo3(0)", "71.6"}}
+        << Fields{{"Text2(0)", "8001"}, {"Combo2(1)", "952"}, {"Text2(1)", "-5.0"}, {"Text2(2)", "22.0"},
+                  {"Text3(0)", ""}, {"Text3(1)", "991"}, {"Text3(2)", "508"}, {"Text3(3)", ""},
+                  {"Text3(4)", ""}, {"Label30(4)", ""}, {"Combo3(0)", "22.0"}};
+}
+
+void UnitSwitchTest::roundTrip()
+{
+    QFETCH(Fields, metric);
+    QFETCH(Fields, us);
+    QFETCH(Fields, back);
+    LocalisationInstall install;
+    Form main(QStringLiteral("frmMain"));
+    setUp(main, metric, 0);
+
+    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+    QCOMPARE(fieldsOf(main), us);
+    UnitSwitch::mnuOtherUnit_Click(main, 0, {});
+    QCOMPARE(fieldsOf(main), back);
+
+    // Fields that are never converted keep their texts.
+    QCOMPARE(main.at(QStringLiteral("Combo2(0)")).text(), QStringLiteral("20"));
+    QCOMPARE(main.at(QStringLiteral("Combo2(2)")).text(), QStringLiteral("60"));
+    QCOMPARE(main.at(QStringLiteral("Text3(5)")).text(), QStringLiteral("2"));
+    QCOMPARE(main.at(QStringLiteral("Label30(5)")).text(), QStringLiteral("1.4"));
+}
+
+void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
+{
+    LocalisationInstall install;
+    Form main(QStringLiteral("frmMain"));
+    setUp(main, metricDefaults(), 0);
+    QStringList seenByRecalculation;
+    auto recalculate = [&] {
+        seenByRecalculation << main.at(QStringLiteral("Text2(0)")).text() + QLatin1Char('|')
+                + QString::number(app().UnitSystem) + QLatin1Char('|') + main.at(QStringLiteral("Einheit(5)")).caption();
+    };
+
+    UnitSwitch::mnuOtherUnit_Click(main, 1, recalculate);
+
+    QCOMPARE(profileUnit(), QStringLiteral("1"));
+    QCOMPARE(app().UnitSystem, qint16(1));
+    QCOMPARE(app().UnitName, QStringLiteral("1"));
+    QCOMPARE(app().UnitFile, install.unitFile(QStringLiteral("USA")));
+    QVERIFY(main.at(QStringLiteral("mnuOtherUnit(1)")).isChecked());
+    QVERIFY(!main.at(QStringLiteral("mnuOtherUnit(0)")).isChecked());
+    QCOMPARE(main.at(QStringLiteral("Label2(8)")).caption(), QStringLiteral("inHg"));
+
+    UnitSwitch::mnuOtherUnit_Click(main, 0, recalculate);
+
+    QCOMPARE(profileUnit(), QStringLiteral("0"));
+    QCOMPARE(app().UnitFile, install.unitFile(QStringLiteral("SI")));
+    QCOMPARE(main.at(QStringLiteral("Label2(8)")).caption(), QStringLiteral("hPa or mbar"));
+    // Once per switch, after the inputs are converted and the labels loaded.
+    QCOMPARE(seenByRecalculation, (QStringList{"4709|1|cfm", "8001|0|m3 / h"}));
+}
+
+void UnitSwitchTest::listsAreRefilled()
+{
+    LocalisationInstall install;
+    Form main(QStringLiteral("frmMain"));
+    setUp(main, metricDefaults(), 0);
+
+    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).items(), range(23, 35, 1));
+    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).items().size(), 13);
+    QCOMPARE(main.at(QStringLiteral("Combo3(0)")).items(), range(50, 86, 1));
+    // The converted text need not be an entry.
+    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("28.1"));
+
+    UnitSwitch::mnuOtherUnit_Click(main, 0, {});
+    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).items().size(), 31);
+    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).items().first(), QStringLiteral("750"));
+    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).items().last(), QStringLiteral("1050"));
+    QCOMPARE(main.at(QStringLiteral("Combo3(0)")).items(), range(10, 30, 1));
+}
+
+void UnitSwitchTest::metricOnlyButtons()
+{
+    LocalisationInstall install;
+    Form main(QStringLiteral("frmMain"));
+    setUp(main, metricDefaults(), 0);
+    const QStringList six{"Command20(0)", "Label2(17)", "Line2", "Command30(0)", "Label3(12)", "Line3"};
+
+    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+    for (const QString &name : six)
+        QVERIFY2(!main.at(name).isVisible(), qPrintable(name));
+    QVERIFY(main.at(QStringLiteral("btnCalc")).isVisible());
+
+    UnitSwitch::mnuOtherUnit_Click(main, 0, {});
+    for (const QString &name : six)
+        QVERIFY2(main.at(name).isVisible(), qPrintable(name));
+}
+
+void UnitSwitchTest::unreadableFieldsBecomeEmpty_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty duct width") << "Text3(1)" << "";
+    QTest::newRow("words in the air flow") << "Text2(0)" << "a lot";
+    QTest::newRow("unit typed after the number") << "Text3(2)" << "500 mm";
+    QTest::newRow("pipe diameter not yet calculated") << "Label30(4)" << "?";
+    QTest::newRow("blank pressure") << "Combo2(1)" << "   ";
+}
+
+void UnitSwitchTest::unreadableFieldsBecomeEmpty()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    LocalisationInstall install;
+    Form main(QStringLiteral("frmMain"));
+    Fields project = metricDefaults();
+    project[field] = text;
+    setUp(main, project, 0);
+
+    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+
+    QCOMPARE(main.at(field).text(), QString());
+    // The other fields are converted all the same.
+    if (field != QLatin1String("Text2(1)"))
+        QCOMPARE(main.at(QStringLiteral("Text2(1)")).text(), QStringLiteral("23.0"));
+    if (field != QLatin1String("Text3(4)"))
+        QCOMPARE(main.at(QStringLiteral("Text3(4)")).text(), QStringLiteral("33"));
+}
+
+void UnitSwitchTest::regionalNumberFormat()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    LocalisationInstall install;
+    Form main(QStringLiteral("frmMain"));
+    Fields project = metricDefaults();
+    project[QStringLiteral("Text2(0)")] = QStringLiteral("20.000"); // thousands separator typed
+    project[QStringLiteral("Text2(2)")] = QStringLiteral("22,5");
+    project[QStringLiteral("Text3(3)")] = QStringLiteral("7.2"); // not a German number
+    setUp(main, project, 0);
+
+    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+
+    QCOMPARE(main.at(QStringLiteral("Text2(0)")).text(), QStringLiteral("11772")); // no separator written
+    QCOMPARE(main.at(QStringLiteral("Text2(2)")).text(), QStringLiteral("72,5"));
+    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("28,1"));
+    QCOMPARE(main.at(QStringLiteral("Label30(4)")).text(), QStringLiteral("1,38"));
+    QCOMPARE(main.at(QStringLiteral("Text3(3)")).text(), QString());
+
+    UnitSwitch::mnuOtherUnit_Click(main, 0, {});
+
+    QCOMPARE(main.at(QStringLiteral("Text2(0)")).text(), QStringLiteral("20001"));
+    QCOMPARE(main.at(QStringLiteral("Text2(2)")).text(), QStringLiteral("22,5"));
+    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("952"));
+}
+
+void UnitSwitchTest::indexOutsideTheMenu()
+{
+    LocalisationInstall install;
+    Form main(QStringLiteral("frmMain"));
+    setUp(main, metricDefaults(), 0);
+    int recalculated = 0;
+
+    UnitSwitch::mnuOtherUnit_Click(main, 2, [&] { ++recalculated; });
+
+    QCOMPARE(fieldsOf(main), metricDefaults());
+    QCOMPARE(app().UnitFile, install.unitFile(QStringLiteral("SI")));
+    QVERIFY(!main.at(QStringLiteral("mnuOtherUnit(0)")).isChecked());
+    QVERIFY(!main.at(QStringLiteral("mnuOtherUnit(1)")).isChecked());
+    QCOMPARE(recalculated, 1);
+}
+
+void UnitSwitchTest::missingUnitFileEmptiesLabels()
+{
+    LocalisationInstall install;
+    QVERIFY(QFile::remove(install.unitFile(QStringLiteral("USA"))));
+    Form main(QStringLiteral("frmMain"));
+    setUp(main, metricDefaults(), 0);
+    main.at(QStringLiteral("Einheit(5)")).setCaption(QStringLiteral("m3 / h"));
+    const auto before = install.installationDataSums();
+
+    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+
+    QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QString());
+    QCOMPARE(main.at(QStringLiteral("Text2(0)")).text(), QStringLiteral("4709"));
+    QCOMPARE(install.installationDataSums(), before);
+}
+
+QTEST_GUILESS_MAIN(UnitSwitchTest)
+#include "unitswitchtest.moc"
