@@ -8,8 +8,8 @@
 #include "mainform.h"
 #include "platformservices.h"
 #include "projectfile.h"
-#include "vixconvert.h"
-#include "vixinihandling.h"
+#include "mmain.h"
+#include "settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -86,35 +86,21 @@ QString parse(const QStringList &args, Options &options)
     return QString();
 }
 
-// The globals of start-up, for the installation beside the executable. The
-// profile is the window's and is only read here.
+// Start-up as the window's, on the installation beside the executable and
+// its profile "VeltrannCalc.ini", with this run's overrides.
 QString startUp(const Options &options)
 {
-    AppGlobals &g = app();
-    g.AppPath = QCoreApplication::applicationDirPath();
-    g.DataPath = g.AppPath + QLatin1String("/Data");
-    g.DocsPath = g.AppPath + QLatin1String("/Docs");
-    g.SettingsFile = g.AppPath + QLatin1String("/VeltrannCalc.ini");
-
-    const VixIniHandling ini;
-    QString language = options.language;
-    if (language.isEmpty())
-        language = ini.Read_INI(g.SettingsFile, QStringLiteral("System"), QStringLiteral("Language"));
-    if (language.isEmpty())
-        language = QStringLiteral("English");
-    g.LanguageFile = g.AppPath + QLatin1String("/Language/") + language + QLatin1String(".lng");
-    const bool languageFound = QFileInfo(g.LanguageFile).isFile();
-    if (!languageFound && !options.language.isEmpty())
-        return QStringLiteral("no language file %1").arg(QDir::toNativeSeparators(g.LanguageFile));
-    g.LanguageName = languageFound ? language : QString();
-
-    QString unitText = ini.Read_INI(g.SettingsFile, QStringLiteral("System"), QStringLiteral("Unit"));
+    mMain::Main(QCoreApplication::applicationDirPath(), QStringLiteral("VeltrannCalc"));
+    if (!options.language.isEmpty()) {
+        mMain::resolveLanguage(options.language);
+        if (app().LanguageName.isEmpty())
+            return QStringLiteral("no language file %1").arg(QDir::toNativeSeparators(app().LanguageFile));
+    } else if (settings::read(settings::Language).isEmpty()) {
+        mMain::resolveLanguage(QStringLiteral("English"));
+    }
     if (options.units >= 0)
-        unitText = QString::number(options.units);
-    g.UnitSystem = VixConvert::GInt(unitText);
-    g.UnitFile = g.AppPath + (g.UnitSystem == 1 ? QLatin1String("/Unit/USA.lng") : QLatin1String("/Unit/SI.lng"));
-    g.UnitName = QFileInfo(g.UnitFile).isFile() ? unitText : QString();
-    g.ProjectFile.clear();
+        mMain::resolveUnit(QString::number(options.units));
+    app().ProjectFile.clear();
     return QString();
 }
 
