@@ -14,7 +14,8 @@ namespace {
 // After a unit switch both pages show their results in the new units.
 void recalculate(MainForm &mainForm)
 {
-    Q_UNUSED(mainForm);
+    mainForm.calculateLoad();
+    mainForm.btnCalcHumid_Click();
 }
 
 } // namespace
@@ -22,10 +23,7 @@ void recalculate(MainForm &mainForm)
 void installLocalisation(MainForm &mainForm)
 {
     MainForm *form = &mainForm;
-    mainForm.hooks.loadLanguageCaptions = [form] {
-        LoadLanguageCaptions(form->form());
-        LanguageMenu::check(form->form());
-    };
+    mainForm.hooks.loadLanguageCaptions = [form] { LoadLanguageCaptions(form->form()); };
     mainForm.hooks.loadUnitLabels = [form] { UnitLabels::LoadUnitLabels(form->form()); };
     mainForm.hooks.unitCommand = [form](int index) {
         UnitSwitch::mnuOtherUnit_Click(form->form(), index, [form] { recalculate(*form); });

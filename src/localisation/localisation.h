@@ -5,9 +5,9 @@ namespace vc {
 class MainForm;
 
 // Plugs the language and unit behaviour into the main window: its hooks
-// loadLanguageCaptions (captions of frmMain, then the language menu tick),
-// loadUnitLabels and unitCommand (the unit menu, ending with the load and
-// distance calculations). Call once, before the window loads.
+// loadLanguageCaptions, loadUnitLabels and unitCommand (the unit menu, ending
+// with the load calculation and the distance page's Calculate). Call once,
+// before the window loads.
 void installLocalisation(MainForm &mainForm);
 
 // The language menu command of the main window (index 0..3).

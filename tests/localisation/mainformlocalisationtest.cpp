@@ -1,0 +1,175 @@
+#include "localisation.h"
+#include "localisationfixture.h"
+#include "mainform.h"
+#include "platformservices.h"
+#include "vixinihandling.h"
+
+#include <QTest>
+
+using namespace vc;
+using vc::test::LocalisationInstall;
+
+namespace {
+
+const QStringList unitInputs{"Text2(0)", "Combo2(1)", "Text2(1)", "Text2(2)", "Text3(1)", "Text3(2)", "Combo3(0)"};
+
+QMap<QString, QString> inputsOf(MainForm &main)
+{
+    QMap<QString, QString> fields;
+    for (const QString &name : unitInputs)
+        fields.insert(name, main[name].text());
+    return fields;
+}
+
+} // namespace
+
+// The language and unit behaviour plugged into the real main window.
+class MainFormLocalisationTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        m_messages.clear();
+        Services::setMessages(&m_messages);
+    }
+    void cleanup() { Services::setMessages(nullptr); }
+
+    void loadAppliesLanguageThenUnits_data();
+    void loadAppliesLanguageThenUnits();
+    void withoutLanguageFileTheWindowStaysEnglish();
+    void languageMenuSwitchesTheWindow();
+    void unitSwitchRecalculatesBothPages();
+    void switchingBackDriftsOnlyByRounding();
+
+private:
+    ScriptedMessages m_messages;
+};
+
+void MainFormLocalisationTest::loadAppliesLanguageThenUnits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("system");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English, metric: pressure label from the unit file")
+        << "English" << 0 << "Label2(8)" << "hPa or mbar";
+    QTest::newRow("German, metric: the unit file wins over the language file")
+        << "Deutsch" << 0 << "Label2(8)" << "hPa or mbar";
+    QTest::newRow("German, US: pressure in inHg") << "Deutsch" << 1 << "Label2(8)" << "inHg";
+    QTest::newRow("French, US: air flow unit") << QString::fromUtf8("Français") << 1 << "Einheit(5)" << "cfm";
+    QTest::newRow("Polish: distance page heading") << "Polski" << 0 << "Label3(0)" << QString::fromUtf8("Odcinek nawilżania");
+    QTest::newRow("German: family size caption") << "Deutsch" << 0 << "Bez2(1)" << QString::fromUtf8("Baugröße");
+}
+
+void MainFormLocalisationTest::loadAppliesLanguageThenUnits()
+{
+    QFETCH(QString, language);
+    QFETCH(int, system);
+    QFETCH(QString, control);
+    QFETCH(QString, expected);
+    LocalisationInstall install;
+    install.useLanguage(language);
+    install.useUnits(system, QString::number(system));
+    MainForm main;
+    installLocalisation(main);
+
+    main.load();
+
+    QCOMPARE(main[control].caption(), expected);
+    QCOMPARE(main.form().caption(), QStringLiteral("VeltrannCalc"));
+    QVERIFY(main[QStringLiteral("mnuOtherUnit(%1)").arg(system)].isChecked());
+    // The start-up unit command returns at once: nothing written.
+    QVERIFY(!QFile::exists(app().SettingsFile));
+    QVERIFY(m_messages.shown().empty());
+}
+
+void MainFormLocalisationTest::withoutLanguageFileTheWindowStaysEnglish()
+{
+    LocalisationInstall install;
+    install.useLanguage(QStringLiteral("Deutsch"));
+    QFile::remove(install.languageFile(QStringLiteral("Deutsch")));
+    install.useLanguage(QStringLiteral("Deutsch"));
+    MainForm main;
+    installLocalisation(main);
+
+    main.load();
+
+    QCOMPARE(main.form().caption(), QStringLiteral("Form1"));
+    QCOMPARE(main[QStringLiteral("btnCalc")].caption(), QStringLiteral("&Calculate"));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(!main[Form::item(QStringLiteral("mnuOtherLanguage"), i)].isChecked());
+}
+
+void MainFormLocalisationTest::languageMenuSwitchesTheWindow()
+{
+    LocalisationInstall install;
+    install.useLanguage(QStringLiteral("English"));
+    MainForm main;
+    installLocalisation(main);
+    main.load();
+
+    mnuOtherLanguage_Click(main, 2);
+
+    QCOMPARE(main[QStringLiteral("btnCalcHumid")].caption(), QStringLiteral("&Calculer"));
+    QCOMPARE(main.SSTab1().items().value(1), QStringLiteral("&Besoin en vapeur"));
+    QVERIFY(main[QStringLiteral("mnuOtherLanguage(2)")].isChecked());
+    QVERIFY(!main[QStringLiteral("mnuOtherLanguage(0)")].isChecked());
+    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"), QStringLiteral("Language")),
+             QString::fromUtf8("Français"));
+}
+
+void MainFormLocalisationTest::unitSwitchRecalculatesBothPages()
+{
+    LocalisationInstall install;
+    install.useLanguage(QStringLiteral("English"));
+    install.useUnits(0, QStringLiteral("0"));
+    MainForm main;
+    installLocalisation(main);
+    main.load();
+    main.btnCalc_Click();
+    main.btnCalcHumid_Click();
+    const QString metricVelocity = main.Label30(1).text();
+    QVERIFY(!metricVelocity.isEmpty());
+
+    main.hooks.unitCommand(1);
+
+    QCOMPARE(main.Text2(0).text(), QStringLiteral("4709"));
+    // The load calculation copied the converted air flow to the distance page.
+    QCOMPARE(main.Text3(0).text(), QStringLiteral("4709"));
+    QCOMPARE(main.Label20(0).text(), QStringLiteral("942")); // 20 % of 4709 cfm
+    QVERIFY(main.Label30(1).text() != metricVelocity);
+    QCOMPARE(main.Einheit(2).caption(), QStringLiteral("ft/min"));
+    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"), QStringLiteral("Unit")),
+             QStringLiteral("1"));
+    QVERIFY(!main[QStringLiteral("Command30(0)")].isVisible());
+    QVERIFY(main.usUnits());
+}
+
+void MainFormLocalisationTest::switchingBackDriftsOnlyByRounding()
+{
+    LocalisationInstall install;
+    install.useLanguage(QStringLiteral("English"));
+    MainForm main;
+    installLocalisation(main);
+    main.load();
+    const auto defaults = inputsOf(main);
+    QCOMPARE(defaults.value(QStringLiteral("Text2(0)")), QStringLiteral("8000"));
+
+    main.hooks.unitCommand(1);
+    QCOMPARE(inputsOf(main),
+             (QMap<QString, QString>{{"Text2(0)", "4709"}, {"Combo2(1)", "28.1"}, {"Text2(1)", "23.0"},
+                                     {"Text2(2)", "71.6"}, {"Text3(1)", "39"}, {"Text3(2)", "20"},
+                                     {"Combo3(0)", "71.6"}}));
+    main.hooks.unitCommand(0);
+
+    QCOMPARE(inputsOf(main),
+             (QMap<QString, QString>{{"Text2(0)", "8001"}, {"Combo2(1)", "952"}, {"Text2(1)", "-5.0"},
+                                     {"Text2(2)", "22.0"}, {"Text3(1)", "991"}, {"Text3(2)", "508"},
+                                     {"Combo3(0)", "22.0"}}));
+    QCOMPARE(main.Einheit(5).caption(), QStringLiteral("m3 / h"));
+    QVERIFY(main[QStringLiteral("Command20(0)")].isVisible());
+}
+
+QTEST_GUILESS_MAIN(MainFormLocalisationTest)
+#include "mainformlocalisationtest.moc"
