@@ -1,0 +1,300 @@
+#include "captionkeys.h"
+#include "codepage1252.h"
+#include "testsupport.h"
+#include "unitlabels.h"
+#include "vixinihandling.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+#include <QTest>
+
+using namespace vc;
+
+namespace {
+
+const QStringList languages{"English", "Deutsch", QString::fromUtf8("Français"), "Polski"};
+
+QString languageFile(const QString &language)
+{
+    return vc::test::dataDir() + QStringLiteral("/Language/") + language + QStringLiteral(".lng");
+}
+
+QString unitFile(const QString &name)
+{
+    return vc::test::dataDir() + QStringLiteral("/Unit/") + name + QStringLiteral(".lng");
+}
+
+// key -> value of a section, in file order, as the profile functions see it.
+QList<QPair<QString, QString>> entries(const QString &file, const QString &section)
+{
+    QStringList lines;
+    VixIniHandling().ReadSection(file, section, lines);
+    QList<QPair<QString, QString>> result;
+    for (const QString &line : lines) {
+        const int equals = line.indexOf(QLatin1Char('='));
+        result.append({line.left(equals).trimmed(), line.mid(equals + 1)});
+    }
+    return result;
+}
+
+QStringList normalised(const QStringList &keys)
+{
+    QStringList result;
+    for (const QString &key : keys)
+        result.append(key.trimmed().toLower());
+    return result;
+}
+
+QStringList keysOf(const QList<QPair<QString, QString>> &list)
+{
+    QStringList keys;
+    for (const auto &entry : list)
+        keys.append(entry.first);
+    return keys;
+}
+
+// Texts that are the same in every language: names, unit systems, OK.
+bool sameInEveryLanguage(const QString &text)
+{
+    static const QSet<QString> names{"VeltrannCalc", "SI", "USA", "&OK", "Tavro 500", "Quenil 500", "Sorbix",
+                                     "Dremon 500", "Falcy 500", "Oskel", "Pelmor"};
+    return names.contains(text);
+}
+
+// Words a language shares with English by nature, not by oversight.
+bool sharedWord(const QString &language, const QString &text)
+{
+    return (language == QLatin1String("Deutsch") && text == QLatin1String("&Info"))
+        || (language == QString::fromUtf8("Français") && text == QLatin1String("Client"));
+}
+
+} // namespace
+
+// The shipped language and unit files against the keys the windows read.
+class LanguageFilesTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void languageFileHoldsExactlyTheKeysRead_data();
+    void languageFileHoldsExactlyTheKeysRead();
+    void everyKeyReadsNonEmpty_data();
+    void everyKeyReadsNonEmpty();
+    void nothingLeftInEnglish_data();
+    void nothingLeftInEnglish();
+    void codePages_data();
+    void codePages();
+    void fileNamesAsTheMenuShowsThem();
+    void unitFilesHoldExactlyTheKeysRead_data();
+    void unitFilesHoldExactlyTheKeysRead();
+    void capacityRowsKeepTheirAlignment_data();
+    void capacityRowsKeepTheirAlignment();
+    void usLabelsNameUsUnits();
+    void installedBesideTheExecutable();
+};
+
+void LanguageFilesTest::languageFileHoldsExactlyTheKeysRead_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("section");
+    for (const QString &language : languages)
+        for (const QString &section : CaptionKeys::sections())
+            QTest::newRow(qPrintable(language + QLatin1Char('/') + section)) << language << section;
+}
+
+void LanguageFilesTest::languageFileHoldsExactlyTheKeysRead()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, section);
+    const QStringList inFile = keysOf(entries(languageFile(language), section));
+
+    // Same keys in the same order, no key twice, none the program never reads.
+    QCOMPARE(normalised(inFile), normalised(CaptionKeys::allKeys(section)));
+    QCOMPARE(QSet<QString>(inFile.begin(), inFile.end()).size(), inFile.size());
+
+    QStringList titles;
+    QVERIFY(VixIniHandling().ReadAllSectionTitle(languageFile(language), titles));
+    QCOMPARE(normalised(titles), normalised(CaptionKeys::sections()));
+}
+
+void LanguageFilesTest::everyKeyReadsNonEmpty_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void LanguageFilesTest::everyKeyReadsNonEmpty()
+{
+    QFETCH(QString, language);
+    const VixIniHandling ini;
+    for (const QString &section : CaptionKeys::sections())
+        for (const QString &key : CaptionKeys::allKeys(section)) {
+            // Read as the windows read it, spelling quirks included.
+            const QString text = ini.Read_INI(languageFile(language), section, key);
+            QVERIFY2(!text.trimmed().isEmpty(), qPrintable(section + QLatin1Char('/') + key));
+            QVERIFY2(text.size() < 254, qPrintable(section + QLatin1Char('/') + key));
+        }
+}
+
+void LanguageFilesTest::nothingLeftInEnglish_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : languages.mid(1))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void LanguageFilesTest::nothingLeftInEnglish()
+{
+    QFETCH(QString, language);
+    static const QRegularExpression englishWords(
+        QStringLiteral("\\b(the|please|and|with|steam|load|choose|save|duct|pipe)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    const VixIniHandling ini;
+    for (const QString &section : CaptionKeys::sections())
+        for (const QString &key : CaptionKeys::allKeys(section)) {
+            const QString text = ini.Read_INI(languageFile(language), section, key);
+            const QString english = ini.Read_INI(languageFile(QStringLiteral("English")), section, key);
+            const QString where = section + QLatin1Char('/') + key + QStringLiteral(": ") + text;
+            if (text == english)
+                QVERIFY2(sameInEveryLanguage(text) || sharedWord(language, text), qPrintable(where));
+            QVERIFY2(!englishWords.match(text).hasMatch(), qPrintable(where));
+        }
+}
+
+void LanguageFilesTest::codePages_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("utf8");
+    QTest::addColumn<QString>("sample"); // a text only the right reading gives
+    QTest::newRow("English") << languageFile("English") << false << QString::fromUtf8("Steam capacity");
+    QTest::newRow("Deutsch") << languageFile("Deutsch") << false << QString::fromUtf8("Länge des Dampfverteilrohrs");
+    QTest::newRow("Francais") << languageFile(QString::fromUtf8("Français")) << false
+                              << QString::fromUtf8("Débit d'air à humidifier");
+    QTest::newRow("Polski") << languageFile("Polski") << true << QString::fromUtf8("Długość lancy parowej");
+    QTest::newRow("SI") << unitFile("SI") << false << QString::fromUtf8("°C");
+    QTest::newRow("USA") << unitFile("USA") << false << QString::fromUtf8("°F");
+}
+
+void LanguageFilesTest::codePages()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, utf8);
+    QFETCH(QString, sample);
+    const QByteArray bytes = vc::test::readFile(file);
+    QVERIFY(!bytes.isEmpty());
+
+    QCOMPARE(bytes.startsWith("\xEF\xBB\xBF"), utf8);
+    QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
+    QCOMPARE(bytes.count("\r\n"), bytes.count('\r'));
+    QVERIFY(bytes.endsWith("\r\n"));
+    QString text;
+    if (utf8) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        text = decoder(bytes.mid(3));
+        QVERIFY(!decoder.hasError());
+    } else {
+        for (const char unassigned : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'})
+            QVERIFY(!bytes.contains(unassigned));
+        text = decode1252(bytes);
+    }
+    QVERIFY2(text.contains(sample), qPrintable(sample));
+}
+
+void LanguageFilesTest::fileNamesAsTheMenuShowsThem()
+{
+    QStringList names = QDir(vc::test::dataDir() + QStringLiteral("/Language")).entryList(QDir::Files);
+    names.sort();
+    QCOMPARE(names, (QStringList{"Deutsch.lng", "English.lng", QString::fromUtf8("Français.lng"), "Polski.lng"}));
+    // Precomposed, as the menu caption spells it.
+    QVERIFY(QFile::exists(vc::test::dataDir() + QStringLiteral("/Language/Fran\u00e7ais.lng")));
+    QCOMPARE(QDir(vc::test::dataDir() + QStringLiteral("/Unit")).entryList(QDir::Files),
+             (QStringList{"SI.lng", "USA.lng"}));
+}
+
+void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("section");
+    for (const char *file : {"SI", "USA"})
+        for (const QString &section : UnitLabels::windows())
+            QTest::newRow(qPrintable(QLatin1String(file) + QLatin1Char('/') + section)) << file << section;
+}
+
+void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, section);
+    const auto list = entries(unitFile(file), section);
+    QStringList expected;
+    for (const UnitLabels::Entry &entry : UnitLabels::keys(section))
+        expected.append(entry.key);
+
+    QCOMPARE(normalised(keysOf(list)), normalised(expected));
+    for (const auto &entry : list)
+        QVERIFY2(!entry.second.isEmpty(), qPrintable(entry.first));
+    QStringList titles;
+    QVERIFY(VixIniHandling().ReadAllSectionTitle(unitFile(file), titles));
+    QCOMPARE(titles, UnitLabels::windows());
+}
+
+void LanguageFilesTest::capacityRowsKeepTheirAlignment_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("unit");
+    QTest::newRow("SI") << "SI" << "kg/h";
+    QTest::newRow("USA") << "USA" << "lb/h";
+}
+
+void LanguageFilesTest::capacityRowsKeepTheirAlignment()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, unit);
+    static const QRegularExpression row(QStringLiteral("^( *)(\\d+)(\\D+)$"));
+    const VixIniHandling ini;
+    int previous = 1 << 30;
+    for (int label = 29; label <= 32; ++label) {
+        const QString text = ini.Read_INI(unitFile(file), QStringLiteral("frmMain"),
+                                          QStringLiteral("Einheit(%1).Caption").arg(label));
+        const auto match = row.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(text));
+        // Two blanks stand for each digit fewer than three, as in the design.
+        QCOMPARE(match.captured(1).size(), 2 * (3 - match.captured(2).size()));
+        QCOMPARE(match.captured(3), unit);
+        QVERIFY(match.captured(2).toInt() <= previous);
+        previous = match.captured(2).toInt();
+    }
+}
+
+void LanguageFilesTest::usLabelsNameUsUnits()
+{
+    // Each US label names the unit the conversions produce; none is metric.
+    const VixIniHandling ini;
+    static const QRegularExpression metric(QStringLiteral("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C"));
+    for (const QString &section : UnitLabels::windows())
+        for (const UnitLabels::Entry &entry : UnitLabels::keys(section)) {
+            const QString us = ini.Read_INI(unitFile(QStringLiteral("USA")), section, entry.key);
+            const QString si = ini.Read_INI(unitFile(QStringLiteral("SI")), section, entry.key);
+            QVERIFY2(!metric.match(us).hasMatch(), qPrintable(entry.key + QStringLiteral(": ") + us));
+            if (si != QLatin1String("%"))
+                QVERIFY2(us != si, qPrintable(entry.key));
+        }
+}
+
+void LanguageFilesTest::installedBesideTheExecutable()
+{
+    const QString installed = vc::test::binDir() + QStringLiteral("/Language");
+    if (!QDir(installed).exists())
+        QSKIP("installation data not laid beside the executables in this build");
+    for (const QString &language : languages)
+        QCOMPARE(vc::test::readFile(installed + QLatin1Char('/') + language + QStringLiteral(".lng")),
+                 vc::test::readFile(languageFile(language)));
+    for (const char *unit : {"SI", "USA"})
+        QCOMPARE(vc::test::readFile(vc::test::binDir() + QStringLiteral("/Unit/") + QLatin1String(unit)
+                                    + QStringLiteral(".lng")),
+                 vc::test::readFile(unitFile(QLatin1String(unit))));
+}
+
+QTEST_GUILESS_MAIN(LanguageFilesTest)
+#include "languagefilestest.moc"
