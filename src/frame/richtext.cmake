@@ -9,3 +9,7 @@ target_sources(vc_frame PRIVATE
 target_sources(vc_frame PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/richtextfield.cpp ${CMAKE_CURRENT_LIST_DIR}/richtextfield.h
 )
+target_sources(vc_frame PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/printerlist.cpp ${CMAKE_CURRENT_LIST_DIR}/printerlist.h
+    ${CMAKE_CURRENT_LIST_DIR}/printer.cpp ${CMAKE_CURRENT_LIST_DIR}/printer.h
+)

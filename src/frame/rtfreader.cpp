@@ -555,6 +555,17 @@ void Parser::addByte(uchar b)
 
 void Parser::addChar(QChar c)
 {
+    // Symbol-font bullets written as private-use characters
+    if (c.unicode() >= 0xF020 && c.unicode() <= 0xF0FF) {
+        switch (c.unicode() - 0xF000) {
+        case 0xB7: c = QChar(0x2022); break;
+        case 0xA7: c = QChar(0x25AA); break;
+        case 0xD8: c = QChar(0x27A2); break;
+        case 0xFC: c = QChar(0x2714); break;
+        case 0x6F: c = QChar(0x25E6); break;
+        default: break;
+        }
+    }
     if (m_state.dest != Dest::Normal && m_state.dest != Dest::Aside)
         return;
     if (m_state.ch.hidden)
