@@ -1,0 +1,123 @@
+#include "appglobals.h"
+#include "frmsplash.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using vc::ui::frmSplash;
+
+class FrmSplashTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void keepsItsSizeAndColour();
+    void versionTexts_data();
+    void versionTexts();
+    void timerHandsOverOnce();
+    void clickOrKeyHandsOverAtOnce_data();
+    void clickOrKeyHandsOverAtOnce();
+    void aboutBoxHasNoTimer();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void FrmSplashTest::init()
+{
+    QVERIFY(m_dir.isValid());
+    vc::app() = vc::AppGlobals();
+    vc::app().SettingsFile = m_dir.filePath(QStringLiteral("VeltrannCalc.ini"));
+    QVERIFY(vc::test::writeFile(vc::app().SettingsFile, "[SYSTEM]\r\nVersion=Build 2026-11\r\n"));
+}
+
+void FrmSplashTest::keepsItsSizeAndColour()
+{
+    frmSplash splash(frmSplash::Mode::About);
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    const QSize fixed(7920 / 15, 4350 / 15);
+    QCOMPARE(splash.size(), fixed);
+    splash.resize(800, 600);
+    QCOMPARE(splash.size(), fixed);
+    splash.setGeometry(10, 10, 100, 50);
+    QCOMPARE(splash.size(), fixed);
+    const QImage shot = splash.grab().toImage();
+    QCOMPARE(shot.pixelColor(fixed.width() - 3, 3), QColor(229, 255, 255));
+}
+
+void FrmSplashTest::versionTexts_data()
+{
+    QTest::addColumn<QString>("languageName");
+    QTest::addColumn<QString>("versionNo");
+
+    QTest::newRow("language file in use shows profile version") << "Deutsch" << "Build 2026-11";
+    QTest::newRow("built-in English keeps design caption") << "" << "";
+}
+
+void FrmSplashTest::versionTexts()
+{
+    QFETCH(QString, languageName);
+    QFETCH(QString, versionNo);
+    vc::app().LanguageName = languageName;
+    frmSplash splash(frmSplash::Mode::About);
+    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version  1.2."));
+    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("VersionNo"))->text(), versionNo);
+    QVERIFY(!splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text().isEmpty());
+}
+
+void FrmSplashTest::timerHandsOverOnce()
+{
+    frmSplash splash(frmSplash::Mode::StartUp);
+    QSignalSpy spy(&splash, &frmSplash::openMainWindow);
+    splash.show();
+    QVERIFY(splash.Timer1()->isActive());
+    QCOMPARE(splash.Timer1()->interval(), 800);
+    QTest::qWait(400);
+    QCOMPARE(spy.count(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 3000);
+    QVERIFY(!splash.isVisible());
+    QTest::qWait(900);
+    QCOMPARE(spy.count(), 1);
+}
+
+void FrmSplashTest::clickOrKeyHandsOverAtOnce_data()
+{
+    QTest::addColumn<bool>("click");
+    QTest::newRow("click") << true;
+    QTest::newRow("key press") << false;
+}
+
+void FrmSplashTest::clickOrKeyHandsOverAtOnce()
+{
+    QFETCH(bool, click);
+    frmSplash splash(frmSplash::Mode::StartUp);
+    QSignalSpy spy(&splash, &frmSplash::openMainWindow);
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    if (click)
+        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(300, 200));
+    else
+        QTest::keyClick(&splash, Qt::Key_Space);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(!splash.isVisible());
+    QVERIFY(!splash.Timer1()->isActive());
+}
+
+void FrmSplashTest::aboutBoxHasNoTimer()
+{
+    frmSplash about(frmSplash::Mode::About);
+    QSignalSpy spy(&about, &frmSplash::openMainWindow);
+    about.show();
+    QVERIFY(!about.Timer1()->isActive());
+    QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(!about.isVisible());
+    QCOMPARE(spy.count(), 0);
+}
+
+QTEST_MAIN(FrmSplashTest)
+#include "frmsplashtest.moc"
