@@ -16,7 +16,7 @@ FRM_MAIN = [
     ("mnuOtherUnit(1).Caption", "USA"),
     ("mnuInfo.Caption", "&Info"),
     ("mnuAbout.Caption", "Ü&ber VeltrannCalc"),
-    ("mnuSC.Caption", "SC-System"),
+    ("mnuSC.Caption", "Selbstreinigung (SC)"),
     ("btnPrev.Caption", "&Zurück"),
     ("btnNext.Caption", "&Weiter"),
     ("Command11.Caption", "Ausstattung"),

@@ -17,7 +17,7 @@ FRM_MAIN = [
     ("mnuOtherUnit(1).Caption", "USA"),
     ("mnuInfo.Caption", "&Info"),
     ("mnuAbout.Caption", "&About"),
-    ("mnuSC.Caption", "SC system"),
+    ("mnuSC.Caption", "Self-cleaning system (SC)"),
     ("btnPrev.Caption", "&Back"),
     ("btnNext.Caption", "&Next"),
     ("Command11.Caption", "Equipment"),

@@ -16,7 +16,7 @@ FRM_MAIN = [
     ("mnuOtherUnit(1).Caption", "USA"),
     ("mnuInfo.Caption", "&Informations"),
     ("mnuAbout.Caption", "À &propos de VeltrannCalc"),
-    ("mnuSC.Caption", "Système SC"),
+    ("mnuSC.Caption", "Système autonettoyant (SC)"),
     ("btnPrev.Caption", "&Précédent"),
     ("btnNext.Caption", "&Suivant"),
     ("Command11.Caption", "Équipement"),

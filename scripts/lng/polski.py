@@ -16,7 +16,7 @@ FRM_MAIN = [
     ("mnuOtherUnit(1).Caption", "USA"),
     ("mnuInfo.Caption", "&Informacje"),
     ("mnuAbout.Caption", "&O programie VeltrannCalc"),
-    ("mnuSC.Caption", "System SC"),
+    ("mnuSC.Caption", "System samoczyszczący (SC)"),
     ("btnPrev.Caption", "&Wstecz"),
     ("btnNext.Caption", "&Dalej"),
     ("Command11.Caption", "Wyposażenie"),
