@@ -25,4 +25,6 @@ status=0
 ctest --test-dir "$build" --output-on-failure -j 2 || status=1
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$asan" --output-on-failure -j 2 -L unit || status=1
+# The INI reader takes any bytes: a short libFuzzer run keeps it so.
+"$here/fuzz-ini.sh" "$build-fuzz" 20 || status=1
 exit $status

@@ -45,6 +45,11 @@ public:
     // lines that stood in it. False when there was no such section.
     bool removeSection(const QString &section);
 
+    // The section titles as sequential input of comma-delimited fields finds
+    // them: every field that starts with "[" loses its first and last
+    // character (so "x=1,[B]" yields "B" and "[A] ;c" yields "A] ;").
+    static QStringList sequentialTitles(const QByteArray &bytes);
+
     // The form in which names are compared.
     static QString matchName(const QString &name);
 

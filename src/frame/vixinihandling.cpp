@@ -1,6 +1,5 @@
 #include "vixinihandling.h"
 
-#include "codepage1252.h"
 #include "inistore.h"
 
 #include <QFile>
@@ -119,52 +118,7 @@ bool VixIniHandling::ReadAllSectionTitle(const QString &file, QStringList &title
     QFile in(IniStore::resolve(file));
     if (file.isEmpty() || !in.open(QIODevice::ReadOnly))
         return false;
-    QByteArray bytes = in.readAll();
-    QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        text = QString::fromUtf8(bytes.mid(3));
-    else
-        text = decode1252(bytes);
-
-    // Sequential input of comma-delimited fields: a field ends at a comma or
-    // at the line end, a quoted field loses its quotes, and every field that
-    // starts with "[" is a title once its first and last characters are gone.
-    const qsizetype n = text.size();
-    qsizetype pos = 0;
-    auto isLineEnd = [&](qsizetype i) {
-        return text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n');
-    };
-    while (pos < n) {
-        while (pos < n && (text[pos] == QLatin1Char(' ') || text[pos] == QLatin1Char('\t')))
-            ++pos;
-        QString field;
-        if (pos < n && text[pos] == QLatin1Char('"')) {
-            const qsizetype close = text.indexOf(QLatin1Char('"'), pos + 1);
-            const qsizetype end = close < 0 ? n : close;
-            field = text.mid(pos + 1, end - pos - 1);
-            pos = end < n ? end + 1 : n;
-            while (pos < n && text[pos] != QLatin1Char(',') && !isLineEnd(pos))
-                ++pos;
-        } else {
-            const qsizetype start = pos;
-            while (pos < n && text[pos] != QLatin1Char(',') && !isLineEnd(pos))
-                ++pos;
-            qsizetype end = pos;
-            while (end > start && (text[end - 1] == QLatin1Char(' ') || text[end - 1] == QLatin1Char('\t')))
-                --end;
-            field = text.mid(start, end - start);
-        }
-        if (pos < n) {
-            if (text[pos] == QLatin1Char(','))
-                ++pos;
-            else if (text[pos] == QLatin1Char('\r') && pos + 1 < n && text[pos + 1] == QLatin1Char('\n'))
-                pos += 2;
-            else
-                ++pos;
-        }
-        if (field.startsWith(QLatin1Char('[')))
-            titles.append(field.size() >= 2 ? field.mid(1, field.size() - 2) : QString());
-    }
+    titles = IniFile::sequentialTitles(in.readAll());
     return true;
 }
 
