@@ -292,6 +292,7 @@ private:
     int m_pictDepth = -1;
     int m_imageCount = 0;
     bool m_shapePicture = false;
+    bool m_blockDirty = false;
     std::set<QString> m_skippedKinds;
 };
 
@@ -350,7 +351,8 @@ void Parser::run()
         insertPicture();
     m_sink = &m_main;
     finishTable(m_main);
-    applyBlockFormat();
+    if (m_blockDirty)
+        applyBlockFormat();
     // A final \par leaves an empty paragraph a word processor would not show.
     QTextCursor end(m_doc);
     end.movePosition(QTextCursor::End);
@@ -412,6 +414,11 @@ void Parser::closeGroup()
     m_starred = false;
     if (m_depth == 0)
         return; // one brace too many: keep reading what follows
+    if (m_depth == 1 && m_overflowDepth == 0) {
+        // the document ends here: its last paragraph keeps the format it was given
+        ensureContext();
+        applyBlockFormat();
+    }
     --m_depth;
     if (m_overflowDepth > 0) {
         --m_overflowDepth;
@@ -542,7 +549,8 @@ void Parser::addByte(uchar b)
         return;
     }
     if (b < 0x80) {
-        addChar(b == '\t' ? QChar('\t') : QChar(b));
+        if (b >= 0x20 || b == '\t')
+            addChar(QChar(b));
         return;
     }
     const CodePage &cp = codePage();
@@ -592,6 +600,7 @@ void Parser::flush()
         return;
     m_sink->cursor.insertText(m_text, charFormat(m_textState));
     m_text.clear();
+    m_blockDirty = true;
 }
 
 QTextCharFormat Parser::charFormat(const CharState &c)
@@ -805,6 +814,7 @@ void Parser::applyBlockFormat()
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     s.pageBreakNext = false;
     s.cursor.setBlockFormat(f);
+    m_blockDirty = false;
 }
 
 void Parser::endParagraph()
@@ -884,6 +894,7 @@ void Parser::insertPicture()
     flush();
     ensureContext();
     m_sink->cursor.insertImage(f);
+    m_blockDirty = true;
 }
 
 void Parser::enterAside(int which)

@@ -48,9 +48,7 @@ private:
 int Writer::fontIndex(const QTextCharFormat &f)
 {
     const QStringList families = f.fontFamilies().toStringList();
-    QString name = families.isEmpty() ? m_doc->defaultFont().family() : families.first();
-    if (name.isEmpty())
-        name = QStringLiteral("Arial");
+    const QString name = families.isEmpty() ? QString() : families.first();
     int i = int(m_fonts.indexOf(name));
     if (i < 0) {
         m_fonts << name;
@@ -146,9 +144,22 @@ void Writer::frame(const QTextFrame *f, bool inTable)
             needPar = false;
             continue;
         }
+        const QTextBlock b = it.currentBlock();
+        auto next = it;
+        ++next;
+        if (b.length() == 1 && !next.atEnd() && qobject_cast<QTextTable *>(next.currentFrame())) {
+            // the empty paragraph a table stands on comes back with the table
+            if (needPar)
+                m_out += "\\par\n";
+            needPar = false;
+            continue;
+        }
         if (needPar)
             m_out += "\\par\n";
-        block(it.currentBlock(), inTable);
+        block(b, inTable);
+        // a reader drops the empty paragraph a final \par leaves; give it one to drop
+        if (next.atEnd() && needPar && b.length() == 1 && !inTable)
+            m_out += "\\par\n";
         needPar = true;
     }
 }

@@ -1,0 +1,402 @@
+// The RTF reader against documents written by real word processors and
+// against small hand-written documents whose content is known exactly.
+#include "rtfreader.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QTextTable>
+
+using vc::RtfReader;
+using vc::RtfReadReport;
+
+namespace {
+
+QString corpus(const QString &name)
+{
+    return vc::test::sharedDir() + QStringLiteral("/corpus/rtf/") + name;
+}
+
+QString normalised(QString s)
+{
+    s.replace(QChar(0x2028), QLatin1Char(' '));
+    return s.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+}
+
+QList<QTextTable *> tables(QTextDocument &doc)
+{
+    QList<QTextTable *> list;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        if (QTextTable *t = QTextCursor(b).currentTable(); t && !list.contains(t))
+            list << t;
+    return list;
+}
+
+// Reads a hand-written document and returns its plain text.
+QString textOf(const QByteArray &rtf, QTextDocument *doc = nullptr)
+{
+    QTextDocument local;
+    QTextDocument *d = doc ? doc : &local;
+    RtfReader::read(rtf, d);
+    return d->toPlainText();
+}
+
+QTextCharFormat formatOf(QTextDocument &doc, const QString &word)
+{
+    QTextCursor c = doc.find(word);
+    return c.isNull() ? QTextCharFormat() : c.charFormat();
+}
+
+} // namespace
+
+class RtfReaderTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void corpusFile_data();
+    void corpusFile();
+    void everyCorpusFileIsListed();
+    void codePages_data();
+    void codePages();
+    void characterFormats();
+    void paragraphFormats();
+    void tableStructure();
+    void mergedCells();
+    void pageSetup();
+    void destinationsSkipped_data();
+    void destinationsSkipped();
+    void badInput_data();
+    void badInput();
+    void mangledCorpusFiles();
+};
+
+void RtfReaderTest::corpusFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("sentences");
+    QTest::addColumn<int>("minTables");
+    QTest::addColumn<int>("minPictures");
+    QTest::addColumn<int>("minFrames");
+
+    auto row = [](const char *file, QStringList sentences, int t = 0, int p = 0, int f = 0) {
+        QTest::newRow(file) << QString::fromLatin1(file) << sentences << t << p << f;
+    };
+    row("businessobjects-lithuanian-jpeg-tabs.rtf", {QStringLiteral("FH 460 HP 4*2 Tractor Medium chassis height with rear air suspension"),
+        QStringLiteral("Tikimės, kad šis pasiūlymas Jus sudomino."), QStringLiteral("Mielai atsakysiu į visus Jūsų klausimus.")}, 0, 1);
+    row("googledocs-lists-tabs.rtf", {QStringLiteral("Paragraph 2"), QStringLiteral("Bullet 2"), QStringLiteral("Item 2")});
+    row("itext-header-page-field-tabs.rtf", {QStringLiteral("Der geht hier auf einer neuen Zeile weiter."),
+        QStringLiteral("Hier ist die zweite Szene."), QStringLiteral("INNEN. KÜCHE - TAG")});
+    row("libreoffice6-long-images-tables-500k.rtf", {QStringLiteral("Lorem ipsum dolor sit amet, consectetur adipiscing elit."),
+        QStringLiteral("In eleifend velit vitae libero sollicitudin euismod.")}, 1, 2);
+    row("odd-pandoc-fragment-no-rtf-header.rtf", {QStringLiteral("Simple table with caption:"),
+        QStringLiteral("Demonstration of simple table syntax.")}, 1);
+    row("odd-unbalanced-braces.rtf", {QStringLiteral("This is level1 paragraph"), QStringLiteral("This is level2 paragraph.")});
+    row("odd-word2003-utf8-mojibake.rtf", {QStringLiteral("This document contains UTF-8 characters represented by the Windows-1252 charset"),
+        QStringLiteral("These characters will have to be detected as being in the UTF-8 encoding to be read properly")});
+    row("openoffice4-german-lists.rtf", {QStringLiteral("Extension für LibreOffice (LO) und OpenOffice (OO)"),
+        QStringLiteral("Dies ist eine Alpha-Version und sollte nicht zum ernsthaften Arbeiten genutzt werden."),
+        QStringLiteral("Lizenzvertrag akzeptieren und Office schließen und neu starten.")});
+    row("pandoc-writer-jpeg-lists-footnotes.rtf", {QStringLiteral("This is a set of tests for pandoc."),
+        QStringLiteral("This paragraph should not be part of the note, as it is not indented."),
+        QStringLiteral("Level 2 with an embedded link")}, 0, 1);
+    row("phprtflite-merged-cells-borders.rtf", {QStringLiteral("Horizontal and vertical merged cells"), QStringLiteral("Horizontal merged cells")}, 1);
+    row("r2rtf-landscape-png-figures.rtf", {QStringLiteral("[datasource: mk0999]"), QStringLiteral("subtitle"), QStringLiteral("footnote")}, 0, 3);
+    row("r2rtf-long-listing-numpages-120k.rtf", {QStringLiteral("Listing of Subjects With Serious Adverse Events"),
+        QStringLiteral("Trial Number: CDISCPILOT01, Site Number: 701"),
+        QStringLiteral("Subject ID = 01-701-1444, Gender = M, Race = WHITE, AGE = 63 Years, TRT = Xanomeline High Dose")}, 1);
+    row("r2rtf-text-format-super-sub.rtf", {QStringLiteral("superscript"), QStringLiteral("subscript"), QStringLiteral("underline")}, 1);
+    row("textedit-cp437-header-footer.rtf", {QStringLiteral("Test Document"), QStringLiteral("(Test Subtitle)"), QStringLiteral("Test Heading:")});
+    row("textedit-german-credits.rtf", {QStringLiteral("Dieses Programm steht unter der BSD Lizenz:"),
+        QStringLiteral("Design und Entwicklung"), QStringLiteral("Corentin Cras-Méneur (Französisch)")});
+    row("textedit-polish-uc0-hyperlinks.rtf", {QStringLiteral("To oprogramowanie jest objęte licencją BSD:"),
+        QStringLiteral("Specjalne podziękowania"), QStringLiteral("Alejandro Cámara Iglesias (Hiszpański)")});
+    row("textedit-release-notes-281k.rtf", {QStringLiteral("Implement Jump to Selection action."),
+        QStringLiteral("New color picker touch bar item."), QStringLiteral("Fix link to Wiki in Help menu.")});
+    row("textedit-russian-credits.rtf", {QStringLiteral("Программа распространяется на основании BSD License:"),
+        QStringLiteral("Дизайн и проектирование")});
+    row("textedit-super-subscript.rtf", {QStringLiteral("and normal once again.")});
+    row("word2003-emf-wmf-tables-1700k.rtf", {QStringLiteral("Technology Solution System Integration Test Process"),
+        QStringLiteral("System Integration Test process document in the revision history section.")}, 1, 0, 2);
+    row("word2003-ole-wmf-headers-footers.rtf", {QStringLiteral("This document contains an OLE object in the form of a shape")}, 0, 0, 1);
+    row("word2003-table-list-footnote.rtf", {QStringLiteral("This is a test RTF"), QStringLiteral("And now comes a fun table:"),
+        QStringLiteral("This is the actual content of the footnote.")}, 1);
+    row("word2007-footnotes-table-lists-super.rtf", {QStringLiteral("Bold italic underline superscript subscript"),
+        QStringLiteral("Here is a numbered list:"), QStringLiteral("This is a footnote.")}, 1);
+    row("word2010-czech-cp1250-headers.rtf", {QStringLiteral("Článek týdne"), QStringLiteral("Část svitku s textem Knihy Izajáš"),
+        QStringLiteral("Svitky od Mrtvého moře jsou starověké židovské náboženské texty")});
+    row("word2016-merged-cells-highlight-lists.rtf", {QStringLiteral("With another paragraph"), QStringLiteral("Bold and italic"),
+        QStringLiteral("Normal Paragraph")}, 1);
+    row("wordpad-msftedit-czech.rtf", {QStringLiteral("Článek týdne"), QStringLiteral("Část svitku s textem Knihy Izajáš"),
+        QStringLiteral("Předpokládá se, že původními vlastníky")});
+    row("wordpad-msftedit-negative-unicode-link.rtf", {QStringLiteral("From: http://unicode-table.com/en/#private-use-area"), QStringLiteral("F710")});
+    row("wordpad-msftedit-wmf-picture.rtf", {QStringLiteral("This is a simple document with images."),
+        QStringLiteral("(which is really a WMF image)"), QStringLiteral("Then a JPEG:")}, 0, 0, 3);
+    row("wordpad-riched20-pntext-list.rtf", {QStringLiteral("Paragraph 2"), QStringLiteral("Bullet 2"), QStringLiteral("List 2")});
+    row("wptools-hyperlink-styles.rtf", {QStringLiteral("Blackened Salmon julienne"), QStringLiteral("Caesar DIP: Dip, Caesar.doc"),
+        QStringLiteral("Blackening spice: Blackening Spice.doc")});
+}
+
+void RtfReaderTest::corpusFile()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, sentences);
+    QFETCH(int, minTables);
+    QFETCH(int, minPictures);
+    QFETCH(int, minFrames);
+    QTextDocument doc;
+    bool ok = false;
+    const RtfReadReport report = RtfReader::readFile(corpus(file), &doc, &ok);
+    QVERIFY2(ok, qPrintable(corpus(file)));
+    const QString text = normalised(doc.toPlainText());
+    for (const QString &s : sentences)
+        QVERIFY2(text.contains(normalised(s)), qPrintable(QStringLiteral("missing \"%1\"").arg(s)));
+    QVERIFY(report.tables >= minTables);
+    QCOMPARE(tables(doc).size() >= minTables, true);
+    QVERIFY2(report.pictures >= minPictures, qPrintable(QString::number(report.pictures)));
+    QVERIFY2(report.emptyFrames >= minFrames, qPrintable(QString::number(report.emptyFrames)));
+    // no stray control words or hex in the text
+    QVERIFY2(!text.contains(QLatin1String("\\par")) && !text.contains(QLatin1String("\\f0")), qPrintable(text.left(200)));
+}
+
+void RtfReaderTest::everyCorpusFileIsListed()
+{
+    QStringList listed;
+    corpusFile_data();
+    const QStringList files = QDir(corpus(QString())).entryList({QStringLiteral("*.rtf")}, QDir::Files);
+    QVERIFY(files.size() >= 30);
+    for (const QString &f : files) {
+        QTextDocument doc;
+        bool ok = false;
+        RtfReader::readFile(corpus(f), &doc, &ok);
+        QVERIFY2(ok && !doc.toPlainText().trimmed().isEmpty(), qPrintable(f));
+    }
+}
+
+void RtfReaderTest::codePages_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Polish in \\ansicpg1250") << QByteArray("{\\rtf1\\ansi\\ansicpg1250 Zaj\\'b9c \\'9cwi\\'eatego}") << QStringLiteral("Zając świętego");
+    QTest::newRow("Western in \\ansicpg1252") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 Gr\\'fc\\'dfe \\'80}") << QStringLiteral("Grüße €");
+    QTest::newRow("\\fcharset238 font in a 1252 file") << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset238 Arial CE;}}\\f1 \\'c8\\'e1st \\f0 \\'c8}")
+                                                      << QStringLiteral("Část È");
+    QTest::newRow("Cyrillic \\fcharset204") << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset204 Times;}}\\f0 \\'cc\\'e8\\'f0}") << QStringLiteral("Мир");
+    QTest::newRow("DOS \\ansicpg437") << QByteArray("{\\rtf1\\ansi\\ansicpg437 \\'81ber \\'e1}") << QStringLiteral("über ß");
+    QTest::newRow("\\u with \\uc1 skips one") << QByteArray("{\\rtf1\\uc1 \\u322?\\u243?d\\'9f}") << QStringLiteral("łód\u0178");
+    QTest::newRow("\\uc2 skips two escapes") << QByteArray("{\\rtf1\\uc2 \\u26085\\'93\\'fa x}") << QStringLiteral("日 x");
+    QTest::newRow("\\uc0 skips nothing") << QByteArray("{\\rtf1\\uc0 \\u322 a}") << QStringLiteral("ła");
+    QTest::newRow("negative \\u") << QByteArray("{\\rtf1\\uc1 \\u-3846?}") << QString(QChar(0xF0FA));
+    QTest::newRow("\\uc is scoped to its group") << QByteArray("{\\rtf1\\uc1 {\\uc0 \\u322 }\\u322?b}") << QStringLiteral("łłb");
+    QTest::newRow("skipping stops at group end") << QByteArray("{\\rtf1\\uc3 {\\u322}ab}") << QStringLiteral("łab");
+    QTest::newRow("surrogate pair") << QByteArray("{\\rtf1\\uc1 \\u-10179?\\u-8704?}") << QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("escaped braces and backslash") << QByteArray("{\\rtf1 a\\{b\\}c\\\\d}") << QStringLiteral("a{b}c\\d");
+    QTest::newRow("special characters") << QByteArray("{\\rtf1 a\\tab b\\emdash c\\~d\\lquote e\\rquote}") << QStringLiteral("a\tb\u2014c d\u2018e\u2019");
+}
+
+void RtfReaderTest::codePages()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QCOMPARE(textOf(rtf), expected);
+}
+
+void RtfReaderTest::characterFormats()
+{
+    QTextDocument doc;
+    textOf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+           "\\f0\\fs20 plain {\\b bold} {\\i italic} {\\ul under}{\\ulnone  none} {\\strike gone} x{\\super up}{\\sub down}"
+           " {\\f1\\fs36 big} {\\cf1 red} {\\highlight2 marked} {\\b\\b0 unbold}}", &doc);
+    QCOMPARE(formatOf(doc, QStringLiteral("plain")).fontPointSize(), 10.0);
+    QCOMPARE(formatOf(doc, QStringLiteral("plain")).fontFamilies().toStringList().value(0), QStringLiteral("Arial"));
+    QCOMPARE(formatOf(doc, QStringLiteral("bold")).fontWeight(), int(QFont::Bold));
+    QVERIFY(formatOf(doc, QStringLiteral("italic")).fontItalic());
+    QVERIFY(formatOf(doc, QStringLiteral("under")).fontUnderline());
+    QVERIFY(!formatOf(doc, QStringLiteral("none")).fontUnderline());
+    QVERIFY(formatOf(doc, QStringLiteral("gone")).fontStrikeOut());
+    QCOMPARE(formatOf(doc, QStringLiteral("up")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    QCOMPARE(formatOf(doc, QStringLiteral("down")).verticalAlignment(), QTextCharFormat::AlignSubScript);
+    QCOMPARE(formatOf(doc, QStringLiteral("big")).fontPointSize(), 18.0);
+    QCOMPARE(formatOf(doc, QStringLiteral("big")).fontFamilies().toStringList().value(0), QStringLiteral("Courier New"));
+    QCOMPARE(formatOf(doc, QStringLiteral("red")).foreground().color(), QColor(255, 0, 0));
+    QCOMPARE(formatOf(doc, QStringLiteral("marked")).background().color(), QColor(0, 0, 255));
+    QVERIFY(formatOf(doc, QStringLiteral("unbold")).fontWeight() < QFont::DemiBold);
+}
+
+void RtfReaderTest::paragraphFormats()
+{
+    QTextDocument doc;
+    // 1440 twips = one inch = 96 px in text layout lengths
+    textOf("{\\rtf1\\pard\\qc centred\\par\\pard\\qr\\li1440\\ri720\\fi-360\\sb240\\sa120 right\\par"
+           "\\pard\\tx2880\\tqr\\tx5760 a\\tab b\\tab c\\par\\pard\\qj\\sl360\\slmult1 justified\\page after}", &doc);
+    QTextBlock b = doc.begin();
+    QCOMPARE(b.text(), QStringLiteral("centred"));
+    QCOMPARE(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    b = b.next();
+    const QTextBlockFormat f = b.blockFormat();
+    QCOMPARE(f.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(f.leftMargin(), 96.0);
+    QCOMPARE(f.rightMargin(), 48.0);
+    QCOMPARE(f.textIndent(), -24.0);
+    QCOMPARE(f.topMargin(), 16.0);
+    QCOMPARE(f.bottomMargin(), 8.0);
+    b = b.next();
+    const QList<QTextOption::Tab> tabs = b.blockFormat().tabPositions();
+    QCOMPARE(tabs.size(), 2);
+    QCOMPARE(tabs[0].position, 192.0);
+    QCOMPARE(tabs[0].type, QTextOption::LeftTab);
+    QCOMPARE(tabs[1].position, 384.0);
+    QCOMPARE(tabs[1].type, QTextOption::RightTab);
+    b = b.next();
+    QCOMPARE(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+    QCOMPARE(b.blockFormat().lineHeight(), 150.0);
+    b = b.next();
+    QCOMPARE(b.text(), QStringLiteral("after"));
+    QVERIFY(b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
+}
+
+void RtfReaderTest::tableStructure()
+{
+    QTextDocument doc;
+    const RtfReadReport r = [&] {
+        RtfReadReport rep = RtfReader::read(
+            "{\\rtf1 before\\par"
+            "\\trowd\\trgaph108\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\cellx1440\\cellx4320"
+            "\\pard\\intbl A1\\cell A2\\par second\\cell\\row"
+            "\\trowd\\cellx1440\\cellx4320\\pard\\intbl B1\\cell B2\\cell\\row"
+            "\\pard after\\par}", &doc);
+        return rep;
+    }();
+    QCOMPARE(r.tables, 1);
+    const QList<QTextTable *> list = tables(doc);
+    QCOMPARE(list.size(), 1);
+    QTextTable *t = list.first();
+    QCOMPARE(t->rows(), 2);
+    QCOMPARE(t->columns(), 2);
+    auto cellText = [t](int row, int col) {
+        QTextCursor c = t->cellAt(row, col).firstCursorPosition();
+        c.setPosition(t->cellAt(row, col).lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return c.selection().toPlainText();
+    };
+    QCOMPARE(cellText(0, 0), QStringLiteral("A1"));
+    QCOMPARE(cellText(0, 1), QStringLiteral("A2\nsecond"));
+    QCOMPARE(cellText(1, 1), QStringLiteral("B2"));
+    const QList<QTextLength> widths = t->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 2);
+    QCOMPARE(widths[0].rawValue(), 96.0 - 0.0);
+    QCOMPARE(widths[1].rawValue(), 192.0);
+    const QTextTableCellFormat cf = t->cellAt(0, 0).format().toTableCellFormat();
+    QVERIFY(cf.topBorder() > 0);
+    QVERIFY(cf.bottomBorder() > 0);
+    QCOMPARE(cf.leftBorder(), 0.0);
+    QVERIFY(doc.toPlainText().startsWith(QLatin1String("before")));
+    QVERIFY(doc.toPlainText().endsWith(QLatin1String("after")));
+    QVERIFY(!QTextCursor(doc.lastBlock()).currentTable());
+}
+
+void RtfReaderTest::mergedCells()
+{
+    QTextDocument doc;
+    RtfReader::read("{\\rtf1\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\clvmgf\\cellx3000"
+                    "\\pard\\intbl wide\\cell\\cell tall\\cell\\row"
+                    "\\trowd\\cellx1000\\cellx2000\\clvmrg\\cellx3000\\pard\\intbl a\\cell b\\cell\\cell\\row}", &doc);
+    QTextTable *t = tables(doc).value(0);
+    QVERIFY(t);
+    QCOMPARE(t->cellAt(0, 0).columnSpan(), 2);
+    QCOMPARE(t->cellAt(0, 2).rowSpan(), 2);
+    QCOMPARE(t->cellAt(1, 1).columnSpan(), 1);
+}
+
+void RtfReaderTest::pageSetup()
+{
+    QTextDocument doc;
+    const RtfReadReport r = RtfReader::read("{\\rtf1\\paperw11900\\paperh16840\\margl1000\\margr1100\\margt800\\margb900 x}", &doc);
+    QVERIFY(r.page.declared);
+    QCOMPARE(r.page.paperWidth, 11900);
+    QCOMPARE(r.page.paperHeight, 16840);
+    QCOMPARE(r.page.marginLeft, 1000);
+    QCOMPARE(r.page.marginRight, 1100);
+    QCOMPARE(r.page.marginTop, 800);
+    QCOMPARE(r.page.marginBottom, 900);
+    QCOMPARE(vc::PageSetup::of(&doc).marginRight, 1100); // kept with the document
+    QTextDocument landscape;
+    QVERIFY(RtfReader::read("{\\rtf1\\landscape\\paperw15840\\paperh12240 x}", &landscape).page.landscape);
+}
+
+void RtfReaderTest::destinationsSkipped_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("field shows its result") << QByteArray("{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt here}} now}") << QStringLiteral("see here now");
+    QTest::newRow("unknown starred destination") << QByteArray("{\\rtf1 a{\\*\\unknownthing secret {nested}}b}") << QStringLiteral("ab");
+    QTest::newRow("unknown control word") << QByteArray("{\\rtf1 a\\frobnicate42 b\\zzz  c}") << QStringLiteral("ab c");
+    QTest::newRow("stylesheet and info") << QByteArray("{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}body}") << QStringLiteral("body");
+    QTest::newRow("hidden text") << QByteArray("{\\rtf1 shown{\\v hidden} too}") << QStringLiteral("shown too");
+    QTest::newRow("picture hex is not text") << QByteArray("{\\rtf1 a{\\pict\\wmetafile8\\picw100\\pich100 0102ab}b}") << QStringLiteral("a\uFFFCb");
+    QTest::newRow("TextEdit backslash line ends") << QByteArray("{\\rtf1 one\\\ntwo}") << QStringLiteral("one\ntwo");
+    QTest::newRow("no header at all") << QByteArray("plain {\\b words}\\par next") << QStringLiteral("plain words\nnext");
+}
+
+void RtfReaderTest::destinationsSkipped()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QCOMPARE(textOf(rtf), expected);
+}
+
+void RtfReaderTest::badInput_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("keeps");
+    QTest::newRow("truncated") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ari") << QString();
+    QTest::newRow("truncated in text") << QByteArray("{\\rtf1 Hello wor") << QStringLiteral("Hello wor");
+    QTest::newRow("truncated escape") << QByteArray("{\\rtf1 abc\\'") << QStringLiteral("abc");
+    QTest::newRow("too many closing braces") << QByteArray("{\\rtf1 a}}}} b") << QStringLiteral("a b");
+    QTest::newRow("\\bin longer than the file") << QByteArray("{\\rtf1 text{\\pict\\pngblip\\bin999999 ab") << QStringLiteral("text");
+    QTest::newRow("broken picture hex") << QByteArray("{\\rtf1 x{\\pict\\pngblip\\picw10\\pich10\\picwgoal300\\pichgoal300 89504zzq47}y}") << QStringLiteral("x");
+    QTest::newRow("huge control parameter") << QByteArray("{\\rtf1\\fs99999999999999999999 big\\uc99999999 \\u99999999 z}") << QStringLiteral("big");
+    QByteArray deep = "{\\rtf1 start";
+    deep += QByteArray(100000, '{') + "deep" + QByteArray(100000, '}') + " end}";
+    QTest::newRow("nesting 100 000 deep") << deep << QStringLiteral("deep");
+    QTest::newRow("only braces") << QByteArray("{{{{}}}}}}}{{{") << QString();
+    QTest::newRow("binary junk") << QByteArray("\x00\xff\\\x01{\x80\\'\\u", 13) << QString();
+}
+
+void RtfReaderTest::badInput()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, keeps);
+    QTextDocument doc;
+    RtfReader::read(rtf, &doc);
+    QVERIFY(doc.toPlainText().contains(keeps));
+}
+
+// Cheap fuzzing: corpus files cut short and with bytes overwritten must still read.
+void RtfReaderTest::mangledCorpusFiles()
+{
+    QRandomGenerator rng(20261205);
+    const QStringList files = {QStringLiteral("word2003-table-list-footnote.rtf"), QStringLiteral("phprtflite-merged-cells-borders.rtf"),
+                               QStringLiteral("textedit-polish-uc0-hyperlinks.rtf"), QStringLiteral("word2016-merged-cells-highlight-lists.rtf")};
+    const char noise[] = "{}\\'0u-9ab \\cell\\row\\par\\trowd\\bin";
+    for (const QString &f : files) {
+        const QByteArray original = vc::test::readFile(corpus(f));
+        QVERIFY(!original.isEmpty());
+        for (int round = 0; round < 25; ++round) {
+            QByteArray b = original.left(rng.bounded(int(original.size())) + 1);
+            for (int k = 0; k < 20 && !b.isEmpty(); ++k)
+                b[rng.bounded(int(b.size()))] = noise[rng.bounded(int(sizeof(noise) - 1))];
+            QTextDocument doc;
+            RtfReader::read(b, &doc);
+        }
+    }
+}
+
+QTEST_MAIN(RtfReaderTest)
+#include "rtfreadertest.moc"
