@@ -1,0 +1,296 @@
+// The rich text field's operations as the report, tender and preview windows use them.
+#include "platformservices.h"
+#include "richtextfield.h"
+#include "testsupport.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextTable>
+
+using vc::RichTextField;
+
+namespace {
+
+QByteArray rtfOfLines(const QStringList &lines)
+{
+    QByteArray rtf = "{\\rtf1\\ansi ";
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i)
+            rtf += "\\par ";
+        for (QChar c : lines[i])
+            rtf += c.unicode() < 128 ? QByteArray(1, char(c.unicode())) : "\\u" + QByteArray::number(c.unicode()) + '?';
+    }
+    return rtf + '}';
+}
+
+QTextCharFormat formatAt(RichTextField &f, int fieldPos)
+{
+    const int docPos = f.document()->find(f.text().mid(fieldPos, 1)).position();
+    Q_UNUSED(docPos);
+    QTextCursor c(f.document());
+    // positions of a one-paragraph document are the same in both counts
+    c.setPosition(fieldPos + 1);
+    return c.charFormat();
+}
+
+} // namespace
+
+class RichTextFieldTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void findWholeWord_data();
+    void findWholeWord();
+    void findLimits();
+    void replaceKeepsFormat();
+    void replaceEveryToken();
+    void textLengthCountsEnds();
+    void selectClamps();
+    void plainAndRichText();
+    void copyPutsThreeFormats();
+    void loadFile();
+    void pagingCoversEveryCharacterOnce_data();
+    void pagingCoversEveryCharacterOnce();
+    void pageBreakStartsNewPage();
+    void renderDrawsIntoRectangle();
+};
+
+void RichTextFieldTest::findWholeWord_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("token inside a longer token") << "#####10" << "#####1" << -1;
+    QTest::newRow("token before a full stop") << "#####1." << "#####1" << 0;
+    QTest::newRow("token after a letter") << "x#####1 y" << "#####1" << 1;
+    QTest::newRow("rejected candidate, later match") << "#####10 #####1" << "#####1" << 8;
+    QTest::newRow("token followed by a letter") << "ab#####1x" << "#####1" << -1;
+    QTest::newRow("unit token inside number") << "##512 ##51" << "##51" << 6;
+    QTest::newRow("different letter case") << "CLIENT #####A" << "#####a" << 7;
+    QTest::newRow("word inside a word") << "words sword word" << "word" << 12;
+    QTest::newRow("word at the very end") << "a word" << "word" << 2;
+    QTest::newRow("digits count as word characters") << "x1 1x 1" << "1" << 6;
+    QTest::newRow("accented letters count") << "óword word" << "word" << 6;
+    QTest::newRow("paragraph end is a blank") << "#####1\r#####10" << "#####10" << 7;
+}
+
+void RichTextFieldTest::findWholeWord()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, what);
+    QFETCH(int, expected);
+    RichTextField f;
+    f.setRichText(rtfOfLines(text.split(QLatin1Char('\r'))));
+    QCOMPARE(f.text(), text);
+    QCOMPARE(f.find(what, 0, -1, RichTextField::WholeWord), expected);
+}
+
+void RichTextFieldTest::findLimits()
+{
+    RichTextField f;
+    f.setPlainText(QStringLiteral("#####1 and #####1"));
+    QCOMPARE(f.find(QStringLiteral("#####1"), 1, -1, RichTextField::WholeWord), 11);
+    QCOMPARE(f.find(QStringLiteral("#####1"), 1, 16, RichTextField::WholeWord), -1); // would end after 16
+    QCOMPARE(f.find(QStringLiteral("AND"), 0, -1, RichTextField::WholeWord), 7);
+    QCOMPARE(f.find(QStringLiteral("AND"), 0, -1, RichTextField::WholeWord | RichTextField::MatchCase), -1);
+    QCOMPARE(f.find(QString(), 0), -1);
+    QCOMPARE(f.find(QStringLiteral("1"), 100), -1);
+}
+
+void RichTextFieldTest::replaceKeepsFormat()
+{
+    RichTextField f;
+    f.setRichText("{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}Client: {\\b\\cf1\\fs28 #####1} end}");
+    const int pos = f.find(QStringLiteral("#####1"), 0, -1, RichTextField::WholeWord);
+    QCOMPARE(pos, 8);
+    f.select(pos, 6);
+    QCOMPARE(f.selectedText(), QStringLiteral("#####1"));
+    f.replaceSelection(QStringLiteral("ACME Ltd "));
+    QCOMPARE(f.text(), QStringLiteral("Client: ACME Ltd  end"));
+    const QTextCharFormat inserted = formatAt(f, 9);
+    QCOMPARE(inserted.fontWeight(), int(QFont::Bold));
+    QCOMPARE(inserted.foreground().color(), QColor(200, 0, 0));
+    QCOMPARE(inserted.fontPointSize(), 14.0);
+    QVERIFY(formatAt(f, 18).fontWeight() < QFont::DemiBold); // " end" keeps its own
+    QCOMPARE(f.selectionStart(), 17);
+    QCOMPARE(f.selectionLength(), 0);
+}
+
+// Each step replaces the first occurrence still present, as filling a template does.
+void RichTextFieldTest::replaceEveryToken()
+{
+    RichTextField f;
+    f.setRichText("{\\rtf1 {\\i ##51} a\\par\\trowd\\cellx2000\\cellx4000\\pard\\intbl ##51\\cell {\\b ##52}\\cell\\row\\pard ##51 ##510}");
+    const QString before = f.text();
+    int found = 0;
+    for (const QString &token : {QStringLiteral("##51"), QStringLiteral("##51"), QStringLiteral("##52"), QStringLiteral("##51")}) {
+        const int pos = f.find(token, 0, -1, RichTextField::WholeWord);
+        QVERIFY2(pos >= 0, qPrintable(token));
+        f.select(pos, int(token.size()));
+        f.replaceSelection(QStringLiteral("m3/h "));
+        ++found;
+        // positions stay consistent with a fresh count after every edit
+        RichTextField copy;
+        copy.setRichText(f.richText());
+        QCOMPARE(copy.text(), f.text());
+    }
+    QCOMPARE(found, 4);
+    QVERIFY(!f.text().contains(QRegularExpression(QStringLiteral("##5[12](?!0)"))));
+    QVERIFY(f.text().contains(QLatin1String("##510")));
+    QCOMPARE(f.text().size(), before.size() + 4 * 1);
+    QTextCursor c = f.document()->find(QStringLiteral("m3/h"));
+    QVERIFY(c.charFormat().fontItalic());
+}
+
+void RichTextFieldTest::textLengthCountsEnds()
+{
+    RichTextField f;
+    f.setRichText("{\\rtf1 ab\\par cde\\par}");
+    QCOMPARE(f.text(), QStringLiteral("ab\rcde"));
+    QCOMPARE(f.textLength(), 6);
+    f.setRichText("{\\rtf1 x\\par\\trowd\\cellx1000\\cellx2000\\pard\\intbl A\\cell BC\\cell\\row\\pard y}");
+    const QString t = f.text();
+    QCOMPARE(f.textLength(), int(t.size()));
+    const int a = int(t.indexOf(QLatin1Char('A')));
+    QCOMPARE(t.mid(a, 5), QStringLiteral("A\rBC\r")); // each cell end is one character
+    QVERIFY(t.endsWith(QLatin1String("\ry")));
+    f.setPlainText(QString());
+    QCOMPARE(f.textLength(), 0);
+}
+
+void RichTextFieldTest::selectClamps()
+{
+    RichTextField f;
+    f.setPlainText(QStringLiteral("hello"));
+    f.select(0, 0);
+    QCOMPARE(f.selectionStart(), 0);
+    QCOMPARE(f.selectionLength(), 0);
+    f.select(3, 100);
+    QCOMPARE(f.selectionLength(), 2);
+    f.select(-4, 2);
+    QCOMPARE(f.selectedText(), QStringLiteral("he"));
+}
+
+void RichTextFieldTest::plainAndRichText()
+{
+    RichTextField a, b;
+    a.setRichText("{\\rtf1\\paperw12240\\margl800{\\b bold} x\\par\\trowd\\cellx1000\\pard\\intbl c\\cell\\row\\pard y}");
+    b.setRichText(a.richText());
+    QCOMPARE(b.text(), a.text());
+    QCOMPARE(b.document()->find(QStringLiteral("bold")).charFormat().fontWeight(), int(QFont::Bold));
+    QVERIFY(QTextCursor(b.document()->findBlockByNumber(2)).currentTable());
+    QCOMPARE(vc::PageSetup::of(b.document()).marginLeft, 800);
+    b.setPlainText(QStringLiteral("File X not found"));
+    QCOMPARE(b.text(), QStringLiteral("File X not found"));
+    QCOMPARE(b.document()->blockCount(), 1);
+}
+
+void RichTextFieldTest::copyPutsThreeFormats()
+{
+    vc::MemoryClipboard clipboard;
+    vc::Services::setClipboard(&clipboard);
+    RichTextField f;
+    f.setRichText("{\\rtf1 plain {\\b strong} words\\par next}");
+    f.select(6, 6);
+    f.copy();
+    QCOMPARE(clipboard.text(), QStringLiteral("strong"));
+    QVERIFY(clipboard.rtf().contains("\\b"));
+    QVERIFY(clipboard.html().contains(QLatin1String("font-weight")));
+    f.select(0, f.textLength());
+    f.copy();
+    QCOMPARE(clipboard.text(), QStringLiteral("plain strong words\nnext"));
+    RichTextField pasted;
+    pasted.setRichText(clipboard.rtf());
+    QCOMPARE(pasted.text(), f.text());
+    vc::Services::setClipboard(nullptr);
+}
+
+void RichTextFieldTest::loadFile()
+{
+    RichTextField f;
+    QVERIFY(f.loadFile(vc::test::sharedDir() + QStringLiteral("/corpus/rtf/wordpad-msftedit-czech.rtf")));
+    QVERIFY(f.text().contains(QStringLiteral("Článek týdne")));
+    const QString before = f.text();
+    QVERIFY(!f.loadFile(QStringLiteral("/nonexistent/file.rtf")));
+    QCOMPARE(f.text(), before); // a failed load keeps the content
+}
+
+void RichTextFieldTest::pagingCoversEveryCharacterOnce_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("minPages");
+    QTest::addColumn<int>("maxPages");
+    QTest::newRow("46-page TextEdit notes") << "textedit-release-notes-281k.rtf" << 30 << 70;
+    QTest::newRow("Word tables and pictures") << "word2003-emf-wmf-tables-1700k.rtf" << 5 << 20;
+    QTest::newRow("long listing of table rows") << "r2rtf-long-listing-numpages-120k.rtf" << 6 << 40;
+}
+
+void RichTextFieldTest::pagingCoversEveryCharacterOnce()
+{
+    QFETCH(QString, file);
+    QFETCH(int, minPages);
+    QFETCH(int, maxPages);
+    RichTextField f;
+    QVERIFY(f.loadFile(vc::test::sharedDir() + QStringLiteral("/corpus/rtf/") + file));
+    // A4 at 600 dpi, 800 twips margins as the preview uses them
+    f.setTargetDevice(600, 600, 11906 - 800 - 1100);
+    const QRectF rect(800, 800, 11906 - 800 - 1100, 16838 - 1600);
+    const int length = f.textLength();
+    int pos = 0, pages = 0;
+    QString joined;
+    while (pos < length) {
+        const int next = f.formatRange(nullptr, rect, pos, -1, false);
+        QVERIFY2(next > pos, qPrintable(QStringLiteral("no progress at %1").arg(pos)));
+        joined += f.text().mid(pos, next - pos);
+        pos = next;
+        QVERIFY(++pages <= maxPages);
+    }
+    QCOMPARE(pos, length);
+    QCOMPARE(joined, f.text());
+    QVERIFY2(pages >= minPages, qPrintable(QString::number(pages)));
+    f.clearFormatCache();
+    QCOMPARE(f.formatRange(nullptr, rect, 0, -1, false) > 0, true);
+}
+
+void RichTextFieldTest::pageBreakStartsNewPage()
+{
+    RichTextField f;
+    f.setRichText("{\\rtf1 first page\\page second page}");
+    f.setTargetDevice(300, 300, 9000);
+    const int next = f.formatRange(nullptr, QRectF(0, 0, 9000, 14000), 0, -1, false);
+    QCOMPARE(f.text().mid(next), QStringLiteral("second page"));
+}
+
+void RichTextFieldTest::renderDrawsIntoRectangle()
+{
+    RichTextField f;
+    QByteArray rtf = "{\\rtf1\\fs48 ";
+    for (int i = 0; i < 60; ++i)
+        rtf += "Line " + QByteArray::number(i) + "\\par ";
+    f.setRichText(rtf + "}");
+    QImage page(850, 1100, QImage::Format_RGB32); // 100 dpi
+    page.setDotsPerMeterX(3937);
+    page.setDotsPerMeterY(3937);
+    page.fill(Qt::white);
+    f.setTargetDevice(&page, 7200);
+    QPainter painter(&page);
+    const QRectF rect(1440, 1440, 7200, 7200); // 1 inch margin, 5 inches high
+    const int next = f.formatRange(&painter, rect, 0);
+    painter.end();
+    QVERIFY(next > 0 && next < f.textLength());
+    QVERIFY(f.text().mid(next).startsWith(QLatin1String("Line ")));
+    int inside = 0, outside = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixel(x, y) != qRgb(255, 255, 255))
+                (QRect(100, 100, 501, 501).contains(x, y) ? inside : outside)++;
+    QVERIFY(inside > 1000);
+    QCOMPARE(outside, 0);
+}
+
+QTEST_MAIN(RichTextFieldTest)
+#include "richtextfieldtest.moc"
