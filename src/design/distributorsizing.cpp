@@ -194,15 +194,16 @@ void DistributorSizing::run(MainForm &f)
         f.Label30(10).setText(f.languageText(QStringLiteral("Label30(10).Caption")));
     }
 
-    // Above the velocity limit no minimum distances hold: the note replaces them.
+    // Above the velocity limit no minimum distances hold: the note replaces
+    // them. A unit in the room has no duct, so neither is shown for it.
     const bool tooFast = t.velocityMs > HumidificationDistance::maximumVelocity;
-    f.Label30(10).setVisible(tooFast);
+    f.Label30(10).setVisible(tooFast && !roomOnly);
     for (int i = 6; i <= 9; ++i)
-        f.Label30(i).setVisible(!tooFast);
+        f.Label30(i).setVisible(!tooFast && !roomOnly);
     for (int i = 13; i <= 17; ++i)
-        f.Label3(i).setVisible(!tooFast);
+        f.Label3(i).setVisible(!tooFast && !roomOnly);
     for (int i = 10; i <= 13; ++i)
-        f.Einheit(i).setVisible(!tooFast);
+        f.Einheit(i).setVisible(!tooFast && !roomOnly);
 }
 
 } // namespace vc
