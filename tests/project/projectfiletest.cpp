@@ -1,0 +1,206 @@
+#include "appglobals.h"
+#include "mainform.h"
+#include "platformservices.h"
+#include "projectfile.h"
+#include "testsupport.h"
+#include "vixinihandling.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace vc;
+
+// The main window's part of a project file, written and read back byte by
+// byte and field by field, and files that are not what they should be.
+class ProjectFileTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void newFileAfterAFullDesign();
+    void readBackFieldByField();
+    void noFamilyWritesAllButThePicture();
+    void saveKeepsWhatItDoesNotWrite();
+    void missingEntriesEmptyTheirFields();
+    void missingPictureLeavesThePictureShown();
+    void brokenFiles_data();
+    void brokenFiles();
+
+private:
+    std::unique_ptr<MainForm> loadedForm();
+    void fillDesign(MainForm &f);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    AppGlobals m_saved;
+    ScriptedMessages m_messages;
+};
+
+void ProjectFileTest::init()
+{
+    m_saved = app();
+    m_dir = std::make_unique<QTemporaryDir>();
+    AppGlobals &g = app();
+    g.AppPath = test::dataDir();
+    g.DocsPath = g.AppPath + QStringLiteral("/Docs");
+    g.LanguageName = QStringLiteral("English");
+    g.LanguageFile = g.AppPath + QStringLiteral("/Language/English.lng");
+    g.UnitSystem = 0;
+    g.ProjectFile = m_dir->filePath(QStringLiteral("Hotel.sti"));
+    Services::setMessages(&m_messages);
+}
+
+void ProjectFileTest::cleanup()
+{
+    Services::setMessages(nullptr);
+    app() = m_saved;
+    m_dir.reset();
+}
+
+std::unique_ptr<MainForm> ProjectFileTest::loadedForm()
+{
+    auto f = std::make_unique<MainForm>();
+    f->load();
+    return f;
+}
+
+void ProjectFileTest::fillDesign(MainForm &f)
+{
+    const QStringList info = {"Hôtel Lumière", "Spa", "AHU 2", "2026/114", "R-7", "Müller & Söhne",
+                              "A. User", "Nord"};
+    for (int i = 0; i < 8; ++i)
+        f.Text1(i).setText(info.at(i));
+    f.Text2(0).setText(QStringLiteral("12500"));
+    f.Combo2(1).setText(QStringLiteral("960"));
+    f.Text3(1).setText(QStringLiteral("1200"));
+    f.btnCalc_Click();
+    f.Image9_Click(2);
+}
+
+void ProjectFileTest::newFileAfterAFullDesign()
+{
+    auto f = loadedForm();
+    fillDesign(*f);
+    QVERIFY(WriteProject(*f));
+    QVERIFY(!f->ProjectChanged);
+    const QByteArray expected = QByteArray(
+        "[Seite1-Text1]\r\n0=H\xf4tel Lumi\xe8re\r\n1=Spa\r\n2=AHU 2\r\n3=2026/114\r\n4=R-7\r\n"
+        "5=M\xfcller & S\xf6hne\r\n6=A. User\r\n7=Nord\r\n"
+        "[Seite2-Combo2]\r\n0=20\r\n1=960\r\n2=60\r\n3=50\r\n4=400\r\n5=3\r\n"
+        "[Seite2-Text2]\r\n0=12500\r\n1=-5\r\n2=22\r\n"
+        "[Seite3-Combo3]\r\n0=22\r\n"
+        "[Seite3-Text3]\r\n1=1200\r\n2=500\r\n"
+        "[Ger\xe4t]\r\nModel=Sorbix\r\nBild=U-Sorbix.jpg\r\n");
+    QCOMPARE(test::readFile(app().ProjectFile), expected);
+}
+
+void ProjectFileTest::readBackFieldByField()
+{
+    auto written = loadedForm();
+    fillDesign(*written);
+    QVERIFY(WriteProject(*written));
+
+    auto read = loadedForm();
+    read->ProjectChanged = true;
+    QVERIFY(ReadProject(*read));
+    QVERIFY(!read->ProjectChanged);
+    QStringList stored;
+    for (int i = 0; i < 8; ++i)
+        stored << QStringLiteral("Text1(%1)").arg(i);
+    for (int i = 0; i < 6; ++i)
+        stored << QStringLiteral("Combo2(%1)").arg(i);
+    stored << "Text2(0)" << "Text2(1)" << "Text2(2)" << "Combo3(0)" << "Text3(1)" << "Text3(2)" << "Label20(7)";
+    for (const QString &name : stored)
+        QCOMPARE(name + QLatin1Char('=') + (*read)[name].text(), name + QLatin1Char('=') + (*written)[name].text());
+    QCOMPARE(read->picturePath, written->picturePath);
+    QCOMPARE(read->ImageSelected().picture(), written->picturePath);
+    // Results are not stored: Open recalculates them.
+    QCOMPARE(read->Label20(5).text(), QString());
+}
+
+void ProjectFileTest::noFamilyWritesAllButThePicture()
+{
+    auto f = loadedForm();
+    f->btnCalc_Click();
+    QVERIFY(!WriteProject(*f));
+    QVERIFY(f->ProjectChanged);
+    QStringList titles;
+    QVERIFY(VixIniHandling().ReadAllSectionTitle(app().ProjectFile, titles));
+    QCOMPARE(titles, (QStringList{"Seite1-Text1", "Seite2-Combo2", "Seite2-Text2", "Seite3-Combo3",
+                                  "Seite3-Text3", QStringLiteral("Ger\u00e4t")}));
+    const QByteArray bytes = test::readFile(app().ProjectFile);
+    QVERIFY(bytes.endsWith("[Ger\xe4t]\r\nModel=\r\n"));
+}
+
+void ProjectFileTest::saveKeepsWhatItDoesNotWrite()
+{
+    QVERIFY(test::writeFile(app().ProjectFile,
+                            "[WKorbListe]\r\nRows=3\r\n[wKorb]\r\n0=1\r\n1=TV-4\r\n2=Unit\r\n3=\r\n"
+                            "[Ger\xe4t]\r\nModel=Oskel\r\nBild=U-oskel.jpg\r\n"));
+    auto f = loadedForm();
+    f->btnCalc_Click(); // no family: the picture step fails
+    QVERIFY(!WriteProject(*f));
+    const VixIniHandling ini;
+    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("WKorb"), QStringLiteral("1")), QStringLiteral("TV-4"));
+    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), QStringLiteral("Model")), QString());
+    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), QStringLiteral("Bild")),
+             QStringLiteral("U-oskel.jpg"));
+    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Seite2-Text2"), QStringLiteral("0")),
+             QStringLiteral("8000"));
+}
+
+void ProjectFileTest::missingEntriesEmptyTheirFields()
+{
+    QVERIFY(test::writeFile(app().ProjectFile, "[Seite2-Text2]\r\n0=  9000  \r\n2=\"21\"\r\n"));
+    auto f = loadedForm();
+    QVERIFY(ReadProject(*f));
+    QCOMPARE(f->Text2(0).text(), QStringLiteral("9000")); // blanks lost, as always
+    QCOMPARE(f->Text2(1).text(), QString());
+    QCOMPARE(f->Text2(2).text(), QStringLiteral("21"));
+    QCOMPARE(f->Combo2(1).text(), QString());
+    QCOMPARE(f->Text3(1).text(), QString());
+    QCOMPARE(f->Label20(7).text(), QString());
+    // What is missing calculates like anything typed.
+    f->calculateLoad();
+    QVERIFY(f->NoModelFound);
+}
+
+void ProjectFileTest::missingPictureLeavesThePictureShown()
+{
+    QVERIFY(test::writeFile(app().ProjectFile, "[Ger\xe4t]\r\nModel=Falcy 500\r\nBild=U-gone.jpg\r\n"));
+    auto f = loadedForm();
+    f->ImageSelected().setPicture(QStringLiteral("shown.jpg"));
+    f->picturePath = QStringLiteral("shown.jpg");
+    QVERIFY(ReadProject(*f));
+    QCOMPARE(f->Label20(7).text(), QStringLiteral("Falcy 500"));
+    QCOMPARE(f->ImageSelected().picture(), QStringLiteral("shown.jpg"));
+    QCOMPARE(f->picturePath, QStringLiteral("shown.jpg"));
+}
+
+void ProjectFileTest::brokenFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("project");
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("a picture") << QByteArray("\xff\xd8\xff\xe0\0\x10JFIF\0\x01[\x02\x03]\x04", 18) << false;
+    QTest::newRow("another INI file") << QByteArray("[System]\r\nLanguage=English\r\n") << false;
+    QTest::newRow("cut off in a section title") << QByteArray("[Seite1-Text1]\r\n0=Client\r\n[Seite2-Com") << true;
+    QTest::newRow("only the family") << QByteArray("[GER\xc4T]\nModel=Oskel\n") << true;
+}
+
+void ProjectFileTest::brokenFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, project);
+    QVERIFY(test::writeFile(app().ProjectFile, bytes));
+    QCOMPARE(isProjectFile(app().ProjectFile), project);
+    auto f = loadedForm();
+    QVERIFY(ReadProject(*f));
+    f->calculateLoad();
+    f->btnCalcHumid_Click();
+    QCOMPARE(test::readFile(app().ProjectFile), bytes); // reading never writes
+}
+
+QTEST_GUILESS_MAIN(ProjectFileTest)
+#include "projectfiletest.moc"
