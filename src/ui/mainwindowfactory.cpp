@@ -1,15 +1,21 @@
 #include "mainwindowfactory.h"
 
-#include <QMainWindow>
+#include "frmmainwindow.h"
+#include "frmsplash.h"
+#include "localisation.h"
+#include "mainform.h"
 
 namespace vc::ui {
 
-// Stands in until the real main window is linked in.
 QWidget *createMainWindow()
 {
-    auto *window = new QMainWindow;
-    window->setWindowTitle(QStringLiteral("VeltrannCalc"));
-    window->resize(800, 600);
+    // The window owns its logic object, which lives exactly as long as it does.
+    auto *mainForm = new MainForm;
+    installLocalisation(*mainForm);
+    auto *window = new FrmMainWindow(*mainForm);
+    mainForm->setParent(window);
+    window->setAboutHandler([window] { frmSplash::showAbout(window); });
+    window->load();
     return window;
 }
 

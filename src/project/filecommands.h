@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace vc {
+
+class MainForm;
+
+// The File menu of the main window: New Project, Open, Lastfile, Save and
+// Save as (also behind the two "Save as" buttons of the document pages).
+// They keep vc::app().ProjectFile, the status line "msgLabel" and the
+// profile's "System"/"LastFile" in step, and ask before they replace a
+// project that has unsaved changes.
+//
+// Guarantees beyond the plain commands: a file that is not a project (empty,
+// binary, some other INI file), a last file that has gone, a read-only project
+// file or a folder that cannot be written are reported in a message box; the
+// project in the window stays as it was and no file is touched.
+class FileCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+public:
+    explicit FileCommands(MainForm &main);
+
+    void mnuNew();
+    void mnuOpen();
+    void mnuLastFile();
+    void mnuSave();
+    void mnuSaveAs();
+
+    // What a file must look like to be opened: text holding at least one of
+    // the sections a project file is made of.
+    static bool looksLikeProject(const QString &path);
+
+    // Fixed texts of the project dialogs.
+    static QString fileFilter();
+    static QString defaultExtension();
+    static QString defaultSaveName();
+
+private:
+    // The save-changes question, asked only when the project has unsaved
+    // changes; saves on Yes. True when the user answered Yes.
+    bool askSaveChanges();
+    // Opens path into the window: read, record, recalculate, refresh.
+    void openFile(const QString &path);
+    bool canWrite(const QString &path, QString *messageKey) const;
+    void showProblem(const QString &key, const QString &path) const;
+    void setProjectFile(const QString &path);
+    void rememberLastFile(const QString &path) const;
+    QString menuCaption(const QString &name, const QString &builtIn) const;
+
+    MainForm &m_main;
+};
+
+} // namespace vc

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QColor>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QGridLayout;
+class QLabel;
+class QTabWidget;
+class QWidget;
+
+namespace vc {
+
+class Control;
+class FamilyPage;
+class FileCommands;
+class FormBinder;
+class MainForm;
+
+// The main window frmMain: the six pages of the tabbed dialog SSTab1, the
+// page buttons, the menus and the status line, each widget bound to its
+// control of the MainForm. Everything the window does runs through the
+// MainForm's handlers and the file commands; the window adds only what is
+// about widgets: the focus colours, the floating preview, the Exit command.
+class FrmMainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit FrmMainWindow(MainForm &mainForm, QWidget *parent = nullptr);
+    ~FrmMainWindow() override;
+
+    MainForm &mainForm() { return m_main; }
+    FormBinder &binder() { return *m_binder; }
+    FileCommands &fileCommands() { return *m_files; }
+    QTabWidget *tabs() const { return m_tabs; }
+    FamilyPage *familyPage() const { return m_familyPage; }
+
+    // Runs the window's load handler: captions, units, lists, defaults.
+    void load();
+
+    // What About shows; the start-up code installs the splash window here.
+    void setAboutHandler(std::function<void()> handler) { m_about = std::move(handler); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    QWidget *buildProjectPage();
+    QWidget *buildLoadPage();
+    QWidget *buildDistancePage();
+    QWidget *buildDocumentPage(int page);
+    QWidget *buildBottomBar();
+
+    // Small builders shared by the pages.
+    QLabel *caption(const QString &name, const QString &text, QWidget *parent = nullptr);
+    QLabel *unit(const QString &name, const QString &text);
+    QLabel *result(const QString &name, int minimumWidth = 70);
+    QWidget *textField(const QString &name, int width = 90);
+    QWidget *comboField(const QString &name, int width = 90);
+    QWidget *button(const QString &name, const QString &text, void (FrmMainWindow::*slot)());
+    void watchFocus(QWidget *field, const QString &name);
+
+    void onCalc();
+    void onCalcHumid();
+    void onNext();
+    void onPrev();
+    void onRefreshReport();
+    void onRefreshTender();
+    void onCopyReport();
+    void onCopyTender();
+    void onSaveAs();
+    void onExit();
+
+    MainForm &m_main;
+    std::unique_ptr<FormBinder> m_binder;
+    std::unique_ptr<FileCommands> m_files;
+    QTabWidget *m_tabs = nullptr;
+    FamilyPage *m_familyPage = nullptr;
+    std::function<void()> m_about;
+    QColor m_focusSavedColor; // FocusSavedColor: one for all fields, one field has the focus
+    QHash<QObject *, QString> m_focusFields;
+};
+
+} // namespace vc

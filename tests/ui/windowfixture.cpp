@@ -1,0 +1,62 @@
+#include "windowfixture.h"
+
+#include "appglobals.h"
+#include "frmmainwindow.h"
+#include "localisation.h"
+#include "mainform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+namespace vc::test {
+
+void useInstallation(const QString &appPath, const QString &language, int unitSystem)
+{
+    AppGlobals &g = app();
+    g.AppPath = appPath;
+    g.DataPath = appPath + QStringLiteral("/Data");
+    g.DocsPath = appPath + QStringLiteral("/Docs");
+    QDir().mkpath(g.DataPath);
+    QDir().mkpath(g.DocsPath);
+    g.SettingsFile = appPath + QStringLiteral("/VeltrannCalc.ini");
+    g.LanguageFile = appPath + QStringLiteral("/Language/") + language + QStringLiteral(".lng");
+    g.LanguageName = QFileInfo::exists(g.LanguageFile) ? language : QString();
+    g.UnitSystem = qint16(unitSystem);
+    g.UnitFile = appPath + (unitSystem == 1 ? QStringLiteral("/Unit/USA.lng") : QStringLiteral("/Unit/SI.lng"));
+    g.UnitName = QFileInfo::exists(g.UnitFile) ? QString::number(unitSystem) : QString();
+    g.ProjectFile.clear();
+    g.LanguageDocsPath.clear();
+}
+
+WindowFixture::WindowFixture(const QString &language, int unitSystem)
+{
+    useInstallation(m_install.path(), language, unitSystem);
+    Services::setMessages(&messages);
+    Services::setFileDialogs(&dialogs);
+    Services::setClipboard(&clipboard);
+    m_main = std::make_unique<MainForm>();
+    installLocalisation(*m_main);
+    m_window = std::make_unique<FrmMainWindow>(*m_main);
+    m_window->load();
+    m_window->show();
+    m_window->activateWindow();
+    QTest::qWaitForWindowExposed(m_window.get());
+    QTest::qWaitForWindowActive(m_window.get());
+}
+
+WindowFixture::~WindowFixture()
+{
+    m_window.reset();
+    m_main.reset();
+    Services::setMessages(nullptr);
+    Services::setFileDialogs(nullptr);
+    Services::setClipboard(nullptr);
+}
+
+QString WindowFixture::field(const QString &name) const
+{
+    return m_main->form().at(name).text();
+}
+
+} // namespace vc::test
