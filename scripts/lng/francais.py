@@ -122,10 +122,10 @@ FRM_KORB = [
     ("ListHeader2", "Référence"),
     ("ListHeader3", "Désignation"),
     ("ListHeader4", "Remarques"),
-    ("Command5.Caption", "&Reprendre"),
+    ("Command5.Caption", "&Insérer"),
     ("Command4.Caption", "&Copier"),
     ("Command3.Caption", "&Imprimer"),
-    ("LabelKorb.Caption", "depuis le calcul"),
+    ("LabelKorb.Caption", "à partir du calcul"),
     ("units", "Humidificateurs"),
     ("acc", "Accessoires"),
     ("con", "Pièces d'usure"),
@@ -180,7 +180,7 @@ FRM_HX = [
     ("Command1.Caption", "Afficher / masquer"),
     ("Command2.Caption", "Copier"),
     ("Command3.Caption", "Imprimer"),
-    ("vixGraph1.CaptionRelativHumidity", "Humidité relative %"),
+    ("vixGraph1.CaptionRelativHumidity", "Humidité relative (%)"),
     ("vixGraph1.CaptionWasserGehalt", "Teneur en eau x (humidité absolue) en g/kg"),
 ]
 
