@@ -39,15 +39,15 @@ int runPrintRtf(const QStringList &args)
     }
     if (in.isEmpty() || pdf.isEmpty() == printerName.isEmpty())
         return fail(QStringLiteral("usage: veltranncalc-cli print-rtf IN.rtf (--pdf OUT.pdf | --printer NAME)"));
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return fail(QStringLiteral("print-rtf needs a graphical Qt application object"), 1);
-
     QFile file(in);
     if (!QFileInfo(in).isFile() || !file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("print-rtf: cannot read \"%1\"").arg(in));
     const QByteArray rtf = file.readAll();
     if (rtf.trimmed().isEmpty() || (!rtf.contains('\\') && !rtf.contains('{')))
         return fail(QStringLiteral("print-rtf: \"%1\" is not a rich text file").arg(in));
+
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return fail(QStringLiteral("print-rtf needs a graphical Qt application object"), 1);
 
     RichTextField field;
     field.setRichText(rtf);

@@ -385,7 +385,6 @@ QPainter *Printer::painter()
         return nullptr;
     }
     m_page = 1;
-    m_x = m_y = 0;
     return m_painter.get();
 }
 

@@ -369,7 +369,8 @@ int RichTextField::formatRange(QPainter *painter, const QRectF &drawTwips, int s
         painter->setClipRect(QRectF(0, 0, width + 1, y1 - y0), Qt::IntersectClip);
         painter->translate(0, -y0);
         QAbstractTextDocumentLayout::PaintContext ctx;
-        ctx.clip = QRectF(0, y0, width + 1, y1 - y0);
+        // lines touching the rectangle's edges belong to the neighbouring pages
+        ctx.clip = QRectF(0, y0 + 0.01, width + 1, qMax(0.0, y1 - y0 - 0.02));
         ctx.palette.setColor(QPalette::Text, Qt::black);
         m_layoutDoc->documentLayout()->draw(painter, ctx);
         painter->restore();

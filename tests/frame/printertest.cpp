@@ -1,0 +1,363 @@
+// The printer layer on a real CUPS queue (started by scripts/cups-start.sh)
+// and on the "PDF file" printer, checked with poppler's pdfinfo and pdftotext.
+#include "printer.h"
+#include "richtextfield.h"
+#include "testsupport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using vc::Printer;
+using vc::PrinterInfo;
+
+namespace {
+
+const QString queue = QStringLiteral("VeltrannPDF");
+
+QString cupsDir()
+{
+    const QByteArray dir = qgetenv("VC_CUPS_DIR");
+    return dir.isEmpty() ? QStringLiteral("/tmp/vc-cups") : QString::fromLocal8Bit(dir);
+}
+
+QString run(const QString &program, const QStringList &args, int *status = nullptr)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    if (status)
+        *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString &path)
+{
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {path}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString pdfPageSize(const QString &path)
+{
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+) pts")).match(run(QStringLiteral("pdfinfo"), {path}));
+    return m.captured(1);
+}
+
+QString pdfText(const QString &path)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+// Files, each with its modification time, so a file written again counts as new.
+QSet<QString> filesIn(const QString &dir, const QString &pattern)
+{
+    QSet<QString> set;
+    for (const QFileInfo &f : QDir(dir).entryInfoList({pattern}, QDir::Files))
+        set << f.filePath() + QLatin1Char('@') + QString::number(f.lastModified().toMSecsSinceEpoch());
+    return set;
+}
+
+// Waits for a file that was not there before; empty after the timeout.
+QString waitForNewFile(const QString &dir, const QString &pattern, const QSet<QString> &before, int ms = 60000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        const QSet<QString> now = filesIn(dir, pattern) - before;
+        for (const QString &entry : now) {
+            const QString f = entry.section(QLatin1Char('@'), 0, -2);
+            // cups-pdf renames into place when done; give the spool a moment to settle
+            const qint64 size = QFileInfo(f).size();
+            QThread::msleep(300);
+            if (size > 0 && size == QFileInfo(f).size())
+                return f;
+        }
+        QThread::msleep(200);
+    }
+    return {};
+}
+
+// A document of about three A4 pages, as the preview prints it.
+QByteArray threePageDocument()
+{
+    QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}}\\f0\\fs24 ";
+    for (int i = 1; i <= 120; ++i)
+        rtf += "Paragraph " + QByteArray::number(i) + " of the humidifier calculation report.\\par ";
+    return rtf + "}";
+}
+
+// The preview's page loop: margins 800/800/1100/800 twips, a page label in the bottom margin.
+int printField(vc::RichTextField &field, Printer &printer)
+{
+    printer.setScaleMode(Printer::Unit::Twips);
+    const int dpi = printer.resolution();
+    const int offX = qRound(printer.deviceCaps(Printer::PhysicalOffsetX) * 1440.0 / dpi);
+    const int offY = qRound(printer.deviceCaps(Printer::PhysicalOffsetY) * 1440.0 / dpi);
+    const double w = printer.scaleWidth(), h = printer.scaleHeight();
+    const QRectF rect(QPointF(800 - offX, 800 - offY), QPointF(w - 1100 + offX, h - 800 + offY));
+    field.setTargetDevice(printer.device(), int(rect.width()));
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(11);
+    const int length = field.textLength();
+    int pos = 0, page = 1;
+    while (true) {
+        QPainter *painter = printer.painter();
+        if (!painter)
+            return -1;
+        pos = field.formatRange(painter, rect, pos, -1);
+        const QString label = QStringLiteral("Seite %1").arg(page);
+        printer.setCurrentX(w - printer.textWidth(label));
+        printer.setCurrentY((h - rect.bottom() - printer.textHeight(QStringLiteral("x"))) / 2 + rect.bottom());
+        printer.print(label);
+        if (pos >= length)
+            break;
+        printer.newPage();
+        ++page;
+    }
+    return printer.endDoc() ? page : -1;
+}
+
+} // namespace
+
+class PrinterTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void installedPrintersComeFromCups();
+    void currentPrinterIsReplacedAndRestored();
+    void unitsAndMeasures();
+    void pdfFilePrinterDrawsPages();
+    void unwritablePdfPathLeavesNoFile();
+    void abandonedJobLeavesNoFile();
+    void threePagesThroughCups();
+    void commandLineRejectsBadInput_data();
+    void commandLineRejectsBadInput();
+    void commandLinePrintsToPdf();
+};
+
+void PrinterTest::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+        qputenv("CUPS_SERVER", "127.0.0.1:8631");
+}
+
+void PrinterTest::installedPrintersComeFromCups()
+{
+    const QList<PrinterInfo> list = vc::SystemPrinterList().installed();
+    QVERIFY2(!list.isEmpty(), "no printers at all");
+    QCOMPARE(list.last().deviceName, QStringLiteral("PDF file"));
+    QStringList names;
+    for (const PrinterInfo &p : list)
+        names << p.deviceName;
+    QVERIFY2(names.contains(queue), qPrintable(QStringLiteral("%1 missing from %2; run scripts/cups-start.sh").arg(queue, names.join(u','))));
+    const PrinterInfo cupsPdf = list.at(names.indexOf(queue));
+    QVERIFY(!cupsPdf.driverName.isEmpty());
+    // the system's order: as CUPS lists its queues
+    QStringList lpstat = run(QStringLiteral("lpstat"), {QStringLiteral("-e")}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    names.removeLast();
+    QCOMPARE(names, lpstat);
+}
+
+void PrinterTest::currentPrinterIsReplacedAndRestored()
+{
+    vc::ScriptedPrinterList fake({{QStringLiteral("Office"), QStringLiteral("PCL 6")}, {QStringLiteral("Plotter"), QStringLiteral("HPGL")}},
+                                 QStringLiteral("Plotter"));
+    Printer::setPrinters(&fake);
+    QCOMPARE(Printer::printers().installed().size(), 3);
+    QCOMPARE(Printer::current().deviceName(), QStringLiteral("Plotter"));
+    QCOMPARE(Printer::current().driverName(), QStringLiteral("HPGL"));
+    QVERIFY(Printer::setCurrent(QStringLiteral("Office")));
+    QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
+    QVERIFY(!Printer::setCurrent(QStringLiteral("Gone")));
+    QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
+    QVERIFY(Printer::restorePrevious());
+    QCOMPARE(Printer::current().deviceName(), QStringLiteral("Plotter"));
+    QVERIFY(Printer::setCurrent(QStringLiteral("PDF file")));
+    QVERIFY(Printer::current().isPdfFile());
+    // a printer that is listed but gone from the system gives a message, not a job
+    QVERIFY(Printer::setCurrent(QStringLiteral("Office")));
+    QVERIFY(!Printer::current().painter());
+    QVERIFY(Printer::current().errorText().contains(QLatin1String("Office")));
+    Printer::setPrinters(nullptr);
+}
+
+void PrinterTest::unitsAndMeasures()
+{
+    Printer p(vc::PrinterList::pdfFile());
+    p.setPaperSize(9);
+    p.setScaleMode(Printer::Unit::Twips);
+    QCOMPARE(p.deviceCaps(Printer::LogPixelsX), p.resolution());
+    QVERIFY(qAbs(p.scaleWidth() - 11906) < 10); // A4 without unprintable border
+    p.setFontName(QStringLiteral("Arial"));
+    p.setFontSize(11);
+    const double twips = p.textWidth(QStringLiteral("Seite 12"));
+    QVERIFY(twips > 500 && twips < 1000); // about 0.4 inch at 11 points
+    p.setScaleMode(Printer::Unit::Millimetres);
+    QVERIFY(qAbs(p.scaleWidth() - 210) < 0.5);
+    QVERIFY(qAbs(p.textWidth(QStringLiteral("Seite 12")) - twips * 25.4 / 1440) < 0.01);
+    QVERIFY(qAbs(p.textHeight(QStringLiteral("a\nb")) - 2 * p.textHeight(QStringLiteral("a"))) < 0.01);
+    QVERIFY(!p.setFontName(QString()));
+    QCOMPARE(p.fontName(), QStringLiteral("Arial"));
+    QVERIFY(p.fontCount() > 0);
+    QVERIFY(!p.fontAt(0).isEmpty());
+    p.setOrientation(2);
+    QVERIFY(qAbs(p.scaleWidth() - 297) < 0.5);
+}
+
+void PrinterTest::pdfFilePrinterDrawsPages()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("basket.pdf"));
+    Printer::setPdfOutputPath(out);
+    Printer p(vc::PrinterList::pdfFile());
+    p.setPaperSize(9);
+    p.setScaleMode(Printer::Unit::Millimetres);
+    p.setFontName(QStringLiteral("Liberation Sans"));
+    p.setFontSize(12);
+    p.setCurrentX(20);
+    p.setCurrentY(20);
+    p.print(QStringLiteral("Steam humidifier offer"));
+    QCOMPARE(p.currentX(), 0.0);
+    QVERIFY2(p.currentY() > 20, qPrintable(p.errorText()));
+    QCOMPARE(p.page(), 1);
+    p.box(20, 40, 100, 30);
+    p.line(20, 80, 120, 80);
+    p.arc(70, 120, 20, 0, M_PI / 2);
+    QImage img(20, 10, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    p.picture(img, 20, 150, 40, 20);
+    QVERIFY(p.newPage());
+    QCOMPARE(p.page(), 2);
+    p.print(QStringLiteral("Second sheet"));
+    QVERIFY(!QFile::exists(out)); // nothing before the job ends
+    QVERIFY2(p.endDoc(), qPrintable(p.errorText()));
+    QCOMPARE(pdfPages(out), 2);
+    const QStringList size = pdfPageSize(out).split(QStringLiteral(" x "));
+    QCOMPARE(size.size(), 2);
+    QVERIFY(qAbs(size[0].toDouble() - 595.3) < 1.5 && qAbs(size[1].toDouble() - 841.9) < 1.5);
+    const QString text = pdfText(out);
+    QVERIFY(text.contains(QLatin1String("Steam humidifier offer")));
+    QVERIFY(text.contains(QLatin1String("Second sheet")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("basket.pdf")});
+}
+
+void PrinterTest::unwritablePdfPathLeavesNoFile()
+{
+    Printer::setPdfOutputPath(QStringLiteral("/nonexistent-folder/out.pdf"));
+    Printer p(vc::PrinterList::pdfFile());
+    QVERIFY(!p.painter());
+    QVERIFY(p.errorText().contains(QLatin1String("/nonexistent-folder/out.pdf")));
+    p.print(QStringLiteral("ignored")); // output without a job does nothing
+    QVERIFY(!p.endDoc());
+    QVERIFY(!QFile::exists(QStringLiteral("/nonexistent-folder/out.pdf")));
+}
+
+void PrinterTest::abandonedJobLeavesNoFile()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("killed.pdf"));
+    Printer::setPdfOutputPath(out);
+    Printer p(vc::PrinterList::pdfFile());
+    p.print(QStringLiteral("half a page"));
+    QVERIFY(p.jobRunning());
+    p.killDoc();
+    QVERIFY(!p.jobRunning());
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+void PrinterTest::threePagesThroughCups()
+{
+    const QString spool = cupsDir() + QStringLiteral("/spool");
+    const QString output = cupsDir() + QStringLiteral("/pdf");
+    const QSet<QString> spooledBefore = filesIn(spool, QStringLiteral("d*-001"));
+    const QSet<QString> outputBefore = filesIn(output, QStringLiteral("*.pdf"));
+
+    vc::RichTextField field;
+    field.setRichText(threePageDocument());
+    QVERIFY2(Printer::setCurrent(queue), "the CUPS test queue is missing; run scripts/cups-start.sh");
+    Printer &printer = Printer::current();
+    printer.setDocName(QStringLiteral("VeltrannCalc three pages %1").arg(QDateTime::currentMSecsSinceEpoch()));
+    printer.setPaperSize(9);
+    const int pages = printField(field, printer);
+    QVERIFY2(pages == 3, qPrintable(QStringLiteral("%1 pages, %2").arg(pages).arg(printer.errorText())));
+
+    // the job file CUPS received
+    const QString job = waitForNewFile(spool, QStringLiteral("d*-001"), spooledBefore);
+    QVERIFY2(!job.isEmpty(), "CUPS kept no job file (PreserveJobFiles)");
+    QCOMPARE(pdfPages(job), 3);
+    const QString text = pdfText(job);
+    QVERIFY(text.contains(QLatin1String("Paragraph 1 of the humidifier calculation report.")));
+    QVERIFY(text.contains(QLatin1String("Paragraph 120 of the humidifier calculation report.")));
+    for (const char *label : {"Seite 1", "Seite 2", "Seite 3"})
+        QVERIFY2(text.contains(QLatin1String(label)), label);
+    // every paragraph once, in order
+    int last = -1;
+    for (int i = 1; i <= 120; ++i) {
+        const int at = int(text.indexOf(QStringLiteral("Paragraph %1 of").arg(i)));
+        QVERIFY2(at > last, qPrintable(QString::number(i)));
+        QCOMPARE(text.count(QStringLiteral("Paragraph %1 of").arg(i)), 1);
+        last = at;
+    }
+
+    // and what the cups-pdf printer made of it
+    const QString pdf = waitForNewFile(output, QStringLiteral("*.pdf"), outputBefore);
+    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no cups-pdf output in %1").arg(output)));
+    QCOMPARE(pdfPages(pdf), 3);
+    const QStringList size = pdfPageSize(pdf).split(QStringLiteral(" x "));
+    QCOMPARE(size.size(), 2);
+    QVERIFY(qAbs(size[0].toDouble() - 595.3) < 1.5);
+    QVERIFY(qAbs(size[1].toDouble() - 841.9) < 1.5);
+    // (cups-pdf redraws the fonts through Ghostscript, so its text is checked on the job file above)
+}
+
+void PrinterTest::commandLineRejectsBadInput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("no arguments") << QStringList{QStringLiteral("print-rtf")};
+    QTest::newRow("no output") << QStringList{QStringLiteral("print-rtf"), QStringLiteral("in.rtf")};
+    QTest::newRow("both outputs") << QStringList{QStringLiteral("print-rtf"), QStringLiteral("in.rtf"), QStringLiteral("--pdf"),
+                                                 QStringLiteral("a.pdf"), QStringLiteral("--printer"), queue};
+    QTest::newRow("missing file") << QStringList{QStringLiteral("print-rtf"), QStringLiteral("/nonexistent/in.rtf"), QStringLiteral("--pdf"), QStringLiteral("/tmp/x.pdf")};
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("print-rtf"), QStringLiteral("in.rtf"), QStringLiteral("--fax"), QStringLiteral("1")};
+}
+
+void PrinterTest::commandLineRejectsBadInput()
+{
+    QFETCH(QStringList, args);
+    QProcess p;
+    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), args);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 2);
+    const QString err = QString::fromUtf8(p.readAllStandardError()).trimmed();
+    QVERIFY(!err.isEmpty());
+    QCOMPARE(err.count(QLatin1Char('\n')), 0);
+}
+
+void PrinterTest::commandLinePrintsToPdf()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("notes.pdf"));
+    QProcess p;
+    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"),
+            {QStringLiteral("print-rtf"), vc::test::sharedDir() + QStringLiteral("/corpus/rtf/word2003-table-list-footnote.rtf"),
+             QStringLiteral("--pdf"), out});
+    QVERIFY(p.waitForFinished(120000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    if (p.exitCode() == 1 && err.contains(QLatin1String("graphical")))
+        QSKIP("the command line runs without a graphical application object");
+    QVERIFY2(p.exitCode() == 0, qPrintable(err));
+    QCOMPARE(pdfPages(out), 2);
+    QVERIFY(pdfText(out).contains(QLatin1String("And now comes a fun table:")));
+}
+
+QTEST_MAIN(PrinterTest)
+#include "printertest.moc"
