@@ -77,6 +77,8 @@ class LanguageFilesTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void keysPerWindow_data();
+    void keysPerWindow();
     void languageFileHoldsExactlyTheKeysRead_data();
     void languageFileHoldsExactlyTheKeysRead();
     void everyKeyReadsNonEmpty_data();
@@ -93,6 +95,40 @@ private Q_SLOTS:
     void usLabelsNameUsUnits();
     void installedBesideTheExecutable();
 };
+
+void LanguageFilesTest::keysPerWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("captionKeys");
+    QTest::addColumn<int>("twinKeys");
+    QTest::addColumn<int>("unitKeys");
+    QTest::addColumn<QString>("firstKey");
+    QTest::addColumn<QString>("lastKey");
+    QTest::newRow("main window") << "frmMain" << 101 << 4 << 31 << "Caption" << "Command50.Caption";
+    QTest::newRow("basket") << "frmKorb" << 13 << 0 << 0 << "Caption" << "LabelKorb.Caption";
+    QTest::newRow("manual distance") << "frmManBS" << 6 << 0 << 2 << "Caption" << "Command2.Caption";
+    QTest::newRow("manual load") << "frmManDM" << 8 << 0 << 4 << "caption" << "Command2.Caption";
+    QTest::newRow("h,x chart") << "frmhx" << 7 << 0 << 0 << "Caption" << "vixGraph1.CaptionWasserGehalt";
+}
+
+void LanguageFilesTest::keysPerWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(int, captionKeys);
+    QFETCH(int, twinKeys);
+    QFETCH(int, unitKeys);
+    QFETCH(QString, firstKey);
+    QFETCH(QString, lastKey);
+    const QList<CaptionKeys::Entry> captions = CaptionKeys::captions(window);
+
+    QCOMPARE(captions.size(), captionKeys);
+    QCOMPARE(captions.first().key, firstKey);
+    QCOMPARE(captions.last().key, lastKey);
+    QCOMPARE(std::count_if(captions.begin(), captions.end(),
+                           [](const CaptionKeys::Entry &entry) { return entry.targets.size() == 2; }),
+             qsizetype(twinKeys));
+    QCOMPARE(UnitLabels::keys(window).size(), unitKeys);
+}
 
 void LanguageFilesTest::languageFileHoldsExactlyTheKeysRead_data()
 {
