@@ -2,12 +2,17 @@
 
 #include "codepage1252.h"
 
+#include <cstring>
+
 namespace vc {
 
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
 const QByteArray kCrLf("\r\n");
+const QByteArray kLf("\n");
+const QByteArray kCr("\r");
+const QByteArray kNone;
 
 bool isBlank(QChar c)
 {
@@ -47,8 +52,10 @@ IniFile::IniFile(const QByteArray &bytes)
         m_utf8 = true;
         pos = kBom.size();
     }
-    const qsizetype size = bytes.size();
-    const char *data = bytes.constData();
+    m_source = bytes;
+    m_source.detach(); // own the bytes the lines point into
+    const qsizetype size = m_source.size();
+    const char *data = m_source.constData();
     while (pos < size) {
         qsizetype end = pos;
         while (end < size && data[end] != '\n' && data[end] != '\r')
@@ -60,7 +67,14 @@ IniFile::IniFile(const QByteArray &bytes)
             else
                 next += 1;
         }
-        m_lines.push_back(makeLine(bytes.mid(pos, end - pos), bytes.mid(end, next - end)));
+        // Lines point into the kept file bytes instead of copying them.
+        const QByteArray text = QByteArray::fromRawData(m_source.constData() + pos, end - pos);
+        const qsizetype eolSize = next - end;
+        const QByteArray &eol = eolSize == 2 ? kCrLf
+                                : eolSize == 0 ? kNone
+                                : data[end] == '\n' ? kLf
+                                                    : kCr;
+        m_lines.push_back(makeLine(text, eol));
         pos = next;
     }
     reindex();
@@ -68,27 +82,42 @@ IniFile::IniFile(const QByteArray &bytes)
 
 IniFile::Line IniFile::makeLine(const QByteArray &text, const QByteArray &eol) const
 {
+    // The bytes that shape a line (blanks, "[", "]", ";", "=") are ASCII in
+    // both encodings, so a line is taken apart on its bytes and only its name
+    // and value are decoded.
     Line line;
     line.text = text;
     line.eol = eol;
-    const QString decoded = m_utf8 ? QString::fromUtf8(text) : decode1252(text);
+    const char *d = text.constData();
+    const qsizetype n = text.size();
+    auto blank = [d](qsizetype i) {
+        return d[i] == ' ' || d[i] == '\t' || d[i] == '\v' || d[i] == '\f';
+    };
+    auto decodeTrimmed = [&](qsizetype begin, qsizetype end) {
+        while (begin < end && blank(begin))
+            ++begin;
+        while (end > begin && blank(end - 1))
+            --end;
+        const QByteArrayView part(d + begin, end - begin);
+        return m_utf8 ? QString::fromUtf8(part) : decode1252(part);
+    };
     qsizetype first = 0;
-    while (first < decoded.size() && isBlank(decoded[first]))
+    while (first < n && blank(first))
         ++first;
-    if (first == decoded.size()) {
+    if (first == n) {
         line.kind = Kind::Blank;
-    } else if (decoded[first] == QLatin1Char('[')) {
+    } else if (d[first] == '[') {
         line.kind = Kind::Title;
-        qsizetype close = decoded.indexOf(QLatin1Char(']'), first + 1);
-        if (close < 0)
-            close = decoded.size();
-        line.name = trimmed(QStringView(decoded).mid(first + 1, close - first - 1));
-    } else if (decoded[first] == QLatin1Char(';')) {
+        const void *close = std::memchr(d + first + 1, ']', static_cast<size_t>(n - first - 1));
+        const qsizetype end = close ? static_cast<const char *>(close) - d : n;
+        line.name = decodeTrimmed(first + 1, end);
+    } else if (d[first] == ';') {
         line.kind = Kind::Comment;
-    } else if (const qsizetype eq = decoded.indexOf(QLatin1Char('='), first); eq >= 0) {
+    } else if (const void *eq = std::memchr(d + first, '=', static_cast<size_t>(n - first))) {
+        const qsizetype at = static_cast<const char *>(eq) - d;
         line.kind = Kind::Entry;
-        line.name = trimmed(QStringView(decoded).mid(first, eq - first));
-        line.value = trimmed(QStringView(decoded).mid(eq + 1));
+        line.name = decodeTrimmed(first, at);
+        line.value = decodeTrimmed(at + 1, n);
     } else {
         line.kind = Kind::Other;
     }

@@ -73,6 +73,7 @@ private:
     void reindex();
     const Section *findSection(const QString &section) const;
 
+    QByteArray m_source; // the bytes read; unchanged lines point into them
     std::vector<Line> m_lines;
     std::vector<Section> m_sections;
     QHash<QString, int> m_sectionIndex; // matchName(title) -> first section

@@ -89,12 +89,19 @@ void remember(Cache &c, const Identity &id, const Stamp &stamp, std::shared_ptr<
 
 } // namespace
 
-QString IniStore::resolve(const QString &file)
+namespace {
+
+QString normalized(const QString &file)
 {
     QString path = file.trimmed();
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (path.isEmpty() || exists(path))
-        return path;
+    if (path.contains(QLatin1Char('\\')))
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path;
+}
+
+// The name found without case, remembered while it exists.
+QString resolveSlowly(const QString &path)
+{
     Cache &c = cache();
     {
         QMutexLocker lock(&c.mutex);
@@ -112,12 +119,29 @@ QString IniStore::resolve(const QString &file)
     return found;
 }
 
-std::shared_ptr<const IniFile> IniStore::load(const QString &resolvedPath)
+} // namespace
+
+QString IniStore::resolve(const QString &file)
 {
+    const QString path = normalized(file);
+    if (path.isEmpty() || exists(path))
+        return path;
+    return resolveSlowly(path);
+}
+
+std::shared_ptr<const IniFile> IniStore::load(const QString &file)
+{
+    // One status query in the common case: the name as given names the file.
+    QString path = normalized(file);
     Identity id;
     Stamp stamp;
-    if (!statFile(resolvedPath, &id, &stamp))
-        return nullptr;
+    if (!statFile(path, &id, &stamp)) {
+        if (path.isEmpty() || exists(path))
+            return nullptr; // a folder or the like
+        path = resolveSlowly(path);
+        if (!statFile(path, &id, &stamp))
+            return nullptr;
+    }
     Cache &c = cache();
     {
         QMutexLocker lock(&c.mutex);
@@ -125,7 +149,7 @@ std::shared_ptr<const IniFile> IniStore::load(const QString &resolvedPath)
         if (it != c.parses.constEnd() && it->stamp == stamp)
             return it->file;
     }
-    QFile in(resolvedPath);
+    QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         return nullptr;
     auto parsed = std::make_shared<const IniFile>(in.readAll());

@@ -18,8 +18,9 @@ public:
     // The file name as the file system knows it: surrounding blanks dropped,
     // '\' taken as separator, each component matched without case.
     static QString resolve(const QString &file);
-    // nullptr when there is no readable file of that name.
-    static std::shared_ptr<const IniFile> load(const QString &resolvedPath);
+    // The parse of the file of that name (resolved as above); nullptr when
+    // there is no readable file of that name.
+    static std::shared_ptr<const IniFile> load(const QString &file);
     // False when the file is read-only, its folder missing or unwritable, or
     // the disk refuses; the file is then as it was.
     static bool save(const QString &resolvedPath, const IniFile &file);

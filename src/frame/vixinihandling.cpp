@@ -19,7 +19,7 @@ QString VixIniHandling::Read_INI(const QString &file, const QString &section,
 {
     if (!GetIniFile(file))
         return QString();
-    const auto ini = IniStore::load(IniStore::resolve(file));
+    const auto ini = IniStore::load(file);
     QString value;
     if (!ini || !ini->value(section, key, &value))
         return QString();
@@ -76,7 +76,7 @@ void VixIniHandling::ReadArray(const QString &file, const QString &section, int 
     values.clear();
     if (lastIndex < 0)
         return;
-    const auto ini = GetIniFile(file) ? IniStore::load(IniStore::resolve(file)) : nullptr;
+    const auto ini = GetIniFile(file) ? IniStore::load(file) : nullptr;
     values.reserve(lastIndex + 1);
     for (int i = 0; i <= lastIndex; ++i) {
         QString value;
@@ -92,7 +92,7 @@ void VixIniHandling::ReadSection(const QString &file, const QString &section,
     lines.clear();
     if (file.isEmpty())
         return;
-    const auto ini = IniStore::load(IniStore::resolve(file));
+    const auto ini = IniStore::load(file);
     if (!ini)
         return;
     // The section arrives as "key=value\0key=value\0...\0" in a buffer of
