@@ -69,6 +69,7 @@ FamilyPage::FamilyPage(MainForm &mainForm, FormBinder &binder, QWidget *parent)
     layout->setSpacing(16);
     layout->addWidget(buildGrid(), 1);
     layout->addWidget(buildSelectedPanel(), 0, Qt::AlignTop);
+    layout->addStretch(0);
 
     // The floating preview lies above everything and never takes the mouse.
     m_floating = new PictureBox(this);
@@ -89,6 +90,7 @@ QWidget *FamilyPage::buildGrid()
 {
     m_grid = new QWidget(this);
     m_grid->setObjectName(QStringLiteral("familyGrid"));
+    m_grid->setMaximumWidth(1180);
     auto *grid = new QGridLayout(m_grid);
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setHorizontalSpacing(6);
@@ -111,6 +113,7 @@ QWidget *FamilyPage::buildGrid()
         column->setSpacing(2);
         auto *picture = new PictureBox(area);
         picture->setMinimumSize(72, 96);
+        picture->setMaximumSize(150, 200);
         QSizePolicy keep = picture->sizePolicy();
         keep.setRetainSizeWhenHidden(true);
         picture->setSizePolicy(keep);
@@ -186,6 +189,8 @@ QWidget *FamilyPage::buildGrid()
     legendRow->addWidget(legend);
     legendRow->addStretch();
     grid->addLayout(legendRow, row, 0, 1, 2);
+    // Spare height goes to the pictures first, up to their largest size.
+    grid->setRowStretch(0, 1);
     grid->setRowStretch(row + 1, 1);
     m_grid->installEventFilter(this);
     return m_grid;

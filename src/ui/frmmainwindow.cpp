@@ -54,6 +54,18 @@ QWidget#titleBar { background: #1f5f7a; }
 QFrame[vcRole="line"] { color: #c5ccd3; }
 )";
 
+// On a wide screen a form page keeps a readable width and stays on the left.
+QWidget *limitWidth(QWidget *page)
+{
+    auto *holder = new QWidget;
+    auto *layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    page->setMaximumWidth(1240);
+    layout->addWidget(page, 1);
+    layout->addStretch(0);
+    return holder;
+}
+
 } // namespace
 
 FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
@@ -84,11 +96,11 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
 
     m_tabs = new QTabWidget(central);
     m_tabs->setDocumentMode(false);
-    m_tabs->addTab(buildProjectPage(), QStringLiteral("Project"));
-    m_tabs->addTab(buildLoadPage(), QStringLiteral("&Humidification load"));
+    m_tabs->addTab(limitWidth(buildProjectPage()), QStringLiteral("Project"));
+    m_tabs->addTab(limitWidth(buildLoadPage()), QStringLiteral("&Humidification load"));
     m_familyPage = new FamilyPage(m_main, *m_binder, m_tabs);
     m_tabs->addTab(m_familyPage, QStringLiteral("Units"));
-    m_tabs->addTab(buildDistancePage(), QStringLiteral("Humidification distanz"));
+    m_tabs->addTab(limitWidth(buildDistancePage()), QStringLiteral("Humidification distanz"));
     m_tabs->addTab(buildDocumentPage(4), QStringLiteral("Summary"));
     m_tabs->addTab(buildDocumentPage(5), QStringLiteral("Text for tender"));
     m_binder->bind(m_tabs, QStringLiteral("SSTab1"));
@@ -326,6 +338,7 @@ QWidget *FrmMainWindow::buildLoadPage()
     electric->addWidget(caption(item("Label2", 35), QStringLiteral("Control voltage")), 3, 0);
     electric->addWidget(new QLabel(QStringLiteral("220-240 V  50 / 60 Hz")), 3, 1, 1, 2);
     electric->setColumnMinimumWidth(0, 210);
+    electric->setRowStretch(4, 1);
     lower->addLayout(electric);
 
     // The model the load calls for, repeated here from the family page.
