@@ -3,6 +3,7 @@
 #include "familypage.h"
 #include "filecommands.h"
 #include "frmmainwindow.h"
+#include "mainwindowfactory.h"
 #include "mainform.h"
 #include "picturebox.h"
 #include "settings.h"
@@ -10,6 +11,8 @@
 #include "windowfixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -100,6 +103,10 @@ private Q_SLOTS:
     void floatingPreviewFollowsMouse();
     void selfCleaningHotSpotsHighlight();
     void windowsNotYetBuiltAreDisabled();
+    void unitMenuConvertsTheInputs();
+    void languageMenuChangesTheCaptions();
+    void factoryWindowShowsAboutBox();
+    void exitClosesWithoutAsking(); // last: it ends the application's event loop
 };
 
 void FrmMainWindowTest::startsWithDefaults_data()
@@ -555,6 +562,76 @@ void FrmMainWindowTest::windowsNotYetBuiltAreDisabled()
     QVERIFY(!action(f, "mnuSC")->isEnabled());
     for (const char *name : {"btnCalc", "btnCalcHumid", "btnNext", "btnPrev", "Command50", "Command60"})
         QVERIFY2(widget(f, name)->isEnabled(), name);
+}
+
+void FrmMainWindowTest::unitMenuConvertsTheInputs()
+{
+    WindowFixture f;
+    const QString metricFlowUnit = static_cast<QLabel *>(widget(f, "Einheit(5)"))->text();
+    action(f, "mnuOtherUnit(1)")->trigger();
+    QCOMPARE(static_cast<QLineEdit *>(widget(f, "Text2(0)"))->text(), QStringLiteral("4709"));
+    QCOMPARE(static_cast<QLineEdit *>(widget(f, "Text2(1)"))->text(), QStringLiteral("23.0"));
+    QCOMPARE(static_cast<QComboBox *>(widget(f, "Combo2(1)"))->count(), 13);
+    QVERIFY(static_cast<QLabel *>(widget(f, "Einheit(5)"))->text() != metricFlowUnit);
+    QVERIFY(action(f, "mnuOtherUnit(1)")->isChecked());
+    QVERIFY(!action(f, "mnuOtherUnit(0)")->isChecked());
+    QVERIFY(widget(f, "Command20(0)")->isHidden());
+    QVERIFY(!f.field("Label20(5)").isEmpty());
+
+    action(f, "mnuOtherUnit(0)")->trigger();
+    QCOMPARE(static_cast<QLineEdit *>(widget(f, "Text2(0)"))->text(), QStringLiteral("8001"));
+    QCOMPARE(static_cast<QLabel *>(widget(f, "Einheit(5)"))->text(), metricFlowUnit);
+    QVERIFY(!widget(f, "Command20(0)")->isHidden());
+}
+
+void FrmMainWindowTest::languageMenuChangesTheCaptions()
+{
+    WindowFixture f;
+    QTabWidget *tabs = f.window().tabs();
+    const QString englishTab = tabs->tabText(1);
+    const QString englishCalc = static_cast<QPushButton *>(widget(f, "btnCalc"))->text();
+    action(f, "mnuOtherLanguage(1)")->trigger();
+    QVERIFY(tabs->tabText(1) != englishTab);
+    QVERIFY(!tabs->tabText(1).isEmpty());
+    QVERIFY(static_cast<QPushButton *>(widget(f, "btnCalc"))->text() != englishCalc);
+    QVERIFY(action(f, "mnuOtherLanguage(1)")->isChecked());
+    QVERIFY(!action(f, "mnuOtherLanguage(0)")->isChecked());
+    QCOMPARE(f.window().windowTitle(), f.main().form().caption());
+
+    action(f, "mnuOtherLanguage(0)")->trigger();
+    QCOMPARE(tabs->tabText(1), englishTab);
+}
+
+void FrmMainWindowTest::factoryWindowShowsAboutBox()
+{
+    WindowFixture f; // the installation and services the factory's window works in
+    std::unique_ptr<QWidget> window(ui::createMainWindow());
+    auto *frm = qobject_cast<FrmMainWindow *>(window.get());
+    QVERIFY(frm);
+    QVERIFY(window->isHidden());
+    QCOMPARE(frm->mainForm().form().at("Text2(0)").text(), QStringLiteral("8000"));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    QString aboutClass;
+    QTimer::singleShot(50, [&aboutClass] {
+        if (QWidget *about = QApplication::activeModalWidget()) {
+            aboutClass = QString::fromLatin1(about->metaObject()->className());
+            QTest::keyClick(about, Qt::Key_Escape);
+        }
+    });
+    frm->findChild<QAction *>("mnuAbout")->trigger();
+    QCOMPARE(aboutClass, QStringLiteral("vc::ui::frmSplash"));
+}
+
+void FrmMainWindowTest::exitClosesWithoutAsking()
+{
+    WindowFixture f;
+    typeInto(f, "Text1(0)", "Unsaved");
+    action(f, "mnuExit")->trigger();
+    QVERIFY(f.window().isHidden());
+    QCOMPARE(f.messages.shown().size(), size_t(0));
+    QVERIFY(QDir(f.path("Data")).entryList({"*.sti"}).size() == 2); // only the shipped examples
 }
 
 QTEST_MAIN(FrmMainWindowTest)
