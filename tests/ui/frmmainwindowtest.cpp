@@ -100,6 +100,7 @@ private Q_SLOTS:
     void missingLastFileKeepsProject();
     void readOnlyProjectIsNotWritten();
     void unwritableFolderKeepsProject();
+    void saveAsOverAnotherFileKeepsIt();
     void floatingPreviewFollowsMouse();
     void selfCleaningHotSpotsHighlight();
     void windowsNotYetBuiltAreDisabled();
@@ -510,6 +511,20 @@ void FrmMainWindowTest::unwritableFolderKeepsProject()
     QVERIFY(f.main().ProjectChanged);
     QCOMPARE(f.field("Text1(0)"), QStringLiteral("Changed"));
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void FrmMainWindowTest::saveAsOverAnotherFileKeepsIt()
+{
+    WindowFixture f;
+    typeInto(f, "Text1(0)", "Client");
+    const QString language = f.path("Language/English.lng");
+    const QByteArray before = vc::test::readFile(language);
+    f.dialogs.script(language);
+    action(f, "mnuSaveAs")->trigger();
+    QCOMPARE(f.messages.shown().size(), size_t(1));
+    QCOMPARE(vc::test::readFile(language), before);
+    QCOMPARE(app().ProjectFile, QString());
+    QVERIFY(f.main().ProjectChanged);
 }
 
 void FrmMainWindowTest::floatingPreviewFollowsMouse()
