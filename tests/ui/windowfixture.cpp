@@ -11,6 +11,22 @@
 
 namespace vc::test {
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// The offscreen platform warns on every window it shows that it cannot pass
+// size hints on; that says nothing about the window under test.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
 void useInstallation(const QString &appPath, const QString &language, int unitSystem)
 {
     AppGlobals &g = app();
@@ -31,6 +47,11 @@ void useInstallation(const QString &appPath, const QString &language, int unitSy
 
 WindowFixture::WindowFixture(const QString &language, int unitSystem)
 {
+    static const bool quiet = [] {
+        previousHandler = qInstallMessageHandler(quietHandler);
+        return true;
+    }();
+    Q_UNUSED(quiet);
     useInstallation(m_install.path(), language, unitSystem);
     Services::setMessages(&messages);
     Services::setFileDialogs(&dialogs);
