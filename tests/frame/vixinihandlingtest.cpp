@@ -41,6 +41,7 @@ private Q_SLOTS:
     void writeIntoMissingFolderFails();
     void writeLeavesNoTemporaryFile();
     void fileNameMatchedWithoutCase();
+    void writeKeepsPermissionsAndLinks();
     void badContentIsReadAndKept_data();
     void badContentIsReadAndKept();
 
@@ -409,6 +410,24 @@ void VixIniHandlingTest::fileNameMatchedWithoutCase()
     QVERIFY(ini.Write_INI(asWritten, QStringLiteral("frmMain"), QStringLiteral("Caption"), QStringLiteral("Neu")));
     QCOMPARE(QDir(path(QStringLiteral("Language"))).entryList(QDir::Files), QStringList{"Deutsch.lng"});
     QCOMPARE(readFile(path(QStringLiteral("Language/Deutsch.lng"))), QByteArray("[frmMain]\r\nCaption=Neu\r\n"));
+}
+
+void VixIniHandlingTest::writeKeepsPermissionsAndLinks()
+{
+    const QString file = path(QStringLiteral("perm.ini"));
+    QVERIFY(writeFile(file, "[S]\r\nk=1\r\n"));
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(file, mode));
+    QVERIFY(ini.Write_INI(file, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2")));
+    QCOMPARE(QFile::permissions(file) & 0x7077, mode); // owner, group, others
+
+    // A profile reached through a link is written where the link points.
+    const QString link = path(QStringLiteral("link.ini"));
+    QVERIFY(QFile::link(file, link));
+    QVERIFY(ini.Write_INI(link, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("3")));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readFile(file), QByteArray("[S]\r\nk=3\r\n"));
+    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("3"));
 }
 
 void VixIniHandlingTest::badContentIsReadAndKept_data()
