@@ -7,6 +7,8 @@
 #include "vixconvert.h"
 
 #include <QColor>
+#include <array>
+#include <optional>
 
 namespace vc {
 
@@ -50,6 +52,25 @@ QString FamilyChoice::picturePath(int family)
     if (!valid(family))
         return QString();
     return nativePath(app().DocsPath + pictureFile(family));
+}
+
+QString FamilyChoice::existingPicture(int family)
+{
+    // The pictures are installation data the program never changes: each is
+    // looked up once per Docs folder.
+    static QString docsPath;
+    static std::array<std::optional<QString>, count> found;
+    if (!valid(family))
+        return QString();
+    if (docsPath != app().DocsPath) {
+        docsPath = app().DocsPath;
+        found.fill(std::nullopt);
+    }
+    if (!found[family]) {
+        const QString path = picturePath(family);
+        found[family] = PathExists(path, 0, false) ? path : QString();
+    }
+    return *found[family];
 }
 
 bool FamilyChoice::refuses(int family, double s, double phases)
@@ -134,8 +155,8 @@ void FamilyChoice::click(MainForm &f, int family)
     if (chosen.isEmpty())
         return;
 
-    const QString path = picturePath(family);
-    if (PathExists(path, 0, false)) {
+    const QString path = existingPicture(family);
+    if (!path.isEmpty()) {
         f.ImageSelected().setPicture(path);
         f.ImgFlowting().setVisible(false);
         f.picturePath = path;

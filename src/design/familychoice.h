@@ -19,6 +19,8 @@ public:
     static QString pictureFile(int family);
     // Full picture path of a family as found on disk ("" for a bad index).
     static QString picturePath(int family);
+    // The picture path when the file exists, else "".
+    static QString existingPicture(int family);
 
     // True when the family cannot serve the size code on that many phases.
     static bool refuses(int family, double sizeCode, double phases);

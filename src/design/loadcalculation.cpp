@@ -52,10 +52,10 @@ constexpr double smallestPresetLoad = 0.1;
 
 // A range-checked field reads with the user's number format; a text that is
 // no number fails the check like a value out of range.
-bool inRange(const QString &text, double above, double upTo)
+bool inRange(const QLocale &locale, const QString &text, double above, double upTo)
 {
     bool ok = false;
-    const double value = QLocale().toDouble(text.trimmed(), &ok);
+    const double value = locale.toDouble(text.trimmed(), &ok);
     return ok && StepMath::ok(value) && value > above && value <= upTo;
 }
 
@@ -129,13 +129,14 @@ void LoadCalculation::run(MainForm &f)
     }
 
     // Each failing check warns once; the calculation goes on with the values as entered.
-    if (!inRange(f.Combo2(0).text(), 0, 100))
+    const QLocale locale;
+    if (!inRange(locale, f.Combo2(0).text(), 0, 100))
         f.showRangeWarning();
-    if (!inRange(f.Combo2(1).text(), 0, 2000))
+    if (!inRange(locale, f.Combo2(1).text(), 0, 2000))
         f.showRangeWarning();
-    if (!inRange(f.Combo2(2).text(), 0, 100))
+    if (!inRange(locale, f.Combo2(2).text(), 0, 100))
         f.showRangeWarning();
-    if (!inRange(f.Combo2(3).text(), 0, 100))
+    if (!inRange(locale, f.Combo2(3).text(), 0, 100))
         f.showRangeWarning();
 
     const Results r = compute(in);

@@ -197,7 +197,14 @@ bool MainForm::usUnits() const
 
 QString MainForm::languageText(const QString &key) const
 {
-    return VixIniHandling().Read_INI(app().LanguageFile, m_form.name(), key);
+    if (m_textsFile != app().LanguageFile) {
+        m_texts.clear();
+        m_textsFile = app().LanguageFile;
+    }
+    auto it = m_texts.constFind(key);
+    if (it == m_texts.constEnd())
+        it = m_texts.insert(key, VixIniHandling().Read_INI(m_textsFile, m_form.name(), key));
+    return *it;
 }
 
 void MainForm::showRangeWarning()
@@ -403,8 +410,8 @@ void MainForm::Image9_Click(int index)
 void MainForm::Image9_MouseMove(int index)
 {
     ImgFlowting().setVisible(false);
-    const QString path = FamilyChoice::picturePath(index);
-    if (!path.isEmpty() && PathExists(path, 0, false)) {
+    const QString path = FamilyChoice::existingPicture(index);
+    if (!path.isEmpty()) {
         ImgFlowting().setPicture(path);
         ImgFlowting().setVisible(true);
     } else {

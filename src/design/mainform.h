@@ -2,6 +2,7 @@
 
 #include "form.h"
 
+#include <QHash>
 #include <QObject>
 #include <array>
 #include <functional>
@@ -76,6 +77,8 @@ public:
     bool usUnits() const;
 
     // A text of the main window's section of the language file ("" when missing).
+    // Language files are installation data the program never writes, so each
+    // text is read once per language file.
     QString languageText(const QString &key) const;
 
     // Preparation of the window when it loads.
@@ -131,6 +134,8 @@ private:
     Control *m_tab = nullptr;
     Control *m_unitSi = nullptr;
     Control *m_unitUs = nullptr;
+    mutable QString m_textsFile;
+    mutable QHash<QString, QString> m_texts;
 };
 
 } // namespace vc
