@@ -40,10 +40,16 @@ struct Entry {
     std::shared_ptr<const IniFile> file;
 };
 
+struct Batch {
+    int depth = 0;
+    std::shared_ptr<const IniFile> pending; // the file as the held-back writes left it
+};
+
 struct Cache {
     QMutex mutex;
     QHash<Identity, Entry> parses;
     QHash<QString, QString> resolved; // name as given -> name found without case
+    QHash<QString, Batch> batches;    // resolved name -> writes held back
 };
 
 Cache &cache()
@@ -135,36 +141,49 @@ std::shared_ptr<const IniFile> IniStore::load(const QString &file)
     QString path = normalized(file);
     Identity id;
     Stamp stamp;
-    if (!statFile(path, &id, &stamp)) {
-        if (path.isEmpty() || exists(path))
-            return nullptr; // a folder or the like
+    bool found = statFile(path, &id, &stamp);
+    if (!found && !path.isEmpty() && !exists(path)) {
         path = resolveSlowly(path);
-        if (!statFile(path, &id, &stamp))
-            return nullptr;
+        found = statFile(path, &id, &stamp);
     }
     Cache &c = cache();
-    {
-        QMutexLocker lock(&c.mutex);
-        const auto it = c.parses.constFind(id);
-        if (it != c.parses.constEnd() && it->stamp == stamp)
-            return it->file;
+    QMutexLocker lock(&c.mutex);
+    if (!c.batches.isEmpty()) {
+        const auto batch = c.batches.constFind(path);
+        if (batch != c.batches.constEnd() && batch->pending)
+            return batch->pending;
     }
+    if (!found)
+        return nullptr;
+    const auto it = c.parses.constFind(id);
+    if (it != c.parses.constEnd() && it->stamp == stamp)
+        return it->file;
+    lock.unlock();
+
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         return nullptr;
     auto parsed = std::make_shared<const IniFile>(in.readAll());
-    QMutexLocker lock(&c.mutex);
+    lock.relock();
     remember(c, id, stamp, parsed);
     return parsed;
 }
 
-bool IniStore::save(const QString &resolvedPath, const IniFile &file)
+namespace {
+
+bool writable(const QString &path)
 {
-    if (resolvedPath.isEmpty())
+    if (path.isEmpty())
         return false;
-    const QFileInfo info(resolvedPath);
-    if (info.exists() && (!info.isFile() || !(info.permissions() & QFileDevice::WriteOwner)))
-        return false; // a read-only file stays untouched, as on Windows
+    const QFileInfo info(path);
+    // A read-only file stays untouched, as on Windows.
+    return !info.exists() || (info.isFile() && (info.permissions() & QFileDevice::WriteOwner));
+}
+
+bool writeFile(const QString &resolvedPath, const IniFile &file)
+{
+    if (!writable(resolvedPath))
+        return false;
     Identity oldId;
     const bool hadOld = statFile(resolvedPath, &oldId, nullptr);
 
@@ -188,6 +207,50 @@ bool IniStore::save(const QString &resolvedPath, const IniFile &file)
     if (statFile(resolvedPath, &id, &stamp))
         remember(c, id, stamp, std::make_shared<const IniFile>(file));
     return true;
+}
+
+} // namespace
+
+bool IniStore::save(const QString &resolvedPath, const IniFile &file)
+{
+    if (!writable(resolvedPath))
+        return false;
+    Cache &c = cache();
+    {
+        QMutexLocker lock(&c.mutex);
+        const auto batch = c.batches.find(resolvedPath);
+        if (batch != c.batches.end()) {
+            batch->pending = std::make_shared<const IniFile>(file);
+            return true;
+        }
+    }
+    return writeFile(resolvedPath, file);
+}
+
+QString IniStore::beginBatch(const QString &file)
+{
+    const QString path = resolve(file);
+    Cache &c = cache();
+    QMutexLocker lock(&c.mutex);
+    ++c.batches[path].depth;
+    return path;
+}
+
+bool IniStore::endBatch(const QString &resolvedPath)
+{
+    Cache &c = cache();
+    std::shared_ptr<const IniFile> pending;
+    {
+        QMutexLocker lock(&c.mutex);
+        const auto batch = c.batches.find(resolvedPath);
+        if (batch == c.batches.end())
+            return true;
+        if (--batch->depth > 0)
+            return true;
+        pending = batch->pending;
+        c.batches.erase(batch);
+    }
+    return !pending || writeFile(resolvedPath, *pending);
 }
 
 void IniStore::clearCache()

@@ -24,6 +24,11 @@ public:
     // False when the file is read-only, its folder missing or unwritable, or
     // the disk refuses; the file is then as it was.
     static bool save(const QString &resolvedPath, const IniFile &file);
+    // While a batch is open for a file, saves of it are held back in memory
+    // (and loads see them); endBatch() of the outermost batch saves once.
+    // beginBatch returns the resolved name to pass to endBatch.
+    static QString beginBatch(const QString &file);
+    static bool endBatch(const QString &resolvedPath);
     // Forgets every parse (tests and benchmarks measure the cold case).
     static void clearCache();
 };

@@ -1,4 +1,5 @@
 #include "codepage1252.h"
+#include "inibatch.h"
 #include "inistore.h"
 #include "testsupport.h"
 #include "vixinihandling.h"
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void writeLeavesNoTemporaryFile();
     void fileNameMatchedWithoutCase();
     void writeKeepsPermissionsAndLinks();
+    void batchSavesOnce();
     void badContentIsReadAndKept_data();
     void badContentIsReadAndKept();
 
@@ -428,6 +430,49 @@ void VixIniHandlingTest::writeKeepsPermissionsAndLinks()
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readFile(file), QByteArray("[S]\r\nk=3\r\n"));
     QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("3"));
+}
+
+void VixIniHandlingTest::batchSavesOnce()
+{
+    const QString file = path(QStringLiteral("project.sti"));
+    QVERIFY(writeFile(file, "; project\r\n[Page1]\r\n0=old\r\n"));
+    {
+        vc::IniBatch batch(file);
+        {
+            vc::IniBatch nested(file);
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(ini.Write_INI(file, QStringLiteral("Page1"), QString::number(i), QString::number(i * 10)));
+        }
+        QVERIFY(ini.WriteArray(file, QStringLiteral("Basket"), {QStringLiteral("a"), QStringLiteral("b")}));
+        // Inside the batch the writes read back, and the disk is untouched.
+        QCOMPARE(ini.Read_INI(file, QStringLiteral("page1"), QStringLiteral("2")), QStringLiteral("20"));
+        QCOMPARE(readFile(file), QByteArray("; project\r\n[Page1]\r\n0=old\r\n"));
+        QVERIFY(batch.commit());
+        QVERIFY(batch.commit());
+    }
+    QCOMPARE(readFile(file), QByteArray("; project\r\n[Page1]\r\n0=0\r\n1=10\r\n2=20\r\n"
+                                        "[Basket]\r\n0=a\r\n1=b\r\n"));
+    vc::IniStore::clearCache();
+    QCOMPARE(ini.Read_INI(file, QStringLiteral("Basket"), QStringLiteral("1")), QStringLiteral("b"));
+
+    // A new file comes into being at the end of the batch.
+    const QString fresh = path(QStringLiteral("fresh.sti"));
+    {
+        vc::IniBatch batch(fresh);
+        QVERIFY(ini.Write_INI(fresh, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v")));
+        QVERIFY(!QFile::exists(fresh));
+    }
+    QCOMPARE(readFile(fresh), QByteArray("[A]\r\nk=v\r\n"));
+
+    // A read-only file refuses at once.
+    QVERIFY(QFile::setPermissions(fresh, QFileDevice::ReadOwner));
+    {
+        vc::IniBatch batch(fresh);
+        QVERIFY(!ini.Write_INI(fresh, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("w")));
+        QVERIFY(batch.commit());
+    }
+    QCOMPARE(readFile(fresh), QByteArray("[A]\r\nk=v\r\n"));
+    QFile::setPermissions(fresh, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void VixIniHandlingTest::badContentIsReadAndKept_data()
