@@ -272,17 +272,21 @@ void RichTextField::buildLayout()
     m_layoutDevice = std::make_unique<QImage>(1, 1, QImage::Format_ARGB32);
     m_layoutDevice->setDotsPerMeterX(qRound(m_dpiX / 0.0254));
     m_layoutDevice->setDotsPerMeterY(qRound(m_dpiY / 0.0254));
-    m_layoutDoc->documentLayout()->setPaintDevice(m_layoutDevice.get());
+    // Laid out once, and only for the target device: without a page size the
+    // new layout waits until it has its device and then the width.
+    m_layoutDoc->setPageSize(QSizeF());
     m_layoutDoc->setDocumentMargin(0);
+    QAbstractTextDocumentLayout *layout = m_layoutDoc->documentLayout();
+    layout->setPaintDevice(m_layoutDevice.get());
     const int widthTwips = m_lineWidth > 0 ? m_lineWidth : 9360;
     m_layoutDoc->setTextWidth(widthTwips * double(m_dpiX) / 1440.0);
-    QAbstractTextDocumentLayout *layout = m_layoutDoc->documentLayout();
     layout->documentSize(); // lays out everything now
 
     m_slices.clear();
     int fieldPos = 0;
     const QTextTable *rowTable = nullptr;
     int rowIndex = -1;
+    double pad = 0;
     for (QTextBlock b = m_layoutDoc->begin(); b.isValid(); b = b.next()) {
         const int blockStart = fieldPos;
         fieldPos += b.length();
@@ -291,16 +295,17 @@ void RichTextField::buildLayout()
         QTextCursor c(b);
         if (const QTextTable *table = c.currentTable()) {
             // a table row moves to the next page as a whole
-            const QTextTableCell cell = table->cellAt(b.position());
-            const double pad = table->format().cellPadding() + table->format().border();
-            if (table == rowTable && cell.row() == rowIndex && !m_slices.empty()) {
+            const int row = table->cellAt(b.position()).row();
+            if (table != rowTable)
+                pad = table->format().cellPadding() + table->format().border();
+            if (table == rowTable && row == rowIndex && !m_slices.empty()) {
                 Slice &s = m_slices.back();
                 s.top = qMin(s.top, rect.top() - pad);
                 s.bottom = qMax(s.bottom, rect.bottom() + pad);
             } else {
                 m_slices.push_back({blockStart, rect.top() - pad, rect.bottom() + pad, breakBefore});
                 rowTable = table;
-                rowIndex = cell.row();
+                rowIndex = row;
             }
             continue;
         }

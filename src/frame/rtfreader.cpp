@@ -16,6 +16,9 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vc {
@@ -237,8 +240,8 @@ private:
     void finishTable(Sink &sink);
     void applyBlockFormat();
     void insertPicture();
-    void word(const QByteArray &w, bool hasParam, int param);
-    void destination(const QByteArray &w);
+    void word(QByteArrayView w, bool hasParam, int param);
+    void destination(QByteArrayView w);
     QTextCharFormat charFormat(const CharState &c);
     void skipped(const QString &what);
 
@@ -831,6 +834,8 @@ void Parser::insertPicture()
     // The size the document asks for: the goal size, scaled; else the picture's own.
     double wTw = p.goalw, hTw = p.goalh;
     QImage image;
+    QByteArray encoded;
+    QSize encodedSize;
     const bool raster = p.kind == "png" || p.kind == "jpeg" || p.kind == "dib" || p.kind == "bmp";
     if (raster && !p.data.isEmpty()) {
         if (p.kind == "dib") {
@@ -847,16 +852,22 @@ void Parser::insertPicture()
             bmp.append(p.data);
             image.loadFromData(bmp, "BMP");
         } else {
+            // kept encoded: decoding waits until the picture is drawn, so
+            // large documents load fast; the header gives the size
             QBuffer buffer(&p.data);
             QImageReader reader(&buffer, p.kind == "png" ? "png" : p.kind == "jpeg" ? "jpeg" : QByteArray());
-            reader.setAllocationLimit(256);
-            image = reader.read();
+            if (reader.canRead() && reader.size().isValid() && !reader.size().isEmpty()) {
+                encoded = p.data;
+                encodedSize = reader.size();
+            }
         }
     }
+    const bool have = !image.isNull() || !encoded.isEmpty();
+    const QSize own = image.isNull() ? encodedSize : image.size();
     if (wTw <= 0)
-        wTw = !image.isNull() ? image.width() * twipsPerPx : (p.kind == "wmf" || p.kind == "emf" ? 0 : p.picw * twipsPerPx);
+        wTw = have ? own.width() * twipsPerPx : (p.kind == "wmf" || p.kind == "emf" ? 0 : p.picw * twipsPerPx);
     if (hTw <= 0)
-        hTw = !image.isNull() ? image.height() * twipsPerPx : (p.kind == "wmf" || p.kind == "emf" ? 0 : p.pich * twipsPerPx);
+        hTw = have ? own.height() * twipsPerPx : (p.kind == "wmf" || p.kind == "emf" ? 0 : p.pich * twipsPerPx);
     if ((p.kind == "wmf" || p.kind == "emf") && (wTw <= 0 || hTw <= 0)) {
         // picw/pich of a metafile are in hundredths of a millimetre
         wTw = p.picw * 1440.0 / 2540.0;
@@ -865,14 +876,14 @@ void Parser::insertPicture()
     wTw = wTw * qBound(1, p.scalex, 10000) / 100.0;
     hTw = hTw * qBound(1, p.scaley, 10000) / 100.0;
     if (wTw <= 0 || hTw <= 0 || wTw > 1440 * 100 || hTw > 1440 * 100) {
-        if (image.isNull()) {
+        if (!have) {
             skipped(QStringLiteral("a picture without a size"));
             return;
         }
-        wTw = image.width() * twipsPerPx;
-        hTw = image.height() * twipsPerPx;
+        wTw = own.width() * twipsPerPx;
+        hTw = own.height() * twipsPerPx;
     }
-    if (image.isNull()) {
+    if (!have) {
         // Metafiles cannot be drawn here; a transparent frame keeps the layout.
         image = QImage(1, 1, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
@@ -885,7 +896,7 @@ void Parser::insertPicture()
         ++m_report.pictures;
     }
     const QUrl url(QStringLiteral("rtfimage://%1").arg(m_imageCount++));
-    m_sink->doc->addResource(QTextDocument::ImageResource, url, image);
+    m_sink->doc->addResource(QTextDocument::ImageResource, url, encoded.isEmpty() ? QVariant(image) : QVariant(encoded));
     QTextImageFormat f;
     f.merge(charFormat(m_state.ch));
     f.setName(url.toString());
@@ -918,9 +929,9 @@ void Parser::enterAside(int which)
     m_sink = &a.sink;
 }
 
-void Parser::destination(const QByteArray &w)
+void Parser::destination(QByteArrayView w)
 {
-    static const std::set<QByteArray> skip = {
+    static const std::unordered_set<std::string_view> skip = {
         "stylesheet", "info", "listtable", "listoverridetable", "revtbl", "rsidtbl", "generator",
         "xmlnstbl", "headerl", "footerl", "pgdsctbl", "themedata", "colorschememapping", "latentstyles", "datastore",
         "fldinst", "objdata", "nonshppict", "template", "docvar", "bkmkstart", "bkmkend", "xe",
@@ -962,7 +973,7 @@ void Parser::destination(const QByteArray &w)
             enterAside(k);
         else
             m_state.dest = Dest::Skip;
-    } else if (skip.count(w)) {
+    } else if (skip.count(std::string_view(w.data(), size_t(w.size())))) {
         m_state.dest = Dest::Skip;
     } else {
         return;
@@ -1033,7 +1044,7 @@ void Parser::controlWord()
             break;
         ++m_pos;
     }
-    const QByteArray w = m_in.mid(start, m_pos - start);
+    const QByteArrayView w(m_in.constData() + start, m_pos - start);
     bool hasParam = false;
     bool negative = false;
     long long param = 0;
@@ -1093,9 +1104,9 @@ void Parser::controlWord()
     destination(w);
     if (m_state.dest != before || w == "pict" || w == "footnote" || w == "fonttbl" || w == "colortbl")
         return;
-    static const std::set<QByteArray> keep = {"fldrslt", "shppict", "shprslt", "result", "listtext",
+    static const std::unordered_set<std::string_view> keep = {"fldrslt", "shppict", "shprslt", "result", "listtext",
                                               "pntext", "field", "object", "shp", "ftnalt", "shptxt", "fldrslt"};
-    if (starred && !keep.count(w)) {
+    if (starred && !keep.count(std::string_view(w.data(), size_t(w.size())))) {
         // an optional destination this reader does not know
         m_state.dest = Dest::Skip;
         return;
@@ -1103,7 +1114,7 @@ void Parser::controlWord()
     word(w, hasParam, int(param));
 }
 
-void Parser::word(const QByteArray &w, bool hasParam, int param)
+void Parser::word(QByteArrayView w, bool hasParam, int param)
 {
     State &s = m_state;
     const bool on = !hasParam || param != 0;
@@ -1136,7 +1147,7 @@ void Parser::word(const QByteArray &w, bool hasParam, int param)
         else if (w == "wmetafile") m_pict.kind = "wmf";
         else if (w == "dibitmap") m_pict.kind = "dib";
         else if (w == "wbitmap") m_pict.kind = "bmp-ddb";
-        else if (w == "macpict" || w == "pmmetafile") m_pict.kind = w;
+        else if (w == "macpict" || w == "pmmetafile") m_pict.kind = w.toByteArray();
         else if (w == "picw") m_pict.picw = param;
         else if (w == "pich") m_pict.pich = param;
         else if (w == "picwgoal") m_pict.goalw = param;
@@ -1166,14 +1177,14 @@ void Parser::word(const QByteArray &w, bool hasParam, int param)
     }
     if (consumeSkip())
         return;
-    static const QHash<QByteArray, ushort> specials = {
+    static const std::unordered_map<std::string_view, ushort> specials = {
         {"tab", '\t'}, {"line", 0x2028}, {"emdash", 0x2014}, {"endash", 0x2013},
         {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019}, {"ldblquote", 0x201C},
         {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},
         {"zwj", 0x200D}, {"zwnj", 0x200C}, {"zwbo", 0x200B}, {"zwnbo", 0xFEFF}};
-    auto sp = specials.constFind(w);
-    if (sp != specials.constEnd()) {
-        addChar(QChar(*sp));
+    auto sp = specials.find(std::string_view(w.data(), size_t(w.size())));
+    if (sp != specials.end()) {
+        addChar(QChar(sp->second));
         return;
     }
     if (w == "page") {
@@ -1345,8 +1356,13 @@ RtfReadReport RtfReader::read(const QByteArray &rtf, QTextDocument *document)
     document->clear();
     document->setUndoRedoEnabled(false);
     {
+        // One edit for the whole read: the document then rebuilds its frame
+        // structure once, not after every table (which made reading quadratic).
+        QTextCursor edit(document);
+        edit.beginEditBlock();
         Parser parser(rtf, document, report);
         parser.run();
+        edit.endEditBlock();
     }
     report.page.applyTo(document);
     return report;

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QColor>
 #include <QImage>
+#include <QImageReader>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -298,19 +299,37 @@ void Writer::fragment(const QTextFragment &frag)
 void Writer::picture(const QTextImageFormat &f)
 {
     const QVariant v = m_doc->resource(QTextDocument::ImageResource, QUrl(f.name()));
-    QImage image = v.value<QImage>();
-    if (image.isNull())
-        image = QImage(1, 1, QImage::Format_ARGB32), image.fill(Qt::transparent);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    const double w = f.width() > 0 ? f.width() : image.width();
-    const double h = f.height() > 0 ? f.height() : image.height();
-    m_out += "{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich"
-        + QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(tw(w)) + "\\pichgoal"
+    QByteArray data, kind = "pngblip";
+    QSize size;
+    if (v.userType() == QMetaType::QByteArray) {
+        // PNG and JPEG pictures go out as they came in
+        data = v.toByteArray();
+        QBuffer buffer(&data);
+        QImageReader reader(&buffer);
+        const QByteArray format = reader.format();
+        size = reader.size();
+        if (format == "jpeg")
+            kind = "jpegblip";
+        else if (format != "png")
+            data.clear();
+    }
+    if (data.isEmpty()) {
+        QImage image = v.userType() == QMetaType::QByteArray ? QImage::fromData(v.toByteArray()) : v.value<QImage>();
+        if (image.isNull()) {
+            image = QImage(1, 1, QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+        }
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        size = image.size();
+    }
+    const double w = f.width() > 0 ? f.width() : size.width();
+    const double h = f.height() > 0 ? f.height() : size.height();
+    m_out += "{\\pict\\" + kind + "\\picw" + QByteArray::number(size.width()) + "\\pich"
+        + QByteArray::number(size.height()) + "\\picwgoal" + QByteArray::number(tw(w)) + "\\pichgoal"
         + QByteArray::number(tw(h)) + '\n';
-    const QByteArray hex = png.toHex();
+    const QByteArray hex = data.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128)
         m_out += hex.mid(i, 128) + '\n';
     m_out += '}';

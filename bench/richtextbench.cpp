@@ -1,0 +1,171 @@
+// The rich text engine on the work the report windows give it:
+//  1. loading a 300 KB rich text document (the 281 KB TextEdit release notes
+//     of the shared corpus, and a generated 300 KB report with tables);
+//  2. filling 200 placeholders by whole-word find and replace in a 20-page
+//     document, as the report filling does it;
+//  3. laying out 20 pages for a 600 dpi printer, page by page.
+// Budget: 50 ms each. When LibreOffice is installed, its headless conversion
+// of the same files to PDF is timed beside them.
+#include "richtextfield.h"
+#include "rtfreader.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr double kBudgetMs = 50.0;
+
+double medianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// A report of the kind the templates hold: headings, paragraphs with
+// formatting, a table of values per section. About `kb` kilobytes.
+QByteArray reportDocument(int kb, int tokens)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman\\fcharset0 Times New Roman;}}"
+                     "{\\colortbl;\\red0\\green0\\blue128;\\red200\\green0\\blue0;}\\paperw11906\\paperh16838\\margl1134\\margr1134\n";
+    int token = 0;
+    for (int section = 0; rtf.size() < kb * 1024; ++section) {
+        rtf += "\\pard\\sb240\\sa120\\f0\\fs28\\b\\cf1 Section " + QByteArray::number(section) + " Humidification load\\b0\\cf0\\par\n";
+        for (int p = 0; p < 4; ++p) {
+            rtf += "\\pard\\qj\\f1\\fs22 The steam demand follows from the air flow, the outside and inside states and the "
+                   "density of the air. {\\b Client} \\'e4\\'f6\\'fc {\\i italic} values are shown as the fields show them";
+            if (token < tokens)
+                rtf += ": {\\b #####" + QByteArray::number(token++) + "}";
+            rtf += ".\\par\n";
+        }
+        rtf += "\\trowd\\trgaph108\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\cellx3000\\clbrdrt\\brdrs\\brdrw10\\cellx6000\\cellx9000\n";
+        for (int r = 0; r < 3; ++r) {
+            rtf += "\\pard\\intbl Total air flow\\cell ";
+            rtf += token < tokens ? "#####" + QByteArray::number(token++) : QByteArray("8000");
+            rtf += "\\cell ##51\\cell\\row\n";
+        }
+        rtf += "\\pard\\par\n";
+    }
+    return rtf + "}";
+}
+
+QString findLibreOffice()
+{
+    for (const char *name : {"soffice", "libreoffice"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    int status = 0;
+    auto report = [&](const QString &what, double ms) {
+        out << "richtextbench: " << what << ": " << QString::number(ms, 'f', 1) << " ms (median; budget "
+            << kBudgetMs << " ms) " << (ms < kBudgetMs ? "ok" : "TOO SLOW") << Qt::endl;
+        if (ms >= kBudgetMs)
+            status = 1;
+    };
+
+    QTemporaryDir dir;
+    // 1. loading
+    const QString notes = QStringLiteral(VC_SHARED_DIR "/corpus/rtf/textedit-release-notes-281k.rtf");
+    QFile f(notes);
+    const QByteArray notesRtf = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    const QByteArray generated = reportDocument(300, 0);
+    const QString generatedPath = dir.filePath(QStringLiteral("report300k.rtf"));
+    QFile g(generatedPath);
+    if (notesRtf.isEmpty() || !g.open(QIODevice::WriteOnly) || g.write(generated) != generated.size())
+        return 2;
+    g.close();
+    report(QStringLiteral("load the 281 KB TextEdit notes"), medianMs(9, [&] {
+        QTextDocument doc;
+        vc::RtfReader::read(notesRtf, &doc);
+    }));
+    report(QStringLiteral("load a generated 300 KB report with tables"), medianMs(9, [&] {
+        QTextDocument doc;
+        vc::RtfReader::read(generated, &doc);
+    }));
+
+    // 2. filling 200 placeholders in a 20-page document
+    const QByteArray template20 = reportDocument(80, 200);
+    int pages = 0;
+    {
+        vc::RichTextField field;
+        field.setRichText(template20);
+        field.setTargetDevice(600, 600, 11906 - 1900);
+        for (int pos = 0; pos < field.textLength(); ++pages)
+            pos = field.formatRange(nullptr, QRectF(800, 800, 11906 - 1900, 16838 - 1600), pos, -1, false);
+    }
+    report(QStringLiteral("fill 200 placeholders in a %1-page document").arg(pages), medianMs(9, [&] {
+        vc::RichTextField field;
+        field.setRichText(template20);
+        QElapsedTimer t; // loading is measured above; only the filling counts here
+        for (int i = 199; i >= 0; --i) { // "#####1" must not hit "#####10".."#####199"
+            const QString token = QStringLiteral("#####%1").arg(i);
+            const int pos = field.find(token, 0, -1, vc::RichTextField::WholeWord);
+            if (pos < 0)
+                std::abort();
+            field.select(pos, int(token.size()));
+            field.replaceSelection(QStringLiteral("8000 m3/h "));
+        }
+    }) - medianMs(9, [&] {
+        vc::RichTextField field;
+        field.setRichText(template20);
+    }));
+
+    // 3. laying out 20 pages for a 600 dpi printer
+    report(QStringLiteral("lay out %1 pages for a 600 dpi printer").arg(pages), medianMs(9, [&] {
+        vc::RichTextField field;
+        field.setRichText(template20);
+        field.setTargetDevice(600, 600, 11906 - 1900);
+        for (int pos = 0; pos < field.textLength();)
+            pos = field.formatRange(nullptr, QRectF(800, 800, 11906 - 1900, 16838 - 1600), pos, -1, false);
+    }) - medianMs(9, [&] {
+        vc::RichTextField field;
+        field.setRichText(template20);
+    }));
+
+    const QString office = findLibreOffice();
+    if (office.isEmpty()) {
+        out << "richtextbench: LibreOffice is not installed; the side-by-side conversion is skipped" << Qt::endl;
+    } else {
+        for (const QString &file : {notes, generatedPath}) {
+            QElapsedTimer t;
+            t.start();
+            QProcess p;
+            p.start(office, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                             QStringLiteral("--outdir"), dir.path(), file});
+            p.waitForFinished(300000);
+            out << "richtextbench: LibreOffice converts " << QFileInfo(file).fileName() << " to PDF in "
+                << t.elapsed() << " ms" << Qt::endl;
+        }
+    }
+    return status;
+}
