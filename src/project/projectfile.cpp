@@ -2,6 +2,7 @@
 
 #include "appglobals.h"
 #include "filehelpers.h"
+#include "inibatch.h"
 #include "mainform.h"
 #include "vixinihandling.h"
 
@@ -38,6 +39,8 @@ bool WriteProject(MainForm &f)
 {
     const VixIniHandling ini;
     const QString file = app().ProjectFile;
+    // One save for all entries; what was written stays even when the picture step fails.
+    IniBatch batch(file);
     for (const Page &page : pages) {
         for (int i = page.first; i <= page.last; ++i)
             ini.Write_INI(file, QLatin1String(page.section), QString::number(i), (f.*page.field)(i).text());
