@@ -107,21 +107,19 @@ void FileCommands::showProblem(const QString &key, const QString &path) const
 bool FileCommands::canWrite(const QString &path, QString *messageKey) const
 {
     const QFileInfo info(path);
-    if (info.exists()) {
-        if (!info.isFile() || !writable(info)) {
-            *messageKey = QStringLiteral("msgFileReadOnly");
-            return false;
-        }
-        // Entries are written into the file in place: never into something else.
-        if (info.size() > 0 && !looksLikeProject(path)) {
-            *messageKey = QStringLiteral("msgFileNotProject");
-            return false;
-        }
-        return true;
+    if (info.exists() && (!info.isFile() || !writable(info))) {
+        *messageKey = QStringLiteral("msgFileReadOnly");
+        return false;
     }
+    // The profile layer saves a file by writing a new one beside it: the folder must take it.
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir() || !writable(folder)) {
         *messageKey = QStringLiteral("msgFolderNotWritable");
+        return false;
+    }
+    // Entries are written into the file in place: never into something else.
+    if (info.exists() && info.size() > 0 && !looksLikeProject(path)) {
+        *messageKey = QStringLiteral("msgFileNotProject");
         return false;
     }
     return true;

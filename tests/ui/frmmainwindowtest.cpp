@@ -98,6 +98,7 @@ private Q_SLOTS:
     void notAProjectIsNotOpened_data();
     void notAProjectIsNotOpened();
     void missingLastFileKeepsProject();
+    void readOnlyProjectIsNotWritten_data();
     void readOnlyProjectIsNotWritten();
     void unwritableFolderKeepsProject();
     void saveAsOverAnotherFileKeepsIt();
@@ -470,23 +471,35 @@ void FrmMainWindowTest::missingLastFileKeepsProject()
     QCOMPARE(app().ProjectFile, QString());
 }
 
+void FrmMainWindowTest::readOnlyProjectIsNotWritten_data()
+{
+    QTest::addColumn<bool>("lockFolder");
+    QTest::newRow("read-only project file") << false;
+    QTest::newRow("project in a read-only folder") << true;
+}
+
 void FrmMainWindowTest::readOnlyProjectIsNotWritten()
 {
+    QFETCH(bool, lockFolder);
     WindowFixture f;
-    const QString file = f.path("Data/locked.sti");
+    QVERIFY(QDir().mkpath(f.path("Jobs")));
+    const QString file = f.path("Jobs/locked.sti");
     typeInto(f, "Text1(0)", "Original");
     f.dialogs.script(file);
     action(f, "mnuSaveAs")->trigger();
     const QByteArray before = vc::test::readFile(file);
-    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const QString locked = lockFolder ? f.path("Jobs") : file;
+    const auto permissions = QFile::permissions(locked);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
+                                      | (lockFolder ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
 
     typeInto(f, "Text1(0)", "Changed");
     action(f, "mnuSave")->trigger();
+    QFile::setPermissions(locked, permissions);
     QCOMPARE(f.messages.shown().size(), size_t(1));
     QVERIFY(f.main().ProjectChanged);
     QCOMPARE(f.field("Text1(0)"), QStringLiteral("Changed"));
     QCOMPARE(vc::test::readFile(file), before);
-    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void FrmMainWindowTest::unwritableFolderKeepsProject()
