@@ -4,12 +4,12 @@
 #include "inistore.h"
 #include "vixinihandling.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -24,11 +24,12 @@ QByteArray languageFile(QStringList *captionKeys)
 {
     QByteArray text;
     for (int s = 0; s < kKeys / 100; ++s) {
-        const QByteArray section = s == 10 ? QByteArray("frmMain") : "frmWindow" + QByteArray::number(s);
+        const QByteArray section =
+            s == 10 ? QByteArray("frmMain") : "frmWindow" + QByteArray::number(s);
         text += "[" + section + "]\r\n";
         for (int k = 0; k < 100; ++k) {
-            const QByteArray key = "Label" + QByteArray::number(k % 40) + "(" + QByteArray::number(k) +
-                                   ").Caption";
+            const QByteArray key =
+                "Label" + QByteArray::number(k % 40) + "(" + QByteArray::number(k) + ").Caption";
             text += key + "=Beschriftung Nummer " + QByteArray::number(s * 100 + k) +
                     " f\xFCr die Luftbefeuchtung\r\n";
             if (s == 10)
@@ -83,8 +84,8 @@ int main(int argc, char *argv[])
         return 2;
 
     const double coldMs = median(cold);
-    out << "inibench: " << kCaptions << " caption keys from a " << kKeys << "-key language file: "
-        << QString::number(coldMs, 'f', 3) << " ms with the parse, "
+    out << "inibench: " << kCaptions << " caption keys from a " << kKeys
+        << "-key language file: " << QString::number(coldMs, 'f', 3) << " ms with the parse, "
         << QString::number(median(warm), 'f', 3) << " ms from the parsed file (median of "
         << cold.size() << "; budget " << kBudgetMs << " ms) "
         << (coldMs < kBudgetMs ? "ok" : "TOO SLOW") << Qt::endl;

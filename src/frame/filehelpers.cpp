@@ -110,7 +110,8 @@ QString ShowFileDialog(int mode, const QString &title, const QString &defaultNam
     pairs.replace(QChar(0), QLatin1Char('|'));
     while (pairs.endsWith(QLatin1Char('|')))
         pairs.chop(1);
-    const auto dialogMode = mode == 1 ? FileDialogService::Mode::Open : FileDialogService::Mode::Save;
+    const auto dialogMode =
+        mode == 1 ? FileDialogService::Mode::Open : FileDialogService::Mode::Save;
     QString chosen = Services::fileDialogs().choose(dialogMode, title, defaultName, pairs,
                                                     initialFolder, defaultExtension);
     const qsizetype nul = chosen.indexOf(QChar(0));

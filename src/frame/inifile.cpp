@@ -70,8 +70,8 @@ IniFile::IniFile(const QByteArray &bytes)
         // Lines point into the kept file bytes instead of copying them.
         const QByteArray text = QByteArray::fromRawData(m_source.constData() + pos, end - pos);
         const qsizetype eolSize = next - end;
-        const QByteArray &eol = eolSize == 2 ? kCrLf
-                                : eolSize == 0 ? kNone
+        const QByteArray &eol = eolSize == 2        ? kCrLf
+                                : eolSize == 0      ? kNone
                                 : data[end] == '\n' ? kLf
                                                     : kCr;
         m_lines.push_back(makeLine(text, eol));
@@ -304,14 +304,16 @@ QStringList IniFile::sequentialTitles(const QByteArray &bytes)
             while (pos < n && text[pos] != QLatin1Char(',') && !isLineEnd(pos))
                 ++pos;
             qsizetype end = pos;
-            while (end > start && (text[end - 1] == QLatin1Char(' ') || text[end - 1] == QLatin1Char('\t')))
+            while (end > start &&
+                   (text[end - 1] == QLatin1Char(' ') || text[end - 1] == QLatin1Char('\t')))
                 --end;
             field = text.mid(start, end - start);
         }
         if (pos < n) {
             if (text[pos] == QLatin1Char(','))
                 ++pos;
-            else if (text[pos] == QLatin1Char('\r') && pos + 1 < n && text[pos + 1] == QLatin1Char('\n'))
+            else if (text[pos] == QLatin1Char('\r') && pos + 1 < n &&
+                     text[pos + 1] == QLatin1Char('\n'))
                 pos += 2;
             else
                 ++pos;

@@ -55,16 +55,18 @@ public:
 
 private:
     enum class Kind : quint8 { Blank, Comment, Title, Entry, Other };
-    struct Line {
+    struct Line
+    {
         QByteArray text; // without its line end
         QByteArray eol;  // "\r\n", "\n", "\r", or "" for a last line without one
         Kind kind = Kind::Blank;
         QString name;  // Title: the title; Entry: the key (both trimmed)
         QString value; // Entry: the value, trimmed
     };
-    struct Section {
+    struct Section
+    {
         int titleLine = 0;
-        int endLine = 0; // the next title line or the end of the file
+        int endLine = 0;          // the next title line or the end of the file
         QHash<QString, int> keys; // matchName(key) -> first line of that key
     };
 

@@ -14,7 +14,8 @@ namespace vc {
 
 namespace {
 
-struct Identity {
+struct Identity
+{
     quint64 device = 0;
     quint64 inode = 0;
     bool operator==(const Identity &o) const { return device == o.device && inode == o.inode; }
@@ -25,7 +26,8 @@ size_t qHash(const Identity &id, size_t seed = 0)
     return ::qHash(id.device * 1000003u ^ id.inode, seed);
 }
 
-struct Stamp {
+struct Stamp
+{
     qint64 size = -1;
     qint64 modified = 0; // nanoseconds
     qint64 changed = 0;  // nanoseconds
@@ -35,17 +37,20 @@ struct Stamp {
     }
 };
 
-struct Entry {
+struct Entry
+{
     Stamp stamp;
     std::shared_ptr<const IniFile> file;
 };
 
-struct Batch {
+struct Batch
+{
     int depth = 0;
     std::shared_ptr<const IniFile> pending; // the file as the held-back writes left it
 };
 
-struct Cache {
+struct Cache
+{
     QMutex mutex;
     QHash<Identity, Entry> parses;
     QHash<QString, QString> resolved; // name as given -> name found without case

@@ -2,8 +2,8 @@
 
 #include "inifile.h"
 
-#include <QString>
 #include <memory>
+#include <QString>
 
 namespace vc {
 

@@ -47,9 +47,9 @@ void resolveUnit(const QString &unitText)
 {
     AppGlobals &g = app();
     g.UnitSystem = VixConvert::GInt(unitText);
-    g.UnitFile = existingOrComposed(g.AppPath + QStringLiteral("/Unit/") +
-                                    (g.UnitSystem == 1 ? QStringLiteral("USA.lng")
-                                                       : QStringLiteral("SI.lng")));
+    g.UnitFile = existingOrComposed(
+        g.AppPath + QStringLiteral("/Unit/") +
+        (g.UnitSystem == 1 ? QStringLiteral("USA.lng") : QStringLiteral("SI.lng")));
     g.UnitName = PathExists(g.UnitFile, 0, false) ? unitText : QString();
 }
 
@@ -66,18 +66,21 @@ void Main(const QString &appFolder, const QString &executableName)
     QString name = QFileInfo(executableName).fileName();
     if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
         name.chop(4);
-    g.SettingsFile = existingOrComposed(g.AppPath + QLatin1Char('/') + name + QStringLiteral(".ini"));
+    g.SettingsFile =
+        existingOrComposed(g.AppPath + QLatin1Char('/') + name + QStringLiteral(".ini"));
 
     VixIniHandling ini;
     ini.GetIniFile(g.SettingsFile);
     const QString language = settings::read(settings::Language);
     if (!PathExists(g.AppPath + QStringLiteral("/Language"), 1, false))
-        reportMissingFolder(QStringLiteral("Language folder not found\r\nI will be Run only on English"));
+        reportMissingFolder(
+            QStringLiteral("Language folder not found\r\nI will be Run only on English"));
     resolveLanguage(language);
 
     const QString unitText = settings::read(settings::Unit);
     if (!PathExists(g.AppPath + QStringLiteral("/Unit"), 1, false))
-        reportMissingFolder(QStringLiteral("Unit folder not found\r\nI will be Run only with metric"));
+        reportMissingFolder(
+            QStringLiteral("Unit folder not found\r\nI will be Run only with metric"));
     resolveUnit(unitText);
 }
 

@@ -8,7 +8,8 @@ namespace {
 
 // |value| as decimal digits, read to 15 significant digits and rounded with
 // halves away from zero to the given number of decimals.
-struct Decimal {
+struct Decimal
+{
     QByteArray integer;  // no leading zeros; empty for 0
     QByteArray fraction; // exactly `decimals` digits
     bool negative = false;
@@ -88,7 +89,8 @@ QString formatNumber(double value, const QString &pattern, const QLocale &locale
     const QString fracPart = pointAt < 0 ? QString() : core.mid(pointAt + 1);
     const bool grouping = intPart.contains(QLatin1Char(','));
     const qsizetype minInt = intPart.count(QLatin1Char('0'));
-    const int decimals = static_cast<int>(fracPart.count(QLatin1Char('0')) + fracPart.count(QLatin1Char('#')));
+    const int decimals =
+        static_cast<int>(fracPart.count(QLatin1Char('0')) + fracPart.count(QLatin1Char('#')));
     const qsizetype minFrac = fracPart.count(QLatin1Char('0'));
 
     const Decimal d = toDecimal(value, decimals);

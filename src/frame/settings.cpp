@@ -12,9 +12,8 @@ bool g_reported = false;
 
 QString read(const Setting &setting)
 {
-    const QString value = VixIniHandling().Read_INI(app().SettingsFile,
-                                                    QLatin1String(setting.section),
-                                                    QLatin1String(setting.key));
+    const QString value = VixIniHandling().Read_INI(
+        app().SettingsFile, QLatin1String(setting.section), QLatin1String(setting.key));
     return value.isEmpty() ? QString::fromLatin1(setting.defaultValue) : value;
 }
 

@@ -7,7 +7,8 @@ namespace vc {
 // The entries of the settings profile (the executable's name + ".ini" beside
 // it), each declared once with its default. A missing profile or entry reads
 // as the default: built-in English, metric units, no last file, no version.
-struct Setting {
+struct Setting
+{
     const char *section;
     const char *key;
     const char *defaultValue;

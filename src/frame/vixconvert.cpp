@@ -3,11 +3,11 @@
 #include "filehelpers.h"
 #include "numberformat.h"
 
+#include <cfloat>
+#include <cmath>
 #include <QDateTime>
 #include <QImageReader>
 #include <QLocale>
-#include <cfloat>
-#include <cmath>
 
 namespace vc {
 
@@ -21,8 +21,7 @@ bool usable(const QVariant &value)
 bool isText(const QVariant &value)
 {
     const int type = value.typeId();
-    return type == QMetaType::QString || type == QMetaType::QByteArray ||
-           type == QMetaType::QChar;
+    return type == QMetaType::QString || type == QMetaType::QByteArray || type == QMetaType::QChar;
 }
 
 // The value as a number, as the platform's numeric conversions read it: a
@@ -155,7 +154,8 @@ QDate VixConvert::GDate(const QVariant &value)
             if (date.isValid())
                 return date;
         }
-        for (const char *format : {"yyyy-MM-dd", "d.M.yyyy", "M/d/yyyy", "d/M/yyyy", "d.M.yy", "M/d/yy"}) {
+        for (const char *format :
+             {"yyyy-MM-dd", "d.M.yyyy", "M/d/yyyy", "d/M/yyyy", "d.M.yy", "M/d/yy"}) {
             QDate date = QDate::fromString(text, QLatin1String(format));
             if (date.isValid()) {
                 if (date.year() < 1930 && QLatin1String(format).endsWith(QLatin1String("/yy")))

@@ -34,8 +34,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 } // namespace
 
 frmSplash::frmSplash(Mode mode, QWidget *parent)
-    : QDialog(parent, Qt::FramelessWindowHint |
-                          (mode == Mode::StartUp ? Qt::SplashScreen : Qt::Dialog)),
+    : QDialog(parent,
+              Qt::FramelessWindowHint | (mode == Mode::StartUp ? Qt::SplashScreen : Qt::Dialog)),
       m_mode(mode), m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmSplash"));

@@ -72,10 +72,14 @@ void FileHelpersTest::nativePathMatchesWithoutCase_data()
     QTest::addColumn<QString>("asWritten");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("picture from a data file") << "Docs\\IMG\\Tavro.JPG" << "Docs/img/tavro.jpg";
-    QTest::newRow("exact path unchanged") << "Docs/img/tavro.jpg" << "Docs/img/tavro.jpg";
-    QTest::newRow("missing part kept as written") << "docs\\img\\None\\X.jpg" << "Docs/img/None/X.jpg";
-    QTest::newRow("double separators") << "Docs\\\\img//TAVRO.jpg" << "Docs/img/tavro.jpg";
+    QTest::newRow("picture from a data file") << "Docs\\IMG\\Tavro.JPG"
+                                              << "Docs/img/tavro.jpg";
+    QTest::newRow("exact path unchanged") << "Docs/img/tavro.jpg"
+                                          << "Docs/img/tavro.jpg";
+    QTest::newRow("missing part kept as written") << "docs\\img\\None\\X.jpg"
+                                                  << "Docs/img/None/X.jpg";
+    QTest::newRow("double separators") << "Docs\\\\img//TAVRO.jpg"
+                                       << "Docs/img/tavro.jpg";
 }
 
 void FileHelpersTest::nativePathMatchesWithoutCase()
@@ -91,7 +95,8 @@ void FileHelpersTest::fileNameOf()
 {
     QVERIFY(writeFile(path(QStringLiteral("Data/Sub/Hotel Nord.sti")), "[x]\r\n"));
     bool ok = false;
-    QCOMPARE(vc::FileNameOf(path(QStringLiteral("Data/Sub/Hotel Nord.sti")), &ok), QStringLiteral("Hotel Nord.sti"));
+    QCOMPARE(vc::FileNameOf(path(QStringLiteral("Data/Sub/Hotel Nord.sti")), &ok),
+             QStringLiteral("Hotel Nord.sti"));
     QVERIFY(ok);
     QCOMPARE(vc::FileNameOf(m_dir.path() + QStringLiteral("\\data\\SUB\\hotel nord.STI"), &ok),
              QStringLiteral("Hotel Nord.sti"));
@@ -110,11 +115,13 @@ void FileHelpersTest::fileDialogSaveAddsExtension()
     vc::Services::setFileDialogs(&dialogs);
     dialogs.script(path(QStringLiteral("Data/MyProject")));
     dialogs.script(path(QStringLiteral("Data/Other.sti")));
-    const QString filter = QStringLiteral("Project (*.sti)") + QChar(0) + QStringLiteral("*.sti") + QChar(0);
+    const QString filter =
+        QStringLiteral("Project (*.sti)") + QChar(0) + QStringLiteral("*.sti") + QChar(0);
     QCOMPARE(vc::ShowFileDialog(2, QStringLiteral("Save as"), QStringLiteral("MyProject"), filter,
                                 path(QStringLiteral("Data")), QStringLiteral("sti")),
              path(QStringLiteral("Data/MyProject.sti")));
-    QCOMPARE(vc::ShowFileDialog(0, QStringLiteral("Save as"), QString(), filter, QString(), QStringLiteral("sti")),
+    QCOMPARE(vc::ShowFileDialog(0, QStringLiteral("Save as"), QString(), filter, QString(),
+                                QStringLiteral("sti")),
              path(QStringLiteral("Data/Other.sti")));
     QCOMPARE(dialogs.asked().size(), size_t(2));
     const auto &asked = dialogs.asked().front();
@@ -131,10 +138,12 @@ void FileHelpersTest::fileDialogCancelAndOpen()
     vc::Services::setFileDialogs(&dialogs);
     dialogs.script(QString());
     dialogs.script(path(QStringLiteral("Data/README")));
-    QCOMPARE(vc::ShowFileDialog(2, QStringLiteral("Save"), QString(), QString(), QString(), QStringLiteral("sti")),
+    QCOMPARE(vc::ShowFileDialog(2, QStringLiteral("Save"), QString(), QString(), QString(),
+                                QStringLiteral("sti")),
              QString());
     // Opening never adds an extension.
-    QCOMPARE(vc::ShowFileDialog(1, QStringLiteral("Open"), QString(), QString(), QString(), QStringLiteral("sti")),
+    QCOMPARE(vc::ShowFileDialog(1, QStringLiteral("Open"), QString(), QString(), QString(),
+                                QStringLiteral("sti")),
              path(QStringLiteral("Data/README")));
     QCOMPARE(dialogs.asked().back().mode, vc::FileDialogService::Mode::Open);
     vc::Services::setFileDialogs(nullptr);

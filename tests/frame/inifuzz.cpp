@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     file.sectionLines(QStringLiteral("frmMain"));
     vc::IniFile::sequentialTitles(bytes);
 
-        // A section name taken from the input itself, of the characters names use.
+    // A section name taken from the input itself, of the characters names use.
     QString name;
     for (char c : bytes.left(8)) {
         if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||

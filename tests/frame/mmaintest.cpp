@@ -1,5 +1,5 @@
-#include "appglobals.h"
 #include "mmain.h"
+#include "appglobals.h"
 #include "platformservices.h"
 #include "settings.h"
 #include "testsupport.h"
@@ -14,9 +14,11 @@ using vc::app;
 using vc::test::writeFile;
 
 namespace {
-const QString kLanguageMissing = QStringLiteral("Language folder not found\r\nI will be Run only on English");
-const QString kUnitMissing = QStringLiteral("Unit folder not found\r\nI will be Run only with metric");
-}
+const QString kLanguageMissing =
+    QStringLiteral("Language folder not found\r\nI will be Run only on English");
+const QString kUnitMissing =
+    QStringLiteral("Unit folder not found\r\nI will be Run only with metric");
+} // namespace
 
 class MMainTest : public QObject
 {
@@ -65,34 +67,44 @@ void MMainTest::startUp_data()
     QRandomGenerator(17).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
 
     QTest::newRow("no profile: English, metric, no message")
-        << QByteArray() << true << true << "" << 0 << "SI.lng" << "" << QStringList();
+        << QByteArray() << true << true << "" << 0 << "SI.lng"
+        << "" << QStringList();
     QTest::newRow("German, US customary")
-        << QByteArray("[System]\r\nLanguage=Deutsch\r\nUnit=1\r\n") << true << true
-        << "Deutsch" << 1 << "USA.lng" << "1" << QStringList();
+        << QByteArray("[System]\r\nLanguage=Deutsch\r\nUnit=1\r\n") << true << true << "Deutsch"
+        << 1 << "USA.lng"
+        << "1" << QStringList();
     QTest::newRow("section spelt in capitals")
-        << QByteArray("[SYSTEM]\nlanguage = Deutsch\nUNIT=0\n") << true << true
-        << "Deutsch" << 0 << "SI.lng" << "0" << QStringList();
+        << QByteArray("[SYSTEM]\nlanguage = Deutsch\nUNIT=0\n") << true << true << "Deutsch" << 0
+        << "SI.lng"
+        << "0" << QStringList();
     QTest::newRow("unit 2 is metric")
-        << QByteArray("[System]\r\nUnit=2\r\n") << true << true << "" << 2 << "SI.lng" << "2" << QStringList();
+        << QByteArray("[System]\r\nUnit=2\r\n") << true << true << "" << 2 << "SI.lng"
+        << "2" << QStringList();
     QTest::newRow("unit x is metric")
-        << QByteArray("[System]\r\nUnit=x\r\n") << true << true << "" << 0 << "SI.lng" << "x" << QStringList();
+        << QByteArray("[System]\r\nUnit=x\r\n") << true << true << "" << 0 << "SI.lng"
+        << "x" << QStringList();
     QTest::newRow("unit out of range")
-        << QByteArray("[System]\r\nUnit=70000\r\n") << true << true << "" << 0 << "SI.lng" << "70000" << QStringList();
+        << QByteArray("[System]\r\nUnit=70000\r\n") << true << true << "" << 0 << "SI.lng"
+        << "70000" << QStringList();
     QTest::newRow("language without its file")
-        << QByteArray("[System]\r\nLanguage=Polski\r\n") << true << true << "" << 0 << "SI.lng" << "" << QStringList();
+        << QByteArray("[System]\r\nLanguage=Polski\r\n") << true << true << "" << 0 << "SI.lng"
+        << "" << QStringList();
     QTest::newRow("language naming another folder")
-        << QByteArray("[System]\r\nLanguage=../Language/Deutsch\r\n") << true << true
-        << "" << 0 << "SI.lng" << "" << QStringList();
+        << QByteArray("[System]\r\nLanguage=../Language/Deutsch\r\n") << true << true << "" << 0
+        << "SI.lng"
+        << "" << QStringList();
     QTest::newRow("Language folder missing")
-        << QByteArray("[System]\r\nLanguage=Deutsch\r\n") << false << true
-        << "" << 0 << "SI.lng" << "" << QStringList{kLanguageMissing};
+        << QByteArray("[System]\r\nLanguage=Deutsch\r\n") << false << true << "" << 0 << "SI.lng"
+        << "" << QStringList{kLanguageMissing};
     QTest::newRow("Unit folder missing")
-        << QByteArray("[System]\r\nUnit=1\r\n") << true << false
-        << "" << 1 << "USA.lng" << "" << QStringList{kUnitMissing};
-    QTest::newRow("both folders missing")
-        << QByteArray() << false << false << "" << 0 << "SI.lng" << "" << QStringList{kLanguageMissing, kUnitMissing};
-    QTest::newRow("empty profile") << QByteArray("") << true << true << "" << 0 << "SI.lng" << "" << QStringList();
-    QTest::newRow("garbage profile") << garbage << true << true << "" << 0 << "SI.lng" << "" << QStringList();
+        << QByteArray("[System]\r\nUnit=1\r\n") << true << false << "" << 1 << "USA.lng"
+        << "" << QStringList{kUnitMissing};
+    QTest::newRow("both folders missing") << QByteArray() << false << false << "" << 0 << "SI.lng"
+                                          << "" << QStringList{kLanguageMissing, kUnitMissing};
+    QTest::newRow("empty profile") << QByteArray("") << true << true << "" << 0 << "SI.lng"
+                                   << "" << QStringList();
+    QTest::newRow("garbage profile") << garbage << true << true << "" << 0 << "SI.lng"
+                                     << "" << QStringList();
 }
 
 void MMainTest::startUp()
@@ -153,7 +165,8 @@ void MMainTest::foldersAndFiles()
 
 void MMainTest::languageFileFoundWithoutCase()
 {
-    QVERIFY(writeFile(path(QStringLiteral("VeltrannCalc.ini")), "[System]\r\nLanguage=fran\xE7" "ais\r\n"));
+    QVERIFY(writeFile(path(QStringLiteral("VeltrannCalc.ini")), "[System]\r\nLanguage=fran\xE7"
+                                                                "ais\r\n"));
     QVERIFY(writeFile(path(QStringLiteral("Language/Fran\u00e7ais.lng")), "[frmMain]\r\n"));
     QVERIFY(writeFile(path(QStringLiteral("unit/si.LNG")), "[frmMain]\r\n"));
     vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));

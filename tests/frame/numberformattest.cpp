@@ -1,8 +1,8 @@
 #include "numberformat.h"
 
-#include <QtTest>
 #include <cmath>
 #include <limits>
+#include <QtTest>
 
 class NumberFormatTest : public QObject
 {
@@ -26,35 +26,93 @@ void NumberFormatTest::formatNumber_data()
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
 
-    QTest::newRow("grouped, one decimal") << 1234.56 << "##,##0.0" << "C" << "1,234.6";
-    QTest::newRow("grouped, one decimal, German") << 1234.56 << "##,##0.0" << "de_DE" << "1.234,6";
-    QTest::newRow("1.5 x 0.3 shows 0.5") << 1.5 * 0.3 << "##,##0.0" << "C" << "0.5";
-    QTest::newRow("2.5 x 0.1 shows 0.3") << 2.5 * 0.1 << "##,##0.0" << "C" << "0.3";
-    QTest::newRow("2.5 x 0.7 shows 1.8") << 2.5 * 0.7 << "##,##0.0" << "C" << "1.8";
-    QTest::newRow("1.005 to two decimals") << 1.005 << "#0.00" << "C" << "1.01";
-    QTest::newRow("0.125 to two decimals") << 0.125 << "#0.00" << "C" << "0.13";
-    QTest::newRow("two decimals, German") << 3.14159 << "#0.00" << "de_DE" << "3,14";
-    QTest::newRow("carry into thousands") << 999.96 << "##,##0.0" << "C" << "1,000.0";
-    QTest::newRow("carry into thousands, German") << 999.96 << "##,##0.0" << "de_DE" << "1.000,0";
-    QTest::newRow("negative grouped") << -1234.5 << "##,##0.0" << "C" << "-1,234.5";
-    QTest::newRow("small negative is no minus zero") << -0.04 << "##,##0.0" << "C" << "0.0";
-    QTest::newRow("minus zero") << -0.0 << "####0" << "C" << "0";
-    QTest::newRow("negative half away from zero") << -0.05 << "0.0" << "C" << "-0.1";
-    QTest::newRow("integer pattern, half up") << 2.5 << "####0" << "C" << "3";
-    QTest::newRow("integer pattern, negative half") << -2.5 << "####0" << "C" << "-3";
-    QTest::newRow("integer pattern without grouping") << 12345.6 << "####0" << "C" << "12346";
-    QTest::newRow("whole number grouped") << 1234567.0 << "#,##0" << "C" << "1,234,567";
-    QTest::newRow("whole number grouped, German") << 1234567.0 << "#,##0" << "de_DE" << "1.234.567";
-    QTest::newRow("zero with required digit") << 0.0 << "0.0" << "C" << "0.0";
-    QTest::newRow("tiny value") << 1e-20 << "#0.00" << "C" << "0.00";
-    QTest::newRow("large value") << 1e20 << "#,##0" << "C" << "100,000,000,000,000,000,000";
-    QTest::newRow("optional digits only") << 0.5 << "#.##" << "C" << ".5";
-    QTest::newRow("optional decimals dropped") << 2.1 << "0.0#" << "C" << "2.1";
-    QTest::newRow("optional decimals kept") << 2.125 << "0.0#" << "C" << "2.13";
-    QTest::newRow("text around the number") << 5.0 << "0.0 kg/h" << "C" << "5.0 kg/h";
-    QTest::newRow("not a number") << nan << "##,##0.0" << "C" << "";
-    QTest::newRow("infinity") << inf << "##,##0.0" << "C" << "";
-    QTest::newRow("minus infinity") << -inf << "####0" << "C" << "";
+    QTest::newRow("grouped, one decimal") << 1234.56 << "##,##0.0"
+                                          << "C"
+                                          << "1,234.6";
+    QTest::newRow("grouped, one decimal, German") << 1234.56 << "##,##0.0"
+                                                  << "de_DE"
+                                                  << "1.234,6";
+    QTest::newRow("1.5 x 0.3 shows 0.5") << 1.5 * 0.3 << "##,##0.0"
+                                         << "C"
+                                         << "0.5";
+    QTest::newRow("2.5 x 0.1 shows 0.3") << 2.5 * 0.1 << "##,##0.0"
+                                         << "C"
+                                         << "0.3";
+    QTest::newRow("2.5 x 0.7 shows 1.8") << 2.5 * 0.7 << "##,##0.0"
+                                         << "C"
+                                         << "1.8";
+    QTest::newRow("1.005 to two decimals") << 1.005 << "#0.00"
+                                           << "C"
+                                           << "1.01";
+    QTest::newRow("0.125 to two decimals") << 0.125 << "#0.00"
+                                           << "C"
+                                           << "0.13";
+    QTest::newRow("two decimals, German") << 3.14159 << "#0.00"
+                                          << "de_DE"
+                                          << "3,14";
+    QTest::newRow("carry into thousands") << 999.96 << "##,##0.0"
+                                          << "C"
+                                          << "1,000.0";
+    QTest::newRow("carry into thousands, German") << 999.96 << "##,##0.0"
+                                                  << "de_DE"
+                                                  << "1.000,0";
+    QTest::newRow("negative grouped") << -1234.5 << "##,##0.0"
+                                      << "C"
+                                      << "-1,234.5";
+    QTest::newRow("small negative is no minus zero") << -0.04 << "##,##0.0"
+                                                     << "C"
+                                                     << "0.0";
+    QTest::newRow("minus zero") << -0.0 << "####0"
+                                << "C"
+                                << "0";
+    QTest::newRow("negative half away from zero") << -0.05 << "0.0"
+                                                  << "C"
+                                                  << "-0.1";
+    QTest::newRow("integer pattern, half up") << 2.5 << "####0"
+                                              << "C"
+                                              << "3";
+    QTest::newRow("integer pattern, negative half") << -2.5 << "####0"
+                                                    << "C"
+                                                    << "-3";
+    QTest::newRow("integer pattern without grouping") << 12345.6 << "####0"
+                                                      << "C"
+                                                      << "12346";
+    QTest::newRow("whole number grouped") << 1234567.0 << "#,##0"
+                                          << "C"
+                                          << "1,234,567";
+    QTest::newRow("whole number grouped, German") << 1234567.0 << "#,##0"
+                                                  << "de_DE"
+                                                  << "1.234.567";
+    QTest::newRow("zero with required digit") << 0.0 << "0.0"
+                                              << "C"
+                                              << "0.0";
+    QTest::newRow("tiny value") << 1e-20 << "#0.00"
+                                << "C"
+                                << "0.00";
+    QTest::newRow("large value") << 1e20 << "#,##0"
+                                 << "C"
+                                 << "100,000,000,000,000,000,000";
+    QTest::newRow("optional digits only") << 0.5 << "#.##"
+                                          << "C"
+                                          << ".5";
+    QTest::newRow("optional decimals dropped") << 2.1 << "0.0#"
+                                               << "C"
+                                               << "2.1";
+    QTest::newRow("optional decimals kept") << 2.125 << "0.0#"
+                                            << "C"
+                                            << "2.13";
+    QTest::newRow("text around the number") << 5.0 << "0.0 kg/h"
+                                            << "C"
+                                            << "5.0 kg/h";
+    QTest::newRow("not a number") << nan << "##,##0.0"
+                                  << "C"
+                                  << "";
+    QTest::newRow("infinity") << inf << "##,##0.0"
+                              << "C"
+                              << "";
+    QTest::newRow("minus infinity") << -inf << "####0"
+                                    << "C"
+                                    << "";
 }
 
 void NumberFormatTest::formatNumber()

@@ -1,5 +1,5 @@
-#include "testsupport.h"
 #include "vixconvert.h"
+#include "testsupport.h"
 
 #include <QImage>
 #include <QTemporaryDir>

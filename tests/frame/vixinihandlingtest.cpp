@@ -1,8 +1,8 @@
+#include "vixinihandling.h"
 #include "codepage1252.h"
 #include "inibatch.h"
 #include "inistore.h"
 #include "testsupport.h"
-#include "vixinihandling.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,36 +69,99 @@ void VixIniHandlingTest::readRules_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("value loses surrounding blanks") << QByteArray("[S]\r\nk =  word  \r\n") << "S" << "k" << "word";
-    QTest::newRow("key present without value") << QByteArray("[S]\r\nk=\r\nz=1\r\n") << "S" << "k" << "";
-    QTest::newRow("section and key without case") << QByteArray("[Label]\r\nCaption=x\r\n") << "LABEL" << "caption" << "x";
-    QTest::newRow("arguments with surrounding spaces") << QByteArray("[frmMain]\r\nLabel2(14).Caption=Load\r\n")
-                                                       << " frmMain " << "Label2(14).Caption " << "Load";
-    QTest::newRow("double quotes removed once") << QByteArray("[S]\r\nk= \"\"a b\"\" \r\n") << "S" << "k" << "\"a b\"";
-    QTest::newRow("single quotes removed") << QByteArray("[S]\r\nk='q'\r\n") << "S" << "k" << "q";
-    QTest::newRow("unmatched quote kept") << QByteArray("[S]\r\nk=\"open\r\n") << "S" << "k" << "\"open";
-    QTest::newRow("lone quote kept") << QByteArray("[S]\r\nk=\"\r\n") << "S" << "k" << "\"";
-    QTest::newRow("title ends at first bracket") << QByteArray("[A]rest]\r\nk=1\r\n") << "A" << "k" << "1";
-    QTest::newRow("title without bracket opens section") << QByteArray("[Open\r\nk=2\r\n") << "Open" << "k" << "2";
-    QTest::newRow("title with inner blanks trimmed") << QByteArray("[  Sys  ]\r\nk=3\r\n") << "sys" << "k" << "3";
-    QTest::newRow("indented title and key") << QByteArray("   [S]\r\n\tk=4\r\n") << "S" << "k" << "4";
-    QTest::newRow("line before any section ignored") << QByteArray("k=0\r\n[S]\r\nx=1\r\n") << "S" << "k" << "";
-    QTest::newRow("line without equals ignored") << QByteArray("[S]\r\nk\r\n") << "S" << "k" << "";
-    QTest::newRow("comment is no key") << QByteArray("[S]\r\n;k=1\r\n") << "S" << ";k" << "";
-    QTest::newRow("first of duplicate keys") << QByteArray("[S]\r\nk=1\r\nK=2\r\n") << "S" << "k" << "1";
-    QTest::newRow("first of duplicate sections") << QByteArray("[S]\r\nk=1\r\n[s]\r\nk=2\r\n") << "S" << "k" << "1";
-    QTest::newRow("key only in second duplicate section") << QByteArray("[S]\r\na=1\r\n[s]\r\nb=2\r\n") << "S" << "b" << "";
-    QTest::newRow("LF line ends") << QByteArray("[S]\nk=lf\n") << "S" << "k" << "lf";
-    QTest::newRow("CR line ends") << QByteArray("[S]\rk=cr\r") << "S" << "k" << "cr";
-    QTest::newRow("last line without line end") << QByteArray("[S]\r\nk=last") << "S" << "k" << "last";
-    QTest::newRow("equals sign inside value") << QByteArray("[S]\r\nk=a=b\r\n") << "S" << "k" << "a=b";
-    QTest::newRow("key with inner blank") << QByteArray("[S]\r\nmy key = v\r\n") << "S" << "MY KEY" << "v";
-    QTest::newRow("NUL ends the value") << QByteArray("[S]\r\nk=ab\0cd\r\n", 14) << "S" << "k" << "ab";
-    QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nk=Ger\xE4t\r\n") << "S" << "k" << "Ger\u00e4t";
-    QTest::newRow("Windows-1252 section without case") << QByteArray("[GER\xC4T]\r\nk=1\r\n") << "ger\u00e4t" << "k" << "1";
-    QTest::newRow("UTF-8 with byte-order mark") << QByteArray("\xEF\xBB\xBF[S]\r\nk=Ger\xC3\xA4t\r\n") << "S" << "k" << "Ger\u00e4t";
-    QTest::newRow("euro sign of code page") << QByteArray("[S]\r\nk=5 \x80\r\n") << "S" << "k" << "5 \u20ac";
-    QTest::newRow("missing section") << QByteArray("[S]\r\nk=1\r\n") << "T" << "k" << "";
+    QTest::newRow("value loses surrounding blanks") << QByteArray("[S]\r\nk =  word  \r\n") << "S"
+                                                    << "k"
+                                                    << "word";
+    QTest::newRow("key present without value") << QByteArray("[S]\r\nk=\r\nz=1\r\n") << "S"
+                                               << "k"
+                                               << "";
+    QTest::newRow("section and key without case")
+        << QByteArray("[Label]\r\nCaption=x\r\n") << "LABEL"
+        << "caption"
+        << "x";
+    QTest::newRow("arguments with surrounding spaces")
+        << QByteArray("[frmMain]\r\nLabel2(14).Caption=Load\r\n") << " frmMain "
+        << "Label2(14).Caption "
+        << "Load";
+    QTest::newRow("double quotes removed once") << QByteArray("[S]\r\nk= \"\"a b\"\" \r\n") << "S"
+                                                << "k"
+                                                << "\"a b\"";
+    QTest::newRow("single quotes removed") << QByteArray("[S]\r\nk='q'\r\n") << "S"
+                                           << "k"
+                                           << "q";
+    QTest::newRow("unmatched quote kept") << QByteArray("[S]\r\nk=\"open\r\n") << "S"
+                                          << "k"
+                                          << "\"open";
+    QTest::newRow("lone quote kept") << QByteArray("[S]\r\nk=\"\r\n") << "S"
+                                     << "k"
+                                     << "\"";
+    QTest::newRow("title ends at first bracket") << QByteArray("[A]rest]\r\nk=1\r\n") << "A"
+                                                 << "k"
+                                                 << "1";
+    QTest::newRow("title without bracket opens section") << QByteArray("[Open\r\nk=2\r\n") << "Open"
+                                                         << "k"
+                                                         << "2";
+    QTest::newRow("title with inner blanks trimmed") << QByteArray("[  Sys  ]\r\nk=3\r\n") << "sys"
+                                                     << "k"
+                                                     << "3";
+    QTest::newRow("indented title and key") << QByteArray("   [S]\r\n\tk=4\r\n") << "S"
+                                            << "k"
+                                            << "4";
+    QTest::newRow("line before any section ignored") << QByteArray("k=0\r\n[S]\r\nx=1\r\n") << "S"
+                                                     << "k"
+                                                     << "";
+    QTest::newRow("line without equals ignored") << QByteArray("[S]\r\nk\r\n") << "S"
+                                                 << "k"
+                                                 << "";
+    QTest::newRow("comment is no key") << QByteArray("[S]\r\n;k=1\r\n") << "S"
+                                       << ";k"
+                                       << "";
+    QTest::newRow("first of duplicate keys") << QByteArray("[S]\r\nk=1\r\nK=2\r\n") << "S"
+                                             << "k"
+                                             << "1";
+    QTest::newRow("first of duplicate sections")
+        << QByteArray("[S]\r\nk=1\r\n[s]\r\nk=2\r\n") << "S"
+        << "k"
+        << "1";
+    QTest::newRow("key only in second duplicate section")
+        << QByteArray("[S]\r\na=1\r\n[s]\r\nb=2\r\n") << "S"
+        << "b"
+        << "";
+    QTest::newRow("LF line ends") << QByteArray("[S]\nk=lf\n") << "S"
+                                  << "k"
+                                  << "lf";
+    QTest::newRow("CR line ends") << QByteArray("[S]\rk=cr\r") << "S"
+                                  << "k"
+                                  << "cr";
+    QTest::newRow("last line without line end") << QByteArray("[S]\r\nk=last") << "S"
+                                                << "k"
+                                                << "last";
+    QTest::newRow("equals sign inside value") << QByteArray("[S]\r\nk=a=b\r\n") << "S"
+                                              << "k"
+                                              << "a=b";
+    QTest::newRow("key with inner blank") << QByteArray("[S]\r\nmy key = v\r\n") << "S"
+                                          << "MY KEY"
+                                          << "v";
+    QTest::newRow("NUL ends the value") << QByteArray("[S]\r\nk=ab\0cd\r\n", 14) << "S"
+                                        << "k"
+                                        << "ab";
+    QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nk=Ger\xE4t\r\n") << "S"
+                                        << "k"
+                                        << "Ger\u00e4t";
+    QTest::newRow("Windows-1252 section without case")
+        << QByteArray("[GER\xC4T]\r\nk=1\r\n") << "ger\u00e4t"
+        << "k"
+        << "1";
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xEF\xBB\xBF[S]\r\nk=Ger\xC3\xA4t\r\n") << "S"
+        << "k"
+        << "Ger\u00e4t";
+    QTest::newRow("euro sign of code page") << QByteArray("[S]\r\nk=5 \x80\r\n") << "S"
+                                            << "k"
+                                            << "5 \u20ac";
+    QTest::newRow("missing section") << QByteArray("[S]\r\nk=1\r\n") << "T"
+                                     << "k"
+                                     << "";
 }
 
 void VixIniHandlingTest::readRules()
@@ -117,12 +180,15 @@ void VixIniHandlingTest::readCutsAt254Characters()
     const QString file = path(QStringLiteral("long.ini"));
     const QByteArray value(300, 'x');
     QVERIFY(writeFile(file, "[S]\r\nk=" + value + "\r\n"));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QString(254, QLatin1Char('x')));
+    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")),
+             QString(254, QLatin1Char('x')));
 }
 
 void VixIniHandlingTest::missingFileOrNameReadsEmpty()
 {
-    QCOMPARE(ini.Read_INI(path(QStringLiteral("none.ini")), QStringLiteral("S"), QStringLiteral("k")), QString());
+    QCOMPARE(
+        ini.Read_INI(path(QStringLiteral("none.ini")), QStringLiteral("S"), QStringLiteral("k")),
+        QString());
     QCOMPARE(ini.Read_INI(QString(), QStringLiteral("S"), QStringLiteral("k")), QString());
     QCOMPARE(ini.Read_INI(m_dir.path(), QStringLiteral("S"), QStringLiteral("k")), QString());
 }
@@ -136,54 +202,67 @@ void VixIniHandlingTest::writeKeepsOtherLines_data()
     QTest::addColumn<QByteArray>("after");
 
     QTest::newRow("value replaced in place")
-        << QByteArray("; head\r\n[A]\r\n  x = 1\r\ny=2\n\r\n[B]\r\nz=3")
-        << "A" << "x" << "9"
-        << QByteArray("; head\r\n[A]\r\nx=9\r\ny=2\n\r\n[B]\r\nz=3");
+        << QByteArray("; head\r\n[A]\r\n  x = 1\r\ny=2\n\r\n[B]\r\nz=3") << "A"
+        << "x"
+        << "9" << QByteArray("; head\r\n[A]\r\nx=9\r\ny=2\n\r\n[B]\r\nz=3");
     QTest::newRow("key matched without case keeps its spelling")
-        << QByteArray("[Form]\r\nCaption=old\r\n") << "form" << " caption " << "new"
-        << QByteArray("[Form]\r\nCaption=new\r\n");
+        << QByteArray("[Form]\r\nCaption=old\r\n") << "form"
+        << " caption "
+        << "new" << QByteArray("[Form]\r\nCaption=new\r\n");
     QTest::newRow("new key after last key, before blanks and comments")
-        << QByteArray("[A]\r\na=1\r\n\r\n; note\r\n[B]\r\nb=2\r\n") << "A" << "n" << "5"
-        << QByteArray("[A]\r\na=1\r\nn=5\r\n\r\n; note\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("new key into empty section")
-        << QByteArray("[A]\r\n\r\n[B]\r\n") << "a" << "k" << "v"
-        << QByteArray("[A]\r\nk=v\r\n\r\n[B]\r\n");
-    QTest::newRow("new section at the end")
-        << QByteArray("[A]\r\na=1\r\n") << "B" << "b" << "2"
-        << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n");
+        << QByteArray("[A]\r\na=1\r\n\r\n; note\r\n[B]\r\nb=2\r\n") << "A"
+        << "n"
+        << "5" << QByteArray("[A]\r\na=1\r\nn=5\r\n\r\n; note\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("new key into empty section") << QByteArray("[A]\r\n\r\n[B]\r\n") << "a"
+                                                << "k"
+                                                << "v" << QByteArray("[A]\r\nk=v\r\n\r\n[B]\r\n");
+    QTest::newRow("new section at the end") << QByteArray("[A]\r\na=1\r\n") << "B"
+                                            << "b"
+                                            << "2" << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n");
     QTest::newRow("new key after last line without line end")
-        << QByteArray("[A]\r\na=1") << "A" << "b" << "2"
-        << QByteArray("[A]\r\na=1\r\nb=2\r\n");
+        << QByteArray("[A]\r\na=1") << "A"
+        << "b"
+        << "2" << QByteArray("[A]\r\na=1\r\nb=2\r\n");
     QTest::newRow("new section after last line without line end")
-        << QByteArray("[A]\r\na=1") << "B" << "b" << "2"
-        << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("LF file keeps its line ends")
-        << QByteArray("[A]\nx=1\ny=2\n") << "A" << "x" << "3"
-        << QByteArray("[A]\nx=3\ny=2\n");
-    QTest::newRow("empty file")
-        << QByteArray() << "System" << "Language" << "Deutsch"
-        << QByteArray("[System]\r\nLanguage=Deutsch\r\n");
-    QTest::newRow("Windows-1252 written")
-        << QByteArray("[S]\r\n") << "S" << "Name" << "Fran\u00e7ais"
-        << QByteArray("[S]\r\nName=Fran\xE7" "ais\r\n");
-    QTest::newRow("Windows-1252 key and section")
-        << QByteArray() << "Ger\u00e4t" << "Gr\u00f6\u00dfe" << "\u20ac"
-        << QByteArray("[Ger\xE4t]\r\nGr\xF6\xDF" "e=\x80\r\n");
-    QTest::newRow("characters outside the code page")
-        << QByteArray("[S]\r\n") << "S" << "City" << "\u0141\u00f3d\u017a"
-        << QByteArray("[S]\r\nCity=?\xF3" "d?\r\n");
+        << QByteArray("[A]\r\na=1") << "B"
+        << "b"
+        << "2" << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n");
+    QTest::newRow("LF file keeps its line ends") << QByteArray("[A]\nx=1\ny=2\n") << "A"
+                                                 << "x"
+                                                 << "3" << QByteArray("[A]\nx=3\ny=2\n");
+    QTest::newRow("empty file") << QByteArray() << "System"
+                                << "Language"
+                                << "Deutsch" << QByteArray("[System]\r\nLanguage=Deutsch\r\n");
+    QTest::newRow("Windows-1252 written") << QByteArray("[S]\r\n") << "S"
+                                          << "Name"
+                                          << "Fran\u00e7ais"
+                                          << QByteArray("[S]\r\nName=Fran\xE7"
+                                                        "ais\r\n");
+    QTest::newRow("Windows-1252 key and section") << QByteArray() << "Ger\u00e4t"
+                                                  << "Gr\u00f6\u00dfe"
+                                                  << "\u20ac"
+                                                  << QByteArray("[Ger\xE4t]\r\nGr\xF6\xDF"
+                                                                "e=\x80\r\n");
+    QTest::newRow("characters outside the code page") << QByteArray("[S]\r\n") << "S"
+                                                      << "City"
+                                                      << "\u0141\u00f3d\u017a"
+                                                      << QByteArray("[S]\r\nCity=?\xF3"
+                                                                    "d?\r\n");
     QTest::newRow("byte-order mark file stays UTF-8")
-        << QByteArray("\xEF\xBB\xBF[A]\r\nx=1\r\n") << "A" << "x" << "Ger\u00e4t \u0141"
-        << QByteArray("\xEF\xBB\xBF[A]\r\nx=Ger\xC3\xA4t \xC5\x81\r\n");
+        << QByteArray("\xEF\xBB\xBF[A]\r\nx=1\r\n") << "A"
+        << "x"
+        << "Ger\u00e4t \u0141" << QByteArray("\xEF\xBB\xBF[A]\r\nx=Ger\xC3\xA4t \xC5\x81\r\n");
     QTest::newRow("line break in value becomes blank")
-        << QByteArray("[S]\r\n") << "S" << "k" << "a\r\nb\nc"
-        << QByteArray("[S]\r\nk=a b c\r\n");
+        << QByteArray("[S]\r\n") << "S"
+        << "k"
+        << "a\r\nb\nc" << QByteArray("[S]\r\nk=a b c\r\n");
     QTest::newRow("garbage lines survive")
-        << QByteArray("\x00\xFF\xFE junk\r\n[A]\r\nx=1\r\n\x81\x8D\r", 24) << "A" << "x" << "2"
-        << QByteArray("\x00\xFF\xFE junk\r\n[A]\r\nx=2\r\n\x81\x8D\r", 24);
-    QTest::newRow("title without bracket")
-        << QByteArray("[A\r\nx=1\r\n") << "A" << "y" << "2"
-        << QByteArray("[A\r\nx=1\r\ny=2\r\n");
+        << QByteArray("\x00\xFF\xFE junk\r\n[A]\r\nx=1\r\n\x81\x8D\r", 24) << "A"
+        << "x"
+        << "2" << QByteArray("\x00\xFF\xFE junk\r\n[A]\r\nx=2\r\n\x81\x8D\r", 24);
+    QTest::newRow("title without bracket") << QByteArray("[A\r\nx=1\r\n") << "A"
+                                           << "y"
+                                           << "2" << QByteArray("[A\r\nx=1\r\ny=2\r\n");
 }
 
 void VixIniHandlingTest::writeKeepsOtherLines()
@@ -201,7 +280,8 @@ void VixIniHandlingTest::writeKeepsOtherLines()
     if (!vc::fits1252(value) && !after.startsWith("\xEF\xBB\xBF"))
         return;
     QString expected = value;
-    expected.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    expected.replace(QLatin1String("\r\n"), QLatin1String(" "))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
     QCOMPARE(ini.Read_INI(file, section, key), expected);
     vc::IniStore::clearCache();
     QCOMPARE(ini.Read_INI(file, section, key), expected);
@@ -210,11 +290,16 @@ void VixIniHandlingTest::writeKeepsOtherLines()
 void VixIniHandlingTest::writeCreatesFile()
 {
     const QString file = path(QStringLiteral("new.ini"));
-    QVERIFY(ini.Write_INI(file, QStringLiteral("System"), QStringLiteral("Unit"), QStringLiteral("1")));
-    QVERIFY(ini.Write_INI(file, QStringLiteral("System"), QStringLiteral("Language"), QStringLiteral("Fran\u00e7ais")));
-    QCOMPARE(readFile(file), QByteArray("[System]\r\nUnit=1\r\nLanguage=Fran\xE7" "ais\r\n"));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("SYSTEM"), QStringLiteral("language")), QStringLiteral("Fran\u00e7ais"));
-    QVERIFY(!ini.Write_INI(QString(), QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
+    QVERIFY(
+        ini.Write_INI(file, QStringLiteral("System"), QStringLiteral("Unit"), QStringLiteral("1")));
+    QVERIFY(ini.Write_INI(file, QStringLiteral("System"), QStringLiteral("Language"),
+                          QStringLiteral("Fran\u00e7ais")));
+    QCOMPARE(readFile(file), QByteArray("[System]\r\nUnit=1\r\nLanguage=Fran\xE7"
+                                        "ais\r\n"));
+    QCOMPARE(ini.Read_INI(file, QStringLiteral("SYSTEM"), QStringLiteral("language")),
+             QStringLiteral("Fran\u00e7ais"));
+    QVERIFY(
+        !ini.Write_INI(QString(), QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
     QVERIFY(!ini.Write_INI(file, QStringLiteral(" "), QStringLiteral("k"), QStringLiteral("v")));
 }
 
@@ -227,15 +312,13 @@ void VixIniHandlingTest::removeSection_data()
     QTest::newRow("comments stay, keys and blanks go")
         << QByteArray("[A]\r\na=1\r\n; keep me\r\nb=2\r\n\r\n[B]\r\nb=3\r\n") << " a "
         << QByteArray("; keep me\r\n[B]\r\nb=3\r\n");
-    QTest::newRow("section in the middle")
-        << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n[C]\r\nc=3") << "B"
-        << QByteArray("[A]\r\na=1\r\n[C]\r\nc=3");
+    QTest::newRow("section in the middle") << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n[C]\r\nc=3")
+                                           << "B" << QByteArray("[A]\r\na=1\r\n[C]\r\nc=3");
     QTest::newRow("every section of that title")
         << QByteArray("[L]\r\n0=a\r\n[M]\r\nm=1\r\n[l]\r\n5=f\r\n") << "L"
         << QByteArray("[M]\r\nm=1\r\n");
     QTest::newRow("missing section leaves file")
-        << QByteArray("[A]\r\na=1\r\n") << "Z"
-        << QByteArray("[A]\r\na=1\r\n");
+        << QByteArray("[A]\r\na=1\r\n") << "Z" << QByteArray("[A]\r\na=1\r\n");
 }
 
 void VixIniHandlingTest::removeSection()
@@ -260,10 +343,12 @@ void VixIniHandlingTest::removeSectionOfMissingFile()
 void VixIniHandlingTest::writeArrayReplacesLongerList()
 {
     const QString file = path(QStringLiteral("list.sti"));
-    QVERIFY(writeFile(file, "[Project]\r\nName=P\r\n[Basket]\r\n0=a\r\n1=b\r\n2=c\r\n3=d\r\n4=e\r\n5=f\r\n"));
+    QVERIFY(writeFile(
+        file, "[Project]\r\nName=P\r\n[Basket]\r\n0=a\r\n1=b\r\n2=c\r\n3=d\r\n4=e\r\n5=f\r\n"));
     QVERIFY(ini.WriteArray(file, QStringLiteral("basket"),
                            {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")}));
-    QCOMPARE(readFile(file), QByteArray("[Project]\r\nName=P\r\n[basket]\r\n0=x\r\n1=y\r\n2=z\r\n"));
+    QCOMPARE(readFile(file),
+             QByteArray("[Project]\r\nName=P\r\n[basket]\r\n0=x\r\n1=y\r\n2=z\r\n"));
     QStringList lines;
     ini.ReadSection(file, QStringLiteral("Basket"), lines);
     QCOMPARE(lines, QStringList({"0=x", "1=y", "2=z"}));
@@ -288,7 +373,8 @@ void VixIniHandlingTest::readArrayFillsMissingEntries()
 void VixIniHandlingTest::readSectionInFileOrder()
 {
     const QString file = path(QStringLiteral("sec.dat"));
-    QVERIFY(writeFile(file, "[Art]\r\nz = 1\r\n; comment\r\nnoequals\r\na=\"q\"\r\n\r\n[Next]\r\nn=1\r\n"));
+    QVERIFY(writeFile(
+        file, "[Art]\r\nz = 1\r\n; comment\r\nnoequals\r\na=\"q\"\r\n\r\n[Next]\r\nn=1\r\n"));
     QStringList lines{QStringLiteral("stale")};
     ini.ReadSection(file, QStringLiteral("ART"), lines);
     QCOMPARE(lines, QStringList({"z=1", "a=\"q\""}));
@@ -311,7 +397,8 @@ void VixIniHandlingTest::readSectionStopsAtBufferSize()
     QVERIFY(used <= 32767);
     QVERIFY(used + 55 > 32765); // no room for one more entry
     QVERIFY(lines.size() < 1000);
-    QCOMPARE(lines.last(), QString::number(lines.size() - 1) + QLatin1Char('=') + QString(50, QLatin1Char('v')));
+    QCOMPARE(lines.last(),
+             QString::number(lines.size() - 1) + QLatin1Char('=') + QString(50, QLatin1Char('v')));
 }
 
 void VixIniHandlingTest::readAllSectionTitle_data()
@@ -319,15 +406,18 @@ void VixIniHandlingTest::readAllSectionTitle_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("titles");
 
-    QTest::newRow("sections in file order") << QByteArray("[A]\r\nkey=1\r\n[B]\r\n") << QStringList{"A", "B"};
+    QTest::newRow("sections in file order")
+        << QByteArray("[A]\r\nkey=1\r\n[B]\r\n") << QStringList{"A", "B"};
     QTest::newRow("field after comma starting with bracket")
         << QByteArray("[A]\r\nk=1,[X]\r\n") << QStringList{"A", "X"};
     QTest::newRow("quoted field") << QByteArray("\"[Q]\"\r\n") << QStringList{"Q"};
     QTest::newRow("LF and no final line end") << QByteArray("[A]\n[B]") << QStringList{"A", "B"};
-    QTest::newRow("Windows-1252 title") << QByteArray("[Ger\xE4t]\r\n") << QStringList{"Ger\u00e4t"};
+    QTest::newRow("Windows-1252 title")
+        << QByteArray("[Ger\xE4t]\r\n") << QStringList{"Ger\u00e4t"};
     QTest::newRow("UTF-8 title after byte-order mark")
         << QByteArray("\xEF\xBB\xBF[Ger\xC3\xA4t]\r\n") << QStringList{"Ger\u00e4t"};
-    QTest::newRow("indented title, blanks trimmed") << QByteArray("  [A]  \r\n") << QStringList{"A"};
+    QTest::newRow("indented title, blanks trimmed")
+        << QByteArray("  [A]  \r\n") << QStringList{"A"};
     QTest::newRow("lone bracket") << QByteArray("[\r\n") << QStringList{""};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
@@ -382,17 +472,20 @@ void VixIniHandlingTest::readOnlyFileIsLeftAlone()
     const QByteArray content("[System]\r\nLanguage=English\r\n");
     QVERIFY(writeFile(file, content));
     QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    QVERIFY(!ini.Write_INI(file, QStringLiteral("System"), QStringLiteral("Language"), QStringLiteral("Deutsch")));
+    QVERIFY(!ini.Write_INI(file, QStringLiteral("System"), QStringLiteral("Language"),
+                           QStringLiteral("Deutsch")));
     QVERIFY(!ini.WriteArray(file, QStringLiteral("System"), {QStringLiteral("x")}));
     QVERIFY(!ini.Remove_Section(file, QStringLiteral("System")));
     QCOMPARE(readFile(file), content);
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("System"), QStringLiteral("Language")), QStringLiteral("English"));
+    QCOMPARE(ini.Read_INI(file, QStringLiteral("System"), QStringLiteral("Language")),
+             QStringLiteral("English"));
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void VixIniHandlingTest::writeIntoMissingFolderFails()
 {
-    QVERIFY(!ini.Write_INI(path(QStringLiteral("no/such/x.ini")), QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
+    QVERIFY(!ini.Write_INI(path(QStringLiteral("no/such/x.ini")), QStringLiteral("S"),
+                           QStringLiteral("k"), QStringLiteral("v")));
     QVERIFY(!QDir(path(QStringLiteral("no"))).exists());
 }
 
@@ -406,12 +499,17 @@ void VixIniHandlingTest::writeLeavesNoTemporaryFile()
 
 void VixIniHandlingTest::fileNameMatchedWithoutCase()
 {
-    QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")), "[frmMain]\r\nCaption=Planung\r\n"));
+    QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")),
+                      "[frmMain]\r\nCaption=Planung\r\n"));
     const QString asWritten = m_dir.path() + QStringLiteral("\\LANGUAGE\\deutsch.LNG ");
-    QCOMPARE(ini.Read_INI(asWritten, QStringLiteral("frmMain"), QStringLiteral("Caption")), QStringLiteral("Planung"));
-    QVERIFY(ini.Write_INI(asWritten, QStringLiteral("frmMain"), QStringLiteral("Caption"), QStringLiteral("Neu")));
-    QCOMPARE(QDir(path(QStringLiteral("Language"))).entryList(QDir::Files), QStringList{"Deutsch.lng"});
-    QCOMPARE(readFile(path(QStringLiteral("Language/Deutsch.lng"))), QByteArray("[frmMain]\r\nCaption=Neu\r\n"));
+    QCOMPARE(ini.Read_INI(asWritten, QStringLiteral("frmMain"), QStringLiteral("Caption")),
+             QStringLiteral("Planung"));
+    QVERIFY(ini.Write_INI(asWritten, QStringLiteral("frmMain"), QStringLiteral("Caption"),
+                          QStringLiteral("Neu")));
+    QCOMPARE(QDir(path(QStringLiteral("Language"))).entryList(QDir::Files),
+             QStringList{"Deutsch.lng"});
+    QCOMPARE(readFile(path(QStringLiteral("Language/Deutsch.lng"))),
+             QByteArray("[frmMain]\r\nCaption=Neu\r\n"));
 }
 
 void VixIniHandlingTest::writeKeepsPermissionsAndLinks()
@@ -441,11 +539,14 @@ void VixIniHandlingTest::batchSavesOnce()
         {
             vc::IniBatch nested(file);
             for (int i = 0; i < 3; ++i)
-                QVERIFY(ini.Write_INI(file, QStringLiteral("Page1"), QString::number(i), QString::number(i * 10)));
+                QVERIFY(ini.Write_INI(file, QStringLiteral("Page1"), QString::number(i),
+                                      QString::number(i * 10)));
         }
-        QVERIFY(ini.WriteArray(file, QStringLiteral("Basket"), {QStringLiteral("a"), QStringLiteral("b")}));
+        QVERIFY(ini.WriteArray(file, QStringLiteral("Basket"),
+                               {QStringLiteral("a"), QStringLiteral("b")}));
         // Inside the batch the writes read back, and the disk is untouched.
-        QCOMPARE(ini.Read_INI(file, QStringLiteral("page1"), QStringLiteral("2")), QStringLiteral("20"));
+        QCOMPARE(ini.Read_INI(file, QStringLiteral("page1"), QStringLiteral("2")),
+                 QStringLiteral("20"));
         QCOMPARE(readFile(file), QByteArray("; project\r\n[Page1]\r\n0=old\r\n"));
         QVERIFY(batch.commit());
         QVERIFY(batch.commit());
@@ -453,13 +554,15 @@ void VixIniHandlingTest::batchSavesOnce()
     QCOMPARE(readFile(file), QByteArray("; project\r\n[Page1]\r\n0=0\r\n1=10\r\n2=20\r\n"
                                         "[Basket]\r\n0=a\r\n1=b\r\n"));
     vc::IniStore::clearCache();
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("Basket"), QStringLiteral("1")), QStringLiteral("b"));
+    QCOMPARE(ini.Read_INI(file, QStringLiteral("Basket"), QStringLiteral("1")),
+             QStringLiteral("b"));
 
     // A new file comes into being at the end of the batch.
     const QString fresh = path(QStringLiteral("fresh.sti"));
     {
         vc::IniBatch batch(fresh);
-        QVERIFY(ini.Write_INI(fresh, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v")));
+        QVERIFY(
+            ini.Write_INI(fresh, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v")));
         QVERIFY(!QFile::exists(fresh));
     }
     QCOMPARE(readFile(fresh), QByteArray("[A]\r\nk=v\r\n"));
@@ -468,7 +571,8 @@ void VixIniHandlingTest::batchSavesOnce()
     QVERIFY(QFile::setPermissions(fresh, QFileDevice::ReadOwner));
     {
         vc::IniBatch batch(fresh);
-        QVERIFY(!ini.Write_INI(fresh, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("w")));
+        QVERIFY(
+            !ini.Write_INI(fresh, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("w")));
         QVERIFY(batch.commit());
     }
     QCOMPARE(readFile(fresh), QByteArray("[A]\r\nk=v\r\n"));
@@ -492,7 +596,8 @@ void VixIniHandlingTest::badContentIsReadAndKept_data()
     random.fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
     QTest::newRow("binary garbage") << garbage;
     QTest::newRow("byte-order mark alone") << QByteArray("\xEF\xBB\xBF");
-    QTest::newRow("invalid UTF-8 after byte-order mark") << QByteArray("\xEF\xBB\xBF[S]\r\nq=\xC3\x28\xFF\r\n");
+    QTest::newRow("invalid UTF-8 after byte-order mark")
+        << QByteArray("\xEF\xBB\xBF[S]\r\nq=\xC3\x28\xFF\r\n");
 }
 
 void VixIniHandlingTest::badContentIsReadAndKept()
@@ -505,11 +610,13 @@ void VixIniHandlingTest::badContentIsReadAndKept()
     ini.ReadSection(file, QStringLiteral("S"), list);
     QVERIFY(ini.ReadAllSectionTitle(file, list));
     // A write adds its lines and keeps every byte that was there.
-    QVERIFY(ini.Write_INI(file, QStringLiteral("Added"), QStringLiteral("key"), QStringLiteral("value")));
+    QVERIFY(ini.Write_INI(file, QStringLiteral("Added"), QStringLiteral("key"),
+                          QStringLiteral("value")));
     const QByteArray after = readFile(file);
     QVERIFY(after.size() > content.size());
     QVERIFY(after.startsWith(content));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("added"), QStringLiteral("KEY")), QStringLiteral("value"));
+    QCOMPARE(ini.Read_INI(file, QStringLiteral("added"), QStringLiteral("KEY")),
+             QStringLiteral("value"));
 }
 
 QTEST_GUILESS_MAIN(VixIniHandlingTest)

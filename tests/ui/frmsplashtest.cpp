@@ -1,5 +1,5 @@
-#include "appglobals.h"
 #include "frmsplash.h"
+#include "appglobals.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -55,8 +55,10 @@ void FrmSplashTest::versionTexts_data()
     QTest::addColumn<QString>("languageName");
     QTest::addColumn<QString>("versionNo");
 
-    QTest::newRow("language file in use shows profile version") << "Deutsch" << "Build 2026-11";
-    QTest::newRow("built-in English keeps design caption") << "" << "";
+    QTest::newRow("language file in use shows profile version") << "Deutsch"
+                                                                << "Build 2026-11";
+    QTest::newRow("built-in English keeps design caption") << ""
+                                                           << "";
 }
 
 void FrmSplashTest::versionTexts()
@@ -65,7 +67,8 @@ void FrmSplashTest::versionTexts()
     QFETCH(QString, versionNo);
     vc::app().LanguageName = languageName;
     frmSplash splash(frmSplash::Mode::About);
-    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version  1.2."));
+    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version  1.2."));
     QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("VersionNo"))->text(), versionNo);
     QVERIFY(!splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text().isEmpty());
 }

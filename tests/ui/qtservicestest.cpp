@@ -21,12 +21,12 @@ void QtServicesTest::windowsFilterToQt_data()
     QTest::addColumn<QString>("windows");
     QTest::addColumn<QStringList>("qt");
 
-    QTest::newRow("project files") << "Project (*.sti)|*.sti"
-                                   << QStringList{"Project (*.sti *.STI)"};
+    QTest::newRow("project files")
+        << "Project (*.sti)|*.sti" << QStringList{"Project (*.sti *.STI)"};
     QTest::newRow("all files") << "Projects|*.sti|All files|*.*"
                                << QStringList{"Projects (*.sti *.STI)", "All files (*)"};
-    QTest::newRow("several patterns") << "Pictures|*.jpg;*.gif"
-                                      << QStringList{"Pictures (*.jpg *.JPG *.gif *.GIF)"};
+    QTest::newRow("several patterns")
+        << "Pictures|*.jpg;*.gif" << QStringList{"Pictures (*.jpg *.JPG *.gif *.GIF)"};
     QTest::newRow("description without pattern dropped") << "Lonely" << QStringList{};
     QTest::newRow("empty") << "" << QStringList{};
 }
@@ -41,7 +41,8 @@ void QtServicesTest::windowsFilterToQt()
 void QtServicesTest::clipboardCarriesRtfHtmlAndText()
 {
     vc::ui::QtClipboard clipboard;
-    clipboard.setRichText(QByteArray("{\\rtf1 Hi}"), QStringLiteral("<b>Hi</b>"), QStringLiteral("Hi"));
+    clipboard.setRichText(QByteArray("{\\rtf1 Hi}"), QStringLiteral("<b>Hi</b>"),
+                          QStringLiteral("Hi"));
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data);
     QCOMPARE(data->data(QStringLiteral("text/rtf")), QByteArray("{\\rtf1 Hi}"));
