@@ -366,7 +366,8 @@ void RtfReaderTest::badInput_data()
     deep += QByteArray(100000, '{') + "deep" + QByteArray(100000, '}') + " end}";
     QTest::newRow("nesting 100 000 deep") << deep << QStringLiteral("deep");
     QTest::newRow("only braces") << QByteArray("{{{{}}}}}}}{{{") << QString();
-    QTest::newRow("binary junk") << QByteArray("\x00\xff\\\x01{\x80\\'\\u", 13) << QString();
+    static const char junk[] = "\x00\xff\\\x01{\x80\\'\\u";
+    QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1) << QString();
 }
 
 void RtfReaderTest::badInput()
