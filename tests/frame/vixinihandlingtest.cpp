@@ -479,7 +479,8 @@ void VixIniHandlingTest::parseIsReused()
     QVERIFY(writeFile(file, "[frmMain]\r\nCaption=Neu\r\n"));
     const auto second = vc::IniStore::load(file);
     QVERIFY(second != first);
-    QVERIFY(ini.Write_INI(file, QStringLiteral("frmMain"), QStringLiteral("Caption"), QStringLiteral("Mehr")));
+    QVERIFY(ini.Write_INI(file, QStringLiteral("frmMain"), QStringLiteral("Caption"),
+                          QStringLiteral("Mehr")));
     const auto third = vc::IniStore::load(file);
     QVERIFY(third != second);
     QCOMPARE(vc::IniStore::load(file), third);
