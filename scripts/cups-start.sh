@@ -9,13 +9,24 @@ port=${VC_CUPS_PORT:-8631}
 queue=${VC_CUPS_QUEUE:-VeltrannPDF}
 export CUPS_SERVER=127.0.0.1:$port
 
+# cupsd and the cups-pdf backend need root; a CI runner has password-less sudo.
+# The caller's group may then read the job files CUPS keeps.
+if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+        exec sudo -n env VC_CUPS_DIR="$base" VC_CUPS_PORT="$port" VC_CUPS_QUEUE="$queue" \
+            VC_CUPS_GROUP="$(id -gn)" "$0" "$@"
+    fi
+    echo "cups-start: must run as root (or with password-less sudo)" >&2
+    exit 1
+fi
+
 running() { [ -f "$base/cupsd.pid" ] && kill -0 "$(cat "$base/cupsd.pid")" 2>/dev/null; }
 
 if ! running; then
-    rm -rf "$base/etc" "$base/run"
+    rm -rf "$base/etc" "$base/run" "$base/spool" "$base/cache"
     mkdir -p "$base/etc/ppd" "$base/etc/ssl" "$base/spool/tmp" "$base/cache" "$base/log" "$base/run" "$base/pdf"
-    group=lp
-    getent group lp >/dev/null || group=root
+    group=${VC_CUPS_GROUP:-lp}
+    getent group "$group" >/dev/null || group=root
     cat > "$base/etc/cupsd.conf" <<CONF
 Listen 127.0.0.1:$port
 Listen $base/run/cups.sock

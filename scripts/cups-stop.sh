@@ -3,6 +3,9 @@
 set -u
 base=${VC_CUPS_DIR:-/tmp/vc-cups}
 [ -f "$base/cupsd.pid" ] || exit 0
+if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    exec sudo -n env VC_CUPS_DIR="$base" "$0" "$@"
+fi
 pid=$(cat "$base/cupsd.pid")
 if kill -0 "$pid" 2>/dev/null; then
     kill "$pid"
