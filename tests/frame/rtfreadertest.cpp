@@ -76,6 +76,8 @@ private Q_SLOTS:
     void badInput_data();
     void badInput();
     void mangledCorpusFiles();
+    void skippedPartsAreNamed();
+    void fiftyMegabytes();
 };
 
 void RtfReaderTest::corpusFile_data()
@@ -397,6 +399,35 @@ void RtfReaderTest::mangledCorpusFiles()
             RtfReader::read(b, &doc);
         }
     }
+}
+
+void RtfReaderTest::skippedPartsAreNamed()
+{
+    QTextDocument doc;
+    const RtfReadReport r = RtfReader::read("{\\rtf1 kept{\\pict\\emfblip\\picw100\\pich100 0100}"
+                                            "{\\pict\\jpegblip\\picwgoal100\\pichgoal100 ffd8ff00}{\\pict\\pngblip\\bin99 ab", &doc);
+    QVERIFY(doc.toPlainText().startsWith(QLatin1String("kept")));
+    QCOMPARE(r.emptyFrames, 2);
+    const QString all = r.skipped.join(u'|');
+    QVERIFY2(all.contains(QLatin1String("emf")), qPrintable(all));
+    QVERIFY2(all.contains(QLatin1String("broken jpeg")), qPrintable(all));
+    QVERIFY2(all.contains(QLatin1String("\\bin")), qPrintable(all));
+    QVERIFY(r.hadHeader);
+}
+
+// A 50 MB document (one huge broken picture between two paragraphs) reads in linear time.
+void RtfReaderTest::fiftyMegabytes()
+{
+    QByteArray rtf;
+    rtf.reserve(50 * 1024 * 1024 + 100);
+    rtf += "{\\rtf1 before\\par{\\pict\\pngblip\\picwgoal1440\\pichgoal1440 ";
+    rtf += QByteArray(50 * 1024 * 1024, 'a');
+    rtf += "}\\par after}";
+    QTextDocument doc;
+    const RtfReadReport r = RtfReader::read(rtf, &doc);
+    QVERIFY(doc.toPlainText().startsWith(QLatin1String("before")));
+    QVERIFY(doc.toPlainText().endsWith(QLatin1String("after")));
+    QCOMPARE(r.emptyFrames, 1);
 }
 
 QTEST_MAIN(RtfReaderTest)
