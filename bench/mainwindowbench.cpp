@@ -63,7 +63,8 @@ int main(int argc, char *argv[])
     FrmMainWindow window(main);
     window.load();
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
     main.selectPage(1);
     QCoreApplication::processEvents();
     auto *calc = window.findChild<QPushButton *>(QStringLiteral("btnCalc"));

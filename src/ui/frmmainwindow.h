@@ -5,8 +5,6 @@
 #include <functional>
 #include <memory>
 
-class QGridLayout;
-class QLabel;
 class QTabWidget;
 class QWidget;
 
@@ -47,30 +45,7 @@ protected:
 
 private:
     void buildMenus();
-    QWidget *buildProjectPage();
-    QWidget *buildLoadPage();
-    QWidget *buildDistancePage();
-    QWidget *buildDocumentPage(int page);
-    QWidget *buildBottomBar();
-
-    // Small builders shared by the pages.
-    QLabel *caption(const QString &name, const QString &text, QWidget *parent = nullptr);
-    QLabel *unit(const QString &name, const QString &text);
-    QLabel *result(const QString &name, int minimumWidth = 70);
-    QWidget *textField(const QString &name, int width = 90);
-    QWidget *comboField(const QString &name, int width = 90);
-    QWidget *button(const QString &name, const QString &text, void (FrmMainWindow::*slot)());
     void watchFocus(QWidget *field, const QString &name);
-
-    void onCalc();
-    void onCalcHumid();
-    void onNext();
-    void onPrev();
-    void onRefreshReport();
-    void onRefreshTender();
-    void onCopyReport();
-    void onCopyTender();
-    void onSaveAs();
     void onExit();
 
     MainForm &m_main;

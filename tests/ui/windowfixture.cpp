@@ -62,8 +62,8 @@ WindowFixture::WindowFixture(const QString &language, int unitSystem)
     m_window->load();
     m_window->show();
     m_window->activateWindow();
-    QTest::qWaitForWindowExposed(m_window.get());
-    QTest::qWaitForWindowActive(m_window.get());
+    if (!QTest::qWaitForWindowExposed(m_window.get()) || !QTest::qWaitForWindowActive(m_window.get()))
+        qWarning("the main window did not become active; focus tests will fail");
 }
 
 WindowFixture::~WindowFixture()
