@@ -24,8 +24,11 @@ private Q_SLOTS:
 void ScreenshotTest::pages_data()
 {
     QTest::addColumn<QSize>("screen");
-    QTest::newRow("1280x800") << QSize(1280, 800);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    QTest::addColumn<QString>("language");
+    QTest::newRow("1280x800") << QSize(1280, 800) << "English";
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << "English";
+    QTest::newRow("1280x800 German") << QSize(1280, 800) << "Deutsch";
+    QTest::newRow("1280x800 Polish") << QSize(1280, 800) << "Polski";
 }
 
 // Pixels that are not the most common colour: a blank or half-painted page has few.
@@ -46,7 +49,8 @@ static double contentShare(const QImage &image)
 void ScreenshotTest::pages()
 {
     QFETCH(QSize, screen);
-    test::WindowFixture f;
+    QFETCH(QString, language);
+    test::WindowFixture f(language);
     // A whole design: the example project, opened as a planner opens it.
     f.dialogs.script(f.path(QStringLiteral("Data/Example metric.sti")));
     f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
@@ -60,8 +64,9 @@ void ScreenshotTest::pages()
         const QImage image = f.window().grab().toImage();
         QCOMPARE(image.size(), f.window().size());
         QVERIFY2(contentShare(image) > 0.02, qPrintable(QStringLiteral("page %1 looks blank").arg(page)));
-        const QString file = QStringLiteral("%1/frmMain-page%2-%3x%4.png")
-                                 .arg(folder).arg(page).arg(screen.width()).arg(screen.height());
+        const QString suffix = language == QLatin1String("English") ? QString() : QLatin1Char('-') + language;
+        const QString file = QStringLiteral("%1/frmMain-page%2-%3x%4%5.png")
+                                 .arg(folder).arg(page).arg(screen.width()).arg(screen.height()).arg(suffix);
         QVERIFY(image.save(file));
     }
 }
