@@ -104,6 +104,21 @@ void NumberFormatTest::formatNumber_data()
     QTest::newRow("text around the number") << 5.0 << "0.0 kg/h"
                                             << "C"
                                             << "5.0 kg/h";
+    QTest::newRow("half at the 16th digit rounds away") << 343941359125954.5 << "####0"
+                                                        << "C"
+                                                        << "343941359125955";
+    QTest::newRow("0.1 + 0.2 reads as 0.3") << 0.1 + 0.2 << "0.0"
+                                            << "C"
+                                            << "0.3";
+    QTest::newRow("carry through all nines") << 99999.95 << "##,##0.0"
+                                             << "C"
+                                             << "100,000.0";
+    QTest::newRow("subnormal") << 1e-320 << "#0.00"
+                               << "C"
+                               << "0.00";
+    QTest::newRow("largest double") << 1.7976931348623157e308 << "0"
+                                    << "C"
+                                    << "17976931348623200" + QString(292, QLatin1Char('0'));
     QTest::newRow("not a number") << nan << "##,##0.0"
                                   << "C"
                                   << "";
@@ -137,6 +152,8 @@ void NumberFormatTest::roundHalfAway_data()
     QTest::newRow("2.5 x 0.7 as read") << 2.5 * 0.7 << 1 << 1.8;
     QTest::newRow("below half") << 1.04999 << 1 << 1.0;
     QTest::newRow("large") << 123456789.125 << 2 << 123456789.13;
+    QTest::newRow("half at the 16th digit") << 343941359125954.5 << 0 << 343941359125955.0;
+    QTest::newRow("many decimals keep the value") << 0.1 << 10 << 0.1;
 }
 
 void NumberFormatTest::roundHalfAway()
