@@ -152,7 +152,7 @@ void frmSplash::paintEvent(QPaintEvent *)
     // steam
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 5; ++i) {
-        const qreal x = 125 + i * 14;
+        const qreal x = 118 + i * 12;
         p.setBrush(QColor(255, 255, 255, 150 - i * 15));
         p.drawEllipse(QPointF(x, 55 - (i % 2) * 6), 10 + i, 8 + i);
         p.drawEllipse(QPointF(x + 6, 35 - (i % 3) * 4), 7 + i, 6 + i);
