@@ -71,22 +71,23 @@ CONF
     chmod 0710 "$base/spool"
     chmod 1770 "$base/spool/tmp"
     chmod 0755 "$base" "$base/pdf"
-    # cups-pdf reads a file named after the queue for its output folder.
-    if [ -w /etc/cups ]; then
-        cat > "/etc/cups/cups-pdf-$queue.conf" <<CONF
-Out $base/pdf
-AnonDirName $base/pdf
-Label 0
-UserUMask 0000
-Grp $group
-CONF
-    fi
     /usr/sbin/cupsd -c "$base/etc/cupsd.conf" -s "$base/etc/cups-files.conf" -f &
     echo $! > "$base/cupsd.pid"
     for _ in $(seq 1 50); do
         lpstat -r >/dev/null 2>&1 && break
         sleep 0.2
     done
+fi
+
+# cups-pdf reads a file named after the queue for its output folder.
+if [ -w /etc/cups ]; then
+    cat > "/etc/cups/cups-pdf-$queue.conf" <<CONF
+Out $base/pdf
+AnonDirName $base/pdf
+Label 0
+UserUMask 0000
+Grp ${VC_CUPS_GROUP:-lp}
+CONF
 fi
 
 if ! lpstat -r >/dev/null 2>&1; then

@@ -2,14 +2,8 @@
 target_sources(vc_frame PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pagesetup.cpp ${CMAKE_CURRENT_LIST_DIR}/pagesetup.h
     ${CMAKE_CURRENT_LIST_DIR}/rtfreader.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfreader.h
-)
-target_sources(vc_frame PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/rtfwriter.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfwriter.h
-)
-target_sources(vc_frame PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/richtextfield.cpp ${CMAKE_CURRENT_LIST_DIR}/richtextfield.h
-)
-target_sources(vc_frame PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/printerlist.cpp ${CMAKE_CURRENT_LIST_DIR}/printerlist.h
     ${CMAKE_CURRENT_LIST_DIR}/printer.cpp ${CMAKE_CURRENT_LIST_DIR}/printer.h
 )

@@ -9,11 +9,13 @@
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace vc {
 
@@ -283,33 +285,48 @@ void RichTextField::buildLayout()
     layout->documentSize(); // lays out everything now
 
     m_slices.clear();
+    // Which table row each table paragraph belongs to, found once per table
+    // rather than asked for every paragraph.
+    struct RowKey { int id; double pad; };
+    std::unordered_map<int, RowKey> rowOf;
+    int rowIds = 0;
+    for (QTextFrame *frame : m_layoutDoc->rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        const double pad = table->format().cellPadding() + table->format().border();
+        for (int r = 0; r < table->rows(); ++r, ++rowIds)
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                if (cell.row() != r || cell.column() != c)
+                    continue;
+                for (auto it = cell.begin(); !it.atEnd(); ++it)
+                    if (it.currentBlock().isValid())
+                        rowOf[it.currentBlock().position()] = {rowIds, pad};
+            }
+    }
     int fieldPos = 0;
-    const QTextTable *rowTable = nullptr;
-    int rowIndex = -1;
-    double pad = 0;
+    int lastRow = -1;
     for (QTextBlock b = m_layoutDoc->begin(); b.isValid(); b = b.next()) {
         const int blockStart = fieldPos;
         fieldPos += b.length();
         const QRectF rect = layout->blockBoundingRect(b);
         const bool breakBefore = b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
-        QTextCursor c(b);
-        if (const QTextTable *table = c.currentTable()) {
+        const auto row = rowOf.find(b.position());
+        if (row != rowOf.end()) {
             // a table row moves to the next page as a whole
-            const int row = table->cellAt(b.position()).row();
-            if (table != rowTable)
-                pad = table->format().cellPadding() + table->format().border();
-            if (table == rowTable && row == rowIndex && !m_slices.empty()) {
+            const double pad = row->second.pad;
+            if (row->second.id == lastRow && !m_slices.empty()) {
                 Slice &s = m_slices.back();
                 s.top = qMin(s.top, rect.top() - pad);
                 s.bottom = qMax(s.bottom, rect.bottom() + pad);
             } else {
                 m_slices.push_back({blockStart, rect.top() - pad, rect.bottom() + pad, breakBefore});
-                rowTable = table;
-                rowIndex = row;
+                lastRow = row->second.id;
             }
             continue;
         }
-        rowTable = nullptr;
+        lastRow = -1;
         const QTextLayout *tl = b.layout();
         const int lines = tl ? tl->lineCount() : 0;
         if (lines == 0) {

@@ -1246,9 +1246,7 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
     // --- character formatting
     CharState &c = s.ch;
     if (w == "plain") {
-        const int uc = s.uc;
         c = CharState();
-        (void)uc;
         return;
     }
     if (w == "f") { c.font = param; return; }

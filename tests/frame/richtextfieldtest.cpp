@@ -26,12 +26,11 @@ QByteArray rtfOfLines(const QStringList &lines)
     return rtf + '}';
 }
 
+// The format of the character at a position of a one-paragraph document,
+// where field and document positions agree.
 QTextCharFormat formatAt(RichTextField &f, int fieldPos)
 {
-    const int docPos = f.document()->find(f.text().mid(fieldPos, 1)).position();
-    Q_UNUSED(docPos);
     QTextCursor c(f.document());
-    // positions of a one-paragraph document are the same in both counts
     c.setPosition(fieldPos + 1);
     return c.charFormat();
 }
