@@ -33,6 +33,14 @@ struct CurrentState
 CurrentState &state()
 {
     static CurrentState s;
+    static const bool cleanup = [] {
+        // the printer goes before the application object it depends on
+        qAddPostRoutine([] {
+            state().current.reset();
+        });
+        return true;
+    }();
+    Q_UNUSED(cleanup);
     return s;
 }
 
