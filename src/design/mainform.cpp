@@ -6,6 +6,7 @@
 #include "loadcalculation.h"
 #include "filehelpers.h"
 #include "platformservices.h"
+#include "richtextfield.h"
 #include "vixinihandling.h"
 
 #include <QColor>
@@ -390,16 +391,39 @@ void MainForm::Command6_Click()
         hooks.fillTender();
 }
 
+RichTextField &MainForm::RtfCalulation()
+{
+    if (!m_rtfCalculation)
+        m_rtfCalculation = std::make_unique<RichTextField>();
+    return *m_rtfCalculation;
+}
+
+RichTextField &MainForm::RtfTender()
+{
+    if (!m_rtfTender)
+        m_rtfTender = std::make_unique<RichTextField>();
+    return *m_rtfTender;
+}
+
+namespace {
+// The whole document onto the clipboard, leaving the caret at the start.
+void copyWhole(RichTextField &field)
+{
+    Services::clipboard().clear();
+    field.select(0, field.textLength());
+    field.copy();
+    field.select(0, 0);
+}
+} // namespace
+
 void MainForm::Command2_Click()
 {
-    if (hooks.copyReport)
-        hooks.copyReport();
+    copyWhole(RtfCalulation());
 }
 
 void MainForm::Command1_Click()
 {
-    if (hooks.copyTender)
-        hooks.copyTender();
+    copyWhole(RtfTender());
 }
 
 void MainForm::Image9_Click(int index)

@@ -6,8 +6,11 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <memory>
 
 namespace vc {
+
+class RichTextField;
 
 // The main window's logic: its form "frmMain" holds the whole project as the
 // texts of named fields (Text1(0..7), Text2(0..2), Combo2(0..5), Text3(0..5),
@@ -31,8 +34,6 @@ public:
         std::function<void()> loadTender;           // tender document into RtfTender
         std::function<void()> fillReport;           // report tokens
         std::function<void()> fillTender;           // tender tokens
-        std::function<void()> copyReport;           // whole report to the clipboard
-        std::function<void()> copyTender;           // whole tender text to the clipboard
     };
 
     // The pages of SSTab1, in their order.
@@ -69,6 +70,11 @@ public:
     Control &ImageSelected() { return *m_imageSelected; }
     Control &ImgFlowting() { return *m_imgFlowting; }
     Control &SSTab1() { return *m_tab; }
+
+    // The calculation report (Summary page) and the tender text (Text for
+    // tender page); made when first used, so a run without them needs no fonts.
+    RichTextField &RtfCalulation();
+    RichTextField &RtfTender();
 
     // Every field of the project model by its control name, in model order.
     static QStringList projectFieldNames();
@@ -134,6 +140,8 @@ private:
     Control *m_tab = nullptr;
     Control *m_unitSi = nullptr;
     Control *m_unitUs = nullptr;
+    std::unique_ptr<RichTextField> m_rtfCalculation;
+    std::unique_ptr<RichTextField> m_rtfTender;
     mutable QString m_textsFile;
     mutable QHash<QString, QString> m_texts;
 };
