@@ -181,6 +181,7 @@ struct CellDef
 struct TableBuild
 {
     QTextTable *table = nullptr;
+    int gap = 108;
     int row = 0, col = 0;
     bool rowPending = false, needCursor = false;
     std::vector<std::vector<CellDef>> rowDefs;
@@ -655,12 +656,13 @@ void Parser::ensureContext()
             s.cursor.insertBlock();
         const int cols = int(qBound<size_t>(1, m_rowDef.size(), 64));
         QTextTableFormat tf;
-        tf.setCellPadding(qMax(0.0, px(m_rowGap)));
+        tf.setCellPadding(0); // \trgaph pads left and right only: set per cell
         tf.setCellSpacing(0);
         tf.setBorder(0);
         tf.setBorderCollapse(true);
         tf.setLeftMargin(qMax(0.0, px(m_rowLeft)));
         t = TableBuild();
+        t.gap = qBound(0, m_rowGap, 1440);
         t.table = s.cursor.insertTable(1, cols, tf);
         ++m_report.tables;
         return;
@@ -721,7 +723,9 @@ void Parser::finishTable(Sink &s)
             const CellDef &d = defs[c];
             QTextTableCell cell = table->cellAt(r, c);
             QTextTableCellFormat cf = cell.format().toTableCellFormat();
-            bool changed = false;
+            cf.setLeftPadding(px(t.gap));
+            cf.setRightPadding(px(t.gap));
+            bool changed = true;
             if (d.shading > 0 && size_t(d.shading) < m_colors.size() && m_colors[d.shading].isValid()) {
                 cf.setBackground(m_colors[d.shading]);
                 changed = true;

@@ -169,7 +169,8 @@ void Writer::table(const QTextTable *t)
 {
     const QTextTableFormat tf = t->format();
     const QList<QTextLength> widths = tf.columnWidthConstraints();
-    const int gap = tw(tf.cellPadding());
+    const QTextTableCellFormat first = t->cellAt(0, 0).format().toTableCellFormat();
+    const int gap = tw(first.hasProperty(QTextFormat::TableCellLeftPadding) ? first.leftPadding() : tf.cellPadding());
     for (int r = 0; r < t->rows(); ++r) {
         QByteArray def = "\\trowd\\trgaph" + QByteArray::number(gap);
         int right = 0;
