@@ -4,6 +4,7 @@
 #include "filecommands.h"
 #include "formbinder.h"
 #include "mainpagebuilder.h"
+#include "richtextfield.h"
 #include "localisation.h"
 #include "mainform.h"
 
@@ -115,8 +116,8 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
     m_familyPage = new FamilyPage(m_main, *m_binder, m_tabs);
     m_tabs->addTab(m_familyPage, QStringLiteral("Units"));
     m_tabs->addTab(limitWidth(pages.distancePage()), QStringLiteral("Humidification distanz"));
-    m_tabs->addTab(pages.documentPage(true), QStringLiteral("Summary"));
-    m_tabs->addTab(pages.documentPage(false), QStringLiteral("Text for tender"));
+    m_tabs->addTab(pages.documentPage(true, m_main.RtfCalulation().document()), QStringLiteral("Summary"));
+    m_tabs->addTab(pages.documentPage(false, m_main.RtfTender().document()), QStringLiteral("Text for tender"));
     m_binder->bind(m_tabs, QStringLiteral("SSTab1"));
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
         if (page != m_main.currentPage())

@@ -402,15 +402,16 @@ QWidget *MainPageBuilder::distancePage()
     return page;
 }
 
-QWidget *MainPageBuilder::documentPage(bool summary)
+QWidget *MainPageBuilder::documentPage(bool summary, QTextDocument *document)
 {
     auto *page = new QWidget;
     auto *outer = new QVBoxLayout(page);
     outer->setContentsMargins(12, 10, 12, 10);
+    // The rich text field's own document: what the report logic loads and fills shows at once.
     auto *text = new QTextEdit;
-    text->setAcceptRichText(true);
+    text->setObjectName(summary ? QStringLiteral("RtfCalulation") : QStringLiteral("RtfTender"));
+    text->setDocument(document);
     text->setMinimumHeight(200);
-    m_binder.bind(text, summary ? QStringLiteral("RtfCalulation") : QStringLiteral("RtfTender"));
     outer->addWidget(text, 1);
     auto *commands = new QHBoxLayout;
     if (summary) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QLabel;
+class QTextDocument;
 class QWidget;
 
 namespace vc {
@@ -30,7 +31,8 @@ public:
     QWidget *projectPage();
     QWidget *loadPage();
     QWidget *distancePage();
-    QWidget *documentPage(bool summary);
+    // The Summary page (summary) or the Text for tender page, showing document.
+    QWidget *documentPage(bool summary, QTextDocument *document);
     QWidget *bottomBar();
 
 private:

@@ -6,6 +6,7 @@
 #include "mainwindowfactory.h"
 #include "mainform.h"
 #include "picturebox.h"
+#include "richtextfield.h"
 #include "settings.h"
 #include "testsupport.h"
 #include "windowfixture.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTest>
 
 using namespace vc;
@@ -105,6 +107,8 @@ private Q_SLOTS:
     void floatingPreviewFollowsMouse();
     void selfCleaningHotSpotsHighlight();
     void windowsNotYetBuiltAreDisabled();
+    void documentPagesShowAndCopyTheFields_data();
+    void documentPagesShowAndCopyTheFields();
     void unitMenuConvertsTheInputs();
     void languageMenuChangesTheCaptions();
     void factoryWindowShowsAboutBox();
@@ -590,6 +594,33 @@ void FrmMainWindowTest::windowsNotYetBuiltAreDisabled()
     QVERIFY(!action(f, "mnuSC")->isEnabled());
     for (const char *name : {"btnCalc", "btnCalcHumid", "btnNext", "btnPrev", "Command50", "Command60"})
         QVERIFY2(widget(f, name)->isEnabled(), name);
+}
+
+void FrmMainWindowTest::documentPagesShowAndCopyTheFields_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("copy");
+    QTest::newRow("summary") << 4 << "RtfCalulation" << "Command2";
+    QTest::newRow("text for tender") << 5 << "RtfTender" << "Command1";
+}
+
+void FrmMainWindowTest::documentPagesShowAndCopyTheFields()
+{
+    QFETCH(int, page);
+    QFETCH(QString, editor);
+    QFETCH(QString, copy);
+    WindowFixture f;
+    clickTab(f, page);
+    RichTextField &field = page == 4 ? f.main().RtfCalulation() : f.main().RtfTender();
+    field.setPlainText(QStringLiteral("Humidification load 12.7 kg/h\nTavro 500"));
+    auto *shown = static_cast<QTextEdit *>(widget(f, editor));
+    QCOMPARE(shown->toPlainText(), QStringLiteral("Humidification load 12.7 kg/h\nTavro 500"));
+    click(f, copy);
+    QVERIFY(f.clipboard.text().contains(QStringLiteral("Humidification load 12.7 kg/h")));
+    QVERIFY(f.clipboard.text().contains(QStringLiteral("Tavro 500")));
+    QCOMPARE(field.selectionStart(), 0);
+    QCOMPARE(field.selectionLength(), 0);
 }
 
 void FrmMainWindowTest::unitMenuConvertsTheInputs()
