@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTextEdit>
 
 namespace vc {
 
@@ -22,8 +21,7 @@ const char collapseProperty[] = "vcCollapseWhenEmpty";
 
 QPalette::ColorRole backRole(const QWidget *widget)
 {
-    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
-        || qobject_cast<const QTextEdit *>(widget))
+    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget))
         return QPalette::Base;
     if (qobject_cast<const QAbstractButton *>(widget))
         return QPalette::Button;
@@ -32,8 +30,7 @@ QPalette::ColorRole backRole(const QWidget *widget)
 
 QPalette::ColorRole foreRole(const QWidget *widget)
 {
-    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
-        || qobject_cast<const QTextEdit *>(widget))
+    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget))
         return QPalette::Text;
     if (qobject_cast<const QAbstractButton *>(widget))
         return QPalette::ButtonText;
@@ -136,8 +133,6 @@ Control &FormBinder::bind(QWidget *widget, const QString &name)
             control.setListIndex(index);
             control.setText(combo->itemText(index));
         });
-    } else if (auto *text = qobject_cast<QTextEdit *>(widget)) {
-        connect(text, &QTextEdit::textChanged, &control, [&control, text] { control.setText(text->toPlainText()); });
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget); button && button->isCheckable()) {
         connect(button, &QAbstractButton::toggled, &control, [&control](bool on) { control.setChecked(on); });
     }
@@ -194,7 +189,6 @@ void FormBinder::push(Control &control, QWidget *widget, Control::Property prope
     auto *label = qobject_cast<QLabel *>(widget);
     auto *button = qobject_cast<QAbstractButton *>(widget);
     auto *tabs = qobject_cast<QTabWidget *>(widget);
-    auto *text = qobject_cast<QTextEdit *>(widget);
     auto *picture = qobject_cast<PictureBox *>(widget);
     auto *mark = qobject_cast<ShapeMark *>(widget);
 
@@ -214,9 +208,6 @@ void FormBinder::push(Control &control, QWidget *widget, Control::Property prope
                 push(control, widget, Control::Property::Visible);
         } else if (button) {
             button->setText(control.text());
-        } else if (text && text->toPlainText() != control.text()) {
-            const QSignalBlocker block(text);
-            text->setPlainText(control.text());
         }
         break;
     case Control::Property::Items:
@@ -292,11 +283,6 @@ void FormBinder::push(Control &control, QWidget *widget, Control::Property prope
                 combo->lineEdit()->deselect();
             else
                 combo->lineEdit()->setSelection(control.selStart(), control.selLength());
-        } else if (text) {
-            QTextCursor cursor = text->textCursor();
-            cursor.setPosition(control.selStart());
-            cursor.setPosition(control.selStart() + control.selLength(), QTextCursor::KeepAnchor);
-            text->setTextCursor(cursor);
         }
         break;
     case Control::Property::Tag:

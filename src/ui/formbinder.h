@@ -27,9 +27,9 @@ public:
 
     Form &form() { return m_form; }
 
-    // Binds by the widget's class: QLineEdit, QComboBox, QLabel (caption or
-    // picture), QAbstractButton, QTabWidget (tab captions and page), QTextEdit
-    // (plain text), any other widget (colours, visibility, enabled only).
+    // Binds by the widget's class: QLineEdit, QComboBox, QLabel, PictureBox,
+    // ShapeMark (fill colour), QAbstractButton, QTabWidget (tab captions and
+    // page), any other widget (colours, visibility, enabled only).
     Control &bind(QWidget *widget, const QString &name);
     Control &bind(QAction *action, const QString &name);
 
