@@ -345,7 +345,15 @@ void FrmMainWindowTest::focusHighlighting()
     first->setFocus(Qt::TabFocusReason);
     QCOMPARE(combo->palette().color(QPalette::Base), normal);
 
+    // The Tab key moves on the same way.
+    QTest::keyClick(first, Qt::Key_Tab);
+    QVERIFY(second->hasFocus());
+    QCOMPARE(first->palette().color(QPalette::Base), normal);
+    QCOMPARE(second->palette().color(QPalette::Base), QColor(255, 255, 0));
+    QCOMPARE(second->selectedText(), QStringLiteral("22"));
+
     // A click into a field selects its whole text as well.
+    first->setFocus(Qt::TabFocusReason);
     QTest::mouseClick(second, Qt::LeftButton);
     QTest::qWait(1);
     QCOMPARE(second->selectedText(), QStringLiteral("22"));

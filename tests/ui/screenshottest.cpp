@@ -25,10 +25,12 @@ void ScreenshotTest::pages_data()
 {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QString>("language");
-    QTest::newRow("1280x800") << QSize(1280, 800) << "English";
-    QTest::newRow("1920x1080") << QSize(1920, 1080) << "English";
-    QTest::newRow("1280x800 German") << QSize(1280, 800) << "Deutsch";
-    QTest::newRow("1280x800 Polish") << QSize(1280, 800) << "Polski";
+    QTest::addColumn<int>("unitSystem");
+    QTest::newRow("1280x800") << QSize(1280, 800) << "English" << 0;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << "English" << 0;
+    QTest::newRow("1280x800 German") << QSize(1280, 800) << "Deutsch" << 0;
+    QTest::newRow("1280x800 Polish") << QSize(1280, 800) << "Polski" << 0;
+    QTest::newRow("1280x800 US units") << QSize(1280, 800) << "English" << 1;
 }
 
 // Pixels that are not the most common colour: a blank or half-painted page has few.
@@ -50,9 +52,11 @@ void ScreenshotTest::pages()
 {
     QFETCH(QSize, screen);
     QFETCH(QString, language);
-    test::WindowFixture f(language);
+    QFETCH(int, unitSystem);
+    test::WindowFixture f(language, unitSystem);
     // A whole design: the example project, opened as a planner opens it.
-    f.dialogs.script(f.path(QStringLiteral("Data/Example metric.sti")));
+    f.dialogs.script(f.path(unitSystem == 1 ? QStringLiteral("Data/Example US.sti")
+                                            : QStringLiteral("Data/Example metric.sti")));
     f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
     // The window takes the screen less the task bar and the frame.
     f.window().resize(screen - QSize(0, 60));
@@ -64,7 +68,9 @@ void ScreenshotTest::pages()
         const QImage image = f.window().grab().toImage();
         QCOMPARE(image.size(), f.window().size());
         QVERIFY2(contentShare(image) > 0.02, qPrintable(QStringLiteral("page %1 looks blank").arg(page)));
-        const QString suffix = language == QLatin1String("English") ? QString() : QLatin1Char('-') + language;
+        QString suffix = language == QLatin1String("English") ? QString() : QLatin1Char('-') + language;
+        if (unitSystem == 1)
+            suffix += QStringLiteral("-US");
         const QString file = QStringLiteral("%1/frmMain-page%2-%3x%4%5.png")
                                  .arg(folder).arg(page).arg(screen.width()).arg(screen.height()).arg(suffix);
         QVERIFY(image.save(file));
