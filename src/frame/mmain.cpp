@@ -23,6 +23,13 @@ void reportMissingFolder(const QString &text)
                               QStringLiteral("Run Error"));
 }
 
+// A path below AppPath; the root folder already ends in a separator.
+QString inApp(const QString &relative)
+{
+    const QString &root = app().AppPath;
+    return root.endsWith(QLatin1Char('/')) ? root + relative : root + QLatin1Char('/') + relative;
+}
+
 // The file as it exists (found without case), or the path as composed.
 QString existingOrComposed(const QString &path)
 {
@@ -35,7 +42,7 @@ QString existingOrComposed(const QString &path)
 void resolveLanguage(const QString &language)
 {
     AppGlobals &g = app();
-    g.LanguageFile = existingOrComposed(g.AppPath + QStringLiteral("/Language/") + language +
+    g.LanguageFile = existingOrComposed(inApp(QStringLiteral("Language/") + language +
                                         QStringLiteral(".lng"));
     // A name is a file name, never a path into another folder.
     const bool plainName = !language.isEmpty() && !language.contains(QLatin1Char('/')) &&
@@ -48,7 +55,7 @@ void resolveUnit(const QString &unitText)
     AppGlobals &g = app();
     g.UnitSystem = VixConvert::GInt(unitText);
     g.UnitFile = existingOrComposed(
-        g.AppPath + QStringLiteral("/Unit/") +
+        inApp(QStringLiteral("Unit/") +
         (g.UnitSystem == 1 ? QStringLiteral("USA.lng") : QStringLiteral("SI.lng")));
     g.UnitName = PathExists(g.UnitFile, 0, false) ? unitText : QString();
 }
@@ -58,27 +65,26 @@ void Main(const QString &appFolder, const QString &executableName)
     AppGlobals &g = app();
     g = AppGlobals();
     g.AppPath = QDir::cleanPath(QDir(appFolder).absolutePath());
-    g.DataPath = g.AppPath + QStringLiteral("/Data");
-    g.DocsPath = g.AppPath + QStringLiteral("/Docs");
+    g.DataPath = inApp(QStringLiteral("Data"));
+    g.DocsPath = inApp(QStringLiteral("Docs"));
     PathExists(g.DataPath, 1, true);
     PathExists(g.DocsPath, 1, true);
 
     QString name = QFileInfo(executableName).fileName();
     if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
         name.chop(4);
-    g.SettingsFile =
-        existingOrComposed(g.AppPath + QLatin1Char('/') + name + QStringLiteral(".ini"));
+    g.SettingsFile = existingOrComposed(inApp(name + QStringLiteral(".ini")));
 
     VixIniHandling ini;
     ini.GetIniFile(g.SettingsFile);
     const QString language = settings::read(settings::Language);
-    if (!PathExists(g.AppPath + QStringLiteral("/Language"), 1, false))
+    if (!PathExists(inApp(QStringLiteral("Language")), 1, false))
         reportMissingFolder(
             QStringLiteral("Language folder not found\r\nI will be Run only on English"));
     resolveLanguage(language);
 
     const QString unitText = settings::read(settings::Unit);
-    if (!PathExists(g.AppPath + QStringLiteral("/Unit"), 1, false))
+    if (!PathExists(inApp(QStringLiteral("Unit")), 1, false))
         reportMissingFolder(
             QStringLiteral("Unit folder not found\r\nI will be Run only with metric"));
     resolveUnit(unitText);
