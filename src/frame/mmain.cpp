@@ -27,7 +27,9 @@ void reportMissingFolder(const QString &text)
 QString inApp(const QString &relative)
 {
     const QString &root = app().AppPath;
-    return root.endsWith(QLatin1Char('/')) ? root + relative : root + QLatin1Char('/') + relative;
+    if (root.endsWith(QLatin1Char('/')))
+        return root + relative;
+    return root + QLatin1Char('/') + relative;
 }
 
 // The file as it exists (found without case), or the path as composed.
@@ -42,8 +44,8 @@ QString existingOrComposed(const QString &path)
 void resolveLanguage(const QString &language)
 {
     AppGlobals &g = app();
-    g.LanguageFile = existingOrComposed(inApp(QStringLiteral("Language/") + language +
-                                        QStringLiteral(".lng"));
+    g.LanguageFile =
+        existingOrComposed(inApp(QStringLiteral("Language/") + language + QStringLiteral(".lng")));
     // A name is a file name, never a path into another folder.
     const bool plainName = !language.isEmpty() && !language.contains(QLatin1Char('/')) &&
                            !language.contains(QLatin1Char('\\'));
@@ -56,7 +58,7 @@ void resolveUnit(const QString &unitText)
     g.UnitSystem = VixConvert::GInt(unitText);
     g.UnitFile = existingOrComposed(
         inApp(QStringLiteral("Unit/") +
-        (g.UnitSystem == 1 ? QStringLiteral("USA.lng") : QStringLiteral("SI.lng")));
+              (g.UnitSystem == 1 ? QStringLiteral("USA.lng") : QStringLiteral("SI.lng"))));
     g.UnitName = PathExists(g.UnitFile, 0, false) ? unitText : QString();
 }
 
