@@ -1,0 +1,339 @@
+// The File menu's commands on the main window's form, without a window.
+#include "appglobals.h"
+#include "filecommands.h"
+#include "languagecaptions.h"
+#include "mainform.h"
+#include "platformservices.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+using namespace vc;
+
+namespace {
+
+// The main window's form on a throw-away installation, English, metric.
+class Fixture
+{
+public:
+    Fixture() : m_saved(app())
+    {
+        AppGlobals &g = app();
+        g.AppPath = m_install.path();
+        g.DataPath = g.AppPath + "/Data";
+        g.DocsPath = g.AppPath + "/Docs";
+        g.SettingsFile = g.AppPath + "/VeltrannCalc.ini";
+        g.LanguageName = "English";
+        g.LanguageFile = g.AppPath + "/Language/English.lng";
+        g.UnitSystem = 0;
+        g.ProjectFile.clear();
+        Services::setMessages(&messages);
+        Services::setFileDialogs(&dialogs);
+        main = std::make_unique<MainForm>();
+        main->load();
+        files = std::make_unique<FileCommands>(*main);
+    }
+    ~Fixture()
+    {
+        files.reset();
+        main.reset();
+        Services::setMessages(nullptr);
+        Services::setFileDialogs(nullptr);
+        app() = m_saved;
+    }
+    QString path(const QString &relative) const { return m_install.filePath(relative); }
+    QString field(const QString &name) { return (*main)[name].text(); }
+
+    // Saves the project under a new name in the Data folder.
+    QString saveAs(const QString &name)
+    {
+        const QString file = path("Data/" + name);
+        dialogs.script(file);
+        files->mnuSaveAs();
+        return file;
+    }
+
+    ScriptedMessages messages;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<MainForm> main;
+    std::unique_ptr<FileCommands> files;
+
+private:
+    AppGlobals m_saved;
+    test::TempInstall m_install;
+};
+
+} // namespace
+
+class FileCommandsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void dialogsHaveTheirFixedTexts_data();
+    void dialogsHaveTheirFixedTexts();
+    void saveAsRecordsTheFileEverywhere();
+    void cancelledSaveAsForgetsTheFile();
+    void saveWritesOnlyAChangedProject();
+    void newEmptiesOnlyTheProjectInformation();
+    void openRecalculatesTheDesign();
+    void lastFile_data();
+    void lastFile();
+    void refusedFiles_data();
+    void refusedFiles();
+    void whatLooksLikeAProject_data();
+    void whatLooksLikeAProject();
+};
+
+void FileCommandsTest::dialogsHaveTheirFixedTexts_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("defaultName");
+    QTest::newRow("Open") << true << "Open" << "";
+    QTest::newRow("Save as") << false << "Save" << "MyProject";
+}
+
+void FileCommandsTest::dialogsHaveTheirFixedTexts()
+{
+    QFETCH(bool, open);
+    QFETCH(QString, title);
+    QFETCH(QString, defaultName);
+    Fixture f;
+    f.dialogs.script(QString()); // cancelled
+    open ? f.files->mnuOpen() : f.files->mnuSaveAs();
+    QCOMPARE(f.dialogs.asked().size(), size_t(1));
+    const auto &asked = f.dialogs.asked().front();
+    QCOMPARE(asked.mode, open ? FileDialogService::Mode::Open : FileDialogService::Mode::Save);
+    QCOMPARE(asked.title, title);
+    QCOMPARE(asked.defaultName, defaultName);
+    QCOMPARE(asked.filter, QStringLiteral("Veltrann Documents (*.sti)|*.sti"));
+    QCOMPARE(asked.initialFolder, app().DataPath);
+    QCOMPARE(asked.defaultExtension, QStringLiteral("sti"));
+}
+
+void FileCommandsTest::saveAsRecordsTheFileEverywhere()
+{
+    Fixture f;
+    (*f.main)["Text1(0)"].setText("Client");
+    f.main->ProjectChanged = true;
+    const QString file = f.saveAs("job.sti");
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(app().ProjectFile, file);
+    QCOMPARE(f.field("msgLabel"), file);
+    QCOMPARE(settings::read(settings::LastFile), file);
+    QVERIFY(!f.main->ProjectChanged);
+    QCOMPARE(f.messages.shown().size(), size_t(0));
+}
+
+void FileCommandsTest::cancelledSaveAsForgetsTheFile()
+{
+    Fixture f;
+    f.saveAs("job.sti");
+    f.dialogs.script(QString());
+    f.files->mnuSaveAs();
+    QCOMPARE(app().ProjectFile, QString());
+    QCOMPARE(f.field("msgLabel"), QString());
+    QVERIFY(f.main->ProjectChanged);
+}
+
+void FileCommandsTest::saveWritesOnlyAChangedProject()
+{
+    Fixture f;
+    const QString file = f.saveAs("job.sti");
+    const QByteArray saved = test::readFile(file);
+
+    // Design inputs do not mark the project changed: Save writes nothing.
+    (*f.main)["Text2(0)"].setText("9000");
+    f.files->mnuSave();
+    QCOMPARE(test::readFile(file), saved);
+    QCOMPARE(f.dialogs.asked().size(), size_t(1));
+
+    // Once the project information was typed in, Save writes the whole project.
+    f.main->ProjectChanged = true;
+    f.files->mnuSave();
+    QVERIFY(test::readFile(file).contains("0=9000"));
+    QCOMPARE(f.dialogs.asked().size(), size_t(1)); // no dialog: the file is known
+}
+
+void FileCommandsTest::newEmptiesOnlyTheProjectInformation()
+{
+    Fixture f;
+    f.main->btnCalc_Click();
+    f.main->Image9_Click(0);
+    (*f.main)["Text1(3)"].setText("Offer 7");
+    f.main->ProjectChanged = false;
+    f.saveAs("job.sti");
+    f.files->mnuNew();
+    QCOMPARE(f.field("Text1(3)"), QString());
+    QCOMPARE(f.field("Label20(7)"), QStringLiteral("Tavro 500"));
+    QCOMPARE(f.field("Text2(0)"), QStringLiteral("8000"));
+    QCOMPARE(app().ProjectFile, QString());
+    QCOMPARE(f.field("msgLabel"), QString());
+    QVERIFY(!f.main->ProjectChanged);
+    QCOMPARE(f.messages.shown().size(), size_t(0));
+}
+
+void FileCommandsTest::openRecalculatesTheDesign()
+{
+    Fixture f;
+    const QString file = f.path("Data/Example metric.sti");
+    f.dialogs.script(file);
+    f.files->mnuOpen();
+    QCOMPARE(app().ProjectFile, file);
+    QCOMPARE(f.field("Label20(5)"), QStringLiteral("12.7"));
+    QCOMPARE(f.field("Label20(8)"), QStringLiteral("1534"));
+    QCOMPARE(f.field("Label20(7)"), QStringLiteral("Tavro 500"));
+    QCOMPARE(f.field("Label30(5)"), QStringLiteral("0.9"));
+    QCOMPARE(settings::read(settings::LastFile), file);
+    QVERIFY(!f.main->ProjectChanged);
+}
+
+void FileCommandsTest::lastFile_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer"); // MessageService::Answer when asked
+    QTest::addColumn<QString>("client"); // Text1(0) afterwards
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("reopened");
+    QTest::addColumn<bool>("family"); // a family is chosen, so a save succeeds
+    QTest::newRow("nothing changed: reopens the last file")
+        << false << int(MessageService::Answer::No) << "Saved" << 0 << true << true;
+    QTest::newRow("changes kept on No: nothing reopened")
+        << true << int(MessageService::Answer::No) << "Typed" << 1 << false << true;
+    QTest::newRow("changes saved on Yes, then reopened")
+        << true << int(MessageService::Answer::Yes) << "Typed" << 1 << true << true;
+    QTest::newRow("Yes, but the save fails without a family: the file is forgotten")
+        << true << int(MessageService::Answer::Yes) << "Typed" << 1 << false << false;
+}
+
+void FileCommandsTest::lastFile()
+{
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(QString, client);
+    QFETCH(int, questions);
+    QFETCH(bool, reopened);
+    QFETCH(bool, family);
+    Fixture f;
+    if (family) {
+        f.main->btnCalc_Click();
+        f.main->Image9_Click(0);
+    }
+    (*f.main)["Text1(0)"].setText("Saved");
+    const QString file = f.saveAs("job.sti");
+    (*f.main)["Text1(0)"].setText("Typed");
+    f.main->ProjectChanged = changed;
+    f.messages.script(MessageService::Answer(answer));
+    f.files->mnuLastFile();
+    QCOMPARE(int(f.messages.shown().size()), questions);
+    QCOMPARE(f.field("Text1(0)"), client);
+    const bool forgotten = answer == int(MessageService::Answer::Yes) && !reopened;
+    QCOMPARE(f.field("msgLabel"), forgotten ? QString() : file);
+    QCOMPARE(f.main->ProjectChanged, !reopened);
+}
+
+void FileCommandsTest::refusedFiles_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("messageKey");
+    QTest::newRow("open a binary file") << "open" << "binary" << "msgFileNotProject";
+    QTest::newRow("open an empty file") << "open" << "empty" << "msgFileNotProject";
+    QTest::newRow("open a language file renamed .sti") << "open" << "language" << "msgFileNotProject";
+    QTest::newRow("last file gone") << "lastfile" << "gone" << "msgFileNotFound";
+    QTest::newRow("last file is a language file") << "lastfile" << "language" << "msgFileNotProject";
+    QTest::newRow("save as over a language file") << "saveas" << "language" << "msgFileNotProject";
+    QTest::newRow("save as over a read-only project") << "saveas" << "readonly" << "msgFileReadOnly";
+    QTest::newRow("save as into a read-only folder") << "saveas" << "lockedfolder" << "msgFolderNotWritable";
+    QTest::newRow("save as into a missing folder") << "saveas" << "nofolder" << "msgFolderNotWritable";
+}
+
+void FileCommandsTest::refusedFiles()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    QFETCH(QString, messageKey);
+    Fixture f;
+    (*f.main)["Text1(0)"].setText("Current client");
+    const QString current = f.saveAs("current.sti");
+    f.main->ProjectChanged = true;
+
+    QString path = f.path("Data/target.sti");
+    QByteArray content;
+    if (target == "binary")
+        content = QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16);
+    else if (target == "language")
+        content = test::readFile(f.path("Language/English.lng"));
+    else if (target == "readonly")
+        content = test::readFile(current);
+    if (target == "gone")
+        path = f.path("Data/gone.sti");
+    else if (target == "lockedfolder")
+        path = f.path("Locked/target.sti");
+    else if (target == "nofolder")
+        path = f.path("Missing/target.sti");
+    else
+        QVERIFY(test::writeFile(path, content));
+    if (target == "readonly")
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+    if (target == "lockedfolder") {
+        QVERIFY(QDir().mkpath(f.path("Locked")));
+        QFile::setPermissions(f.path("Locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+
+    f.dialogs.script(path);
+    if (command == "open") {
+        f.files->mnuOpen();
+    } else if (command == "lastfile") {
+        f.main->ProjectChanged = false;
+        settings::write(settings::LastFile, path);
+        f.files->mnuLastFile();
+    } else {
+        f.files->mnuSaveAs();
+    }
+    QFile::setPermissions(f.path("Locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QCOMPARE(f.messages.shown().size(), size_t(command == "open" ? 2 : 1)); // Open asks about the changes first
+    const QString text = f.messages.shown().back().text;
+    QVERIFY2(text.startsWith(languageText("Messages", messageKey)), qPrintable(text));
+    QVERIFY(!languageText("Messages", messageKey).isEmpty());
+    QCOMPARE(f.field("Text1(0)"), QStringLiteral("Current client"));
+    QCOMPARE(app().ProjectFile, current);
+    QCOMPARE(f.field("msgLabel"), current);
+    if (!content.isNull() || target == "empty")
+        QCOMPARE(test::readFile(path), content);
+    QVERIFY(!QFile::exists(f.path("Locked/target.sti")));
+    QVERIFY(!QFile::exists(f.path("Missing/target.sti")));
+}
+
+void FileCommandsTest::whatLooksLikeAProject_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("project");
+    QTest::newRow("project information only") << QByteArray("[Seite1-Text1]\r\n0=Client\r\n") << true;
+    QTest::newRow("family section only, Windows-1252") << QByteArray("[Ger\xe4t]\r\nModel=Oskel\r\n") << true;
+    QTest::newRow("section names in another case") << QByteArray("[SEITE2-TEXT2]\r\n0=8000\r\n") << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("other INI sections") << QByteArray("[frmMain]\r\nCaption=x\r\n") << false;
+    QTest::newRow("NUL bytes around a project section")
+        << QByteArray("\0\0[Seite1-Text1]\r\n0=x\r\n", 22) << false;
+    QTest::newRow("plain text") << QByteArray("Seite1-Text1 is a section name\r\n") << false;
+}
+
+void FileCommandsTest::whatLooksLikeAProject()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, project);
+    test::TempInstall folder(false);
+    const QString file = folder.filePath("file.sti");
+    QVERIFY(test::writeFile(file, content));
+    QCOMPARE(FileCommands::looksLikeProject(file), project);
+    QVERIFY(!FileCommands::looksLikeProject(folder.filePath("missing.sti")));
+}
+
+QTEST_GUILESS_MAIN(FileCommandsTest)
+#include "filecommandstest.moc"
