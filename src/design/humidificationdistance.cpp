@@ -4,6 +4,8 @@
 #include "stepmath.h"
 #include "unitfactors.h"
 
+#include <QLocale>
+
 namespace vc {
 
 namespace {
@@ -15,9 +17,9 @@ constexpr double velocityScale = 0.0036;
 constexpr double feetPerMinute = 0.00508; // m/s in one ft/min
 constexpr double minimumFactors[4] = {5, 2.5, 1.5, 1};
 
-QString shown(double value, const char *pattern)
+QString shown(double value, const char *pattern, const QLocale &locale)
 {
-    return StepMath::ok(value) ? formatNumber(value, QLatin1String(pattern)) : QString();
+    return StepMath::ok(value) ? formatNumber(value, QLatin1String(pattern), locale) : QString();
 }
 
 } // namespace
@@ -44,33 +46,34 @@ HumidificationDistance::Texts HumidificationDistance::compute(const Inputs &in, 
                                                               double steamOutputUs)
 {
     Texts t;
+    const QLocale locale; // the user's number format, read once
     const double v = airVelocity(in.airFlow, in.width, in.height);
     t.velocityMs = StepMath::orZero(v);
     const double k = factorK(v, in.temperature, in.humidity);
-    t.factorK = shown(k, "##,##0.0");
+    t.factorK = shown(k, "##,##0.0", locale);
 
     double shownDistance = StepMath::failed;
     if (us) {
-        t.velocity = shown(v / feetPerMinute, "##,##0");
+        t.velocity = shown(v / feetPerMinute, "##,##0", locale);
         const double inches = in.pipeLength / UnitFactors::inch;
-        t.pipeLength = shown(inches, "##,##0.0");
+        t.pipeLength = shown(inches, "##,##0.0", locale);
         const double inchesShown = StepMath::ok(inches) ? roundHalfAway(inches, 1) : 0.0;
         const double feet = StepMath::div(
             distance(k, steamOutputUs * UnitFactors::massFlow, inchesShown * UnitFactors::inch, in.pipes),
             UnitFactors::feet);
-        t.distance = shown(feet, "##,##0.0");
+        t.distance = shown(feet, "##,##0.0", locale);
         shownDistance = feet;
     } else {
-        t.velocity = shown(v, "#,##0.0");
-        t.pipeLength = shown(in.pipeLength, "##,##0");
+        t.velocity = shown(v, "#,##0.0", locale);
+        t.pipeLength = shown(in.pipeLength, "##,##0", locale);
         shownDistance = distance(k, in.steamOutput, in.pipeLength, in.pipes);
-        t.distance = shown(shownDistance, "##,##0.0");
+        t.distance = shown(shownDistance, "##,##0.0", locale);
     }
 
     // The minimum distances follow from the distance as shown, rounded.
     const double d = StepMath::ok(shownDistance) ? roundHalfAway(shownDistance, 1) : 0.0;
     for (int i = 0; i < 4; ++i)
-        t.minimum[i] = shown(minimumFactors[i] * d, "##,##0.0");
+        t.minimum[i] = shown(minimumFactors[i] * d, "##,##0.0", locale);
     return t;
 }
 

@@ -7,6 +7,7 @@
 #include "unitfactors.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <iterator>
 
 namespace vc {
@@ -54,14 +55,20 @@ constexpr double smallestPresetLoad = 0.1;
 // no number fails the check like a value out of range.
 bool inRange(const QLocale &locale, const QString &text, double above, double upTo)
 {
+    // Plain digits read alike in every locale; they are what the lists hold.
+    if (!text.isEmpty() && text.size() <= 9
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        const double value = text.toInt();
+        return value > above && value <= upTo;
+    }
     bool ok = false;
     const double value = locale.toDouble(text.trimmed(), &ok);
     return ok && StepMath::ok(value) && value > above && value <= upTo;
 }
 
-QString shown(double value, const char *pattern)
+QString shown(double value, const char *pattern, const QLocale &locale)
 {
-    return StepMath::ok(value) ? formatNumber(value, QLatin1String(pattern)) : QString();
+    return StepMath::ok(value) ? formatNumber(value, QLatin1String(pattern), locale) : QString();
 }
 
 } // namespace
@@ -112,6 +119,8 @@ void LoadCalculation::run(MainForm &f)
 {
     f.NoModelFound = false;
 
+    // The user's number format, read once for the whole run.
+    const QLocale locale;
     const bool us = f.usUnits();
     Inputs in;
     in.airFlow = leadingNumber(f.Text2(0).text());
@@ -129,7 +138,6 @@ void LoadCalculation::run(MainForm &f)
     }
 
     // Each failing check warns once; the calculation goes on with the values as entered.
-    const QLocale locale;
     if (!inRange(locale, f.Combo2(0).text(), 0, 100))
         f.showRangeWarning();
     if (!inRange(locale, f.Combo2(1).text(), 0, 2000))
@@ -142,21 +150,21 @@ void LoadCalculation::run(MainForm &f)
     const Results r = compute(in);
     if (us) {
         const double toGrains = UnitFactors::humidity * r.density;
-        f.Label20(0).setText(shown(r.airFlowHumidified / UnitFactors::airFlow, "####0"));
-        f.Label20(1).setText(shown(r.outsideRatio * toGrains, "##,##0.0"));
-        f.Label20(2).setText(shown(r.insideRatio * toGrains, "##,##0.0"));
-        f.Label20(3).setText(shown(r.ratioIncrease * toGrains, "##,##0.0"));
-        f.Label20(4).setText(shown(r.density / UnitFactors::density, "##0.00"));
-        f.Label20(5).setText(shown(r.load / UnitFactors::massFlow, "##,##0.0"));
-        f.Label20(6).setText(shown(r.altitude / UnitFactors::feet, "##,##0"));
+        f.Label20(0).setText(shown(r.airFlowHumidified / UnitFactors::airFlow, "####0", locale));
+        f.Label20(1).setText(shown(r.outsideRatio * toGrains, "##,##0.0", locale));
+        f.Label20(2).setText(shown(r.insideRatio * toGrains, "##,##0.0", locale));
+        f.Label20(3).setText(shown(r.ratioIncrease * toGrains, "##,##0.0", locale));
+        f.Label20(4).setText(shown(r.density / UnitFactors::density, "##0.00", locale));
+        f.Label20(5).setText(shown(r.load / UnitFactors::massFlow, "##,##0.0", locale));
+        f.Label20(6).setText(shown(r.altitude / UnitFactors::feet, "##,##0", locale));
     } else {
-        f.Label20(0).setText(shown(r.airFlowHumidified, "####0"));
-        f.Label20(1).setText(shown(r.outsideRatio, "##,##0.0"));
-        f.Label20(2).setText(shown(r.insideRatio, "##,##0.0"));
-        f.Label20(3).setText(shown(r.ratioIncrease, "##,##0.0"));
-        f.Label20(4).setText(shown(r.density, "##0.00"));
-        f.Label20(5).setText(shown(r.load, "##,##0.0"));
-        f.Label20(6).setText(shown(r.altitude, "##,##0"));
+        f.Label20(0).setText(shown(r.airFlowHumidified, "####0", locale));
+        f.Label20(1).setText(shown(r.outsideRatio, "##,##0.0", locale));
+        f.Label20(2).setText(shown(r.insideRatio, "##,##0.0", locale));
+        f.Label20(3).setText(shown(r.ratioIncrease, "##,##0.0", locale));
+        f.Label20(4).setText(shown(r.density, "##0.00", locale));
+        f.Label20(5).setText(shown(r.load, "##,##0.0", locale));
+        f.Label20(6).setText(shown(r.altitude, "##,##0", locale));
     }
 
     const double voltage = leadingNumber(f.Combo2(4).text());
@@ -195,10 +203,10 @@ void LoadCalculation::run(MainForm &f)
     if (us) {
         // An unknown diameter has no inch value: the caption stays as it was.
         if (preset.diameter != 0)
-            f.Label30(4).setText(formatNumber(preset.diameter / UnitFactors::inch, QStringLiteral("#0.00")));
-        f.Text3(4).setText(shown(preset.steamValue * UnitFactors::massFlowPerKg, "####0"));
+            f.Label30(4).setText(formatNumber(preset.diameter / UnitFactors::inch, QStringLiteral("#0.00"), locale));
+        f.Text3(4).setText(shown(preset.steamValue * UnitFactors::massFlowPerKg, "####0", locale));
     } else {
-        f.Label30(4).setText(preset.diameter != 0 ? formatNumber(preset.diameter, QStringLiteral("#0"))
+        f.Label30(4).setText(preset.diameter != 0 ? formatNumber(preset.diameter, QStringLiteral("#0"), locale)
                                                   : QStringLiteral("?"));
     }
 }
