@@ -137,7 +137,7 @@ int main(int argc, char *argv[])
     }));
 
     // 2. filling 200 placeholders in a 20-page document
-    const QByteArray template20 = reportDocument(80, 200);
+    const QByteArray template20 = reportDocument(100, 200);
     int pages = 0;
     {
         vc::RichTextField field;
