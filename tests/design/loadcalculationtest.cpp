@@ -58,13 +58,21 @@ void LoadCalculationTest::defaultProjectsWorkedByHand_data()
     //   W = 7.110923 · (20 · 8000 · 1.119980 / 100000) = 7.110923 · 1.791968 = 12.742543
     //   h = 44239.6313 · (1 − (950/1013.25)^(1/5.255)) = 539.316
     //   Wr 12.7 at 400 V / 3: above 8.8 up to 16.5 → "1534", preset 15, 1 pipe, 35 mm
+    // Distance page: 1000 × 500 mm duct, 22 °C, x 8.8 g/kg as shown
+    //   V = 8000 / (0.0036 · 1000 · 500) = 4.444 m/s
+    //   K = (11.4 + 1.5 · 2.1082) · 2.718^((−0.175 + 0.00025 · 19.753) · (22 − 10.912)) = 14.562 · 0.15177 = 2.210
+    //   pipe: Q 15 > 8, W 1000 ≥ 920 → 900 mm; BN = 2.210 · (150 / 900)^0.5 = 0.902 → 0.9
+    //   minimum distances 5, 2.5, 1.5, 1 × 0.9 = 4.5, 2.25 → 2.3, 1.35 → 1.4, 0.9
     QTest::newRow("metric defaults")
         << 0
         << Fields{{"Label20(0)", "1600"}, {"Label20(1)", "1.7"}, {"Label20(2)", "8.8"},
                   {"Label20(3)", "7.1"},  {"Label20(4)", "1.12"}, {"Label20(5)", "12.7"},
                   {"Label20(6)", "539"},  {"Label20(8)", "1534"}, {"Label20(9)", ""},
                   {"Text3(0)", "8000"},   {"Text3(3)", "8.8"},    {"Text3(4)", "15"},
-                  {"Text3(5)", "1"},      {"Label30(4)", "35"}};
+                  {"Text3(5)", "1"},      {"Label30(4)", "35"},   {"Label30(1)", "4.4"},
+                  {"Label30(2)", "2.2"},  {"Label30(3)", "900"},  {"Label30(5)", "0.9"},
+                  {"Label30(6)", "4.5"},  {"Label30(7)", "2.3"},  {"Label30(8)", "1.4"},
+                  {"Label30(9)", "0.9"}};
 
     // US: V 5000 cfm, FA 20 %, p 28 inHg, 23 °F / 60 %, 72 °F / 50 %, 400 V, 3 phases.
     //   V = 5000 · 1.69901079552 = 8495.054 m³/h; p = 28 · 33.8638815789 = 948.1887 hPa
@@ -75,13 +83,19 @@ void LoadCalculationTest::defaultProjectsWorkedByHand_data()
     //   ρ ÷ 16.0184633739 = 0.06973 lb/ft³; W ÷ 0.45359237 = 30.318 lb/h
     //   h = 555.184 m ÷ 0.3048 = 1821.47 ft
     //   Wr 13.8 → "1534"; steam 15 kg/h · 2.20462262185 = 33.07 lb/h; D 35 ÷ 25.4 = 1.378 in
+    // Distance page: 40 × 20 in = 1016 × 508 mm, 73 °F = 22.778 °C, x = 4.3 · 2.05 = 8.815 g/kg
+    //   V = 8495.054 / (0.0036 · 1016 · 508) = 4.572 m/s ÷ 0.00508 = 900 ft/min; K = 1.955
+    //   pipe 900 mm ÷ 25.4 = 35.4 in; BN = 1.955 · (10 · 33 · 0.45359 / (35.4 · 25.4))^0.5 ÷ 0.3048 = 2.62 ft
     QTest::newRow("US defaults")
         << 1
         << Fields{{"Label20(0)", "1000"}, {"Label20(1)", "0.8"},  {"Label20(2)", "4.3"},
                   {"Label20(3)", "3.5"},  {"Label20(4)", "0.07"}, {"Label20(5)", "30.3"},
                   {"Label20(6)", "1,821"}, {"Label20(8)", "1534"}, {"Text3(0)", "5000"},
                   {"Text3(3)", "4.3"},    {"Text3(4)", "33"},     {"Text3(5)", "1"},
-                  {"Label30(4)", "1.38"}};
+                  {"Label30(4)", "1.38"}, {"Label30(1)", "900"},  {"Label30(2)", "2.0"},
+                  {"Label30(3)", "35.4"}, {"Label30(5)", "2.6"},  {"Label30(6)", "13.0"},
+                  {"Label30(7)", "6.5"},  {"Label30(8)", "3.9"},  {"Label30(9)", "2.6"},
+                  {"Label30(12)", "0.2/0.4"}};
 }
 
 void LoadCalculationTest::defaultProjectsWorkedByHand()
@@ -89,7 +103,9 @@ void LoadCalculationTest::defaultProjectsWorkedByHand()
     QFETCH(int, units);
     QFETCH(Fields, expected);
     DesignFixture fx(units);
+    QLocale::setDefault(QLocale::c());
     fx.f().btnCalc_Click();
+    fx.f().btnCalcHumid_Click();
     for (const auto &[name, text] : expected)
         QCOMPARE(fx.f()[name].text(), text);
     QVERIFY(!fx.f().NoModelFound);
