@@ -1,14 +1,31 @@
 #include "clicommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments();
+    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+
+    // Laying out and painting text needs fonts, which only a GUI application
+    // object provides; the calculation runs on the lighter core object. Without
+    // a display the offscreen platform serves, so printing works on a server.
+    std::unique_ptr<QCoreApplication> app;
+    if (command == QLatin1String("print-rtf")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+            && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    QStringList args = app->arguments();
     args.removeFirst();
-    const QString command = args.isEmpty() ? QString() : args.takeFirst();
+    if (!args.isEmpty())
+        args.removeFirst();
     if (command == QLatin1String("calc"))
         return vc::cli::runCalc(args);
     if (command == QLatin1String("print-rtf"))
