@@ -250,12 +250,14 @@ QWidget *FamilyPage::buildSelectedPanel()
     form->addWidget(power, 3, 1);
     form->addWidget(kw, 3, 2);
     auto *housing = new QHBoxLayout;
+    housing->setSpacing(4);
     for (int i = 11; i <= 13; ++i) {
         auto *size = new QLabel(panel);
         size->setProperty("vcRole", QStringLiteral("result"));
         size->setAlignment(Qt::AlignCenter);
+        size->setMinimumWidth(52);
         m_binder.bind(size, item("Label20", i));
-        housing->addWidget(size);
+        housing->addWidget(size, 1);
         if (i < 13)
             housing->addWidget(new QLabel(QStringLiteral("x"), panel));
     }
