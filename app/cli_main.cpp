@@ -5,8 +5,18 @@
 #include <QTextStream>
 #include <memory>
 
+// The command line speaks on stderr only in its own one-line errors; the
+// platform's chatter (a missing runtime folder, font notes) would break the
+// rule that a failure is exactly one line.
+static void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+        QTextStream(stderr) << message << '\n';
+}
+
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietQtMessages);
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     // Laying out and painting text needs fonts, which only a GUI application
