@@ -130,7 +130,6 @@ QWidget *FamilyPage::buildGrid()
         m_binder.bind(picture, item("Image5", i));
         m_binder.bind(area, item("Image9", i));
         m_families[i] = area;
-        m_pictures[i] = picture;
         grid->addWidget(area, 0, firstFamilyColumn + i);
         grid->setColumnStretch(firstFamilyColumn + i, 1);
         grid->setColumnMinimumWidth(firstFamilyColumn + i, 84);

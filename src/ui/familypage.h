@@ -37,7 +37,6 @@ private:
     MainForm &m_main;
     FormBinder &m_binder;
     QWidget *m_families[6] = {};
-    QWidget *m_pictures[6] = {};
     QWidget *m_hotSpots[3] = {};
     QWidget *m_grid = nullptr;
     PictureBox *m_floating = nullptr;
