@@ -120,7 +120,7 @@ FRM_KORB = [
     ("aricle", "Article no."),
     ("Desc", "Description"),
     ("lbDesc(2).Caption", "Steam capacity"),
-    ("lbDesc(3).Caption", "Specification"),
+    ("lbDesc(3).Caption", "Version"),
     ("ListHeader1", "Qty"),
     ("ListHeader2", "Article no."),
     ("ListHeader3", "Description"),
