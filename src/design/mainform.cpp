@@ -257,10 +257,10 @@ void MainForm::load()
 
 void MainForm::setUnitDefaults()
 {
-    const bool metric = app().UnitSystem != 1;
-    for (const char *name : {"Command20(0)", "Label2(17)", "Line2", "Command30(0)", "Label3(12)", "Line3"})
-        m_form.at(QLatin1String(name)).setVisible(metric);
-    if (metric) {
+    const bool us = app().UnitSystem == 1;
+    for (const QString &name : metricOnlyControls())
+        m_form.at(name).setVisible(!us);
+    if (!us) {
         Text2(0).setText(QStringLiteral("8000"));
         Combo2(1).setText(QStringLiteral("950"));
         Text2(1).setText(QStringLiteral("-5"));
@@ -268,8 +268,6 @@ void MainForm::setUnitDefaults()
         Text3(1).setText(QStringLiteral("1000"));
         Text3(2).setText(QStringLiteral("500"));
         Combo3(0).setText(QStringLiteral("22"));
-        Combo2(1).setItems(numbers(750, 1050, 10));
-        Combo3(0).setItems(numbers(10, 30));
     } else {
         Text2(0).setText(QStringLiteral("5000"));
         Combo2(1).setText(QStringLiteral("28"));
@@ -278,9 +276,25 @@ void MainForm::setUnitDefaults()
         Text3(1).setText(QStringLiteral("40"));
         Text3(2).setText(QStringLiteral("20"));
         Combo3(0).setText(QStringLiteral("73"));
-        Combo2(1).setItems(numbers(23, 35));
-        Combo3(0).setItems(numbers(50, 86));
     }
+    Combo2(1).setItems(pressureList(us));
+    Combo3(0).setItems(airTemperatureList(us));
+}
+
+QStringList MainForm::pressureList(bool us)
+{
+    return us ? numbers(23, 35) : numbers(750, 1050, 10);
+}
+
+QStringList MainForm::airTemperatureList(bool us)
+{
+    return us ? numbers(50, 86) : numbers(10, 30);
+}
+
+QStringList MainForm::metricOnlyControls()
+{
+    return {QStringLiteral("Command20(0)"), QStringLiteral("Label2(17)"), QStringLiteral("Line2"),
+            QStringLiteral("Command30(0)"), QStringLiteral("Label3(12)"), QStringLiteral("Line3")};
 }
 
 int MainForm::currentPage() const

@@ -118,6 +118,14 @@ public:
     // The range or temperature warning: "msg21", a line break, "msg22".
     void showRangeWarning();
 
+    // What depends on the unit system beyond the fields' values: the lists of
+    // the pressure (Combo2(1)) and of the air temperature before the
+    // humidifier (Combo3(0)), and the controls shown in metric units only.
+    // Loading the window and switching units both take them from here.
+    static QStringList pressureList(bool us);
+    static QStringList airTemperatureList(bool us);
+    static QStringList metricOnlyControls();
+
 private:
     void createControls();
     void setUnitDefaults();

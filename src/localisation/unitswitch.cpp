@@ -4,6 +4,7 @@
 
 #include "appglobals.h"
 #include "form.h"
+#include "mainform.h"
 #include "settings.h"
 #include "numberformat.h"
 #include "vixinihandling.h"
@@ -20,14 +21,6 @@ double fahrenheit(double celsius) { return celsius * 1.8 + 32; }
 double celsius(double fahrenheit) { return (fahrenheit - 32) * 5 / 9; }
 double inch(double mm) { return mm / UnitSwitch::lengthFactor; }
 double mm(double inch) { return inch * UnitSwitch::lengthFactor; }
-
-QStringList wholeNumbers(int first, int last, int step)
-{
-    QStringList list;
-    for (int value = first; value <= last; value += step)
-        list.append(QString::number(value));
-    return list;
-}
 
 void convert(Form &form, const Field &field, UnitSwitch::Direction direction)
 {
@@ -53,19 +46,20 @@ void convertList(Form &form, const Field &field, const QStringList &entries,
 
 void convertPages(Form &form, UnitSwitch::Direction direction)
 {
-    for (const QString &name : UnitSwitch::metricOnlyControls())
-        form.at(name).setVisible(direction == UnitSwitch::Direction::ToMetric);
+    const bool toUs = direction == UnitSwitch::Direction::ToUs;
+    for (const QString &name : MainForm::metricOnlyControls())
+        form.at(name).setVisible(!toUs);
 
     const QList<Field> load = UnitSwitch::loadPageFields();
     for (const Field &field : load) {
         if (field.control == QLatin1String("Combo2(1)"))
-            convertList(form, field, UnitSwitch::pressureList(direction), direction);
+            convertList(form, field, MainForm::pressureList(toUs), direction);
         else
             convert(form, field, direction);
     }
     for (const Field &field : UnitSwitch::distancePageFields()) {
         if (field.control == QLatin1String("Combo3(0)"))
-            convertList(form, field, UnitSwitch::airTemperatureList(direction), direction);
+            convertList(form, field, MainForm::airTemperatureList(toUs), direction);
         else
             convert(form, field, direction);
     }
@@ -100,22 +94,6 @@ QList<UnitSwitch::Field> UnitSwitch::distancePageFields()
         {QStringLiteral("Combo3(0)"), fahrenheit, QStringLiteral("####0.0"), celsius,
          QStringLiteral("####0.0")},
     };
-}
-
-QStringList UnitSwitch::pressureList(Direction direction)
-{
-    return direction == Direction::ToUs ? wholeNumbers(23, 35, 1) : wholeNumbers(750, 1050, 10);
-}
-
-QStringList UnitSwitch::airTemperatureList(Direction direction)
-{
-    return direction == Direction::ToUs ? wholeNumbers(50, 86, 1) : wholeNumbers(10, 30, 1);
-}
-
-QStringList UnitSwitch::metricOnlyControls()
-{
-    return {QStringLiteral("Command20(0)"), QStringLiteral("Label2(17)"), QStringLiteral("Line2"),
-            QStringLiteral("Command30(0)"), QStringLiteral("Label3(12)"), QStringLiteral("Line3")};
 }
 
 QString UnitSwitch::convertText(const QString &text, const std::function<double(double)> &operation,

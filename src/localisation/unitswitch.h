@@ -41,13 +41,6 @@ public:
     static QList<Field> loadPageFields();
     static QList<Field> distancePageFields();
 
-    // The entries of the two lists that depend on the unit system.
-    static QStringList pressureList(Direction direction);
-    static QStringList airTemperatureList(Direction direction);
-
-    // Buttons (with their captions and separators) shown only in metric units.
-    static QStringList metricOnlyControls();
-
     static QString convertText(const QString &text, const std::function<double(double)> &operation,
                                const QString &pattern, const QLocale &locale = QLocale());
 
