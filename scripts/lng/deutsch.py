@@ -1,4 +1,6 @@
 # Deutsche Texte der Sprachdatei, Abschnitt für Abschnitt, in der Lesereihenfolge.
+from families import FAMILY_TREE_TEXTS
+
 FRM_MAIN = [
     ("Caption", "VeltrannCalc"),
     ("tittle.Caption", "Planungsinformationen für Veltrann-Dampfluftbefeuchter"),
@@ -129,13 +131,7 @@ FRM_KORB = [
     ("units", "Befeuchter"),
     ("acc", "Zubehör"),
     ("con", "Verschleißteile"),
-    ("U-TV", "Tavro 500"),
-    ("U-QN", "Quenil 500"),
-    ("U-SB", "Sorbix"),
-    ("U-DR", "Dremon 500"),
-    ("U-FC", "Falcy 500"),
-    ("U-OS", "Oskel"),
-    ("U-PZ", "Pelmor"),
+    *FAMILY_TREE_TEXTS,
     ("A-BL", "Ventilatoreinheiten"),
     ("A-HO", "Dampf- und Kondensatschläuche"),
     ("A-DI", "Dampfverteilrohre"),

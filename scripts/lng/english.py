@@ -1,5 +1,7 @@
 # English texts of the language file, section by section, in the order the
 # windows read the keys.
+from families import FAMILY_TREE_TEXTS
+
 FRM_MAIN = [
     ("Caption", "VeltrannCalc"),
     ("tittle.Caption", "Planning information for Veltrann steam humidifiers"),
@@ -132,13 +134,7 @@ FRM_KORB = [
     ("units", "Humidifiers"),
     ("acc", "Accessories"),
     ("con", "Consumables"),
-    ("U-TV", "Tavro 500"),
-    ("U-QN", "Quenil 500"),
-    ("U-SB", "Sorbix"),
-    ("U-DR", "Dremon 500"),
-    ("U-FC", "Falcy 500"),
-    ("U-OS", "Oskel"),
-    ("U-PZ", "Pelmor"),
+    *FAMILY_TREE_TEXTS,
     ("A-BL", "Fan units"),
     ("A-HO", "Steam and condensate hoses"),
     ("A-DI", "Steam distribution pipes"),

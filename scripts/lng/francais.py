@@ -1,4 +1,6 @@
 # Textes français du fichier de langue, section par section, dans l'ordre de lecture.
+from families import FAMILY_TREE_TEXTS
+
 FRM_MAIN = [
     ("Caption", "VeltrannCalc"),
     ("tittle.Caption", "Aide à la conception pour humidificateurs à vapeur Veltrann"),
@@ -129,13 +131,7 @@ FRM_KORB = [
     ("units", "Humidificateurs"),
     ("acc", "Accessoires"),
     ("con", "Pièces d'usure"),
-    ("U-TV", "Tavro 500"),
-    ("U-QN", "Quenil 500"),
-    ("U-SB", "Sorbix"),
-    ("U-DR", "Dremon 500"),
-    ("U-FC", "Falcy 500"),
-    ("U-OS", "Oskel"),
-    ("U-PZ", "Pelmor"),
+    *FAMILY_TREE_TEXTS,
     ("A-BL", "Unités de ventilation"),
     ("A-HO", "Flexibles vapeur et condensats"),
     ("A-DI", "Rampes de diffusion"),

@@ -1,4 +1,6 @@
 # Polskie teksty pliku językowego, sekcja po sekcji, w kolejności odczytu.
+from families import FAMILY_TREE_TEXTS
+
 FRM_MAIN = [
     ("Caption", "VeltrannCalc"),
     ("tittle.Caption", "Dane projektowe dla parowych nawilżaczy powietrza Veltrann"),
@@ -129,13 +131,7 @@ FRM_KORB = [
     ("units", "Nawilżacze"),
     ("acc", "Akcesoria"),
     ("con", "Części eksploatacyjne"),
-    ("U-TV", "Tavro 500"),
-    ("U-QN", "Quenil 500"),
-    ("U-SB", "Sorbix"),
-    ("U-DR", "Dremon 500"),
-    ("U-FC", "Falcy 500"),
-    ("U-OS", "Oskel"),
-    ("U-PZ", "Pelmor"),
+    *FAMILY_TREE_TEXTS,
     ("A-BL", "Zespoły wentylatorowe"),
     ("A-HO", "Węże parowe i kondensatu"),
     ("A-DI", "Lance parowe"),
