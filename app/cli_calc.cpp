@@ -4,6 +4,7 @@
 #include "clicommands.h"
 
 #include "appglobals.h"
+#include "filecommands.h"
 #include "localisation.h"
 #include "mainform.h"
 #include "platformservices.h"
@@ -182,13 +183,8 @@ int runCalc(const QStringList &args)
     if (options.newProject) {
         f.btnCalc_Click();
     } else {
-        // File > Open: read, recalculate, refresh both documents.
-        app().ProjectFile = projectPath;
-        ReadProject(f);
-        f.ProjectChanged = false;
-        f.calculateLoad();
-        f.Command6_Click();
-        f.Command7_Click();
+        // File > Open, but the profile's last file stays as it is.
+        FileCommands(f).loadProject(projectPath);
     }
     if (options.family >= 0) {
         f.selectPage(MainForm::FamilyPage);

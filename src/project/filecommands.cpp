@@ -51,18 +51,6 @@ QString FileCommands::defaultSaveName()
     return QStringLiteral("MyProject");
 }
 
-bool FileCommands::looksLikeProject(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    // Projects are small INI texts; anything large or holding NUL bytes is not one.
-    const QByteArray bytes = file.read(1 << 20);
-    if (bytes.isEmpty() || bytes.contains('\0') || !file.atEnd())
-        return false;
-    return isProjectFile(path);
-}
-
 QString FileCommands::menuCaption(const QString &name, const QString &builtIn) const
 {
     const Control *control = m_main.form().find(name);
@@ -118,7 +106,7 @@ bool FileCommands::canWrite(const QString &path, QString *messageKey) const
         return false;
     }
     // Entries are written into the file in place: never into something else.
-    if (info.exists() && info.size() > 0 && !looksLikeProject(path)) {
+    if (info.exists() && info.size() > 0 && !isProjectFile(path)) {
         *messageKey = QStringLiteral("msgFileNotProject");
         return false;
     }
@@ -147,15 +135,20 @@ void FileCommands::mnuNew()
     m_main[QStringLiteral("ImgFlowting")].setPicture(QString());
 }
 
-void FileCommands::openFile(const QString &path)
+void FileCommands::loadProject(const QString &path)
 {
     setProjectFile(path);
     ReadProject(m_main);
     m_main.ProjectChanged = false;
-    rememberLastFile(path);
     m_main.calculateLoad();
     m_main.Command6_Click();
     m_main.Command7_Click();
+}
+
+void FileCommands::openFile(const QString &path)
+{
+    loadProject(path);
+    rememberLastFile(path);
 }
 
 void FileCommands::mnuOpen()
@@ -165,7 +158,7 @@ void FileCommands::mnuOpen()
                                         QString(), fileFilter(), app().DataPath, defaultExtension());
     if (path.isEmpty() || !PathExists(path, 0, false))
         return;
-    if (!looksLikeProject(path)) {
+    if (!isProjectFile(path)) {
         showProblem(QStringLiteral("msgFileNotProject"), path);
         return;
     }
@@ -183,7 +176,7 @@ void FileCommands::mnuLastFile()
         showProblem(QStringLiteral("msgFileNotFound"), path);
         return;
     }
-    if (!looksLikeProject(path)) {
+    if (!isProjectFile(path)) {
         showProblem(QStringLiteral("msgFileNotProject"), path);
         return;
     }

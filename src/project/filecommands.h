@@ -29,9 +29,11 @@ public:
     void mnuSave();
     void mnuSaveAs();
 
-    // What a file must look like to be opened: text holding at least one of
-    // the sections a project file is made of.
-    static bool looksLikeProject(const QString &path);
+    // Opens a project file without asking and without recording it as the
+    // last file: read, recalculate, refresh both documents. Open is this
+    // plus the last-file entry; the command line uses it alone, as it never
+    // writes the profile.
+    void loadProject(const QString &path);
 
     // Fixed texts of the project dialogs.
     static QString fileFilter();
@@ -42,7 +44,7 @@ private:
     // The save-changes question, asked only when the project has unsaved
     // changes; saves on Yes. True when the user answered Yes.
     bool askSaveChanges();
-    // Opens path into the window: read, record, recalculate, refresh.
+    // Opens path into the window: loadProject and the last-file entry.
     void openFile(const QString &path);
     bool canWrite(const QString &path, QString *messageKey) const;
     void showProblem(const QString &key, const QString &path) const;

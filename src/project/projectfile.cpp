@@ -6,6 +6,7 @@
 #include "mainform.h"
 #include "vixinihandling.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace vc {
@@ -85,8 +86,12 @@ bool ReadProject(MainForm &f)
 
 bool isProjectFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    // Projects are small INI texts; anything large or holding NUL bytes is not one.
+    const QByteArray bytes = file.read(1 << 20);
+    if (bytes.isEmpty() || bytes.contains('\0') || !file.atEnd())
         return false;
     QStringList titles;
     if (!VixIniHandling().ReadAllSectionTitle(path, titles))

@@ -19,7 +19,8 @@ bool WriteProject(MainForm &mainForm);
 // empty their fields. Does not recalculate.
 bool ReadProject(MainForm &mainForm);
 
-// True when the file can be read and holds at least one section of a project.
+// True when the file is text that can be read and holds at least one section
+// of a project.
 bool isProjectFile(const QString &path);
 
 } // namespace vc

@@ -1,6 +1,7 @@
 // The File menu's commands on the main window's form, without a window.
 #include "appglobals.h"
 #include "filecommands.h"
+#include "projectfile.h"
 #include "languagecaptions.h"
 #include "mainform.h"
 #include "platformservices.h"
@@ -331,8 +332,8 @@ void FileCommandsTest::whatLooksLikeAProject()
     test::TempInstall folder(false);
     const QString file = folder.filePath("file.sti");
     QVERIFY(test::writeFile(file, content));
-    QCOMPARE(FileCommands::looksLikeProject(file), project);
-    QVERIFY(!FileCommands::looksLikeProject(folder.filePath("missing.sti")));
+    QCOMPARE(isProjectFile(file), project);
+    QVERIFY(!isProjectFile(folder.filePath("missing.sti")));
 }
 
 QTEST_GUILESS_MAIN(FileCommandsTest)
