@@ -160,6 +160,8 @@ void MainForm::createControls()
             m_label3[i]->setCaption(QLatin1String(label3Captions[i]));
     }
     addArray(m_form, "Einheit", m_einheit, Kind::Label);
+    // the power unit is the same in both unit systems, so no unit file sets it
+    Einheit(34).setCaption(QStringLiteral("kW"));
     m_form.add(QStringLiteral("Line2"), Kind::Other);
     m_form.add(QStringLiteral("Line3"), Kind::Other);
     m_form.add(QStringLiteral("msgLabel"), Kind::Label);

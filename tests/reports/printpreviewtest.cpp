@@ -1,0 +1,250 @@
+// The print preview printing the report and the tender text: through the
+// CUPS test queue (job files read back with poppler) and into one PDF.
+#include "printpreview.h"
+#include "../design/designfixture.h"
+#include "printer.h"
+#include "reportdocuments.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using vc::Printer;
+using vc::PrintPreview;
+using vc::test::DesignFixture;
+
+namespace {
+
+const QString queue = QStringLiteral("VeltrannPDF");
+
+QString run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString &path)
+{
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                       .match(run(QStringLiteral("pdfinfo"), {path}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString pdfText(const QString &path)
+{
+    return run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified();
+}
+
+QString spoolDir()
+{
+    const QByteArray dir = qgetenv("VC_CUPS_DIR");
+    return (dir.isEmpty() ? QStringLiteral("/tmp/vc-cups") : QString::fromLocal8Bit(dir)) +
+           QStringLiteral("/spool");
+}
+
+QStringList jobFiles()
+{
+    return QDir(spoolDir()).entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name);
+}
+
+// The job files CUPS kept that were not there before, in job order; waits for n.
+QStringList newJobs(const QStringList &before, int n)
+{
+    QElapsedTimer t;
+    t.start();
+    QStringList fresh;
+    while (t.elapsed() < 60000) {
+        fresh.clear();
+        for (const QString &f : jobFiles())
+            if (!before.contains(f))
+                fresh << QDir(spoolDir()).filePath(f);
+        if (fresh.size() >= n)
+            break;
+        QThread::msleep(200);
+    }
+    QThread::msleep(300);
+    return fresh;
+}
+
+// A long report: the shipped template with its project block repeated.
+void fillProject(vc::MainForm &f, int family)
+{
+    vc::installReports(f);
+    f.btnCalc_Click();
+    f.selectPage(vc::MainForm::FamilyPage);
+    f.Image9_Click(family);
+    f.selectPage(vc::MainForm::DistancePage);
+    f.selectPage(vc::MainForm::SummaryPage);
+    f.selectPage(vc::MainForm::TenderPage);
+}
+
+} // namespace
+
+class PrintPreviewTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void copiesGiveJobsInOrder_data();
+    void copiesGiveJobsInOrder();
+    void copiesTextNotANumber();
+    void bothDocumentsIntoOnePdf();
+    void unwritablePdfKeepsEverything();
+    void printerChoiceRestoredOnClose();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void PrintPreviewTest::init()
+{
+    Printer::setPrinters(nullptr);
+}
+
+void PrintPreviewTest::cleanup()
+{
+    Printer::setCurrent(vc::PrinterList::pdfFileName());
+}
+
+void PrintPreviewTest::copiesGiveJobsInOrder_data()
+{
+    QTest::addColumn<QString>("copies");
+    QTest::addColumn<int>("reportRepeats"); // report long enough for several pages
+    QTest::newRow("one copy, two-page report") << QStringLiteral("1") << 3;
+    QTest::newRow("two copies, one-page report") << QStringLiteral("2") << 0;
+    QTest::newRow("no copies") << QStringLiteral("0") << 0;
+}
+
+// Copies 2: report, report, tender, tender, each its own job from "Seite 1",
+// each as many pages as the preview lays out.
+void PrintPreviewTest::copiesGiveJobsInOrder()
+{
+    QFETCH(QString, copies);
+    QFETCH(int, reportRepeats);
+    DesignFixture fx;
+    vc::MainForm &f = fx.f();
+    fillProject(f, 0);
+    if (reportRepeats) {
+        QByteArray rtf = f.RtfCalulation().richText();
+        const int end = int(rtf.lastIndexOf('}'));
+        QByteArray extra;
+        for (int i = 0; i < reportRepeats * 20; ++i)
+            extra += "\\pard Additional design note line " + QByteArray::number(i) + ".\\par\n";
+        f.RtfCalulation().setRichText(rtf.left(end) + extra + "}");
+    }
+    QVERIFY2(Printer::setCurrent(queue),
+             "the CUPS test queue is missing; run scripts/cups-start.sh");
+    const QStringList before = jobFiles();
+    PrintPreview preview(f);
+    preview.Form_Load();
+    const int reportPages = preview.pageCount();
+    preview.Command2_Click(1);
+    const int tenderPages = preview.pageCount();
+    QCOMPARE(preview.form().at(QStringLiteral("PrtCombo")).text(), queue);
+    preview.form().at(QStringLiteral("Copys")).setText(copies);
+    QVERIFY(preview.Vixbutton1_Click());
+    QVERIFY(fx.messages.shown().empty());
+    const int n = copies.toInt();
+    QCOMPARE(preview.jobPages().size(), 2 * n);
+    if (n == 0)
+        return;
+    QVERIFY(reportRepeats == 0 || reportPages > 1);
+    const QStringList jobs = newJobs(before, 2 * n);
+    QCOMPARE(jobs.size(), 2 * n);
+    for (int j = 0; j < 2 * n; ++j) {
+        const bool report = j < n;
+        const int expected = report ? reportPages : tenderPages;
+        QCOMPARE(preview.jobPages().at(j), expected);
+        QCOMPARE(pdfPages(jobs.at(j)), expected);
+        const QString text = pdfText(jobs.at(j));
+        QVERIFY(text.contains(report ? f.Label20(5).text() : QStringLiteral("Bill of quantities")));
+        for (int p = 1; p <= expected; ++p)
+            QVERIFY2(text.contains(QStringLiteral("Seite %1").arg(p)),
+                     qPrintable(QString::number(p)));
+        QVERIFY(!text.contains(QStringLiteral("Seite %1").arg(expected + 1)));
+    }
+    // the window shows the tender text afterwards
+    QCOMPARE(preview.RichTextBox1().text(), f.RtfTender().text());
+}
+
+void PrintPreviewTest::copiesTextNotANumber()
+{
+    DesignFixture fx;
+    fillProject(fx.f(), 0);
+    PrintPreview preview(fx.f());
+    preview.Form_Load();
+    preview.form().at(QStringLiteral("Copys")).setText(QStringLiteral("two"));
+    QVERIFY(!preview.Vixbutton1_Click());
+    QCOMPARE(int(fx.messages.shown().size()), 1);
+    QVERIFY(preview.jobPages().isEmpty());
+}
+
+void PrintPreviewTest::bothDocumentsIntoOnePdf()
+{
+    DesignFixture fx;
+    vc::MainForm &f = fx.f();
+    fillProject(f, 1);
+    QVERIFY(Printer::setCurrent(queue));
+    PrintPreview preview(f);
+    preview.Form_Load();
+    const QString out = m_dir.filePath(QStringLiteral("both.pdf"));
+    fx.messages.clear();
+    QVERIFY(preview.printPdf(out));
+    QCOMPARE(Printer::current().deviceName(), queue); // the chosen printer stays current
+    QCOMPARE(preview.jobPages().size(), 2);
+    QCOMPARE(pdfPages(out), preview.jobPages().at(0) + preview.jobPages().at(1));
+    const QString text = pdfText(out);
+    QVERIFY(text.indexOf(f.Label20(5).text()) < text.indexOf(QStringLiteral("Bill of quantities")));
+    QCOMPARE(int(text.count(QStringLiteral("Seite 1"))), 2); // every document counts from 1
+    QVERIFY(text.contains(f.Text3(4).text()));
+}
+
+void PrintPreviewTest::unwritablePdfKeepsEverything()
+{
+    DesignFixture fx;
+    vc::MainForm &f = fx.f();
+    fillProject(f, 0);
+    const QString before = f.RtfCalulation().text();
+    PrintPreview preview(f);
+    preview.Form_Load();
+    fx.messages.clear();
+    QVERIFY(!preview.printPdf(QStringLiteral("/nonexistent-folder/out.pdf")));
+    QCOMPARE(int(fx.messages.shown().size()), 1);
+    QVERIFY(
+        fx.messages.shown().front().text.contains(QLatin1String("/nonexistent-folder/out.pdf")));
+    QCOMPARE(f.RtfCalulation().text(), before);
+    QVERIFY(!QFile::exists(QStringLiteral("/nonexistent-folder/out.pdf")));
+}
+
+void PrintPreviewTest::printerChoiceRestoredOnClose()
+{
+    vc::ScriptedPrinterList fake({{QStringLiteral("Office"), QStringLiteral("PCL 6")},
+                                  {QStringLiteral("Plotter"), QStringLiteral("HPGL")}},
+                                 QStringLiteral("Office"));
+    Printer::setPrinters(&fake);
+    DesignFixture fx;
+    PrintPreview preview(fx.f());
+    preview.Form_Load();
+    QCOMPARE(preview.form().at(QStringLiteral("PrtCombo")).items(),
+             (QStringList{QStringLiteral("Office"), QStringLiteral("Plotter"),
+                          vc::PrinterList::pdfFileName()}));
+    QCOMPARE(preview.form().at(QStringLiteral("Copys")).items().size(), 11);
+    preview.form().at(QStringLiteral("PrtCombo")).setText(QStringLiteral("Plotter"));
+    preview.PrtCombo_Validate();
+    QCOMPARE(Printer::current().deviceName(), QStringLiteral("Plotter"));
+    preview.Form_Unload();
+    QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
+    Printer::setPrinters(nullptr);
+}
+
+QTEST_MAIN(PrintPreviewTest)
+#include "printpreviewtest.moc"
