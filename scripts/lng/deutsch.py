@@ -187,3 +187,14 @@ MESSAGES = [
     ("msgFileReadOnly", "Die Projektdatei ist schreibgeschützt. Bitte speichern Sie das Projekt mit Speichern unter unter einem anderen Namen."),
     ("msgFolderNotWritable", "In diesen Ordner kann das Projekt nicht geschrieben werden. Bitte wählen Sie einen anderen Ordner."),
 ]
+
+FRM_PREVIEW = [
+    ("Caption", "Druckvorschau"),
+    ("Label1.Caption", "Drucker"),
+    ("Label2.Caption", "Kopien"),
+    ("Label3.Caption", "Dokument"),
+    ("Vixbutton1.Caption", "&Drucken"),
+    ("btnPdf.Caption", "PDF…"),
+    ("msg1", "Das Dokument wurde nicht gedruckt."),
+    ("msg2", "Bitte eine Anzahl Kopien von 0 bis 10 wählen."),
+]

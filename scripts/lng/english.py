@@ -190,3 +190,14 @@ MESSAGES = [
     ("msgFileReadOnly", "The project file is read-only. Please save the project under another name with Save as."),
     ("msgFolderNotWritable", "The project cannot be written to this folder. Please choose another folder."),
 ]
+
+FRM_PREVIEW = [
+    ("Caption", "Print preview"),
+    ("Label1.Caption", "Printer"),
+    ("Label2.Caption", "Copies"),
+    ("Label3.Caption", "Document"),
+    ("Vixbutton1.Caption", "&Print"),
+    ("btnPdf.Caption", "PDF…"),
+    ("msg1", "The document was not printed."),
+    ("msg2", "Please choose a number of copies from 0 to 10."),
+]

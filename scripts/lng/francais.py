@@ -196,3 +196,14 @@ def _typeset(rows):
 
 FRM_MAIN, FRM_KORB, FRM_MAN_BS, FRM_MAN_DM, FRM_HX, MESSAGES = (
     _typeset(rows) for rows in (FRM_MAIN, FRM_KORB, FRM_MAN_BS, FRM_MAN_DM, FRM_HX, MESSAGES))
+
+FRM_PREVIEW = [
+    ("Caption", "Aperçu avant impression"),
+    ("Label1.Caption", "Imprimante"),
+    ("Label2.Caption", "Exemplaires"),
+    ("Label3.Caption", "Document"),
+    ("Vixbutton1.Caption", "&Imprimer"),
+    ("btnPdf.Caption", "PDF…"),
+    ("msg1", "Le document n’a pas été imprimé."),
+    ("msg2", "Veuillez choisir un nombre de copies entre 0 et 10."),
+]

@@ -31,6 +31,7 @@ SECTION_NAMES = [
     ("frmManBS", "FRM_MAN_BS"),
     ("frmManDM", "FRM_MAN_DM"),
     ("frmhx", "FRM_HX"),
+    ("frmPreview", "FRM_PREVIEW"),
     ("Messages", "MESSAGES"),
 ]
 

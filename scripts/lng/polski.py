@@ -187,3 +187,14 @@ MESSAGES = [
     ("msgFileReadOnly", "Plik projektu jest tylko do odczytu. Prosimy zapisać projekt pod inną nazwą poleceniem Zapisz jako."),
     ("msgFolderNotWritable", "Nie można zapisać projektu w tym folderze. Prosimy wybrać inny folder."),
 ]
+
+FRM_PREVIEW = [
+    ("Caption", "Podgląd wydruku"),
+    ("Label1.Caption", "Drukarka"),
+    ("Label2.Caption", "Kopie"),
+    ("Label3.Caption", "Dokument"),
+    ("Vixbutton1.Caption", "&Drukuj"),
+    ("btnPdf.Caption", "PDF…"),
+    ("msg1", "Dokument nie został wydrukowany."),
+    ("msg2", "Proszę wybrać liczbę kopii od 0 do 10."),
+]

@@ -121,12 +121,20 @@ QList<Entry> chartCaptions()
     return list;
 }
 
+QList<Entry> previewCaptions()
+{
+    QList<Entry> list{title(QStringLiteral("Caption"))};
+    for (const char *name : {"Label1", "Label2", "Label3", "Vixbutton1", "btnPdf"})
+        list << plain(QLatin1String(name) + QStringLiteral(".Caption"));
+    return list;
+}
+
 } // namespace
 
 QStringList CaptionKeys::windows()
 {
     return {QStringLiteral("frmMain"), QStringLiteral("frmKorb"), QStringLiteral("frmManBS"),
-            QStringLiteral("frmManDM"), QStringLiteral("frmhx")};
+            QStringLiteral("frmManDM"), QStringLiteral("frmhx"), QStringLiteral("frmPreview")};
 }
 
 QList<CaptionKeys::Entry> CaptionKeys::captions(const QString &window)
@@ -142,6 +150,8 @@ QList<CaptionKeys::Entry> CaptionKeys::captions(const QString &window)
         return manualLoadCaptions();
     if (name == QLatin1String("frmhx"))
         return chartCaptions();
+    if (name == QLatin1String("frmpreview"))
+        return previewCaptions();
     return {};
 }
 
@@ -161,7 +171,7 @@ QStringList CaptionKeys::otherKeys(const QString &section)
                 QStringLiteral("O-DR"), QStringLiteral("O-Pres"), QStringLiteral("O-Indication"),
                 QStringLiteral("O-HE"), QStringLiteral("O-HC"), QStringLiteral("C-VI"),
                 QStringLiteral("C-VO"), QStringLiteral("C-CY"), QStringLiteral("msg1")};
-    if (name == QLatin1String("frmmanbs"))
+    if (name == QLatin1String("frmmanbs") || name == QLatin1String("frmpreview"))
         return {QStringLiteral("msg1"), QStringLiteral("msg2")};
     if (name == QLatin1String("messages"))
         // The save-changes question, then the file commands' own messages.

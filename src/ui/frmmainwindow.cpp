@@ -3,6 +3,7 @@
 #include "familypage.h"
 #include "filecommands.h"
 #include "formbinder.h"
+#include "frmpreview.h"
 #include "mainpagebuilder.h"
 #include "richtextfield.h"
 #include "localisation.h"
@@ -104,6 +105,8 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
     commands.copyReport = [&main] { main.Command2_Click(); };
     commands.refreshTender = [&main] { main.Command6_Click(); };
     commands.copyTender = [&main] { main.Command1_Click(); };
+    commands.printReport = [this] { printReport(); };
+    commands.printTender = [this] { openPreview(); };
     commands.saveAs = [this] { m_files->mnuSaveAs(); };
     commands.back = [&main] { main.btnPrev_Click(); };
     commands.next = [&main] { main.btnNext_Click(); };
@@ -176,7 +179,7 @@ void FrmMainWindow::buildMenus()
     addAction(file, QStringLiteral("mnuSave"), QStringLiteral("Save"), [this] { m_files->mnuSave(); });
     addAction(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save as"), [this] { m_files->mnuSaveAs(); });
     file->addSeparator();
-    addAction(file, QStringLiteral("mnuPrint"), QStringLiteral("Print"), nullptr);
+    addAction(file, QStringLiteral("mnuPrint"), QStringLiteral("Print"), [this] { printReport(); });
     file->addSeparator();
     addAction(file, QStringLiteral("mnuExit"), QStringLiteral("Exit"), [this] { onExit(); });
 
@@ -250,6 +253,21 @@ bool FrmMainWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMainWindow::printReport()
+{
+    if (m_main.hooks.fillReport)
+        m_main.hooks.fillReport();
+    if (m_main.hooks.fillTender)
+        m_main.hooks.fillTender();
+    openPreview();
+}
+
+void FrmMainWindow::openPreview()
+{
+    FrmPreview preview(m_main, this);
+    preview.exec();
 }
 
 void FrmMainWindow::onExit()

@@ -48,6 +48,9 @@ private:
     void buildMenus();
     void watchFocus(QWidget *field, const QString &name);
     void onExit();
+    // Print on the Summary page and the print menu: fill both documents, then preview.
+    void printReport();
+    void openPreview();
 
     MainForm &m_main;
     std::unique_ptr<FormBinder> m_binder;

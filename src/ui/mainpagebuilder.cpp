@@ -417,13 +417,13 @@ QWidget *MainPageBuilder::documentPage(bool summary, QTextDocument *document)
     if (summary) {
         commands->addWidget(button(QStringLiteral("Command7"), QStringLiteral("&Refresh"), m_commands.refreshReport));
         commands->addWidget(button(QStringLiteral("Command2"), QStringLiteral("&Copy"), m_commands.copyReport));
-        commands->addWidget(button(QStringLiteral("Vixbutton1"), QStringLiteral("Print"), nullptr));
+        commands->addWidget(button(QStringLiteral("Vixbutton1"), QStringLiteral("Print"), m_commands.printReport));
         commands->addStretch();
         commands->addWidget(button(QStringLiteral("Command50"), QStringLiteral("Save as"), m_commands.saveAs));
     } else {
         commands->addWidget(button(QStringLiteral("Command6"), QStringLiteral("&Refresh"), m_commands.refreshTender));
         commands->addWidget(button(QStringLiteral("Command1"), QStringLiteral("&Copy"), m_commands.copyTender));
-        commands->addWidget(button(QStringLiteral("Vixbutton2"), QStringLiteral("&Print"), nullptr));
+        commands->addWidget(button(QStringLiteral("Vixbutton2"), QStringLiteral("&Print"), m_commands.printTender));
         commands->addStretch();
         commands->addWidget(button(QStringLiteral("Command60"), QStringLiteral("Save as"), m_commands.saveAs));
     }

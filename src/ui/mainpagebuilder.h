@@ -22,6 +22,7 @@ public:
     using Command = std::function<void()>;
     struct Commands {
         Command calc, calcHumid, refreshReport, copyReport, refreshTender, copyTender, saveAs, back, next;
+        Command printReport, printTender;
     };
     // Called for every input field, so the window can watch its focus and keys.
     using FieldWatcher = std::function<void(QWidget *field, const QString &name)>;

@@ -59,7 +59,7 @@ QStringList keysOf(const QList<QPair<QString, QString>> &list)
 bool sameInEveryLanguage(const QString &text)
 {
     static const QSet<QString> names{"VeltrannCalc", "SI", "USA", "&OK", "Tavro 500", "Quenil 500", "Sorbix",
-                                     "Dremon 500", "Falcy 500", "Oskel", "Pelmor"};
+                                     "Dremon 500", "Falcy 500", "Oskel", "Pelmor", QString::fromUtf8("PDF…")};
     return names.contains(text);
 }
 
@@ -67,7 +67,7 @@ bool sameInEveryLanguage(const QString &text)
 bool sharedWord(const QString &language, const QString &text)
 {
     return (language == QLatin1String("Deutsch") && text == QLatin1String("&Info"))
-        || (language == QString::fromUtf8("Français") && text == QLatin1String("Client"));
+        || (language == QString::fromUtf8("Français") && (text == QLatin1String("Client") || text == QLatin1String("Document")));
 }
 
 } // namespace
@@ -109,6 +109,7 @@ void LanguageFilesTest::keysPerWindow_data()
     QTest::newRow("manual distance") << "frmManBS" << 6 << 0 << 2 << "Caption" << "Command2.Caption";
     QTest::newRow("manual load") << "frmManDM" << 8 << 0 << 4 << "caption" << "Command2.Caption";
     QTest::newRow("h,x chart") << "frmhx" << 7 << 0 << 0 << "Caption" << "vixGraph1.CaptionWasserGehalt";
+    QTest::newRow("print preview") << "frmPreview" << 6 << 0 << 0 << "Caption" << "btnPdf.Caption";
 }
 
 void LanguageFilesTest::keysPerWindow()
