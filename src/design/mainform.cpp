@@ -49,6 +49,13 @@ const char *const label1Captions[] = {
     "Distributor",
 };
 
+// Einheit(0..35) as the window is designed: the metric unit labels.
+const char *const einheitCaptions[] = {
+    "mm", "m3 / h", "m/s", "°C", "g/kg", "m3 / h", "kg/h", "mm", "mm", "m", "m", "m",
+    "m", "m", "mm", "x", "m3 / h", "°C", "%", "°C", "%", "%", "g/kg", "g/kg",
+    "g/kg", "kg/m3", "kg/h", "V", "ø", "130kg/h", "  65kg/h", "    3kg/h", "    2kg/h", "m", "kW", ""};
+static_assert(std::size(einheitCaptions) == 36, "one caption per unit label");
+
 // Label2(0..35): the load page's captions, then the family table's rows.
 const char *const label2Captions[] = {
     "Humidifcation load", "Outside conditions", "Inside condition", "Electrical connections",
@@ -160,8 +167,10 @@ void MainForm::createControls()
             m_label3[i]->setCaption(QLatin1String(label3Captions[i]));
     }
     addArray(m_form, "Einheit", m_einheit, Kind::Label);
-    // the power unit is the same in both unit systems, so no unit file sets it
-    Einheit(34).setCaption(QStringLiteral("kW"));
+    // The built-in metric unit labels: they stay when no unit file applies,
+    // and the documents take their unit texts from them.
+    for (int i = 0; i < int(m_einheit.size()); ++i)
+        Einheit(i).setCaption(QString::fromUtf8(einheitCaptions[i]));
     m_form.add(QStringLiteral("Line2"), Kind::Other);
     m_form.add(QStringLiteral("Line3"), Kind::Other);
     m_form.add(QStringLiteral("msgLabel"), Kind::Label);
