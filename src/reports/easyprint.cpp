@@ -1,5 +1,7 @@
 #include "easyprint.h"
 
+#include "control.h"
+#include "filehelpers.h"
 #include "platformservices.h"
 #include "printer.h"
 
@@ -329,6 +331,18 @@ void EasyPrint::printPicture(float x, float y, const QImage &source, float heigh
     p->picture(source, x + m_left, y + m_top, w, h);
     if (!p->jobRunning())
         reportError(p->errorText());
+}
+
+void EasyPrint::printPicture(float x, float y, const Control &source, float height, float width)
+{
+    if (source.picture().isEmpty())
+        return;
+    const QImage image(nativePath(source.picture()));
+    if (image.isNull()) {
+        reportError(QStringLiteral("%1 is not a picture").arg(source.picture()));
+        return;
+    }
+    printPicture(x, y, image, height, width);
 }
 
 // ---- job -----------------------------------------------------------------------------

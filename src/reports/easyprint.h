@@ -7,6 +7,7 @@
 
 namespace vc {
 
+class Control;
 class Printer;
 
 // Places text, rounded boxes and pictures on the application's current
@@ -71,6 +72,8 @@ public:
         printShape(x, y, width, height, r);
     }
     void printPicture(float x, float y, const QImage &source, float height = 0, float width = 0);
+    // The picture a control shows (its Picture); one without a picture prints nothing.
+    void printPicture(float x, float y, const Control &source, float height = 0, float width = 0);
     float textWidth(const QString &text) const;
     float textHeight(const QString &text) const;
     bool endDoc();

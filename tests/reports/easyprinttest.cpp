@@ -1,6 +1,7 @@
 // The print layout engine on the "PDF file" printer and the CUPS test queue:
 // where the text and shapes land is read back from the PDF with poppler.
 #include "easyprint.h"
+#include "control.h"
 #include "platformservices.h"
 #include "printer.h"
 
@@ -67,6 +68,8 @@ private Q_SLOTS:
     void shapeRadiusShortened();
     void correctionOnPrinterWithBorder();
     void failingPrinterKeepsProgram();
+    void pictureOfAControl_data();
+    void pictureOfAControl();
 
 private:
     vc::ScriptedMessages m_messages;
@@ -232,6 +235,40 @@ void EasyPrintTest::failingPrinterKeepsProgram()
     QVERIFY(!ep.endDoc());
     QVERIFY(!ep.failed()); // the next job may try again
     QVERIFY(!QFile::exists(QStringLiteral("/nonexistent-folder/out.pdf")));
+}
+
+void EasyPrintTest::pictureOfAControl_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("images");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("family picture")
+        << QStringLiteral(VC_DATA_DIR "/Docs/img/U-tavro 500.jpg") << 1 << 0;
+    QTest::newRow("no picture") << QString() << 0 << 0;
+    QTest::newRow("not a picture")
+        << QStringLiteral(VC_DATA_DIR "/Docs/En/Calculationresults.rtf") << 0 << 1;
+}
+
+void EasyPrintTest::pictureOfAControl()
+{
+    QFETCH(QString, picture);
+    QFETCH(int, images);
+    QFETCH(int, messages);
+    vc::Control image(QStringLiteral("Image1"), vc::Control::Kind::Image);
+    image.setPicture(picture);
+    EasyPrint ep;
+    ep.printLeft(20, 20, QStringLiteral("Picture:"));
+    ep.printPicture(20, 30, image, 40, 0);
+    QCOMPARE(int(m_messages.shown().size()), messages);
+    QCOMPARE(ep.endDoc(), messages == 0);
+    if (messages)
+        return;
+    QProcess p;
+    p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), Printer::pdfOutputPath()});
+    p.waitForFinished();
+    const QStringList lines =
+        QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size() - 2, images); // two header lines
 }
 
 QTEST_MAIN(EasyPrintTest)

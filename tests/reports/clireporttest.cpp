@@ -1,0 +1,131 @@
+// veltranncalc-cli report as a batch user runs it: bad input, a printer with
+// copies, and the filled documents written beside the PDF.
+#include "testsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+struct Run
+{
+    int status;
+    QString out, err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"),
+            QStringList{QStringLiteral("report")} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString project()
+{
+    return vc::test::sharedDir() + QStringLiteral("/design-cases/metric-01-family2.sti");
+}
+
+const QRegularExpression token(QStringLiteral("#####\\d{1,2}\\b|(?<!#)##\\d\\d\\b"));
+
+} // namespace
+
+class CliReportTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void badInput_data();
+    void badInput();
+    void printerWithCopies();
+    void filledDocumentsAsRtf();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void CliReportTest::badInput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    const QString pdf = m_dir.filePath(QStringLiteral("x.pdf"));
+    QTest::newRow("no output") << QStringList{project()};
+    QTest::newRow("both outputs") << QStringList{project(), QStringLiteral("--pdf"), pdf,
+                                                 QStringLiteral("--printer"),
+                                                 QStringLiteral("VeltrannPDF")};
+    QTest::newRow("no project") << QStringList{QStringLiteral("--pdf"), pdf};
+    QTest::newRow("copies not a number")
+        << QStringList{project(), QStringLiteral("--printer"), QStringLiteral("VeltrannPDF"),
+                       QStringLiteral("--copies"), QStringLiteral("two")};
+    QTest::newRow("unknown printer")
+        << QStringList{project(), QStringLiteral("--printer"), QStringLiteral("No such printer")};
+    QTest::newRow("PDF folder missing") << QStringList{project(), QStringLiteral("--pdf"),
+                                                       QStringLiteral("/nonexistent-folder/x.pdf")};
+    QTest::newRow("not a project file")
+        << QStringList{vc::test::dataDir() + QStringLiteral("/Docs/En/Calculationresults.rtf"),
+                       QStringLiteral("--pdf"), pdf};
+    QTest::newRow("family out of range") << QStringList{
+        project(), QStringLiteral("--family"), QStringLiteral("6"), QStringLiteral("--pdf"), pdf};
+}
+
+void CliReportTest::badInput()
+{
+    QFETCH(QStringList, args);
+    const Run r = cli(args);
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.err.trimmed().count(QLatin1Char('\n')), 0);
+    QVERIFY(!r.err.trimmed().isEmpty());
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.pdf"))));
+}
+
+// Two copies: four jobs, report, report, tender, tender.
+void CliReportTest::printerWithCopies()
+{
+    const QString spool =
+        (qEnvironmentVariableIsEmpty("VC_CUPS_DIR") ? QStringLiteral("/tmp/vc-cups")
+                                                    : qEnvironmentVariable("VC_CUPS_DIR")) +
+        QStringLiteral("/spool");
+    const QStringList before = QDir(spool).entryList({QStringLiteral("d*-001")}, QDir::Files);
+    const Run r = cli({project(), QStringLiteral("--family"), QStringLiteral("2"),
+                       QStringLiteral("--printer"), QStringLiteral("VeltrannPDF"),
+                       QStringLiteral("--copies"), QStringLiteral("2")});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QVERIFY2(r.out.startsWith(QLatin1String("pages per job: 1, 1, 1, 1")), qPrintable(r.out));
+    QElapsedTimer t;
+    t.start();
+    QStringList fresh;
+    while (t.elapsed() < 60000 && fresh.size() < 4) {
+        fresh = QDir(spool).entryList({QStringLiteral("d*-001")}, QDir::Files);
+        for (const QString &f : before)
+            fresh.removeAll(f);
+        QThread::msleep(200);
+    }
+    QCOMPARE(fresh.size(), 4);
+}
+
+void CliReportTest::filledDocumentsAsRtf()
+{
+    const QString report = m_dir.filePath(QStringLiteral("report.rtf"));
+    const QString tender = m_dir.filePath(QStringLiteral("tender.rtf"));
+    const Run r =
+        cli({project(), QStringLiteral("--family"), QStringLiteral("2"), QStringLiteral("--units"),
+             QStringLiteral("us"), QStringLiteral("--language"), QStringLiteral("Deutsch"),
+             QStringLiteral("--pdf"), m_dir.filePath(QStringLiteral("r.pdf")),
+             QStringLiteral("--rtf-report"), report, QStringLiteral("--rtf-tender"), tender});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    const QByteArray reportRtf = vc::test::readFile(report), tenderRtf = vc::test::readFile(tender);
+    QVERIFY(reportRtf.startsWith("{\\rtf1"));
+    QVERIFY(!token.match(QString::fromLatin1(reportRtf)).hasMatch());
+    QVERIFY(!token.match(QString::fromLatin1(tenderRtf)).hasMatch());
+    QVERIFY(reportRtf.contains("cfm") && tenderRtf.contains("lb/h"));
+}
+
+QTEST_MAIN(CliReportTest)
+#include "clireporttest.moc"
