@@ -26,7 +26,7 @@ def header(doc, brand, title, right):
 def report(lang):
     t = REPORT[lang]
     doc = Doc(t["title"])
-    header(doc, t["brand"], t["title"], t["date"] + ": #####0")
+    header(doc, t["brand"], t["title"], t["date"] + ("\u00a0: " if lang == "Fr" else ": ") + "#####0")
 
     doc.heading(t["project"])
     half = PAGE_WIDTH // 2
@@ -177,7 +177,25 @@ def write(path, text):
         out.write(text)
 
 
+def typeset(lang, texts):
+    """French sets a non-breaking space before : and ; so they never start a line."""
+    if lang != "Fr":
+        return texts
+    def fix(value):
+        if isinstance(value, str):
+            return value.replace(" :", "\u00a0:").replace(" ;", "\u00a0;")
+        if isinstance(value, list):
+            return [fix(v) for v in value]
+        if isinstance(value, dict):
+            return {k: fix(v) for k, v in value.items()}
+        return value
+    return fix(texts)
+
+
 def main():
+    REPORT["Fr"] = typeset("Fr", REPORT["Fr"])
+    TENDER["Fr"] = typeset("Fr", TENDER["Fr"])
+    F["Fr"] = typeset("Fr", F["Fr"])
     for lang in ("En", "De", "Fr", "Po"):
         write(os.path.join(ROOT, lang, "Calculationresults.rtf"), report(lang))
         for family in FAMILIES:

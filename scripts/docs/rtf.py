@@ -51,7 +51,7 @@ class Doc:
 
     def bullets(self, items):
         for item in items:
-            self.parts.append("\\pard\\plain\\f0\\fi-220\\li400\\sa40\\fs19 \\u8226?\\tab %s\\par\n" % esc(item))
+            self.parts.append("\\pard\\plain\\f0\\fi-220\\li400\\tx400\\sa40\\fs19 \\u8226?\\tab %s\\par\n" % esc(item))
 
     def table(self, rows, widths, header=False, shade_rows=(), bold_rows=(), borders=True, indent=0, size=19,
               align=None):
