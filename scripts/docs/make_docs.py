@@ -29,14 +29,16 @@ def report(lang):
     header(doc, t["brand"], t["title"], t["date"] + ("\u00a0: " if lang == "Fr" else ": ") + "#####0")
 
     doc.heading(t["project"])
-    half = PAGE_WIDTH // 2
-    w = [1900, half - 1900, 1900, half - 1900]
     doc.table([
-        [t["client"], "#####1 ", t["offer"], "#####4 "],
-        [t["proj"], "#####2 ", t["register"], "#####5 "],
-        [t["plant"], "#####3 ", t["company"], "#####6 "],
-        [t["distributor"], "#####40 ", t["user"], "#####7 "],
-    ], w)
+        [t["client"], "*#####1 "],
+        [t["proj"], "*#####2 "],
+        [t["plant"], "#####3 "],
+        [t["offer"], "#####4 "],
+        [t["register"], "#####5 "],
+        [t["company"], "#####6 "],
+        [t["user"], "#####7 "],
+        [t["distributor"], "#####40 "],
+    ], [LABEL, VALUE])
 
     doc.heading(t["conditions"])
     doc.table([
