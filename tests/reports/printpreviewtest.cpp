@@ -241,6 +241,11 @@ void PrintPreviewTest::printerChoiceRestoredOnClose()
     preview.form().at(QStringLiteral("PrtCombo")).setText(QStringLiteral("Plotter"));
     preview.PrtCombo_Validate();
     QCOMPARE(Printer::current().deviceName(), QStringLiteral("Plotter"));
+    // a printer the system cannot reach: the job is abandoned with a message
+    QVERIFY(!preview.Vixbutton1_Click());
+    QCOMPARE(int(fx.messages.shown().size()), 1);
+    QVERIFY(fx.messages.shown().front().text.contains(QLatin1String("Plotter")));
+    QVERIFY(preview.jobPages().isEmpty());
     preview.Form_Unload();
     QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
     Printer::setPrinters(nullptr);
