@@ -205,11 +205,20 @@ int runReport(const QStringList &args)
                                       .replace(QLatin1String("\r\n"), QLatin1String(": "));
         return fail(why, 1);
     }
-    QStringList pages;
-    for (int n : preview.jobPages())
-        pages << QString::number(n);
-    QTextStream(stdout) << "pages per job: " << pages.join(QLatin1String(", ")) << " to "
-                        << (o.pdf.isEmpty() ? o.printer : o.pdf) << '\n';
+    const QList<int> &jobs = preview.jobPages();
+    QTextStream out(stdout);
+    if (!o.pdf.isEmpty()) {
+        out << o.pdf << ": report " << jobs.value(0) << " pages, tender text " << jobs.value(1)
+            << " pages\n";
+    } else {
+        QStringList pages;
+        for (int n : jobs)
+            pages << QString::number(n);
+        out << jobs.size() << " jobs to " << o.printer;
+        if (!pages.isEmpty())
+            out << ", pages per job: " << pages.join(QLatin1String(", "));
+        out << '\n';
+    }
     return status;
 }
 
