@@ -117,7 +117,7 @@ TENDER = {
         offered="Marque et type propos\u00e9s : ................................................",
     ),
     "Po": dict(
-        title="Tekst przetargowy (specyfikacja)", subtitle="Nawil\u017cacz parowy Veltrann %s",
+        title="Tekst przetargowy", subtitle="Nawil\u017cacz parowy Veltrann %s",
         intro=("Przedmiar na dostaw\u0119 i uruchomienie elektrycznej instalacji nawil\u017cania parowego. "
                "Ceny jednostkowe i warto\u015bci nale\u017cy poda\u0107 netto, bez VAT."),
         cols=["Poz.", "Opis", "Ilo\u015b\u0107", "J.m.", "Cena jedn.", "Warto\u015b\u0107"],
