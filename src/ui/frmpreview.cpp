@@ -79,7 +79,11 @@ FrmPreview::FrmPreview(MainForm &main, QWidget *parent)
     resize(760, 620);
 }
 
-FrmPreview::~FrmPreview() = default;
+FrmPreview::~FrmPreview()
+{
+    // the editor shows the logic's document: it goes before the document does
+    delete m_text;
+}
 
 void FrmPreview::showLineWidth()
 {
