@@ -6,9 +6,36 @@
 #include "form.h"
 #include "vixinihandling.h"
 
+#include <QHash>
+
 namespace vc {
 
 namespace {
+
+// A menu must never go blank, or a broken language file would hide the very
+// Language menu that leads back out of it: without a text from the file, a
+// menu shows its built-in caption.
+QString builtInMenuCaption(const QString &control)
+{
+    static const QHash<QString, QString> captions = {
+        {QStringLiteral("mnuFile"), QStringLiteral("File")},
+        {QStringLiteral("mnuNew"), QStringLiteral("New Project")},
+        {QStringLiteral("mnuOpen"), QStringLiteral("Open")},
+        {QStringLiteral("mnuLastFile(0)"), QStringLiteral("Lastfile")},
+        {QStringLiteral("mnuSave"), QStringLiteral("Save")},
+        {QStringLiteral("mnuSaveAs"), QStringLiteral("Save as")},
+        {QStringLiteral("mnuPrint"), QStringLiteral("Print")},
+        {QStringLiteral("mnuExit"), QStringLiteral("Exit")},
+        {QStringLiteral("mnuLanguage"), QStringLiteral("Language")},
+        {QStringLiteral("mnuUnit"), QStringLiteral("Units")},
+        {QStringLiteral("mnuOtherUnit(0)"), QStringLiteral("SI")},
+        {QStringLiteral("mnuOtherUnit(1)"), QStringLiteral("USA")},
+        {QStringLiteral("mnuInfo"), QStringLiteral("Info")},
+        {QStringLiteral("mnuAbout"), QStringLiteral("About")},
+        {QStringLiteral("mnuSC"), QStringLiteral("SC-System")},
+    };
+    return captions.value(control);
+}
 
 void setTabCaption(Control &tabs, int page, const QString &text)
 {
@@ -38,9 +65,12 @@ void LoadLanguageCaptions(Form &form)
             case CaptionKeys::Target::Kind::TabCaption:
                 setTabCaption(form.at(target.control), target.index, text);
                 break;
-            case CaptionKeys::Target::Kind::Control:
-                form.at(target.control).setCaption(text);
+            case CaptionKeys::Target::Kind::Control: {
+                const QString builtIn =
+                    text.trimmed().isEmpty() ? builtInMenuCaption(target.control) : QString();
+                form.at(target.control).setCaption(builtIn.isEmpty() ? text : builtIn);
                 break;
+            }
             }
         }
     }

@@ -8,7 +8,9 @@ class Form;
 
 // Applies the current language file to a window: reads the window's own
 // section (the form's name) key by key, in the window's order, and sets every
-// caption, tab caption, column header and chart caption, empty or not. Does
+// caption, tab caption, column header and chart caption, empty or not; only
+// the main window's menus keep their built-in English caption when the file
+// gives them none, so a broken file never hides the Language menu. Does
 // nothing while no language file is in use (LanguageName empty), so the
 // built-in English texts stay. Never writes the language file.
 void LoadLanguageCaptions(Form &form);

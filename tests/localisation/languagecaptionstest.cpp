@@ -223,6 +223,7 @@ void LanguageCaptionsTest::switchToMissingFileEmptiesCaptionsAndStillRecordsIt()
     QCOMPARE(app().LanguageFile, install.languageFile(QStringLiteral("Deutsch")));
     QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), QString());
     QCOMPARE(main.at(QStringLiteral("Label3(9)")).caption(), QString());
+    QCOMPARE(main.at(QStringLiteral("mnuLanguage")).caption(), QStringLiteral("Language"));
     QVERIFY(main.at(QStringLiteral("mnuOtherLanguage(1)")).isChecked());
     QVERIFY(!main.at(QStringLiteral("mnuOtherLanguage(0)")).isChecked());
     QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("SYSTEM"), QStringLiteral("language")),
@@ -316,8 +317,14 @@ void LanguageCaptionsTest::badFiles_data()
         << QString::fromUtf8("Zażółć");
     QTest::newRow("Windows-1252") << QByteArray("[frmMain]\r\nbtnCalc.Caption=Gr\xF6\xDF" "e\r\n")
                                   << QString::fromUtf8("Größe");
-    QTest::newRow("UTF-8 without mark reads as Windows-1252")
-        << QByteArray("[frmMain]\r\nbtnCalc.Caption=Gr\xC3\xB6\xC3\x9F" "e\r\n") << QString::fromUtf8("GrÃ¶ÃŸe");
+    QTest::newRow("UTF-8 without mark")
+        << QByteArray("[frmMain]\r\nbtnCalc.Caption=Gr\xC3\xB6\xC3\x9F" "e\r\n") << QString::fromUtf8("Größe");
+    QTest::newRow("not UTF-8 without mark reads as Windows-1252")
+        << QByteArray("[frmMain]\r\nbtnCalc.Caption=\xC3\xB6\xF6\r\n") << QString::fromUtf8("Ã¶ö");
+    const QString polish = QString::fromUtf8("[frmMain]\r\nbtnCalc.Caption=Oblicz\r\nmnuLanguage.Caption=&Język\r\n");
+    QTest::newRow("UTF-16 little-endian")
+        << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(polish.utf16()), polish.size() * 2)
+        << QStringLiteral("Oblicz");
     QTest::newRow("value of 300 characters is cut to 254")
         << QByteArray("[frmMain]\r\nbtnCalc.Caption=") + QByteArray(300, 'x') + "\r\n" << QString(254, QLatin1Char('x'));
     QTest::newRow("quoted value loses its quotes") << QByteArray("[frmMain]\r\nbtnCalc.Caption=\"  Go \"\n")
@@ -325,6 +332,10 @@ void LanguageCaptionsTest::badFiles_data()
     QTest::newRow("no line ends, no section") << QByteArray("btnCalc.Caption=Go") << QString();
     QTest::newRow("binary noise") << QByteArray("\0\xFF[\x01\r\n=\n[frmMain\r\n", 18) << QString();
     QTest::newRow("empty file") << QByteArray() << QString();
+    QByteArray garbage(4096, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919) % 251);
+    QTest::newRow("garbage") << garbage << QString();
 }
 
 void LanguageCaptionsTest::badFiles()
@@ -342,6 +353,11 @@ void LanguageCaptionsTest::badFiles()
 
     QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), expected);
     QCOMPARE(install.installationDataSums(), before);
+    // The menus keep a caption whatever the file holds, their own when it gives none.
+    const bool polish = QTest::currentDataTag() == QLatin1String("UTF-16 little-endian");
+    QCOMPARE(main.at(QStringLiteral("mnuLanguage")).caption(), polish ? QString::fromUtf8("&Język") : "Language");
+    QCOMPARE(main.at(QStringLiteral("mnuOtherUnit(1)")).caption(), QStringLiteral("USA"));
+    QCOMPARE(main.at(QStringLiteral("mnuLastFile(0)")).caption(), QStringLiteral("Lastfile"));
 }
 
 void LanguageCaptionsTest::messages()
