@@ -186,6 +186,8 @@ MESSAGES = [
     ("msgFileNotFound", "Die Projektdatei wurde nicht gefunden."),
     ("msgFileReadOnly", "Die Projektdatei ist schreibgeschützt. Bitte speichern Sie das Projekt mit Speichern unter unter einem anderen Namen."),
     ("msgFolderNotWritable", "In diesen Ordner kann das Projekt nicht geschrieben werden. Bitte wählen Sie einen anderen Ordner."),
+    ("msgFileNotSaved", "Das Projekt konnte nicht gespeichert werden, vielleicht ist der Datenträger voll. Die Datei ist unverändert, Ihre Änderungen sind noch vorhanden. Bitte schaffen Sie Platz oder speichern Sie mit Speichern unter an einem anderen Ort."),
+    ("msgFileTooLarge", "Die gewählte Datei ist zu groß für ein VeltrannCalc-Projekt. Es wurde nichts geändert."),
 ]
 
 FRM_PREVIEW = [

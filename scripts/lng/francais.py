@@ -186,6 +186,8 @@ MESSAGES = [
     ("msgFileNotFound", "Le fichier de projet est introuvable."),
     ("msgFileReadOnly", "Le fichier de projet est en lecture seule. Veuillez enregistrer le projet sous un autre nom avec Enregistrer sous."),
     ("msgFolderNotWritable", "Impossible d'écrire le projet dans ce dossier. Veuillez choisir un autre dossier."),
+    ("msgFileNotSaved", "Le projet n'a pas pu être enregistré, le disque est peut-être plein. Le fichier est inchangé et vos modifications sont conservées : veuillez libérer de l'espace ou enregistrer le projet ailleurs avec Enregistrer sous."),
+    ("msgFileTooLarge", "Le fichier choisi est trop volumineux pour être un projet VeltrannCalc. Rien n'a été modifié."),
 ]
 
 

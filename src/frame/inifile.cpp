@@ -3,6 +3,7 @@
 #include "codepage1252.h"
 
 #include <cstring>
+#include <QStringEncoder>
 
 namespace vc {
 
@@ -47,13 +48,16 @@ QString IniFile::matchName(const QString &name)
 
 IniFile::IniFile(const QByteArray &bytes)
 {
-    qsizetype pos = 0;
-    if (bytes.startsWith(kBom)) {
-        m_utf8 = true;
-        pos = kBom.size();
+    m_encoding = detectEncoding(bytes);
+    qsizetype pos = byteOrderMarkSize(m_encoding);
+    if (m_encoding == TextEncoding::Utf16Le || m_encoding == TextEncoding::Utf16Be) {
+        // Lines are taken apart on ASCII bytes, so UTF-16 is held as UTF-8.
+        m_source = decodeText(bytes).toUtf8();
+        pos = 0;
+    } else {
+        m_source = bytes;
+        m_source.detach(); // own the bytes the lines point into
     }
-    m_source = bytes;
-    m_source.detach(); // own the bytes the lines point into
     const qsizetype size = m_source.size();
     const char *data = m_source.constData();
     while (pos < size) {
@@ -98,8 +102,7 @@ IniFile::Line IniFile::makeLine(const QByteArray &text, const QByteArray &eol) c
             ++begin;
         while (end > begin && blank(end - 1))
             --end;
-        const QByteArrayView part(d + begin, end - begin);
-        return m_utf8 ? QString::fromUtf8(part) : decode1252(part);
+        return decode(QByteArrayView(d + begin, end - begin));
     };
     qsizetype first = 0;
     while (first < n && blank(first))
@@ -126,7 +129,22 @@ IniFile::Line IniFile::makeLine(const QByteArray &text, const QByteArray &eol) c
 
 QByteArray IniFile::encode(const QString &text) const
 {
-    return m_utf8 ? text.toUtf8() : encode1252(text);
+    return m_encoding == TextEncoding::Cp1252 ? encode1252(text) : text.toUtf8();
+}
+
+QString IniFile::decode(QByteArrayView bytes) const
+{
+    return m_encoding == TextEncoding::Cp1252 ? decode1252(bytes) : QString::fromUtf8(bytes);
+}
+
+void IniFile::makeRoomFor(const QString &text)
+{
+    if (m_encoding != TextEncoding::Cp1252 || fits1252(text))
+        return;
+    for (Line &line : m_lines)
+        line.text = decode1252(line.text).toUtf8();
+    m_source.clear(); // no line points into the old bytes any more
+    m_encoding = TextEncoding::Utf8Bom;
 }
 
 void IniFile::reindex()
@@ -156,16 +174,23 @@ void IniFile::reindex()
 
 QByteArray IniFile::bytes() const
 {
+    const bool bom = m_encoding == TextEncoding::Utf8Bom;
     QByteArray out;
-    qsizetype size = m_utf8 ? kBom.size() : 0;
+    qsizetype size = bom ? kBom.size() : 0;
     for (const Line &line : m_lines)
         size += line.text.size() + line.eol.size();
     out.reserve(size);
-    if (m_utf8)
+    if (bom)
         out.append(kBom);
     for (const Line &line : m_lines) {
         out.append(line.text);
         out.append(line.eol);
+    }
+    if (m_encoding == TextEncoding::Utf16Le || m_encoding == TextEncoding::Utf16Be) {
+        QStringEncoder encoder(m_encoding == TextEncoding::Utf16Le ? QStringEncoder::Utf16LE
+                                                                   : QStringEncoder::Utf16BE,
+                               QStringEncoder::Flag::WriteBom);
+        return encoder.encode(QString::fromUtf8(out));
     }
     return out;
 }
@@ -221,6 +246,7 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
     clean.replace(QLatin1Char('\r'), QLatin1Char(' '));
     clean.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QString keyName = trimmed(cutAtNul(key));
+    makeRoomFor(section + keyName + clean);
 
     if (const Section *s = findSection(section)) {
         const auto it = s->keys.constFind(keyName.toCaseFolded());
@@ -274,11 +300,7 @@ bool IniFile::removeSection(const QString &section)
 QStringList IniFile::sequentialTitles(const QByteArray &bytes)
 {
     QStringList titles;
-    QString text;
-    if (bytes.startsWith(kBom))
-        text = QString::fromUtf8(bytes.mid(kBom.size()));
-    else
-        text = decode1252(bytes);
+    const QString text = decodeText(bytes);
 
     // Sequential input of comma-delimited fields: a field ends at a comma or
     // at the line end, a quoted field loses its quotes, and every field that

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textencoding.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -24,8 +26,11 @@ public:
     IniFile() = default;
     explicit IniFile(const QByteArray &bytes);
 
-    // UTF-8 when the file began with a byte-order mark, else Windows-1252.
-    bool isUtf8() const { return m_utf8; }
+    // As detectEncoding() finds it. A Windows-1252 file keeps its bytes while
+    // every text written fits the code page; the first write of a character
+    // it lacks turns the whole file into UTF-8 with a byte-order mark, so no
+    // character is ever replaced. A UTF-16 file is written back as UTF-16.
+    TextEncoding encoding() const { return m_encoding; }
     QByteArray bytes() const;
 
     // The value of key in section, trimmed, one pair of enclosing quotes
@@ -72,6 +77,9 @@ private:
 
     Line makeLine(const QByteArray &text, const QByteArray &eol) const;
     QByteArray encode(const QString &text) const;
+    QString decode(QByteArrayView bytes) const;
+    // Makes the file UTF-8 with a byte-order mark unless text fits it as it is.
+    void makeRoomFor(const QString &text);
     void reindex();
     const Section *findSection(const QString &section) const;
 
@@ -79,7 +87,7 @@ private:
     std::vector<Line> m_lines;
     std::vector<Section> m_sections;
     QHash<QString, int> m_sectionIndex; // matchName(title) -> first section
-    bool m_utf8 = false;
+    TextEncoding m_encoding = TextEncoding::Cp1252;
 };
 
 } // namespace vc

@@ -1,12 +1,12 @@
 #include "inistore.h"
 
+#include "atomicfile.h"
 #include "filehelpers.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
-#include <QSaveFile>
 
 #include <sys/stat.h>
 
@@ -192,15 +192,7 @@ bool writeFile(const QString &resolvedPath, const IniFile &file)
     Identity oldId;
     const bool hadOld = statFile(resolvedPath, &oldId, nullptr);
 
-    const QByteArray bytes = file.bytes();
-    QSaveFile out(resolvedPath);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit())
+    if (!AtomicFile::write(resolvedPath, file.bytes()))
         return false;
 
     Cache &c = cache();

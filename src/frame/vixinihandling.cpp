@@ -3,6 +3,7 @@
 #include "inistore.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace vc {
 
@@ -34,6 +35,8 @@ bool VixIniHandling::Write_INI(const QString &file, const QString &section, cons
         return false;
     const QString path = IniStore::resolve(file);
     const auto current = IniStore::load(path);
+    if (!current && QFileInfo::exists(path))
+        return false; // a file we cannot read is never replaced by one we made up
     IniFile edited = current ? *current : IniFile();
     edited.setValue(section, key, value);
     return IniStore::save(path, edited);
@@ -61,6 +64,8 @@ bool VixIniHandling::WriteArray(const QString &file, const QString &section,
     // never a list cut short.
     const QString path = IniStore::resolve(file);
     const auto current = IniStore::load(path);
+    if (!current && QFileInfo::exists(path))
+        return false; // a file we cannot read is never replaced by one we made up
     IniFile edited = current ? *current : IniFile();
     const bool hadSection = edited.removeSection(section);
     if (values.isEmpty() && !hadSection)

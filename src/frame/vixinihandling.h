@@ -8,7 +8,9 @@ namespace vc {
 // Named values in INI files, with the rules of the Windows profile functions:
 // sections and keys match without case, values are trimmed and lose one pair
 // of enclosing quotes, a missing file, section or key reads as "". Files are
-// Windows-1252 with CRLF (UTF-8 when they start with a byte-order mark).
+// Windows-1252 with CRLF; UTF-8 and UTF-16 files are read as such (see
+// detectEncoding), and a file that must take a character Windows-1252 lacks
+// is rewritten as UTF-8 with a byte-order mark.
 // Every call sees the file as it is on disk now; a write reaches the disk whole
 // or not at all. Holds no state of its own: all instances behave alike.
 class VixIniHandling

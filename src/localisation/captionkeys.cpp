@@ -175,9 +175,13 @@ QStringList CaptionKeys::otherKeys(const QString &section)
         return {QStringLiteral("msg1"), QStringLiteral("msg2")};
     if (name == QLatin1String("messages"))
         // The save-changes question, then the file commands' own messages.
-        return {QStringLiteral("msg1"), QStringLiteral("msgFileNotProject"),
-                QStringLiteral("msgFileNotFound"), QStringLiteral("msgFileReadOnly"),
-                QStringLiteral("msgFolderNotWritable")};
+        return {QStringLiteral("msg1"),
+                QStringLiteral("msgFileNotProject"),
+                QStringLiteral("msgFileNotFound"),
+                QStringLiteral("msgFileReadOnly"),
+                QStringLiteral("msgFolderNotWritable"),
+                QStringLiteral("msgFileNotSaved"),
+                QStringLiteral("msgFileTooLarge")};
     return {};
 }
 

@@ -83,6 +83,12 @@ void FileCommands::showProblem(const QString &key, const QString &path) const
         builtIn = tr("This file is not a VeltrannCalc project. Nothing was changed.");
     else if (key == QLatin1String("msgFileNotFound"))
         builtIn = tr("The project file cannot be found. Nothing was changed.");
+    else if (key == QLatin1String("msgFileTooLarge"))
+        builtIn = tr("This file is too large to be a VeltrannCalc project. Nothing was changed.");
+    else if (key == QLatin1String("msgFileNotSaved"))
+        builtIn =
+            tr("The project could not be saved, perhaps because the disk is full. The file is "
+               "unchanged and your changes are still open.");
     else if (key == QLatin1String("msgFileReadOnly"))
         builtIn = tr("The project file is read-only. Use \"Save as\" to save the project under another name.");
     else
@@ -106,10 +112,37 @@ bool FileCommands::canWrite(const QString &path, QString *messageKey) const
         return false;
     }
     // Entries are written into the file in place: never into something else.
-    if (info.exists() && info.size() > 0 && !isProjectFile(path)) {
-        *messageKey = QStringLiteral("msgFileNotProject");
+    if (info.exists() && info.size() > 0)
+        return isProject(path, messageKey);
+    return true;
+}
+
+bool FileCommands::isProject(const QString &path, QString *messageKey) const
+{
+    switch (checkProjectFile(path)) {
+    case ProjectFileCheck::Project:
+        return true;
+    case ProjectFileCheck::TooLarge:
+        *messageKey = QStringLiteral("msgFileTooLarge");
+        return false;
+    case ProjectFileCheck::NotProject:
+        break;
+    }
+    *messageKey = QStringLiteral("msgFileNotProject");
+    return false;
+}
+
+bool FileCommands::save(const QString &path)
+{
+    bool written = false;
+    WriteProject(m_main, &written);
+    if (!written) {
+        // The file on disk is the last good one; the changes stay to be saved.
+        m_main.ProjectChanged = true;
+        showProblem(QStringLiteral("msgFileNotSaved"), path);
         return false;
     }
+    rememberLastFile(path);
     return true;
 }
 
@@ -158,8 +191,9 @@ void FileCommands::mnuOpen()
                                         QString(), fileFilter(), app().DataPath, defaultExtension());
     if (path.isEmpty() || !PathExists(path, 0, false))
         return;
-    if (!isProjectFile(path)) {
-        showProblem(QStringLiteral("msgFileNotProject"), path);
+    QString problem;
+    if (!isProject(path, &problem)) {
+        showProblem(problem, path);
         return;
     }
     openFile(path);
@@ -176,8 +210,9 @@ void FileCommands::mnuLastFile()
         showProblem(QStringLiteral("msgFileNotFound"), path);
         return;
     }
-    if (!isProjectFile(path)) {
-        showProblem(QStringLiteral("msgFileNotProject"), path);
+    QString problem;
+    if (!isProject(path, &problem)) {
+        showProblem(problem, path);
         return;
     }
     setProjectFile(path);
@@ -199,8 +234,7 @@ void FileCommands::mnuSave()
         showProblem(problem, path);
         return;
     }
-    WriteProject(m_main);
-    rememberLastFile(path);
+    save(path);
 }
 
 void FileCommands::mnuSaveAs()
@@ -218,9 +252,8 @@ void FileCommands::mnuSaveAs()
         m_main.ProjectChanged = true;
         return;
     }
-    WriteProject(m_main);
-    rememberLastFile(path);
-    m_main.ProjectChanged = false;
+    if (save(path))
+        m_main.ProjectChanged = false;
 }
 
 } // namespace vc

@@ -16,7 +16,9 @@ class MainForm;
 // Guarantees beyond the plain commands: a file that is not a project (empty,
 // binary, some other INI file), a last file that has gone, a read-only project
 // file or a folder that cannot be written are reported in a message box; the
-// project in the window stays as it was and no file is touched.
+// project in the window stays as it was and no file is touched. A save that
+// fails midway (a full disk) leaves the file as it was, is reported, and the
+// project stays marked as changed.
 class FileCommands
 {
     Q_DECLARE_TR_FUNCTIONS(FileCommands)
@@ -47,6 +49,11 @@ private:
     // Opens path into the window: loadProject and the last-file entry.
     void openFile(const QString &path);
     bool canWrite(const QString &path, QString *messageKey) const;
+    // Whether path holds a project; if not, the key of the message saying why.
+    bool isProject(const QString &path, QString *messageKey) const;
+    // WriteProject and the last-file entry; a file that could not be written
+    // is reported and leaves the project marked as changed.
+    bool save(const QString &path);
     void showProblem(const QString &key, const QString &path) const;
     void setProjectFile(const QString &path);
     void rememberLastFile(const QString &path) const;

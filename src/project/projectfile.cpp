@@ -3,7 +3,9 @@
 #include "appglobals.h"
 #include "filehelpers.h"
 #include "inibatch.h"
+#include "inifile.h"
 #include "mainform.h"
+#include "textencoding.h"
 #include "vixinihandling.h"
 
 #include <QFile>
@@ -36,7 +38,7 @@ QString deviceSection()
 
 } // namespace
 
-bool WriteProject(MainForm &f)
+bool WriteProject(MainForm &f, bool *written)
 {
     const VixIniHandling ini;
     const QString file = app().ProjectFile;
@@ -51,13 +53,13 @@ bool WriteProject(MainForm &f)
     // The picture is named as the file system spells it, so it must still be there.
     bool pictureFound = false;
     const QString picture = FileNameOf(f.picturePath, &pictureFound);
-    if (!pictureFound) {
-        f.ProjectChanged = true;
-        return false;
-    }
-    ini.Write_INI(file, deviceSection(), QStringLiteral("Bild"), picture);
-    f.ProjectChanged = false;
-    return true;
+    if (pictureFound)
+        ini.Write_INI(file, deviceSection(), QStringLiteral("Bild"), picture);
+    const bool saved = batch.commit();
+    if (written)
+        *written = saved;
+    f.ProjectChanged = !(saved && pictureFound);
+    return !f.ProjectChanged;
 }
 
 bool ReadProject(MainForm &f)
@@ -84,27 +86,30 @@ bool ReadProject(MainForm &f)
     return true;
 }
 
-bool isProjectFile(const QString &path)
+ProjectFileCheck checkProjectFile(const QString &path)
 {
+    constexpr qint64 sizeLimit = qint64(64) << 20;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
-    // Projects are small INI texts; anything large or holding NUL bytes is not one.
-    const QByteArray bytes = file.read(1 << 20);
-    if (bytes.isEmpty() || bytes.contains('\0') || !file.atEnd())
-        return false;
-    QStringList titles;
-    if (!VixIniHandling().ReadAllSectionTitle(path, titles))
-        return false;
-    for (const QString &title : titles) {
+        return ProjectFileCheck::NotProject;
+    if (file.size() > sizeLimit)
+        return ProjectFileCheck::TooLarge;
+    const QByteArray bytes = file.read(sizeLimit + 1);
+    if (bytes.size() > sizeLimit)
+        return ProjectFileCheck::TooLarge;
+    // A NUL character is binary; UTF-16 has NUL bytes but no NUL characters.
+    const QString text = decodeText(bytes);
+    if (text.isEmpty() || text.contains(QChar(0)))
+        return ProjectFileCheck::NotProject;
+    for (const QString &title : IniFile::sequentialTitles(bytes)) {
         for (const Page &page : pages) {
             if (title.trimmed().compare(QLatin1String(page.section), Qt::CaseInsensitive) == 0)
-                return true;
+                return ProjectFileCheck::Project;
         }
         if (title.trimmed().compare(deviceSection(), Qt::CaseInsensitive) == 0)
-            return true;
+            return ProjectFileCheck::Project;
     }
-    return false;
+    return ProjectFileCheck::NotProject;
 }
 
 } // namespace vc

@@ -1,5 +1,6 @@
 // The File menu's commands on the main window's form, without a window.
 #include "appglobals.h"
+#include "atomicfile.h"
 #include "filecommands.h"
 #include "projectfile.h"
 #include "languagecaptions.h"
@@ -11,7 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <cerrno>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 using namespace vc;
 
@@ -68,7 +72,54 @@ private:
     test::TempInstall m_install;
 };
 
+// The disk as a save meets it when it is full or goes away: one step of the
+// save fails, the others work.
+enum class Failing { Nothing, Create, Write, DiskFillsMidway, Sync, Close, Rename };
+Failing g_failing = Failing::Nothing;
+qint64 g_room = 0; // bytes the disk still takes while it fills
+
+class FailingDisk
+{
+public:
+    explicit FailingDisk(Failing step)
+    {
+        g_failing = step;
+        g_room = 16;
+        AtomicFile::calls() = {open, write, fsync, close, rename};
+    }
+    ~FailingDisk() { AtomicFile::calls() = AtomicFile::defaultCalls(); }
+
+private:
+    static int fail(int error)
+    {
+        errno = error;
+        return -1;
+    }
+    static int open(const char *path, int flags, mode_t mode)
+    {
+        return g_failing == Failing::Create ? fail(ENOSPC) : ::open(path, flags, mode);
+    }
+    static ssize_t write(int fd, const void *data, size_t size)
+    {
+        if (g_failing == Failing::Write || (g_failing == Failing::DiskFillsMidway && g_room <= 0))
+            return fail(ENOSPC);
+        if (g_failing == Failing::DiskFillsMidway)
+            size = std::min<size_t>(size, size_t(g_room));
+        const ssize_t written = ::write(fd, data, size);
+        g_room -= written;
+        return written;
+    }
+    static int fsync(int fd) { return ::fsync(fd) != 0 || g_failing == Failing::Sync ? fail(EIO) : 0; }
+    static int close(int fd) { return ::close(fd) != 0 || g_failing == Failing::Close ? fail(ENOSPC) : 0; }
+    static int rename(const char *from, const char *to)
+    {
+        return g_failing == Failing::Rename ? fail(EXDEV) : ::rename(from, to);
+    }
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Failing)
 
 class FileCommandsTest : public QObject
 {
@@ -87,6 +138,9 @@ private Q_SLOTS:
     void refusedFiles();
     void whatLooksLikeAProject_data();
     void whatLooksLikeAProject();
+    void failedSaveKeepsTheOldFile_data();
+    void failedSaveKeepsTheOldFile();
+    void lastFileOutsideWindows1252();
 };
 
 void FileCommandsTest::dialogsHaveTheirFixedTexts_data()
@@ -334,6 +388,73 @@ void FileCommandsTest::whatLooksLikeAProject()
     QVERIFY(test::writeFile(file, content));
     QCOMPARE(isProjectFile(file), project);
     QVERIFY(!isProjectFile(folder.filePath("missing.sti")));
+}
+
+void FileCommandsTest::failedSaveKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<Failing>("step");
+    const std::pair<const char *, Failing> steps[] = {
+        {"creating the new file", Failing::Create}, {"writing", Failing::Write},
+        {"disk full midway", Failing::DiskFillsMidway}, {"syncing to disk", Failing::Sync},
+        {"closing", Failing::Close}, {"renaming", Failing::Rename}};
+    for (const char *target : {"project, Save", "project, Save as", "profile"}) {
+        for (const auto &step : steps)
+            QTest::addRow("%s: %s fails", target, step.first) << QString(target) << step.second;
+    }
+}
+
+void FileCommandsTest::failedSaveKeepsTheOldFile()
+{
+    QFETCH(QString, target);
+    QFETCH(Failing, step);
+    Fixture f;
+    (*f.main)["Text1(0)"].setText(QStringLiteral("Old client"));
+    const QString project = f.saveAs("job.sti");
+    const QString file = target == "profile" ? app().SettingsFile : project;
+    const QByteArray before = test::readFile(file);
+    const QStringList folder = QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden);
+    (*f.main)["Text1(0)"].setText(QStringLiteral("New client ") + QString(5000, QLatin1Char('x')));
+    f.main->ProjectChanged = true;
+    settings::resetWriteFailureReport();
+    {
+        FailingDisk disk(step);
+        if (target == "profile") {
+            QVERIFY(!settings::write(settings::LastFile, f.path("Data/other.sti")));
+        } else if (target == "project, Save") {
+            f.files->mnuSave();
+        } else {
+            f.dialogs.script(project);
+            f.files->mnuSaveAs();
+        }
+    }
+    QCOMPARE(test::readFile(file), before);
+    QCOMPARE(QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden), folder);
+    QCOMPARE(f.messages.shown().size(), size_t(1));
+    if (target == "profile")
+        return;
+    QVERIFY(f.main->ProjectChanged);
+    QVERIFY(f.messages.shown().back().text.startsWith(languageText("Messages", "msgFileNotSaved")));
+    QVERIFY(!languageText("Messages", "msgFileNotSaved").isEmpty());
+    // Once the disk takes it again, the same Save goes through.
+    f.files->mnuSave();
+    QCOMPARE(f.messages.shown().size(), size_t(1));
+    QVERIFY(test::readFile(file).contains("0=New client xxx"));
+}
+
+void FileCommandsTest::lastFileOutsideWindows1252()
+{
+    Fixture f;
+    (*f.main)["Text1(0)"].setText(QStringLiteral("Zak\u0142ad Energetyczny"));
+    const QString file = f.saveAs(QStringLiteral("Zak\u0142ad.sti"));
+    QCOMPARE(settings::read(settings::LastFile), file);
+    QVERIFY(test::readFile(app().SettingsFile).startsWith("\xEF\xBB\xBF"));
+    QVERIFY(!test::readFile(app().SettingsFile).contains('?'));
+    f.files->mnuNew();
+    f.files->mnuLastFile();
+    QCOMPARE(app().ProjectFile, file);
+    QCOMPARE(f.field("Text1(0)"), QStringLiteral("Zak\u0142ad Energetyczny"));
+    QCOMPARE(f.messages.shown().size(), size_t(0));
 }
 
 QTEST_GUILESS_MAIN(FileCommandsTest)

@@ -27,6 +27,11 @@ private Q_SLOTS:
     void missingPictureLeavesThePictureShown();
     void brokenFiles_data();
     void brokenFiles();
+    void encodings_data();
+    void encodings();
+    void textOutsideWindows1252_data();
+    void textOutsideWindows1252();
+    void sizeIsNoSignOfAProject();
 
 private:
     std::unique_ptr<MainForm> loadedForm();
@@ -200,6 +205,96 @@ void ProjectFileTest::brokenFiles()
     f->calculateLoad();
     f->btnCalcHumid_Click();
     QCOMPARE(test::readFile(app().ProjectFile), bytes); // reading never writes
+}
+
+void ProjectFileTest::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QString text = QStringLiteral("[Seite1-Text1]\r\n0=H\u00f4tel Lumi\u00e8re\r\n"
+                                        "[Ger\u00e4t]\r\nModel=Sorbix\r\n");
+    QByteArray utf16le("\xFF\xFE");
+    QByteArray utf16be("\xFE\xFF");
+    for (const QChar c : text) {
+        utf16le += char(c.unicode() & 0xFF);
+        utf16le += char(c.unicode() >> 8);
+        utf16be += char(c.unicode() >> 8);
+        utf16be += char(c.unicode() & 0xFF);
+    }
+    QTest::newRow("Windows-1252") << QByteArray("[Seite1-Text1]\r\n0=H\xF4tel Lumi\xE8re\r\n[Ger\xE4t]\r\nModel=Sorbix\r\n");
+    QTest::newRow("UTF-8 with byte-order mark") << "\xEF\xBB\xBF" + text.toUtf8();
+    QTest::newRow("UTF-8 without byte-order mark") << text.toUtf8();
+    QTest::newRow("UTF-16 little-endian") << utf16le;
+    QTest::newRow("UTF-16 big-endian") << utf16be;
+}
+
+void ProjectFileTest::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(test::writeFile(app().ProjectFile, bytes));
+    QVERIFY(isProjectFile(app().ProjectFile));
+    auto f = loadedForm();
+    QVERIFY(ReadProject(*f));
+    QCOMPARE(f->Text1(0).text(), QStringLiteral("H\u00f4tel Lumi\u00e8re"));
+    QCOMPARE(f->Label20(7).caption(), QStringLiteral("Sorbix"));
+    // Saving into the file keeps what it holds readable, in its own encoding.
+    f->Text1(1).setText(QStringLiteral("Spa"));
+    WriteProject(*f);
+    QCOMPARE(test::readFile(app().ProjectFile).left(3), bytes.left(3));
+    ReadProject(*f);
+    QCOMPARE(f->Text1(0).text(), QStringLiteral("H\u00f4tel Lumi\u00e8re"));
+    QCOMPARE(f->Text1(1).text(), QStringLiteral("Spa"));
+}
+
+void ProjectFileTest::textOutsideWindows1252_data()
+{
+    QTest::addColumn<QString>("client");
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("Windows-1252 keeps the code page") << QStringLiteral("Caf\u00e9 \u20ac \u2013 \u0152") << false;
+    QTest::newRow("Polish") << QStringLiteral("\u0141\u00f3d\u017a \u015al\u0105sk \u2013 \u017b\u00f3\u0142\u0107 \u20ac") << true;
+    QTest::newRow("Czech") << QStringLiteral("P\u0159\u00edli\u0161 \u017elu\u0165ou\u010dk\u00fd k\u016f\u0148") << true;
+    QTest::newRow("Greek") << QStringLiteral("\u039e\u03b5\u03bd\u03bf\u03b4\u03bf\u03c7\u03b5\u03af\u03bf") << true;
+    QTest::newRow("emoji") << QStringLiteral("Hotel \U0001F3E8 \u2603") << true;
+}
+
+void ProjectFileTest::textOutsideWindows1252()
+{
+    QFETCH(QString, client);
+    QFETCH(bool, utf8);
+    auto f = loadedForm();
+    fillDesign(*f);
+    QVERIFY(WriteProject(*f)); // all Windows-1252 so far
+    const QByteArray first = test::readFile(app().ProjectFile);
+    QVERIFY(first.contains("[Ger\xE4t]"));
+    f->Text1(0).setText(client);
+    QVERIFY(WriteProject(*f));
+
+    const QByteArray bytes = test::readFile(app().ProjectFile);
+    QCOMPARE(bytes.startsWith("\xEF\xBB\xBF"), utf8);
+    QVERIFY(!bytes.contains('?'));
+    if (!utf8) // every line but the client's keeps its bytes
+        QCOMPARE(bytes.mid(bytes.indexOf("1=")), first.mid(first.indexOf("1=")));
+    auto g = loadedForm();
+    QVERIFY(ReadProject(*g));
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(g->Text1(i).text(), i == 0 ? client : f->Text1(i).text());
+    QCOMPARE(g->Label20(7).caption(), f->Label20(7).caption());
+}
+
+void ProjectFileTest::sizeIsNoSignOfAProject()
+{
+    // One value of 1 MB: read as the INI rules read it, cut at 254 characters.
+    QByteArray bytes = "[Seite1-Text1]\r\n0=" + QByteArray(1 << 20, 'x') + "\r\n1=Spa\r\n";
+    QVERIFY(test::writeFile(app().ProjectFile, bytes));
+    QCOMPARE(checkProjectFile(app().ProjectFile), ProjectFileCheck::Project);
+    auto f = loadedForm();
+    QVERIFY(ReadProject(*f));
+    QCOMPARE(f->Text1(0).text(), QString(254, QLatin1Char('x')));
+    QCOMPARE(f->Text1(1).text(), QStringLiteral("Spa"));
+
+    // Beyond any real project's size the file is not even read.
+    QFile huge(app().ProjectFile);
+    QVERIFY(huge.resize(qint64(65) << 20));
+    QCOMPARE(checkProjectFile(app().ProjectFile), ProjectFileCheck::TooLarge);
 }
 
 QTEST_GUILESS_MAIN(ProjectFileTest)

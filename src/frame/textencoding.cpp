@@ -1,0 +1,69 @@
+#include "textencoding.h"
+
+#include "codepage1252.h"
+
+#include <QStringDecoder>
+
+namespace vc {
+
+namespace {
+
+bool hasHighByte(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
+bool validUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString ignored = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+} // namespace
+
+TextEncoding detectEncoding(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return TextEncoding::Utf8Bom;
+    if (bytes.startsWith("\xFF\xFE"))
+        return TextEncoding::Utf16Le;
+    if (bytes.startsWith("\xFE\xFF"))
+        return TextEncoding::Utf16Be;
+    return hasHighByte(bytes) && validUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp1252;
+}
+
+qsizetype byteOrderMarkSize(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8Bom:
+        return 3;
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+QString decodeText(QByteArrayView bytes)
+{
+    const TextEncoding encoding = detectEncoding(bytes);
+    const QByteArrayView body = bytes.sliced(byteOrderMarkSize(encoding));
+    switch (encoding) {
+    case TextEncoding::Cp1252:
+        return decode1252(body);
+    case TextEncoding::Utf16Le:
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(body);
+    case TextEncoding::Utf16Be:
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(body);
+    default:
+        return QString::fromUtf8(body);
+    }
+}
+
+} // namespace vc
