@@ -136,6 +136,7 @@ bool FileCommands::save(const QString &path)
 {
     bool written = false;
     WriteProject(m_main, &written);
+    m_saveFailed = !written;
     if (!written) {
         // The file on disk is the last good one; the changes stay to be saved.
         m_main.ProjectChanged = true;
@@ -148,6 +149,7 @@ bool FileCommands::save(const QString &path)
 
 bool FileCommands::askSaveChanges()
 {
+    m_saveFailed = false;
     if (!m_main.ProjectChanged)
         return false;
     const auto answer = Services::messages().show(saveChangesQuestion(), MessageService::Buttons::YesNo,
@@ -160,7 +162,9 @@ bool FileCommands::askSaveChanges()
 
 void FileCommands::mnuNew()
 {
-    askSaveChanges();
+    // The user wanted the changes kept: if they could not be saved, they stay in the window.
+    if (askSaveChanges() && m_saveFailed)
+        return;
     setProjectFile(QString());
     for (int i = 0; i <= 7; ++i)
         m_main.form().at(QStringLiteral("Text1"), i).setText(QString());
@@ -186,7 +190,8 @@ void FileCommands::openFile(const QString &path)
 
 void FileCommands::mnuOpen()
 {
-    askSaveChanges();
+    if (askSaveChanges() && m_saveFailed)
+        return;
     const QString path = ShowFileDialog(1, menuCaption(QStringLiteral("mnuOpen"), QStringLiteral("Open")),
                                         QString(), fileFilter(), app().DataPath, defaultExtension());
     if (path.isEmpty() || !PathExists(path, 0, false))

@@ -44,7 +44,8 @@ public:
 
 private:
     // The save-changes question, asked only when the project has unsaved
-    // changes; saves on Yes. True when the user answered Yes.
+    // changes; saves on Yes. True when the user answered Yes. New and Open
+    // stop when that save failed, so the changes are not thrown away.
     bool askSaveChanges();
     // Opens path into the window: loadProject and the last-file entry.
     void openFile(const QString &path);
@@ -60,6 +61,7 @@ private:
     QString menuCaption(const QString &name, const QString &builtIn) const;
 
     MainForm &m_main;
+    bool m_saveFailed = false; // the last save of askSaveChanges could not write the file
 };
 
 } // namespace vc

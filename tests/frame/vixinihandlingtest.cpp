@@ -424,6 +424,11 @@ void VixIniHandlingTest::readAllSectionTitle_data()
         << QByteArray("[Ger\xE4t]\r\n") << QStringList{"Ger\u00e4t"};
     QTest::newRow("UTF-8 title after byte-order mark")
         << QByteArray("\xEF\xBB\xBF[Ger\xC3\xA4t]\r\n") << QStringList{"Ger\u00e4t"};
+    QTest::newRow("UTF-8 title without byte-order mark")
+        << QByteArray("[Zaw\xC3\xB3r]\r\n") << QStringList{"Zaw\u00f3r"};
+    QTest::newRow("UTF-16 catalogue")
+        << QByteArray("\xFF\xFE[\0\x41\x01]\0\r\0\n\0k\0=\0\x41\x01\r\0\n\0[\0B\0]\0", 28)
+        << QStringList{"\u0141", "B"};
     QTest::newRow("indented title, blanks trimmed")
         << QByteArray("  [A]  \r\n") << QStringList{"A"};
     QTest::newRow("lone bracket") << QByteArray("[\r\n") << QStringList{""};

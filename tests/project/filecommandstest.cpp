@@ -436,9 +436,16 @@ void FileCommandsTest::failedSaveKeepsTheOldFile()
     QVERIFY(f.main->ProjectChanged);
     QVERIFY(f.messages.shown().back().text.startsWith(languageText("Messages", "msgFileNotSaved")));
     QVERIFY(!languageText("Messages", "msgFileNotSaved").isEmpty());
+    // New after a Yes to saving that failed keeps the project in the window.
+    f.messages.script(MessageService::Answer::Yes);
+    {
+        FailingDisk disk(step);
+        f.files->mnuNew();
+    }
+    QVERIFY(f.field("Text1(0)").startsWith("New client"));
     // Once the disk takes it again, the same Save goes through.
     f.files->mnuSave();
-    QCOMPARE(f.messages.shown().size(), size_t(1));
+    QCOMPARE(f.messages.shown().size(), size_t(3));
     QVERIFY(test::readFile(file).contains("0=New client xxx"));
 }
 

@@ -5,6 +5,7 @@
 #include "testsupport.h"
 #include "vixinihandling.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -212,19 +213,12 @@ void ProjectFileTest::encodings_data()
     QTest::addColumn<QByteArray>("bytes");
     const QString text = QStringLiteral("[Seite1-Text1]\r\n0=H\u00f4tel Lumi\u00e8re\r\n"
                                         "[Ger\u00e4t]\r\nModel=Sorbix\r\n");
-    QByteArray utf16le("\xFF\xFE");
-    QByteArray utf16be("\xFE\xFF");
-    for (const QChar c : text) {
-        utf16le += char(c.unicode() & 0xFF);
-        utf16le += char(c.unicode() >> 8);
-        utf16be += char(c.unicode() >> 8);
-        utf16be += char(c.unicode() & 0xFF);
-    }
+    using Encoder = QStringEncoder;
     QTest::newRow("Windows-1252") << QByteArray("[Seite1-Text1]\r\n0=H\xF4tel Lumi\xE8re\r\n[Ger\xE4t]\r\nModel=Sorbix\r\n");
     QTest::newRow("UTF-8 with byte-order mark") << "\xEF\xBB\xBF" + text.toUtf8();
     QTest::newRow("UTF-8 without byte-order mark") << text.toUtf8();
-    QTest::newRow("UTF-16 little-endian") << utf16le;
-    QTest::newRow("UTF-16 big-endian") << utf16be;
+    QTest::newRow("UTF-16 little-endian") << QByteArray(Encoder(Encoder::Utf16LE, Encoder::Flag::WriteBom)(text));
+    QTest::newRow("UTF-16 big-endian") << QByteArray(Encoder(Encoder::Utf16BE, Encoder::Flag::WriteBom)(text));
 }
 
 void ProjectFileTest::encodings()
