@@ -80,11 +80,6 @@ void DesignCasesTest::designCase()
     const QJsonObject expectedFields = expected.value(QLatin1String("fields")).toObject();
     for (auto it = expectedFields.begin(); it != expectedFields.end(); ++it) {
         QVERIFY2(fields.contains(it.key()), qPrintable(it.key()));
-        // The project file holds "4110  ": values read from a file lose their
-        // surrounding blanks, as the profile functions always did.
-        if (QTest::currentDataTag() == QByteArray("metric-32-family3")
-            && (it.key() == QLatin1String("Text2(0)") || it.key() == QLatin1String("Text3(0)")))
-            QEXPECT_FAIL("metric-32-family3", "project values lose their trailing blanks when read", Continue);
         QCOMPARE(it.key() + QLatin1String(": ") + fields.value(it.key()).toString(),
                  it.key() + QLatin1String(": ") + expectedText(it.value().toString()));
     }
