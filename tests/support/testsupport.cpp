@@ -51,10 +51,13 @@ static void copyTree(const QString &from, const QString &to)
     }
 }
 
-TempInstall::TempInstall(bool withData)
+TempInstall::TempInstall(bool withData, bool withProfile)
 {
-    if (withData && m_dir.isValid())
+    if (withData && m_dir.isValid()) {
         copyTree(dataDir(), m_dir.path());
+        if (!withProfile)
+            QFile::remove(m_dir.filePath(QStringLiteral("VeltrannCalc.ini")));
+    }
 }
 
 } // namespace vc::test

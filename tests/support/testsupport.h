@@ -17,10 +17,12 @@ QByteArray readFile(const QString &path);
 
 // A throw-away installation: a temporary folder holding a copy of the shipped
 // data (Language, Unit, Docs, Data), for tests that change files or folders.
+// The shipped settings profile comes along only when asked for, so a test
+// starts as from a profile nobody has written yet.
 class TempInstall
 {
 public:
-    explicit TempInstall(bool withData = true);
+    explicit TempInstall(bool withData = true, bool withProfile = false);
     bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
