@@ -11,6 +11,8 @@ PACKAGES := g++ make cmake ninja-build pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             cups cups-client cups-bsd printer-driver-cups-pdf ghostscript \
             poppler-utils xvfb xauth fonts-dejavu-core fonts-liberation2
+# Qt's own texts of the standard dialogs in the program's languages
+PACKAGES += qt6-translations-l10n
 # clang with libFuzzer for the INI reader's fuzz target
 PACKAGES += clang libclang-rt-14-dev
 

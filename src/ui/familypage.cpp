@@ -4,6 +4,7 @@
 #include "formbinder.h"
 #include "mainform.h"
 #include "picturebox.h"
+#include "selectedhumidifier.h"
 #include "shapemark.h"
 
 #include <QEvent>
@@ -208,6 +209,7 @@ QWidget *FamilyPage::buildSelectedPanel()
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
+    title->setWordWrap(true);
     m_binder.bind(title, item("Bez2", 6));
     layout->addWidget(title);
 
@@ -217,19 +219,41 @@ QWidget *FamilyPage::buildSelectedPanel()
     m_binder.bind(picture, QStringLiteral("ImageSelected"));
     layout->addWidget(picture, 0, Qt::AlignHCenter);
 
+    auto resultLabel = [panel](const QString &objectName) {
+        auto *value = new QLabel(panel);
+        value->setProperty("vcRole", QStringLiteral("result"));
+        value->setObjectName(objectName);
+        return value;
+    };
     auto *form = new QGridLayout;
     form->setHorizontalSpacing(8);
     auto addRow = [&](int row, const QString &captionName, const char *text, const QString &valueName) {
         auto *caption = new QLabel(QLatin1String(text), panel);
         m_binder.bind(caption, captionName);
-        auto *value = new QLabel(panel);
-        value->setProperty("vcRole", QStringLiteral("result"));
+        auto *value = resultLabel(QString());
         value->setMinimumWidth(110);
         m_binder.bind(value, valueName);
         form->addWidget(caption, row, 0);
         form->addWidget(value, row, 1, 1, 2);
     };
     addRow(0, item("Bez2", 0), "Type", item("Label20", 7));
+    addRow(1, item("Bez2", 1), "Sizze", item("Label20", 8));
+
+    // The model that family and size name: power, then width x height x depth.
+    m_power = resultLabel(QStringLiteral("selectedPower"));
+    form->addWidget(m_power, 2, 1);
+    m_powerUnit = new QLabel(QStringLiteral("kW"), panel);
+    m_binder.bind(m_powerUnit, item("Einheit", 34));
+    form->addWidget(m_powerUnit, 2, 2);
+    m_housing = resultLabel(QStringLiteral("selectedHousing"));
+    form->addWidget(m_housing, 3, 1);
+    m_housingUnit = new QLabel(QStringLiteral("mm"), panel);
+    m_housingUnit->setObjectName(QStringLiteral("selectedHousingUnit"));
+    form->addWidget(m_housingUnit, 3, 2);
+    form->setColumnStretch(1, 1);
+    layout->addLayout(form);
+
+    // The refusal message, wrapped to the panel's width below the figures.
     auto *message = new QLabel(panel);
     message->setWordWrap(true);
     QPalette red = message->palette();
@@ -237,34 +261,31 @@ QWidget *FamilyPage::buildSelectedPanel()
     message->setPalette(red);
     FormBinder::collapseWhenEmpty(message);
     m_binder.bind(message, item("Label20", 9));
-    form->addWidget(message, 1, 0, 1, 3);
-    addRow(2, item("Bez2", 1), "Sizze", item("Label20", 8));
-
-    // Model data of the chosen family: power, then housing width x height x depth.
-    auto *power = new QLabel(panel);
-    power->setProperty("vcRole", QStringLiteral("result"));
-    m_binder.bind(power, item("Label20", 10));
-    auto *kw = new QLabel(QStringLiteral("kW"), panel);
-    m_binder.bind(kw, item("Einheit", 34));
-    form->addWidget(power, 3, 1);
-    form->addWidget(kw, 3, 2);
-    auto *housing = new QHBoxLayout;
-    housing->setSpacing(4);
-    for (int i = 11; i <= 13; ++i) {
-        auto *size = new QLabel(panel);
-        size->setProperty("vcRole", QStringLiteral("result"));
-        size->setAlignment(Qt::AlignCenter);
-        size->setMinimumWidth(52);
-        m_binder.bind(size, item("Label20", i));
-        housing->addWidget(size, 1);
-        if (i < 13)
-            housing->addWidget(new QLabel(QStringLiteral("x"), panel));
-    }
-    form->addLayout(housing, 4, 1, 1, 2);
-    form->setColumnStretch(1, 1);
-    layout->addLayout(form);
+    layout->addWidget(message);
     layout->addStretch();
+
+    Form &controls = m_main.form();
+    for (const QString &name : {item("Label20", 7), item("Label20", 8), item("mnuOtherUnit", 0),
+                                item("mnuOtherUnit", 1), item("Einheit", 14)})
+        connect(&controls.at(name), &Control::changed, this, [this](Control::Property property) {
+            if (property == Control::Property::Text || property == Control::Property::Checked)
+                showFigures();
+        });
+    showFigures();
     return panel;
+}
+
+void FamilyPage::showFigures()
+{
+    const SelectedHumidifier::Figures figures = SelectedHumidifier::of(m_main);
+    m_power->setText(figures.power);
+    m_housing->setText(figures.isEmpty() ? QString()
+                                         : figures.width + QStringLiteral(" x ") + figures.height +
+                                               QStringLiteral(" x ") + figures.depth);
+    // The housing is measured like the duct: its unit label follows the duct width's.
+    m_housingUnit->setText(m_main.Einheit(14).caption());
+    for (QLabel *label : {m_power, m_powerUnit, m_housing, m_housingUnit})
+        label->setVisible(!figures.isEmpty());
 }
 
 void FamilyPage::watchMouse(QWidget *widget)

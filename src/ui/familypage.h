@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace vc {
 
 class FormBinder;
@@ -33,6 +35,7 @@ private:
     void watchMouse(QWidget *widget);
     void hoverAt(QObject *watched, const QPoint &globalPos);
     void placeFloating(const QPoint &globalPos);
+    void showFigures();
 
     MainForm &m_main;
     FormBinder &m_binder;
@@ -40,6 +43,10 @@ private:
     QWidget *m_hotSpots[3] = {};
     QWidget *m_grid = nullptr;
     PictureBox *m_floating = nullptr;
+    QLabel *m_power = nullptr;
+    QLabel *m_powerUnit = nullptr;
+    QLabel *m_housing = nullptr;
+    QLabel *m_housingUnit = nullptr;
 };
 
 } // namespace vc

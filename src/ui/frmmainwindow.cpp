@@ -1,14 +1,17 @@
 #include "frmmainwindow.h"
 
+#include "appglobals.h"
 #include "familypage.h"
 #include "filecommands.h"
 #include "formbinder.h"
 #include "frmpreview.h"
-#include "mainpagebuilder.h"
-#include "richtextfield.h"
 #include "localisation.h"
 #include "mainform.h"
+#include "mainpagebuilder.h"
+#include "qttranslations.h"
+#include "richtextfield.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -31,13 +35,14 @@ namespace vc {
 namespace {
 
 const QColor focusColor(255, 255, 0);
+const char shownTextProperty[] = "vcShownText";
 
 QString item(const char *base, int index)
 {
     return Form::item(QLatin1String(base), index);
 }
 
-// Field groups whose focus is highlighted; only Text1 marks the project changed.
+// Field groups whose focus is highlighted.
 bool isHighlighted(const QString &name)
 {
     return name.startsWith(QLatin1String("Text1(")) || name.startsWith(QLatin1String("Text2("))
@@ -57,7 +62,19 @@ QWidget#titleBar { background: #1f5f7a; }
 QFrame[vcRole="line"] { color: #c5ccd3; }
 )";
 
-// On a wide screen a form page keeps a readable width and stays on the left.
+QWidget *scrollable(QWidget *page)
+{
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(page);
+    return scroll;
+}
+
+// On a wide screen a form page keeps a readable width and stays on the left;
+// on a small one (or with large scaling) it scrolls, so the window never
+// has to be larger than the screen and its size never follows the captions.
 QWidget *limitWidth(QWidget *page)
 {
     auto *holder = new QWidget;
@@ -66,7 +83,7 @@ QWidget *limitWidth(QWidget *page)
     page->setMaximumWidth(1240);
     layout->addWidget(page, 1);
     layout->addStretch(0);
-    return holder;
+    return scrollable(holder);
 }
 
 } // namespace
@@ -94,6 +111,8 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
     title->setFont(titleFont);
     m_binder->bind(title, QStringLiteral("tittle"));
     title->setObjectName(QStringLiteral("tittle"));
+    // A long title in some language must not widen the window.
+    title->setMinimumWidth(1);
     titleLayout->addWidget(title);
     layout->addWidget(titleBar);
 
@@ -117,7 +136,7 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
     m_tabs->addTab(limitWidth(pages.projectPage()), QStringLiteral("Project"));
     m_tabs->addTab(limitWidth(pages.loadPage()), QStringLiteral("&Humidification load"));
     m_familyPage = new FamilyPage(m_main, *m_binder, m_tabs);
-    m_tabs->addTab(m_familyPage, QStringLiteral("Units"));
+    m_tabs->addTab(scrollable(m_familyPage), QStringLiteral("Units"));
     m_tabs->addTab(limitWidth(pages.distancePage()), QStringLiteral("Humidification distanz"));
     m_tabs->addTab(pages.documentPage(true, m_main.RtfCalulation().document()), QStringLiteral("Summary"));
     m_tabs->addTab(pages.documentPage(false, m_main.RtfTender().document()), QStringLiteral("Text for tender"));
@@ -152,6 +171,7 @@ FrmMainWindow::~FrmMainWindow() = default;
 
 void FrmMainWindow::load()
 {
+    ui::QtTranslations::apply(app().LanguageName);
     m_main.load();
 }
 
@@ -186,8 +206,11 @@ void FrmMainWindow::buildMenus()
     QMenu *language = addMenu(QStringLiteral("mnuLanguage"), QStringLiteral("Language"));
     const char *languages[] = {"English", "Deutsch", "Français", "Polski"};
     for (int i = 0; i < 4; ++i) {
-        QAction *action = addAction(language, item("mnuOtherLanguage", i), QString::fromUtf8(languages[i]),
-                                    [this, i] { mnuOtherLanguage_Click(m_main, i); });
+        QAction *action = addAction(language, item("mnuOtherLanguage", i),
+                                    QString::fromUtf8(languages[i]), [this, i] {
+                                        mnuOtherLanguage_Click(m_main, i);
+                                        ui::QtTranslations::apply(app().LanguageName);
+                                    });
         action->setCheckable(true);
     }
 
@@ -217,6 +240,19 @@ void FrmMainWindow::watchFocus(QWidget *field, const QString &name)
         return;
     m_focusFields.insert(field, name);
     field->installEventFilter(this);
+    // Only a changed text marks the project changed: keys that move, select
+    // or copy do not, nor does typing or pasting the text the field holds.
+    // textEdited comes before textChanged, so the shown text is the old one.
+    if (auto *edit = qobject_cast<QLineEdit *>(field);
+        edit && name.startsWith(QLatin1String("Text1("))) {
+        edit->setProperty(shownTextProperty, edit->text());
+        connect(edit, &QLineEdit::textChanged, edit,
+                [edit](const QString &text) { edit->setProperty(shownTextProperty, text); });
+        connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString &text) {
+            if (text != edit->property(shownTextProperty).toString())
+                m_main.ProjectChanged = true;
+        });
+    }
 }
 
 bool FrmMainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -227,7 +263,8 @@ bool FrmMainWindow::eventFilter(QObject *watched, QEvent *event)
     Control &control = m_main.form().at(*found);
     switch (event->type()) {
     case QEvent::FocusIn: {
-        if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason)
+        // Back from the field's own drop-down list the field is yellow still.
+        if (control.backColor() == focusColor)
             break;
         m_focusSavedColor = control.backColor();
         control.setBackColor(focusColor);
@@ -240,15 +277,15 @@ bool FrmMainWindow::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
-    case QEvent::FocusOut:
-        if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason)
+    case QEvent::FocusOut: {
+        // Opening the field's drop-down list does not leave the field.
+        auto *combo = qobject_cast<QComboBox *>(watched);
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason ||
+            (combo && combo->view()->isVisible()))
             break;
         control.setBackColor(m_focusSavedColor);
         break;
-    case QEvent::KeyPress:
-        if (found->startsWith(QLatin1String("Text1(")) && !static_cast<QKeyEvent *>(event)->text().isEmpty())
-            m_main.ProjectChanged = true;
-        break;
+    }
     default:
         break;
     }

@@ -1,6 +1,7 @@
 #include "mainpagebuilder.h"
 
 #include "formbinder.h"
+#include "valuecombobox.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -84,7 +85,7 @@ QWidget *MainPageBuilder::textField(const QString &name, int width)
 
 QWidget *MainPageBuilder::comboField(const QString &name, int width)
 {
-    auto *combo = new QComboBox;
+    auto *combo = new ValueComboBox;
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setFixedWidth(width);

@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QTreeView>
 
 namespace vc::ui {
 
@@ -110,6 +112,14 @@ QString QtFileDialogs::choose(Mode mode, const QString &title, const QString &de
     dialog.setDefaultSuffix(defaultExtension);
     if (!defaultName.isEmpty())
         dialog.selectFile(defaultName);
+    // Qt's own dialog: room for the names, and columns as wide as their headers
+    // and dates need in every language.
+    if (auto *details = dialog.findChild<QTreeView *>()) {
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        details->header()->setMinimumSectionSize(60);
+        dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 440)));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.selectedFiles().value(0);

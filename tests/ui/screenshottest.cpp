@@ -1,6 +1,11 @@
-// Saves every page of the main window as a PNG into the build folder, at the
-// two screen sizes planners use, so the window can be looked at without a display.
+// Saves every page of the main window as a PNG into the build folder, in every
+// language, on the small screen (1366x768 at 100 %) or, when the test runs
+// with QT_SCALE_FACTOR=1.75, on a 1920x1080 screen at 175 %, so the window can
+// be looked at without a display; and checks on each that no caption is cut off.
+#include "captionfit.h"
+#include "familypage.h"
 #include "frmmainwindow.h"
+#include "frmsplash.h"
 #include "mainform.h"
 #include "windowfixture.h"
 
@@ -8,6 +13,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -19,22 +25,31 @@ class ScreenshotTest : public QObject
 private Q_SLOTS:
     void pages_data();
     void pages();
+    void splash_data();
+    void splash();
+
+private:
+    static QString folder();
+    static QString screenName();
 };
 
-void ScreenshotTest::pages_data()
+namespace {
+
+bool scaled()
 {
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("unitSystem");
-    QTest::newRow("1280x800") << QSize(1280, 800) << "English" << 0;
-    QTest::newRow("1920x1080") << QSize(1920, 1080) << "English" << 0;
-    QTest::newRow("1280x800 German") << QSize(1280, 800) << "Deutsch" << 0;
-    QTest::newRow("1280x800 Polish") << QSize(1280, 800) << "Polski" << 0;
-    QTest::newRow("1280x800 US units") << QSize(1280, 800) << "English" << 1;
+    return QGuiApplication::primaryScreen()->devicePixelRatio() > 1.5;
+}
+
+// The work area in logical pixels: the screen less a 40 pixel task panel and the window frame.
+QSize room()
+{
+    const double scale = QGuiApplication::primaryScreen()->devicePixelRatio();
+    const QSize device = scaled() ? QSize(1920, 1080) : QSize(1366, 768);
+    return QSize(int(device.width() / scale) - 8, int((device.height() - 40) / scale) - 34);
 }
 
 // Pixels that are not the most common colour: a blank or half-painted page has few.
-static double contentShare(const QImage &image)
+double contentShare(const QImage &image)
 {
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); y += 4)
@@ -48,9 +63,39 @@ static double contentShare(const QImage &image)
     return all ? 1.0 - double(most) / all : 0.0;
 }
 
+void addLanguageRows()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("unitSystem");
+    for (const char *language : {"English", "Deutsch",
+                                 "Fran\xc3\xa7"
+                                 "ais",
+                                 "Polski"})
+        QTest::newRow(language) << QString::fromUtf8(language) << 0;
+    QTest::newRow("English US units") << QStringLiteral("English") << 1;
+}
+
+} // namespace
+
+QString ScreenshotTest::folder()
+{
+    const QString path = QStringLiteral(VC_SCREENSHOT_DIR);
+    QDir().mkpath(path);
+    return path;
+}
+
+QString ScreenshotTest::screenName()
+{
+    return scaled() ? QStringLiteral("1920x1080-175") : QStringLiteral("1366x768");
+}
+
+void ScreenshotTest::pages_data()
+{
+    addLanguageRows();
+}
+
 void ScreenshotTest::pages()
 {
-    QFETCH(QSize, screen);
     QFETCH(QString, language);
     QFETCH(int, unitSystem);
     test::WindowFixture f(language, unitSystem);
@@ -58,23 +103,48 @@ void ScreenshotTest::pages()
     f.dialogs.script(f.path(unitSystem == 1 ? QStringLiteral("Data/Example US.sti")
                                             : QStringLiteral("Data/Example metric.sti")));
     f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
-    // The window takes the screen less the task bar and the frame.
-    f.window().resize(screen - QSize(0, 60));
-    const QString folder = QStringLiteral(VC_SCREENSHOT_DIR);
-    QVERIFY(QDir().mkpath(folder));
-    for (int page = 0; page < 6; ++page) {
-        f.main().selectPage(page);
+    f.window().resize(room());
+    QString suffix = language == QLatin1String("English") ? QString() : QLatin1Char('-') + language;
+    if (unitSystem == 1)
+        suffix += QStringLiteral("-US");
+    const auto take = [&](const QString &name) {
         QTest::qWait(20);
         const QImage image = f.window().grab().toImage();
-        QCOMPARE(image.size(), f.window().size());
-        QVERIFY2(contentShare(image) > 0.02, qPrintable(QStringLiteral("page %1 looks blank").arg(page)));
-        QString suffix = language == QLatin1String("English") ? QString() : QLatin1Char('-') + language;
-        if (unitSystem == 1)
-            suffix += QStringLiteral("-US");
-        const QString file = QStringLiteral("%1/frmMain-page%2-%3x%4%5.png")
-                                 .arg(folder).arg(page).arg(screen.width()).arg(screen.height()).arg(suffix);
-        QVERIFY(image.save(file));
+        QVERIFY2(contentShare(image) > 0.02, qPrintable(name + QStringLiteral(" looks blank")));
+        const QStringList clipped = test::clippedCaptions(&f.window());
+        QVERIFY2(clipped.isEmpty(),
+                 qPrintable(name + QStringLiteral(": ") + clipped.join(QStringLiteral("; "))));
+        QVERIFY(image.save(
+            QStringLiteral("%1/frmMain-%2-%3%4.png").arg(folder(), name, screenName(), suffix)));
+    };
+    for (int page = 0; page < 6; ++page) {
+        f.main().selectPage(page);
+        take(QStringLiteral("page%1").arg(page));
     }
+    // The family page with the refusal message, the longest text of the panel.
+    f.main().selectPage(MainForm::FamilyPage);
+    QTest::mouseClick(f.window().familyPage()->familyArea(5), Qt::LeftButton);
+    QVERIFY(!f.field(QStringLiteral("Label20(9)")).isEmpty());
+    take(QStringLiteral("page2-refused"));
+}
+
+void ScreenshotTest::splash_data()
+{
+    addLanguageRows();
+}
+
+void ScreenshotTest::splash()
+{
+    QFETCH(QString, language);
+    QFETCH(int, unitSystem);
+    test::WindowFixture f(language, unitSystem);
+    ui::frmSplash about(ui::frmSplash::Mode::About);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const QStringList clipped = test::clippedCaptions(&about);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    QVERIFY(about.grab().save(
+        QStringLiteral("%1/frmSplash-%2-%3.png").arg(folder(), screenName(), language)));
 }
 
 QTEST_MAIN(ScreenshotTest)
