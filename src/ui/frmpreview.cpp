@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -76,7 +77,11 @@ FrmPreview::FrmPreview(MainForm &main, QWidget *parent)
     toTop();
     // the binder has put the choice into the control before this runs
     connect(printers, &QComboBox::activated, this, [this] { m_logic->PrtCombo_Validate(); });
-    resize(760, 620);
+    // Within the screen also on a small one or with large scaling.
+    QSize size(760, 620);
+    if (const QScreen *shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(20, 60));
+    resize(size);
 }
 
 FrmPreview::~FrmPreview()

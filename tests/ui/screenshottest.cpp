@@ -5,6 +5,7 @@
 #include "captionfit.h"
 #include "familypage.h"
 #include "frmmainwindow.h"
+#include "frmpreview.h"
 #include "frmsplash.h"
 #include "mainform.h"
 #include "windowfixture.h"
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void pages();
     void splash_data();
     void splash();
+    void preview_data();
+    void preview();
 
 private:
     static QString folder();
@@ -145,6 +148,29 @@ void ScreenshotTest::splash()
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     QVERIFY(about.grab().save(
         QStringLiteral("%1/frmSplash-%2-%3.png").arg(folder(), screenName(), language)));
+}
+
+void ScreenshotTest::preview_data()
+{
+    addLanguageRows();
+}
+
+void ScreenshotTest::preview()
+{
+    QFETCH(QString, language);
+    QFETCH(int, unitSystem);
+    test::WindowFixture f(language, unitSystem);
+    f.dialogs.script(f.path(QStringLiteral("Data/Example metric.sti")));
+    f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    FrmPreview preview(f.main(), &f.window());
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    QVERIFY2(preview.width() <= room().width() && preview.height() <= room().height(),
+             "the print preview is larger than the screen");
+    const QStringList clipped = test::clippedCaptions(&preview);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    QVERIFY(preview.grab().save(
+        QStringLiteral("%1/frmPreview-%2-%3%4.png").arg(folder(), screenName(), language, unitSystem ? "-US" : "")));
 }
 
 QTEST_MAIN(ScreenshotTest)
