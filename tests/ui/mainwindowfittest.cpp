@@ -1,5 +1,6 @@
 // The main window on the small and scaled screens planners use: it fits, every
 // control can be reached, and its size does not follow the language.
+#include "captionfit.h"
 #include "frmmainwindow.h"
 #include "mainform.h"
 #include "windowfixture.h"
@@ -7,6 +8,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -67,6 +70,7 @@ private Q_SLOTS:
     void fitsTheScreen_data();
     void fitsTheScreen();
     void widthKeptAcrossLanguages();
+    void cutCaptionsAreFound();
 };
 
 void MainWindowFitTest::fitsTheScreen_data()
@@ -126,6 +130,30 @@ void MainWindowFitTest::widthKeptAcrossLanguages()
         QCoreApplication::processEvents();
         QCOMPARE(window.size(), size);
     }
+}
+
+// The check the screenshot test relies on finds what a reader would miss.
+void MainWindowFitTest::cutCaptionsAreFound()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *narrow = new QLabel(QStringLiteral("Befeuchtungsstrecke"));
+    narrow->setObjectName(QStringLiteral("narrow"));
+    narrow->setFixedWidth(30);
+    auto *shallow = new QLabel(QStringLiteral("Diese Baureihe ist für die vorgeschlagene Baugröße nicht lieferbar."));
+    shallow->setObjectName(QStringLiteral("shallow"));
+    shallow->setWordWrap(true);
+    shallow->setFixedSize(120, 20);
+    auto *whole = new QLabel(QStringLiteral("Baureihe"));
+    whole->setObjectName(QStringLiteral("whole"));
+    for (QLabel *label : {narrow, shallow, whole})
+        layout->addWidget(label);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QStringList clipped = test::clippedCaptions(&window);
+    QCOMPARE(clipped.size(), 2);
+    QVERIFY(clipped.at(0).startsWith(QLatin1String("narrow")) || clipped.at(1).startsWith(QLatin1String("narrow")));
+    QVERIFY(!clipped.join(QLatin1Char(' ')).contains(QLatin1String("whole")));
 }
 
 QTEST_MAIN(MainWindowFitTest)
