@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 #include <iterator>
 
@@ -65,12 +66,13 @@ QString item(const char *base, int index)
 FamilyPage::FamilyPage(MainForm &mainForm, FormBinder &binder, QWidget *parent)
     : QWidget(parent), m_main(mainForm), m_binder(binder)
 {
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(16);
-    layout->addWidget(buildGrid(), 1);
-    layout->addWidget(buildSelectedPanel(), 0, Qt::AlignTop);
-    layout->addStretch(0);
+    m_layout = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    m_layout->setContentsMargins(12, 12, 12, 12);
+    m_layout->setSpacing(16);
+    m_layout->addWidget(buildGrid(), 1);
+    m_panel = buildSelectedPanel();
+    m_layout->addWidget(m_panel, 0, Qt::AlignTop | Qt::AlignLeft);
+    m_layout->addStretch(0);
 
     // The floating preview lies above everything and never takes the mouse.
     m_floating = new PictureBox(this);
@@ -299,8 +301,36 @@ void FamilyPage::watchMouse(QWidget *widget)
         }
 }
 
+void FamilyPage::showEvent(QShowEvent *event)
+{
+    // In a scrolling page the room is the viewport's width, not the page's own.
+    if (QWidget *room = parentWidget(); room && !m_watchingRoom) {
+        room->installEventFilter(this);
+        m_watchingRoom = true;
+        fitTo(room->width());
+    }
+    QWidget::showEvent(event);
+}
+
+void FamilyPage::fitTo(int width)
+{
+    // The panel goes below the table where the two do not fit side by side,
+    // so a small or scaled screen scrolls down only, never sideways.
+    const QMargins margins = m_layout->contentsMargins();
+    const int sideBySide = m_grid->minimumSizeHint().width() + m_layout->spacing()
+                           + m_panel->minimumSizeHint().expandedTo(m_panel->minimumSize()).width()
+                           + margins.left() + margins.right();
+    const auto direction = width >= sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (m_layout->direction() != direction)
+        m_layout->setDirection(direction);
+}
+
 bool FamilyPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Resize && watched == parentWidget()) {
+        fitTo(static_cast<QResizeEvent *>(event)->size().width());
+        return false;
+    }
     switch (event->type()) {
     case QEvent::MouseMove:
         // Handled by the innermost widget under the mouse only, not again by its parents.

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QBoxLayout;
 class QLabel;
 
 namespace vc {
@@ -28,6 +29,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *buildGrid();
@@ -36,12 +38,16 @@ private:
     void hoverAt(QObject *watched, const QPoint &globalPos);
     void placeFloating(const QPoint &globalPos);
     void showFigures();
+    void fitTo(int width);
 
     MainForm &m_main;
     FormBinder &m_binder;
     QWidget *m_families[6] = {};
     QWidget *m_hotSpots[3] = {};
     QWidget *m_grid = nullptr;
+    QWidget *m_panel = nullptr;
+    QBoxLayout *m_layout = nullptr;
+    bool m_watchingRoom = false;
     PictureBox *m_floating = nullptr;
     QLabel *m_power = nullptr;
     QLabel *m_powerUnit = nullptr;
