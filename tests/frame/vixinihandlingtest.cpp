@@ -249,7 +249,8 @@ void VixIniHandlingTest::writeKeepsOtherLines_data()
         << "City"
         << "\u0141\u00f3d\u017a \U0001F3E8"
         << QByteArray("\xEF\xBB\xBF[Ger\xC3\xA4t]\r\nk=\xE2\x82\xAC\r\n"
-                      "City=\xC5\x81\xC3\xB3" "d\xC5\xBA \xF0\x9F\x8F\xA8\r\n");
+                      "City=\xC5\x81\xC3\xB3"
+                      "d\xC5\xBA \xF0\x9F\x8F\xA8\r\n");
     QTest::newRow("UTF-8 file without byte-order mark stays so")
         << QByteArray("[Ger\xC3\xA4t]\r\nx=1\r\n") << "Ger\u00e4t"
         << "x"

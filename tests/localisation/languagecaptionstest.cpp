@@ -318,12 +318,16 @@ void LanguageCaptionsTest::badFiles_data()
     QTest::newRow("Windows-1252") << QByteArray("[frmMain]\r\nbtnCalc.Caption=Gr\xF6\xDF" "e\r\n")
                                   << QString::fromUtf8("Größe");
     QTest::newRow("UTF-8 without mark")
-        << QByteArray("[frmMain]\r\nbtnCalc.Caption=Gr\xC3\xB6\xC3\x9F" "e\r\n") << QString::fromUtf8("Größe");
+        << QByteArray("[frmMain]\r\nbtnCalc.Caption=Gr\xC3\xB6\xC3\x9F"
+                      "e\r\n")
+        << QString::fromUtf8("Größe");
     QTest::newRow("not UTF-8 without mark reads as Windows-1252")
         << QByteArray("[frmMain]\r\nbtnCalc.Caption=\xC3\xB6\xF6\r\n") << QString::fromUtf8("Ã¶ö");
-    const QString polish = QString::fromUtf8("[frmMain]\r\nbtnCalc.Caption=Oblicz\r\nmnuLanguage.Caption=&Język\r\n");
+    const QString polish =
+        QString::fromUtf8("[frmMain]\r\nbtnCalc.Caption=Oblicz\r\nmnuLanguage.Caption=&Język\r\n");
     QTest::newRow("UTF-16 little-endian")
-        << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(polish.utf16()), polish.size() * 2)
+        << QByteArray("\xFF\xFE") +
+               QByteArray(reinterpret_cast<const char *>(polish.utf16()), polish.size() * 2)
         << QStringLiteral("Oblicz");
     QTest::newRow("value of 300 characters is cut to 254")
         << QByteArray("[frmMain]\r\nbtnCalc.Caption=") + QByteArray(300, 'x') + "\r\n" << QString(254, QLatin1Char('x'));
@@ -355,7 +359,8 @@ void LanguageCaptionsTest::badFiles()
     QCOMPARE(install.installationDataSums(), before);
     // The menus keep a caption whatever the file holds, their own when it gives none.
     const bool polish = QTest::currentDataTag() == QLatin1String("UTF-16 little-endian");
-    QCOMPARE(main.at(QStringLiteral("mnuLanguage")).caption(), polish ? QString::fromUtf8("&Język") : "Language");
+    QCOMPARE(main.at(QStringLiteral("mnuLanguage")).caption(),
+             polish ? QString::fromUtf8("&Język") : "Language");
     QCOMPARE(main.at(QStringLiteral("mnuOtherUnit(1)")).caption(), QStringLiteral("USA"));
     QCOMPARE(main.at(QStringLiteral("mnuLastFile(0)")).caption(), QStringLiteral("Lastfile"));
 }

@@ -1,20 +1,20 @@
 // The File menu's commands on the main window's form, without a window.
+#include "filecommands.h"
 #include "appglobals.h"
 #include "atomicfile.h"
-#include "filecommands.h"
-#include "projectfile.h"
 #include "languagecaptions.h"
 #include "mainform.h"
 #include "platformservices.h"
+#include "projectfile.h"
 #include "settings.h"
 #include "testsupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
+#include <QDir>
+#include <QFile>
+#include <QTest>
 #include <unistd.h>
 
 using namespace vc;
@@ -101,16 +101,21 @@ private:
     }
     static ssize_t write(int fd, const void *data, size_t size)
     {
-        if (g_failing == Failing::Write || (g_failing == Failing::DiskFillsMidway && g_room <= 0))
+        const bool filling = g_failing == Failing::DiskFillsMidway;
+        if (g_failing == Failing::Write || (filling && g_room <= 0))
             return fail(ENOSPC);
-        if (g_failing == Failing::DiskFillsMidway)
-            size = std::min<size_t>(size, size_t(g_room));
-        const ssize_t written = ::write(fd, data, size);
+        const ssize_t written = ::write(fd, data, filling ? std::min<size_t>(size, g_room) : size);
         g_room -= written;
         return written;
     }
-    static int fsync(int fd) { return ::fsync(fd) != 0 || g_failing == Failing::Sync ? fail(EIO) : 0; }
-    static int close(int fd) { return ::close(fd) != 0 || g_failing == Failing::Close ? fail(ENOSPC) : 0; }
+    static int fsync(int fd)
+    {
+        return ::fsync(fd) != 0 || g_failing == Failing::Sync ? fail(EIO) : 0;
+    }
+    static int close(int fd)
+    {
+        return ::close(fd) != 0 || g_failing == Failing::Close ? fail(ENOSPC) : 0;
+    }
     static int rename(const char *from, const char *to)
     {
         return g_failing == Failing::Rename ? fail(EXDEV) : ::rename(from, to);
@@ -395,9 +400,12 @@ void FileCommandsTest::failedSaveKeepsTheOldFile_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<Failing>("step");
     const std::pair<const char *, Failing> steps[] = {
-        {"creating the new file", Failing::Create}, {"writing", Failing::Write},
-        {"disk full midway", Failing::DiskFillsMidway}, {"syncing to disk", Failing::Sync},
-        {"closing", Failing::Close}, {"renaming", Failing::Rename}};
+        {"creating the new file", Failing::Create},
+        {"writing", Failing::Write},
+        {"disk full midway", Failing::DiskFillsMidway},
+        {"syncing to disk", Failing::Sync},
+        {"closing", Failing::Close},
+        {"renaming", Failing::Rename}};
     for (const char *target : {"project, Save", "project, Save as", "profile"}) {
         for (const auto &step : steps)
             QTest::addRow("%s: %s fails", target, step.first) << QString(target) << step.second;
@@ -413,7 +421,8 @@ void FileCommandsTest::failedSaveKeepsTheOldFile()
     const QString project = f.saveAs("job.sti");
     const QString file = target == "profile" ? app().SettingsFile : project;
     const QByteArray before = test::readFile(file);
-    const QStringList folder = QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden);
+    const QStringList folder =
+        QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden);
     (*f.main)["Text1(0)"].setText(QStringLiteral("New client ") + QString(5000, QLatin1Char('x')));
     f.main->ProjectChanged = true;
     settings::resetWriteFailureReport();
