@@ -186,6 +186,10 @@ QByteArray IniFile::bytes() const
         out.append(line.text);
         out.append(line.eol);
     }
+    // Code-page bytes that happen to read as UTF-8 (or start like a UTF-16
+    // mark) would come back as other text: such a file says what it is.
+    if (m_encoding == TextEncoding::Cp1252 && detectEncoding(out) != TextEncoding::Cp1252)
+        return kBom + decode1252(out).toUtf8();
     if (m_encoding == TextEncoding::Utf16Le || m_encoding == TextEncoding::Utf16Be) {
         QStringEncoder encoder(m_encoding == TextEncoding::Utf16Le ? QStringEncoder::Utf16LE
                                                                    : QStringEncoder::Utf16BE,

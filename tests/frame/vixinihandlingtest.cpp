@@ -255,6 +255,10 @@ void VixIniHandlingTest::writeKeepsOtherLines_data()
         << QByteArray("[Ger\xC3\xA4t]\r\nx=1\r\n") << "Ger\u00e4t"
         << "x"
         << "\u00e9\u0141" << QByteArray("[Ger\xC3\xA4t]\r\nx=\xC3\xA9\xC5\x81\r\n");
+    QTest::newRow("code-page text that would read as UTF-8 gets the mark")
+        << QByteArray("[S]\r\n") << "S"
+        << "k"
+        << "\u00c3\u00a9" << QByteArray("\xEF\xBB\xBF[S]\r\nk=\xC3\x83\xC2\xA9\r\n");
     QTest::newRow("UTF-16 file stays UTF-16")
         << QByteArray("\xFF\xFE[\0S\0]\0\r\0\n\0", 12) << "S"
         << "k"
