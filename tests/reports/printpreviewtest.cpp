@@ -5,6 +5,7 @@
 #include "printer.h"
 #include "reportdocuments.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -54,23 +55,27 @@ QStringList jobFiles()
     return QDir(spoolDir()).entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name);
 }
 
-// The job files CUPS kept that were not there before, in job order; waits for n.
-QStringList newJobs(const QStringList &before, int n)
+// The job files CUPS kept since, of jobs named so (other tests share the
+// queue), in job order; waits for n.
+QStringList newJobs(const QStringList &before, const QString &name, int n)
 {
     QElapsedTimer t;
     t.start();
-    QStringList fresh;
-    while (t.elapsed() < 60000) {
-        fresh.clear();
-        for (const QString &f : jobFiles())
-            if (!before.contains(f))
-                fresh << QDir(spoolDir()).filePath(f);
-        if (fresh.size() >= n)
-            break;
+    QStringList ours;
+    QStringList seen = before;
+    while (t.elapsed() < 60000 && ours.size() < n) {
+        for (const QString &f : jobFiles()) {
+            if (seen.contains(f))
+                continue;
+            const QString path = QDir(spoolDir()).filePath(f);
+            QThread::msleep(300); // let the spool finish writing it
+            seen << f;
+            if (run(QStringLiteral("pdfinfo"), {path}).contains(name))
+                ours << path;
+        }
         QThread::msleep(200);
     }
-    QThread::msleep(300);
-    return fresh;
+    return ours;
 }
 
 // A long report: the shipped template with its project block repeated.
@@ -144,6 +149,9 @@ void PrintPreviewTest::copiesGiveJobsInOrder()
     QVERIFY2(Printer::setCurrent(queue),
              "the CUPS test queue is missing; run scripts/cups-start.sh");
     const QStringList before = jobFiles();
+    const QString jobName =
+        QStringLiteral("preview test %1").arg(QDateTime::currentMSecsSinceEpoch());
+    Printer::current().setDocName(jobName);
     PrintPreview preview(f);
     preview.Form_Load();
     const int reportPages = preview.pageCount();
@@ -158,7 +166,7 @@ void PrintPreviewTest::copiesGiveJobsInOrder()
     if (n == 0)
         return;
     QVERIFY(reportRepeats == 0 || reportPages > 1);
-    const QStringList jobs = newJobs(before, 2 * n);
+    const QStringList jobs = newJobs(before, jobName, 2 * n);
     QCOMPARE(jobs.size(), 2 * n);
     for (int j = 0; j < 2 * n; ++j) {
         const bool report = j < n;
