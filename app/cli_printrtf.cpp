@@ -29,7 +29,8 @@ int runPrintRtf(const QStringList &args)
     QString in, pdf, printerName;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
-        if ((a == QLatin1String("--pdf") || a == QLatin1String("--printer")) && i + 1 < args.size()) {
+        if ((a == QLatin1String("--pdf") || a == QLatin1String("--printer")) &&
+            i + 1 < args.size()) {
             (a == QLatin1String("--pdf") ? pdf : printerName) = args[++i];
         } else if (a.startsWith(QLatin1String("--")) || !in.isEmpty()) {
             return fail(QStringLiteral("print-rtf: unexpected argument \"%1\"").arg(a));
@@ -38,13 +39,14 @@ int runPrintRtf(const QStringList &args)
         }
     }
     if (in.isEmpty() || pdf.isEmpty() == printerName.isEmpty())
-        return fail(QStringLiteral("usage: veltranncalc-cli print-rtf IN.rtf (--pdf OUT.pdf | --printer NAME)"));
+        return fail(QStringLiteral(
+            "usage: veltranncalc-cli print-rtf IN.rtf (--pdf OUT.pdf | --printer NAME)"));
     QFile file(in);
     if (!QFileInfo(in).isFile() || !file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("print-rtf: cannot read \"%1\"").arg(in));
     const QByteArray rtf = file.readAll();
-    if (rtf.trimmed().isEmpty() || (!rtf.contains('\\') && !rtf.contains('{')))
-        return fail(QStringLiteral("print-rtf: \"%1\" is not a rich text file").arg(in));
+    if (const QString why = RtfReader::refusal(rtf); !why.isEmpty())
+        return fail(QStringLiteral("print-rtf: \"%1\" cannot be printed: %2").arg(in, why));
 
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return fail(QStringLiteral("print-rtf needs a graphical Qt application object"), 1);
@@ -101,7 +103,9 @@ int runPrintRtf(const QStringList &args)
     if (!printer.endDoc())
         return fail(QStringLiteral("print-rtf: %1").arg(printer.errorText()), 1);
     QTextStream(stdout) << QStringLiteral("%1: %2 pages to %3\n")
-                               .arg(in).arg(pages).arg(pdf.isEmpty() ? printerName : pdf);
+                               .arg(in)
+                               .arg(pages)
+                               .arg(pdf.isEmpty() ? printerName : pdf);
     return 0;
 }
 

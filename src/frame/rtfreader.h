@@ -14,10 +14,10 @@ namespace vc {
 // keeps everything it could understand and names the rest in `skipped`.
 struct RtfReadReport
 {
-    QStringList skipped;  // one line per kind of thing left out
-    int tables = 0;       // tables created
-    int pictures = 0;     // pictures shown (PNG, JPEG, DIB)
-    int emptyFrames = 0;  // metafiles and broken pictures, kept as empty frames of their size
+    QStringList skipped;    // one line per kind of thing left out
+    int tables = 0;         // tables created
+    int pictures = 0;       // pictures shown (PNG, JPEG, DIB)
+    int emptyFrames = 0;    // metafiles and broken pictures, kept as empty frames of their size
     bool hadHeader = false; // started with {\rtf
     PageSetup page;
 };
@@ -30,7 +30,13 @@ class RtfReader
 {
 public:
     static RtfReadReport read(const QByteArray &rtf, QTextDocument *document);
-    // Sets *ok to false (and leaves the document alone) when the file cannot be read.
+    // Why the bytes are no rich text, in one line; empty when they are. Rich
+    // text starts with "{\rtf" after optional blanks; a body fragment that
+    // starts with a group and a control word, as some writers put out without
+    // the header, is read too.
+    static QString refusal(const QByteArray &data);
+    // Sets *ok to false (and leaves the document alone) when the file cannot
+    // be read or is no rich text; the report's first skipped line says why.
     static RtfReadReport readFile(const QString &path, QTextDocument *document, bool *ok = nullptr);
 };
 

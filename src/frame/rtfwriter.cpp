@@ -20,7 +20,14 @@ namespace vc {
 namespace {
 
 constexpr double twipsPerPx = 15.0;
-int tw(double px) { return int(std::lround(px * twipsPerPx)); }
+// No length a page can hold comes near this; larger ones are a broken
+// document's and are written clamped, so that sums of them cannot overflow.
+constexpr int maxTwips = 1440 * 200;
+int tw(double px)
+{
+    const double t = px * twipsPerPx;
+    return std::isfinite(t) ? int(std::lround(qBound(-double(maxTwips), t, double(maxTwips)))) : 0;
+}
 
 class Writer
 {
@@ -116,14 +123,15 @@ QByteArray Writer::run()
     }
     head += "}\n{\\colortbl;";
     for (const QColor &c : m_colors)
-        head += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green())
-            + "\\blue" + QByteArray::number(c.blue()) + ';';
+        head += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) +
+                "\\blue" + QByteArray::number(c.blue()) + ';';
     head += "}\n";
     const PageSetup p = PageSetup::of(m_doc);
     if (p.declared) {
-        head += "\\paperw" + QByteArray::number(p.paperWidth) + "\\paperh" + QByteArray::number(p.paperHeight)
-            + "\\margl" + QByteArray::number(p.marginLeft) + "\\margr" + QByteArray::number(p.marginRight)
-            + "\\margt" + QByteArray::number(p.marginTop) + "\\margb" + QByteArray::number(p.marginBottom);
+        head += "\\paperw" + QByteArray::number(p.paperWidth) + "\\paperh" +
+                QByteArray::number(p.paperHeight) + "\\margl" + QByteArray::number(p.marginLeft) +
+                "\\margr" + QByteArray::number(p.marginRight) + "\\margt" +
+                QByteArray::number(p.marginTop) + "\\margb" + QByteArray::number(p.marginBottom);
         if (p.landscape)
             head += "\\landscape";
         head += '\n';
@@ -170,7 +178,8 @@ void Writer::table(const QTextTable *t)
     const QTextTableFormat tf = t->format();
     const QList<QTextLength> widths = tf.columnWidthConstraints();
     const QTextTableCellFormat first = t->cellAt(0, 0).format().toTableCellFormat();
-    const int gap = tw(first.hasProperty(QTextFormat::TableCellLeftPadding) ? first.leftPadding() : tf.cellPadding());
+    const int gap = tw(first.hasProperty(QTextFormat::TableCellLeftPadding) ? first.leftPadding()
+                                                                            : tf.cellPadding());
     for (int r = 0; r < t->rows(); ++r) {
         QByteArray def = "\\trowd\\trgaph" + QByteArray::number(gap);
         int right = 0;
@@ -185,16 +194,21 @@ void Writer::table(const QTextTable *t)
                 def += "\\clmrg";
             else if (cell.columnSpan() > 1)
                 def += "\\clmgf";
-            const qreal sides[4] = {cf.topBorder(), cf.leftBorder(), cf.bottomBorder(), cf.rightBorder()};
+            const qreal sides[4] = {cf.topBorder(), cf.leftBorder(), cf.bottomBorder(),
+                                    cf.rightBorder()};
             const char *names[4] = {"\\clbrdrt", "\\clbrdrl", "\\clbrdrb", "\\clbrdrr"};
             for (int s = 0; s < 4; ++s)
                 if (const qreal width = sides[s] > 0 ? sides[s] : tf.border(); width > 0)
-                    def += QByteArray(names[s]) + "\\brdrs\\brdrw" + QByteArray::number(qMax(1, tw(width)));
+                    def += QByteArray(names[s]) + "\\brdrs\\brdrw" +
+                           QByteArray::number(qMax(1, tw(width)));
             if (cf.background().style() != Qt::NoBrush)
                 def += "\\clcbpat" + QByteArray::number(colorIndex(cf.background().color()));
             const QTextLength w = c < widths.size() ? widths[c] : QTextLength();
-            right += w.type() == QTextLength::FixedLength ? tw(w.rawValue())
-                   : w.type() == QTextLength::PercentageLength ? int(9000 * w.rawValue() / 100) : 9000 / qMax(1, t->columns());
+            const int width = w.type() == QTextLength::FixedLength ? tw(w.rawValue())
+                              : w.type() == QTextLength::PercentageLength
+                                  ? tw(9000.0 / twipsPerPx * w.rawValue() / 100)
+                                  : 9000 / qMax(1, t->columns());
+            right = qMin(maxTwips, right + qMax(0, width));
             def += "\\cellx" + QByteArray::number(right);
         }
         m_out += def + '\n';
@@ -268,7 +282,8 @@ void Writer::fragment(const QTextFragment &frag)
 {
     const QTextCharFormat f = frag.charFormat();
     QByteArray props = "{\\plain\\f" + QByteArray::number(fontIndex(f));
-    const double pt = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : m_doc->defaultFont().pointSizeF();
+    const double pt = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize()
+                                                                : m_doc->defaultFont().pointSizeF();
     props += "\\fs" + QByteArray::number(qMax(2, int(std::lround(pt * 2))));
     if (f.fontWeight() >= QFont::DemiBold)
         props += "\\b";
@@ -315,7 +330,8 @@ void Writer::picture(const QTextImageFormat &f)
             data.clear();
     }
     if (data.isEmpty()) {
-        QImage image = v.userType() == QMetaType::QByteArray ? QImage::fromData(v.toByteArray()) : v.value<QImage>();
+        QImage image = v.userType() == QMetaType::QByteArray ? QImage::fromData(v.toByteArray())
+                                                             : v.value<QImage>();
         if (image.isNull()) {
             image = QImage(1, 1, QImage::Format_ARGB32);
             image.fill(Qt::transparent);
@@ -327,9 +343,9 @@ void Writer::picture(const QTextImageFormat &f)
     }
     const double w = f.width() > 0 ? f.width() : size.width();
     const double h = f.height() > 0 ? f.height() : size.height();
-    m_out += "{\\pict\\" + kind + "\\picw" + QByteArray::number(size.width()) + "\\pich"
-        + QByteArray::number(size.height()) + "\\picwgoal" + QByteArray::number(tw(w)) + "\\pichgoal"
-        + QByteArray::number(tw(h)) + '\n';
+    m_out += "{\\pict\\" + kind + "\\picw" + QByteArray::number(size.width()) + "\\pich" +
+             QByteArray::number(size.height()) + "\\picwgoal" + QByteArray::number(tw(w)) +
+             "\\pichgoal" + QByteArray::number(tw(h)) + '\n';
     const QByteArray hex = data.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128)
         m_out += hex.mid(i, 128) + '\n';
@@ -341,14 +357,30 @@ void Writer::text(const QString &s)
     for (QChar c : s) {
         const ushort u = c.unicode();
         switch (u) {
-        case '\\': m_out += "\\\\"; break;
-        case '{': m_out += "\\{"; break;
-        case '}': m_out += "\\}"; break;
-        case '\t': m_out += "\\tab "; break;
-        case 0x2028: case '\n': m_out += "\\line "; break;
-        case 0x2029: m_out += "\\par "; break;
-        case 0x00A0: m_out += "\\~"; break;
-        case 0xFFFC: break;
+        case '\\':
+            m_out += "\\\\";
+            break;
+        case '{':
+            m_out += "\\{";
+            break;
+        case '}':
+            m_out += "\\}";
+            break;
+        case '\t':
+            m_out += "\\tab ";
+            break;
+        case 0x2028:
+        case '\n':
+            m_out += "\\line ";
+            break;
+        case 0x2029:
+            m_out += "\\par ";
+            break;
+        case 0x00A0:
+            m_out += "\\~";
+            break;
+        case 0xFFFC:
+            break;
         default:
             if (u >= 0x20 && u < 0x80)
                 m_out += char(u);
