@@ -9,6 +9,8 @@ target_sources(vc_frame PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/rtftablebuilder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtfwriter.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfwriter.h
     ${CMAKE_CURRENT_LIST_DIR}/richtextfield.cpp ${CMAKE_CURRENT_LIST_DIR}/richtextfield.h
+    ${CMAKE_CURRENT_LIST_DIR}/richtextpager.cpp ${CMAKE_CURRENT_LIST_DIR}/richtextpager.h
+    ${CMAKE_CURRENT_LIST_DIR}/textchunkcopy.cpp ${CMAKE_CURRENT_LIST_DIR}/textchunkcopy.h
     ${CMAKE_CURRENT_LIST_DIR}/printerlist.cpp ${CMAKE_CURRENT_LIST_DIR}/printerlist.h
     ${CMAKE_CURRENT_LIST_DIR}/printer.cpp ${CMAKE_CURRENT_LIST_DIR}/printer.h
 )

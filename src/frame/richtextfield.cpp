@@ -1,6 +1,7 @@
 #include "richtextfield.h"
 
 #include "platformservices.h"
+#include "richtextpager.h"
 #include "rtfwriter.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -21,7 +22,10 @@ namespace vc {
 
 namespace {
 
-bool isWordChar(QChar c) { return c.isLetterOrNumber(); }
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber();
+}
 
 // Pictures live in the document's resources; a copy of part of it needs them too.
 void copyResources(const QTextDocument &from, QTextDocument &to)
@@ -46,7 +50,7 @@ RichTextField::RichTextField()
     QObject::connect(&m_doc, &QTextDocument::contentsChange, &m_doc, [this](int, int, int) {
         if (!m_editing)
             m_mapValid = false;
-        m_layoutDoc.reset();
+        m_pager.reset();
     });
 }
 
@@ -55,8 +59,7 @@ RichTextField::~RichTextField() = default;
 void RichTextField::invalidate()
 {
     m_mapValid = false;
-    m_layoutDoc.reset();
-    m_slices.clear();
+    m_pager.reset();
 }
 
 bool RichTextField::loadFile(const QString &path)
@@ -165,8 +168,8 @@ int RichTextField::find(const QString &what, int start, int end, int options) co
         if (options & WholeWord) {
             const int after = idx + int(what.size());
             // a rejected candidate lets the search go on at the next character
-            if ((checkStart && idx > 0 && isWordChar(m_text.at(idx - 1)))
-                || (checkEnd && after < len && isWordChar(m_text.at(after)))) {
+            if ((checkStart && idx > 0 && isWordChar(m_text.at(idx - 1))) ||
+                (checkEnd && after < len && isWordChar(m_text.at(after)))) {
                 pos = idx + 1;
                 continue;
             }
@@ -207,10 +210,15 @@ void RichTextField::replaceSelection(const QString &text)
         plain.setForeground(format.foreground());
         format = plain;
     }
-    const size_t firstBlock = size_t(std::upper_bound(m_starts.begin(), m_starts.end(), m_selStart) - m_starts.begin()) - 1;
-    const size_t lastBlock = size_t(std::upper_bound(m_starts.begin(), m_starts.end(), m_selStart + m_selLength) - m_starts.begin()) - 1;
-    const bool simple = firstBlock == lastBlock && !text.contains(QLatin1Char('\r'))
-        && !text.contains(QLatin1Char('\n')) && !text.contains(QChar(0x2029));
+    const size_t firstBlock =
+        size_t(std::upper_bound(m_starts.begin(), m_starts.end(), m_selStart) - m_starts.begin()) -
+        1;
+    const size_t lastBlock =
+        size_t(std::upper_bound(m_starts.begin(), m_starts.end(), m_selStart + m_selLength) -
+               m_starts.begin()) -
+        1;
+    const bool simple = firstBlock == lastBlock && !text.contains(QLatin1Char('\r')) &&
+                        !text.contains(QLatin1Char('\n')) && !text.contains(QChar(0x2029));
     m_editing = simple;
     cursor.insertText(text, format);
     m_editing = false;
@@ -252,149 +260,74 @@ void RichTextField::setTargetDevice(int dpiX, int dpiY, int lineWidthTwips)
     if (dpiY > 0)
         m_dpiY = dpiY;
     m_lineWidth = qMax(0, lineWidthTwips);
-    m_layoutDoc.reset();
+    m_pager.reset();
 }
 
 void RichTextField::setTargetDevice(const QPaintDevice *device, int lineWidthTwips)
 {
-    setTargetDevice(device ? device->logicalDpiX() : 0, device ? device->logicalDpiY() : 0, lineWidthTwips);
+    setTargetDevice(device ? device->logicalDpiX() : 0, device ? device->logicalDpiY() : 0,
+                    lineWidthTwips);
 }
 
 void RichTextField::clearFormatCache()
 {
-    m_layoutDoc.reset();
-    m_layoutDevice.reset();
-    m_slices.clear();
+    m_pager.reset();
 }
 
-void RichTextField::buildLayout()
-{
-    m_layoutDoc.reset(m_doc.clone());
-    copyResources(m_doc, *m_layoutDoc);
-    m_layoutDevice = std::make_unique<QImage>(1, 1, QImage::Format_ARGB32);
-    m_layoutDevice->setDotsPerMeterX(qRound(m_dpiX / 0.0254));
-    m_layoutDevice->setDotsPerMeterY(qRound(m_dpiY / 0.0254));
-    // Laid out once, and only for the target device: without a page size the
-    // new layout waits until it has its device and then the width.
-    m_layoutDoc->setPageSize(QSizeF());
-    m_layoutDoc->setDocumentMargin(0);
-    QAbstractTextDocumentLayout *layout = m_layoutDoc->documentLayout();
-    layout->setPaintDevice(m_layoutDevice.get());
-    const int widthTwips = m_lineWidth > 0 ? m_lineWidth : 9360;
-    m_layoutDoc->setTextWidth(widthTwips * double(m_dpiX) / 1440.0);
-    layout->documentSize(); // lays out everything now
-
-    m_slices.clear();
-    // Which table row each table paragraph belongs to, found once per table
-    // rather than asked for every paragraph.
-    struct RowKey { int id; double pad; };
-    std::unordered_map<int, RowKey> rowOf;
-    int rowIds = 0;
-    for (QTextFrame *frame : m_layoutDoc->rootFrame()->childFrames()) {
-        auto *table = qobject_cast<QTextTable *>(frame);
-        if (!table)
-            continue;
-        const double pad = table->format().cellPadding() + table->format().border();
-        for (int r = 0; r < table->rows(); ++r, ++rowIds)
-            for (int c = 0; c < table->columns(); ++c) {
-                const QTextTableCell cell = table->cellAt(r, c);
-                if (cell.row() != r || cell.column() != c)
-                    continue;
-                for (auto it = cell.begin(); !it.atEnd(); ++it)
-                    if (it.currentBlock().isValid())
-                        rowOf[it.currentBlock().position()] = {rowIds, pad};
-            }
-    }
-    int fieldPos = 0;
-    int lastRow = -1;
-    for (QTextBlock b = m_layoutDoc->begin(); b.isValid(); b = b.next()) {
-        const int blockStart = fieldPos;
-        fieldPos += b.length();
-        const QRectF rect = layout->blockBoundingRect(b);
-        const bool breakBefore = b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
-        const auto row = rowOf.find(b.position());
-        if (row != rowOf.end()) {
-            // a table row moves to the next page as a whole
-            const double pad = row->second.pad;
-            if (row->second.id == lastRow && !m_slices.empty()) {
-                Slice &s = m_slices.back();
-                s.top = qMin(s.top, rect.top() - pad);
-                s.bottom = qMax(s.bottom, rect.bottom() + pad);
-            } else {
-                m_slices.push_back({blockStart, rect.top() - pad, rect.bottom() + pad, breakBefore});
-                lastRow = row->second.id;
-            }
-            continue;
-        }
-        lastRow = -1;
-        const QTextLayout *tl = b.layout();
-        const int lines = tl ? tl->lineCount() : 0;
-        if (lines == 0) {
-            m_slices.push_back({blockStart, rect.top(), rect.bottom(), breakBefore});
-            continue;
-        }
-        for (int i = 0; i < lines; ++i) {
-            const QTextLine line = tl->lineAt(i);
-            const double top = i == 0 ? rect.top() : rect.top() + line.y();
-            const double bottom = i == lines - 1 ? rect.bottom() : rect.top() + line.y() + line.height();
-            m_slices.push_back({blockStart + line.textStart(), top, bottom, i == 0 && breakBefore});
-        }
-    }
-}
-
-int RichTextField::formatRange(QPainter *painter, const QRectF &drawTwips, int start, int end, bool render)
+int RichTextField::formatRange(QPainter *painter, const QRectF &drawTwips, int start, int end,
+                               bool render)
 {
     if (m_lineWidth <= 0 && painter && painter->device()) {
         // no target device: break lines for the drawing rectangle on the painter's device
         const int dx = painter->device()->logicalDpiX(), dy = painter->device()->logicalDpiY();
         if (dx != m_dpiX || dy != m_dpiY)
-            m_layoutDoc.reset();
+            m_pager.reset();
         m_dpiX = dx;
         m_dpiY = dy;
     }
-    const int widthTwips = m_lineWidth > 0 ? m_lineWidth : int(drawTwips.width());
-    if (m_layoutDoc && m_lineWidth <= 0 && qAbs(m_layoutDoc->textWidth() - widthTwips * double(m_dpiX) / 1440.0) > 0.5)
-        m_layoutDoc.reset();
-    if (!m_layoutDoc) {
-        const int saved = m_lineWidth;
-        m_lineWidth = widthTwips;
-        buildLayout();
-        m_lineWidth = saved;
-    }
+    const int widthTwips =
+        m_lineWidth > 0 ? m_lineWidth : (drawTwips.width() > 0 ? int(drawTwips.width()) : 9360);
+    const double widthPx = widthTwips * double(m_dpiX) / 1440.0;
+    if (m_pager && qAbs(m_pager->width() - widthPx) > 0.5)
+        m_pager.reset();
     const int len = textLength();
+    if (!m_pager)
+        m_pager = std::make_unique<RichTextPager>(m_doc, m_starts, m_dpiX, m_dpiY, widthPx);
     if (end < 0 || end > len)
         end = len;
     start = qBound(0, start, len);
-    if (start >= end || m_slices.empty())
+    if (start >= end || !m_pager->slice(0))
         return end;
-    auto it = std::upper_bound(m_slices.begin(), m_slices.end(), start,
-                               [](int pos, const Slice &s) { return pos < s.start; });
-    size_t k = it == m_slices.begin() ? 0 : size_t(it - m_slices.begin()) - 1;
-    const double y0 = m_slices[k].top;
+    const size_t k = m_pager->sliceAt(start);
+    const double y0 = m_pager->slice(k)->top;
     const double height = drawTwips.height() * m_dpiY / 1440.0;
     size_t j = k;
-    while (j < m_slices.size()) {
-        const Slice &s = m_slices[j];
-        if (j > k && (s.breakBefore || s.bottom - y0 > height || s.start >= end))
+    while (const RichTextPager::Slice *s = m_pager->slice(j)) {
+        if (j > k && (s->breakBefore || s->start >= end))
             break;
+        if (j > k && s->bottom - y0 > height) {
+            // a table row moves to the next page as a whole, unless it starts
+            // the page: then it is taller than a page and goes on over the next
+            size_t first = j;
+            while (first > k && m_pager->slice(first - 1)->row == s->row && s->row >= 0)
+                --first;
+            if (first > k)
+                j = first;
+            break;
+        }
         ++j;
     }
-    const double y1 = m_slices[j - 1].bottom;
-    const int next = j < m_slices.size() ? qMin(m_slices[j].start, end) : end;
+    const double y1 = m_pager->slice(j - 1)->bottom;
+    const RichTextPager::Slice *after = m_pager->slice(j);
+    const int next = after ? qMin(after->start, end) : end;
     if (render && painter) {
         const double devX = painter->device() ? painter->device()->logicalDpiX() : m_dpiX;
         const double devY = painter->device() ? painter->device()->logicalDpiY() : m_dpiY;
-        const double width = m_layoutDoc->textWidth();
         painter->save();
         painter->translate(drawTwips.left() * devX / 1440.0, drawTwips.top() * devY / 1440.0);
         painter->scale(devX / m_dpiX, devY / m_dpiY);
-        painter->setClipRect(QRectF(0, 0, width + 1, y1 - y0), Qt::IntersectClip);
-        painter->translate(0, -y0);
-        QAbstractTextDocumentLayout::PaintContext ctx;
-        // lines touching the rectangle's edges belong to the neighbouring pages
-        ctx.clip = QRectF(0, y0 + 0.01, width + 1, qMax(0.0, y1 - y0 - 0.02));
-        ctx.palette.setColor(QPalette::Text, Qt::black);
-        m_layoutDoc->documentLayout()->draw(painter, ctx);
+        painter->setClipRect(QRectF(0, 0, m_pager->width() + 1, y1 - y0), Qt::IntersectClip);
+        m_pager->draw(painter, k, j);
         painter->restore();
     }
     return next;

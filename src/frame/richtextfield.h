@@ -69,17 +69,16 @@ public:
     // Draws (when render is set) as much of [start, end) as fits into
     // drawTwips (painter device coordinates, in twips) and returns the first
     // position not drawn. end -1 means to the end of the document.
-    int formatRange(QPainter *painter, const QRectF &drawTwips, int start, int end = -1, bool render = true);
+    int formatRange(QPainter *painter, const QRectF &drawTwips, int start, int end = -1,
+                    bool render = true);
     // Frees the cached layout (render cleared, no range).
     void clearFormatCache();
 
 private:
-    struct Slice { int start; double top; double bottom; bool breakBefore; };
     void invalidate();
     void buildMap() const;
     int toDoc(int fieldPos) const;
     int toField(int docPos) const;
-    void buildLayout();
 
     QTextDocument m_doc;
     RtfReadReport m_report;
@@ -91,9 +90,7 @@ private:
     mutable std::vector<int> m_starts;
 
     int m_dpiX = 96, m_dpiY = 96, m_lineWidth = 0;
-    std::unique_ptr<QTextDocument> m_layoutDoc;
-    std::unique_ptr<class QImage> m_layoutDevice;
-    std::vector<Slice> m_slices;
+    std::unique_ptr<class RichTextPager> m_pager;
     bool m_editing = false;
 };
 

@@ -91,7 +91,9 @@ struct State
 struct FontEntry
 {
     QString name;
+    QStringList families; // the name, and a stand-in of its kind where needed
     int codePage = 0;
+    bool standIn = false;
 };
 
 struct CellDef
@@ -188,6 +190,9 @@ private:
     int m_fontEntry = -1;
     QByteArray m_fontName;
     int m_fontCharset = -1;
+    int m_fontKind = 0;
+    std::set<QString> m_unknownFonts;
+    void addFont();
     std::vector<QColor> m_colors;
     int m_red = -1, m_green = -1, m_blue = -1;
 

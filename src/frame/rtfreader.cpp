@@ -140,11 +140,7 @@ void Parser::closeGroup()
     }
     const State closing = m_state;
     if (closing.dest == Dest::FontTable && m_fontEntry >= 0 && !m_fontName.isEmpty()) {
-        // an entry without its closing ';'
-        FontEntry e;
-        e.name = QString::fromLatin1(m_fontName).trimmed();
-        e.codePage = m_fontCharset >= 0 ? codePageOfCharset(m_fontCharset, m_ansi) : 0;
-        m_fonts.insert(m_fontEntry, e);
+        addFont(); // an entry without its closing ';'
         m_fontName.clear();
     }
     if (closing.groupOwnsDest && closing.dest == Dest::Picture && m_pictDepth >= 0) {

@@ -29,6 +29,9 @@ struct RtfReadReport
 class RtfReader
 {
 public:
+    // Character format property: the font name the document gave where an
+    // installed font of its kind stands in for it.
+    static constexpr int FontNameProperty = 0x100000 + 1; // QTextFormat::UserProperty + 1
     static RtfReadReport read(const QByteArray &rtf, QTextDocument *document);
     // Why the bytes are no rich text, in one line; empty when they are. Rich
     // text starts with "{\rtf" after optional blanks; a body fragment that

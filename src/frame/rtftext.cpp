@@ -1,7 +1,57 @@
 #include "rtfparser.h"
 
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QSet>
+
 // Characters, their formats and paragraphs.
 namespace vc::rtf {
+
+namespace {
+
+// Lower-case names of the fonts the system has; none without a GUI application.
+const QSet<QString> &installedFonts()
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> set;
+        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            for (const QString &family : QFontDatabase::families())
+                set.insert(family.toLower());
+        return set;
+    }();
+    return names;
+}
+
+} // namespace
+
+// The system looks a missing font up once by name, which is slow; past the
+// few a document normally names, missing fonts are shown in an installed font
+// of their kind straight away (their names are kept for writing).
+void Parser::addFont()
+{
+    FontEntry e;
+    e.name = QString::fromLatin1(m_fontName).trimmed();
+    e.codePage = m_fontCharset >= 0    ? codePageOfCharset(m_fontCharset, m_ansi)
+                 : m_fontCharset == -2 ? m_fonts.value(m_fontEntry).codePage
+                                       : 0; // -2: given by \\cpg
+    if (!e.name.isEmpty()) {
+        e.families << e.name;
+        const QSet<QString> &installed = installedFonts();
+        const QString key = e.name.toLower();
+        if (!installed.isEmpty() && !installed.contains(key) && !m_unknownFonts.count(key)) {
+            if (m_unknownFonts.size() >= 32) {
+                e.standIn = true;
+                e.families =
+                    QStringList{QString::fromLatin1(m_fontKind == 1   ? "Liberation Serif"
+                                                    : m_fontKind == 3 ? "Liberation Mono"
+                                                                      : "Liberation Sans")};
+            } else {
+                m_unknownFonts.insert(key);
+            }
+        }
+    }
+    m_fonts.insert(m_fontEntry, e);
+}
 
 void Parser::addByte(uchar b)
 {
@@ -87,7 +137,9 @@ QTextCharFormat Parser::charFormat(const CharState &c)
     const int font = c.font >= 0 ? c.font : m_defaultFont;
     auto it = m_fonts.constFind(font);
     if (it != m_fonts.constEnd() && !it->name.isEmpty())
-        f.setFontFamilies({it->name});
+        f.setFontFamilies(it->families);
+    if (it != m_fonts.constEnd() && it->standIn)
+        f.setProperty(RtfReader::FontNameProperty, it->name);
     f.setFontPointSize(qBound(1, c.halfPoints, 3276) / 2.0);
     if (c.bold)
         f.setFontWeight(QFont::Bold);

@@ -47,12 +47,8 @@ void Parser::plainBytes()
         for (qsizetype i = start; i < m_pos; ++i) {
             const char c = m_in.at(i);
             if (c == ';') {
-                if (m_fontEntry >= 0) {
-                    FontEntry e;
-                    e.name = QString::fromLatin1(m_fontName).trimmed();
-                    e.codePage = m_fontCharset >= 0 ? codePageOfCharset(m_fontCharset, m_ansi) : 0;
-                    m_fonts.insert(m_fontEntry, e);
-                }
+                if (m_fontEntry >= 0)
+                    addFont();
                 m_fontName.clear();
             } else if (c != '\r' && c != '\n') {
                 m_fontName.append(c);

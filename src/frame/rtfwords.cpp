@@ -16,6 +16,10 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
             m_fontEntry = param;
             m_fontName.clear();
             m_fontCharset = -1;
+            m_fontKind = 0;
+        } else if (w == "froman" || w == "fswiss" || w == "fmodern" || w == "fscript" ||
+                   w == "fdecor") {
+            m_fontKind = w == "froman" ? 1 : w == "fmodern" ? 3 : 2;
         } else if (w == "fcharset") {
             m_fontCharset = param;
         } else if (w == "cpg" && param > 0) {

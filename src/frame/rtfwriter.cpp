@@ -1,6 +1,9 @@
 #include "rtfwriter.h"
 
 #include "pagesetup.h"
+#include "rtfreader.h"
+
+#include <QHash>
 
 #include <QBuffer>
 #include <QColor>
@@ -49,6 +52,7 @@ private:
 
     const QTextDocument *m_doc;
     QStringList m_fonts;
+    QHash<QString, int> m_fontIndex;
     QList<QColor> m_colors;
     QByteArray m_out;
 };
@@ -56,13 +60,15 @@ private:
 int Writer::fontIndex(const QTextCharFormat &f)
 {
     const QStringList families = f.fontFamilies().toStringList();
-    const QString name = families.isEmpty() ? QString() : families.first();
-    int i = int(m_fonts.indexOf(name));
-    if (i < 0) {
-        m_fonts << name;
-        i = int(m_fonts.size()) - 1;
-    }
-    return i;
+    QString name = families.isEmpty() ? QString() : families.first();
+    if (f.hasProperty(RtfReader::FontNameProperty))
+        name = f.stringProperty(RtfReader::FontNameProperty);
+    const auto known = m_fontIndex.constFind(name);
+    if (known != m_fontIndex.constEnd())
+        return *known;
+    m_fonts << name;
+    m_fontIndex.insert(name, int(m_fonts.size()) - 1);
+    return int(m_fonts.size()) - 1;
 }
 
 int Writer::colorIndex(const QColor &c)

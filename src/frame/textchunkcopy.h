@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QTextCursor>
+#include <QTextFrame>
+
+#include <vector>
+
+class QTextDocument;
+class QTextTable;
+
+namespace vc {
+
+// Copies a run of a document's top-level paragraphs and table rows into a
+// document of its own, so that a long document is laid out a piece at a time
+// and no layout grows with the whole document. Each copied paragraph keeps
+// the field position it starts at; a long paragraph may be copied in parts.
+class TextChunkCopy
+{
+public:
+    // Where the copy stands in the source: a top-level item, and within it a
+    // table row or a character offset.
+    struct Place
+    {
+        QTextFrame::iterator item;
+        int row = 0;
+        int offset = 0;
+        bool operator==(const Place &o) const
+        {
+            return item == o.item && row == o.row && offset == o.offset;
+        }
+    };
+    struct Origin
+    {
+        int blockNumber; // in the copy
+        int fieldStart;
+    };
+
+    // fieldStarts: the field position of every source paragraph, by number.
+    TextChunkCopy(const QTextDocument &source, const std::vector<int> &fieldStarts,
+                  QTextDocument &target);
+
+    static Place begin(const QTextDocument &source);
+    static bool atEnd(const Place &p) { return p.item.atEnd(); }
+
+    // Copies from `from` until about `budget` characters are copied (at least
+    // one part) or `until` is reached; returns where it stopped.
+    Place copy(Place from, const Place *until, int budget);
+    // The offsets, at line starts, where a top-level paragraph longer than a
+    // part is split.
+    using SplitFinder = std::vector<int> (*)(const QTextBlock &block, void *context);
+    void setSplitFinder(SplitFinder finder, void *context)
+    {
+        m_finder = finder;
+        m_finderContext = context;
+    }
+
+    const std::vector<Origin> &origins() const { return m_origins; }
+
+    // A paragraph longer than this is copied in parts.
+    static constexpr int partLength = 16000;
+    // Rows of a table copied together at most.
+    static constexpr int rowsPerPart = 120;
+
+private:
+    void startBlock();
+    void copyBlock(const QTextBlock &b, int from, int to, bool first, bool last);
+    void copyItems(QTextFrame::iterator it);
+    void copyTable(QTextTable *table, int rowFrom, int rowTo);
+    int nextRowCut(QTextTable *table, int row) const;
+
+    const QTextDocument &m_source;
+    const std::vector<int> &m_fieldStarts;
+    QTextDocument &m_target;
+    QTextCursor m_cursor;
+    bool m_blockUsed = false;
+    int m_copied = 0;
+    std::vector<Origin> m_origins;
+    SplitFinder m_finder = nullptr;
+    void *m_finderContext = nullptr;
+};
+
+} // namespace vc
