@@ -16,7 +16,7 @@ PACKAGES += qt6-translations-l10n
 # clang with libFuzzer for the INI reader's fuzz target
 PACKAGES += clang libclang-rt-14-dev
 
-.PHONY: all deps build build-asan run test bench clean
+.PHONY: all deps build build-asan run test bench fuzz clean
 
 all: build
 
@@ -50,6 +50,12 @@ test: build build-asan
 
 bench: build
 	scripts/run-bench.sh $(BUILD)
+
+# Both fuzz targets for longer than the test run gives them (FUZZ_SECONDS each).
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	scripts/fuzz-ini.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
+	scripts/fuzz-rtf.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -27,4 +27,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$asan" --output-on-failure -j 2 -L unit || status=1
 # The INI reader takes any bytes: a short libFuzzer run keeps it so.
 "$here/fuzz-ini.sh" "$build-fuzz" 20 || status=1
+# So does the RTF reader; its corpus grows from run to run in the same folder.
+"$here/fuzz-rtf.sh" "$build-fuzz" 30 || status=1
 exit $status

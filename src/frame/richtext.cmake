@@ -6,7 +6,7 @@ target_sources(vc_frame PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/rtfcodepage.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfcodepage.h
     ${CMAKE_CURRENT_LIST_DIR}/rtftokenizer.cpp ${CMAKE_CURRENT_LIST_DIR}/rtftext.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtfwords.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfdestinations.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rtftablebuilder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtftablebuilder.cpp ${CMAKE_CURRENT_LIST_DIR}/rtftablelayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtfwriter.cpp ${CMAKE_CURRENT_LIST_DIR}/rtfwriter.h
     ${CMAKE_CURRENT_LIST_DIR}/richtextfield.cpp ${CMAKE_CURRENT_LIST_DIR}/richtextfield.h
     ${CMAKE_CURRENT_LIST_DIR}/richtextpager.cpp ${CMAKE_CURRENT_LIST_DIR}/richtextpager.h

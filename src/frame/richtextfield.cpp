@@ -308,8 +308,9 @@ int RichTextField::formatRange(QPainter *painter, const QRectF &drawTwips, int s
         if (j > k && s->bottom - y0 > height) {
             // a table row moves to the next page as a whole, unless it starts
             // the page: then it is taller than a page and goes on over the next
+            const int row = s->row;
             size_t first = j;
-            while (first > k && m_pager->slice(first - 1)->row == s->row && s->row >= 0)
+            while (row >= 0 && first > k && m_pager->slice(first - 1)->row == row)
                 --first;
             if (first > k)
                 j = first;

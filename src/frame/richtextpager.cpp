@@ -251,6 +251,9 @@ void RichTextPager::slicePart(Part &part, size_t index,
         const int lines = tl ? tl->lineCount() : 0;
         while (r < rows.size() && rows[r].last < b.position())
             ++r;
+        // the empty paragraph a table stands on takes no room of its own
+        if (b.length() == 1 && r < rows.size() && rows[r].first == b.position() + 1)
+            continue;
         if (r < rows.size() && rows[r].first <= b.position()) {
             if (row.id != rows[r].id) {
                 sliceRow(m_slices, row);
@@ -339,8 +342,11 @@ void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
         painter->translate(0, base - y0);
         painter->setClipRect(QRectF(0, top, m_width + 1, bottom - top), Qt::IntersectClip);
         QAbstractTextDocumentLayout::PaintContext ctx;
-        // lines touching the edges belong to the neighbouring pages
-        ctx.clip = QRectF(0, top + 0.01, m_width + 1, qMax(0.0, bottom - top - 0.02));
+        // Lines reaching over the edges belong to the neighbouring pages: the
+        // layout draws whatever meets its clip, and text drawn outside the
+        // painter's clip would still be in the file, twice.
+        const double inset = 0.45 * qMin(m_slices[i].bottom - m_slices[i].top, m_slices[j - 1].bottom - m_slices[j - 1].top);
+        ctx.clip = QRectF(0, top + inset, m_width + 1, qMax(0.01, bottom - top - 2 * inset));
         ctx.palette.setColor(QPalette::Text, Qt::black);
         doc->documentLayout()->draw(painter, ctx);
         painter->restore();

@@ -212,7 +212,7 @@ void Parser::destination(QByteArrayView w)
                                                               "oldpprops",
                                                               "oldsprops",
                                                               "oldtprops",
-                                                              "nesttableprops",
+                                                              "nonesttables",
                                                               "hlinkbase",
                                                               "bookmarkstart"};
     if (w == "fonttbl") {

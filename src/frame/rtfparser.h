@@ -68,6 +68,7 @@ struct ParaState
     int li = 0, ri = 0, fi = 0, sb = 0, sa = 0, sl = 0;
     bool slMult = false;
     bool intbl = false;
+    int itap = 1; // nesting level of a table paragraph
     bool pageBreakBefore = false;
     QList<QTextOption::Tab> tabs;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
@@ -96,28 +97,41 @@ struct FontEntry
     bool standIn = false;
 };
 
+// Tables nest this deep at most; deeper rows join their parent's cells.
+constexpr int maxTableLevels = 8;
+// Columns a table can have; a row with more cells keeps the rest in its last.
+constexpr int maxColumns = 512;
+
 struct CellDef
 {
     int right = 0;
+    int prefWidth = 0, prefKind = 0; // \\clwWidth in the unit of \\clftsWidth (2: 1/50 %, 3: twips)
     bool hMergeFirst = false, hMerge = false, vMergeFirst = false, vMerge = false;
     int shading = -1;
     std::array<int, 4> border{{0, 0, 0, 0}}; // top, left, bottom, right; width in twips, 0 none
 };
 
+// A row's definition: its cells' right borders and formats, as \\trowd starts it.
+struct RowDef
+{
+    std::vector<CellDef> cells;
+    int left = 0, gap = 108;
+    int width = 0, widthKind = 0; // \\trwWidth in the unit of \\trftsWidth
+};
+
 struct TableBuild
 {
     QTextTable *table = nullptr;
-    int gap = 108;
     int row = 0, col = 0;
     bool rowPending = false, needCursor = false;
-    std::vector<std::vector<CellDef>> rowDefs;
+    std::vector<RowDef> rowDefs;
 };
 
 struct Sink
 {
     QTextDocument *doc = nullptr;
     QTextCursor cursor;
-    TableBuild table;
+    std::vector<TableBuild> tables; // the open tables, outermost first
     bool pageBreakNext = false;
 };
 
@@ -164,7 +178,15 @@ private:
     // structure
     void endParagraph();
     void ensureContext();
-    void finishTable(Sink &sink);
+    void finishTable(Sink &sink); // every open table
+    void closeTable(Sink &sink);  // the innermost
+    void placeInCell(Sink &sink, TableBuild &t);
+    void endRow(int level);
+    int paragraphLevel() const;
+    void layOutTable(TableBuild &t);
+    int textWidth() const;
+    bool layOutOnGrid(TableBuild &t);
+    void formatCells(TableBuild &t, const std::vector<std::vector<std::pair<int, int>>> &spans);
     void applyBlockFormat();
     void insertPicture();
     void word(QByteArrayView w, bool hasParam, int param);
@@ -216,12 +238,18 @@ private:
     bool m_cachedValid = false;
     uchar m_lead = 0;
 
-    std::vector<CellDef> m_rowDef;
-    CellDef m_cellDef;
-    int m_rowGap = 108;
-    int m_rowLeft = 0;
+    struct RowDefBuild
+    {
+        RowDef def;
+        CellDef cell;
+        bool open = false;
+    };
+    std::array<RowDefBuild, maxTableLevels + 1> m_rowDefs;
+    RowDefBuild &rowDefBuild()
+    {
+        return m_rowDefs[size_t(qBound(1, paragraphLevel(), maxTableLevels))];
+    }
     int m_borderSide = -1;
-    bool m_rowOpen = false;
 
     Picture m_pict;
     int m_pictDepth = -1;

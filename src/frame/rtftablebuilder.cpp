@@ -5,34 +5,47 @@
 // Tables: row definitions, cells and their merging.
 namespace vc::rtf {
 
-// Puts the cursor where the next text belongs: into the right table cell when
-// the paragraph is part of a table, after the table when it is not.
+int Parser::paragraphLevel() const
+{
+    const ParaState &p = m_state.para;
+    if (p.intbl)
+        return qBound(1, p.itap, maxTableLevels);
+    // some writers leave \intbl out and rely on the row being open
+    return m_rowDefs[1].open ? 1 : 0;
+}
+
+// Puts the cursor where the next text belongs: into the right cell of the
+// table at the paragraph's nesting level, opening tables down to it, or after
+// the tables the paragraph is no longer part of.
 void Parser::ensureContext()
 {
     Sink &s = *m_sink;
-    TableBuild &t = s.table;
-    // Some writers leave \intbl out and rely on the row being open.
-    if (!m_state.para.intbl && !m_rowOpen) {
-        if (t.table)
-            finishTable(s);
-        return;
-    }
-    if (!t.table) {
+    const size_t level = size_t(paragraphLevel());
+    while (s.tables.size() > level)
+        closeTable(s);
+    while (s.tables.size() < level) {
+        if (!s.tables.empty())
+            placeInCell(s, s.tables.back());
         if (s.cursor.block().length() > 1)
             s.cursor.insertBlock();
-        const int cols = int(qBound<size_t>(1, m_rowDef.size(), 64));
+        const RowDef &def = m_rowDefs[s.tables.size() + 1].def;
+        const int cols = int(qBound<size_t>(1, def.cells.size(), maxColumns));
         QTextTableFormat tf;
         tf.setCellPadding(0); // \trgaph pads left and right only: set per cell
         tf.setCellSpacing(0);
         tf.setBorder(0);
         tf.setBorderCollapse(true);
-        tf.setLeftMargin(qMax(0.0, px(m_rowLeft)));
-        t = TableBuild();
-        t.gap = qBound(0, m_rowGap, 1440);
+        TableBuild t;
         t.table = s.cursor.insertTable(1, cols, tf);
+        s.tables.push_back(t);
         ++m_report.tables;
-        return;
     }
+    if (!s.tables.empty())
+        placeInCell(s, s.tables.back());
+}
+
+void Parser::placeInCell(Sink &s, TableBuild &t)
+{
     if (t.rowPending) {
         t.table->appendRows(1);
         ++t.row;
@@ -41,163 +54,119 @@ void Parser::ensureContext()
         t.needCursor = true;
     }
     if (t.col >= t.table->columns()) {
-        if (t.col >= 64) { // a row that never ends: keep its text in the last cell
+        if (t.col >= maxColumns) // a row that never ends: keep its text in the last cell
             t.col = t.table->columns() - 1;
-        } else {
+        else
             t.table->appendColumns(t.col - t.table->columns() + 1);
-        }
         t.needCursor = true;
     }
     if (t.needCursor) {
-        s.cursor = t.table->cellAt(t.row, t.col).firstCursorPosition();
+        // at the end of what the cell holds: after a table nested in it
+        s.cursor = t.table->cellAt(t.row, t.col).lastCursorPosition();
         t.needCursor = false;
     }
 }
 
+// \row ends a row of the outermost table, \nestrow one of a nested table;
+// the row takes the definition given for its level.
+void Parser::endRow(int level)
+{
+    Sink &s = *m_sink;
+    level = qBound(1, level, maxTableLevels);
+    while (s.tables.size() > size_t(level))
+        closeTable(s);
+    RowDefBuild &b = m_rowDefs[size_t(level)];
+    b.open = false;
+    if (s.tables.size() != size_t(level))
+        return;
+    TableBuild &t = s.tables.back();
+    if (t.rowDefs.size() <= size_t(t.row))
+        t.rowDefs.resize(size_t(t.row) + 1);
+    t.rowDefs[size_t(t.row)] = b.def;
+    const int cells = int(qMin<size_t>(b.def.cells.size(), maxColumns));
+    if (cells > t.table->columns())
+        t.table->appendColumns(cells - t.table->columns());
+    t.rowPending = true;
+    t.needCursor = true;
+}
+
 void Parser::finishTable(Sink &s)
 {
-    TableBuild &t = s.table;
-    if (!t.table)
-        return;
-    QTextTable *table = t.table;
-    const int rows = table->rows();
-    const int cols = table->columns();
-    // Column widths from the widest row definition.
-    const std::vector<CellDef> *widest = nullptr;
-    for (const auto &r : t.rowDefs)
-        if (!widest || r.size() > widest->size())
-            widest = &r;
-    QTextTableFormat tf = table->format();
-    if (widest && !widest->empty()) {
-        QList<QTextLength> widths;
-        int left = m_rowLeft;
-        for (int c = 0; c < cols; ++c) {
-            if (size_t(c) < widest->size()) {
-                const int right = (*widest)[c].right;
-                widths << QTextLength(QTextLength::FixedLength, qMax(1.0, px(right - left)));
-                left = right;
-            } else {
-                widths << QTextLength(QTextLength::VariableLength, 0);
-            }
-        }
-        tf.setColumnWidthConstraints(widths);
-    }
-    bool anyBorder = false;
-    for (int r = 0; r < rows && size_t(r) < t.rowDefs.size(); ++r) {
-        const auto &defs = t.rowDefs[r];
-        for (int c = 0; c < cols && size_t(c) < defs.size(); ++c) {
-            const CellDef &d = defs[c];
-            QTextTableCell cell = table->cellAt(r, c);
-            QTextTableCellFormat cf = cell.format().toTableCellFormat();
-            cf.setLeftPadding(px(t.gap));
-            cf.setRightPadding(px(t.gap));
-            bool changed = true;
-            if (d.shading > 0 && size_t(d.shading) < m_colors.size() &&
-                m_colors[d.shading].isValid()) {
-                cf.setBackground(m_colors[d.shading]);
-                changed = true;
-            }
-            const std::array<int, 4> &b = d.border;
-            if (b[0] || b[1] || b[2] || b[3]) {
-                anyBorder = true;
-                cf.setTopBorder(b[0] ? qMax(1.0, px(b[0])) : 0);
-                cf.setLeftBorder(b[1] ? qMax(1.0, px(b[1])) : 0);
-                cf.setBottomBorder(b[2] ? qMax(1.0, px(b[2])) : 0);
-                cf.setRightBorder(b[3] ? qMax(1.0, px(b[3])) : 0);
-                cf.setBorderBrush(QColor(Qt::black));
-                cf.setTopBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                cf.setLeftBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                cf.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                cf.setRightBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                changed = true;
-            }
-            if (changed)
-                cell.setFormat(cf);
-        }
-    }
-    if (anyBorder) {
-        tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        tf.setBorderBrush(QColor(Qt::black));
-    }
-    table->setFormat(tf);
-    // Merged cells: horizontal runs first, then vertical runs of single columns.
-    for (int r = 0; r < rows && size_t(r) < t.rowDefs.size(); ++r) {
-        const auto &defs = t.rowDefs[r];
-        const int n = int(defs.size());
-        if (n > 0 && n < cols) // a row with fewer cells spans the table's width
-            table->mergeCells(r, n - 1, 1, cols - n + 1);
-        for (int c = 0; c < cols && size_t(c) < defs.size(); ++c) {
-            if (!defs[c].hMergeFirst)
-                continue;
-            int span = 1;
-            while (c + span < cols && size_t(c + span) < defs.size() && defs[c + span].hMerge)
-                ++span;
-            if (span > 1)
-                table->mergeCells(r, c, 1, span);
-        }
-    }
-    for (int c = 0; c < cols; ++c) {
-        for (int r = 0; r < rows && size_t(r) < t.rowDefs.size(); ++r) {
-            const auto &defs = t.rowDefs[r];
-            if (size_t(c) >= defs.size() || !defs[c].vMergeFirst || defs[c].hMergeFirst)
-                continue;
-            int span = 1;
-            while (r + span < rows && size_t(r + span) < t.rowDefs.size() &&
-                   size_t(c) < t.rowDefs[r + span].size() && t.rowDefs[r + span][c].vMerge &&
-                   !t.rowDefs[r + span][c].hMergeFirst)
-                ++span;
-            if (span > 1 && table->cellAt(r, c).columnSpan() == 1)
-                table->mergeCells(r, c, span, 1);
-        }
-    }
-    s.cursor = table->lastCursorPosition();
+    while (!s.tables.empty())
+        closeTable(s);
+}
+
+void Parser::closeTable(Sink &s)
+{
+    TableBuild &t = s.tables.back();
+    layOutTable(t);
+    s.cursor = t.table->lastCursorPosition();
     s.cursor.movePosition(QTextCursor::NextBlock);
-    t = TableBuild();
+    s.tables.pop_back();
+    if (!s.tables.empty())
+        s.tables.back().needCursor = false; // the cursor stays in the cell, after the table
 }
 
 void Parser::tableWord(QByteArrayView w, int param)
 {
+    RowDefBuild &b = rowDefBuild();
     if (w == "trowd") {
-        m_rowOpen = true;
-        m_rowDef.clear();
-        m_cellDef = CellDef();
-        m_rowLeft = 0;
+        const int gap = b.def.gap;
+        b = RowDefBuild();
+        b.def.gap = gap;
+        b.open = true;
         return;
     }
     if (w == "trgaph") {
-        m_rowGap = qBound(0, param, 1440);
+        b.def.gap = qBound(0, param, 1440);
         return;
     }
     if (w == "trleft") {
-        m_rowLeft = twips(param);
+        b.def.left = twips(param);
         return;
     }
     if (w == "cellx") {
-        m_cellDef.right = twips(param);
-        if (m_rowDef.size() < 256)
-            m_rowDef.push_back(m_cellDef);
-        m_cellDef = CellDef();
+        b.cell.right = twips(param);
+        if (b.def.cells.size() < size_t(maxColumns))
+            b.def.cells.push_back(b.cell);
+        b.cell = CellDef();
         m_borderSide = -1;
         return;
     }
+    if (w == "clwWidth") {
+        b.cell.prefWidth = qBound(0, param, maxTwips);
+        return;
+    }
+    if (w == "clftsWidth") {
+        b.cell.prefKind = param;
+        return;
+    }
+    if (w == "trwWidth") {
+        b.def.width = qBound(0, param, maxTwips);
+        return;
+    }
+    if (w == "trftsWidth") {
+        b.def.widthKind = param;
+        return;
+    }
     if (w == "clmgf") {
-        m_cellDef.hMergeFirst = true;
+        b.cell.hMergeFirst = true;
         return;
     }
     if (w == "clmrg") {
-        m_cellDef.hMerge = true;
+        b.cell.hMerge = true;
         return;
     }
     if (w == "clvmgf") {
-        m_cellDef.vMergeFirst = true;
+        b.cell.vMergeFirst = true;
         return;
     }
     if (w == "clvmrg") {
-        m_cellDef.vMerge = true;
+        b.cell.vMerge = true;
         return;
     }
     if (w == "clcbpat") {
-        m_cellDef.shading = param;
+        b.cell.shading = param;
         return;
     }
     if (w == "clbrdrt") {
@@ -218,17 +187,17 @@ void Parser::tableWord(QByteArrayView w, int param)
     }
     if (w == "brdrnone" || w == "brdrnil") {
         if (m_borderSide >= 0)
-            m_cellDef.border[m_borderSide] = 0;
+            b.cell.border[m_borderSide] = 0;
         return;
     }
     if (w == "brdrw") {
         if (m_borderSide >= 0)
-            m_cellDef.border[m_borderSide] = qBound(1, param, 200);
+            b.cell.border[m_borderSide] = qBound(1, param, 200);
         return;
     }
     if (w.startsWith("brdr") && m_borderSide >= 0) {
-        if (m_cellDef.border[m_borderSide] == 0)
-            m_cellDef.border[m_borderSide] = 10;
+        if (b.cell.border[m_borderSide] == 0)
+            b.cell.border[m_borderSide] = 10;
         return;
     }
     if (w.startsWith("trbrdr") || w.startsWith("brdr") || w == "box") {

@@ -236,8 +236,8 @@ void Parser::controlWord()
         w == "colortbl")
         return;
     static const std::unordered_set<std::string_view> keep = {
-        "fldrslt", "shppict", "shprslt", "result", "listtext", "pntext",
-        "field",   "object",  "shp",     "ftnalt", "shptxt",   "fldrslt"};
+        "fldrslt", "nesttableprops", "shppict", "shprslt", "result", "listtext", "pntext",
+        "field",   "object",         "shp",     "ftnalt",  "shptxt", "fldrslt"};
     if (starred && !keep.count(std::string_view(w.data(), size_t(w.size())))) {
         // an optional destination this reader does not know
         m_state.dest = Dest::Skip;

@@ -102,43 +102,31 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
     if (w == "page") {
         flush();
         ensureContext();
-        if (m_sink->cursor.block().length() > 1 && !m_sink->table.table)
+        if (m_sink->cursor.block().length() > 1 && m_sink->tables.empty())
             endParagraph();
         m_sink->pageBreakNext = true;
         return;
     }
     if (w == "cell" || w == "nestcell") {
-        if (w == "nestcell") {
-            addChar(QChar('\t'));
-            return;
-        }
         flush();
         const bool was = s.para.intbl;
+        const int itap = s.para.itap;
         s.para.intbl = true;
+        if (w == "nestcell")
+            s.para.itap = qMax(2, itap);
         ensureContext();
         applyBlockFormat();
         s.para.intbl = was;
-        m_sink->table.col++;
-        m_sink->table.needCursor = true;
+        s.para.itap = itap;
+        if (!m_sink->tables.empty()) {
+            m_sink->tables.back().col++;
+            m_sink->tables.back().needCursor = true;
+        }
         return;
     }
-    if (w == "nestrow") {
-        addChar(QChar(0x2028));
-        return;
-    }
-    if (w == "row") {
+    if (w == "row" || w == "nestrow") {
         flush();
-        m_rowOpen = false;
-        TableBuild &t = m_sink->table;
-        if (!t.table)
-            return;
-        if (t.rowDefs.size() <= size_t(t.row))
-            t.rowDefs.resize(t.row + 1);
-        t.rowDefs[t.row] = m_rowDef;
-        if (int(m_rowDef.size()) > t.table->columns() && m_rowDef.size() <= 64)
-            t.table->appendColumns(int(m_rowDef.size()) - t.table->columns());
-        t.rowPending = true;
-        t.needCursor = true;
+        endRow(w == "row" ? 1 : qMax(2, paragraphLevel()));
         return;
     }
 
@@ -325,6 +313,7 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
     }
     if (w == "itap") {
         p.intbl = param > 0;
+        p.itap = qBound(1, param, maxTableLevels);
         return;
     }
     if (w == "pagebb") {

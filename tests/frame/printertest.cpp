@@ -142,6 +142,9 @@ private Q_SLOTS:
     void commandLineRejectsBadInput_data();
     void commandLineRejectsBadInput();
     void commandLinePrintsToPdf();
+    void commandLineRefusesWhatIsNoRichText_data();
+    void commandLineRefusesWhatIsNoRichText();
+    void rowTallerThanAPageGoesOn();
 };
 
 void PrinterTest::initTestCase()
@@ -355,6 +358,51 @@ void PrinterTest::commandLinePrintsToPdf()
     QVERIFY2(p.exitCode() == 0, qPrintable(err));
     QCOMPARE(pdfPages(out), 2);
     QVERIFY(pdfText(out).contains(QLatin1String("And now comes a fun table:")));
+}
+
+void PrinterTest::commandLineRefusesWhatIsNoRichText_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("a renamed executable") << vc::test::readFile(vc::test::binDir() + QStringLiteral("/veltranncalc-cli")).left(65536);
+    QTest::newRow("a lone brace") << QByteArray("{");
+    QTest::newRow("empty") << QByteArray();
+}
+
+void PrinterTest::commandLineRefusesWhatIsNoRichText()
+{
+    QFETCH(QByteArray, data);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.rtf")), out = dir.filePath(QStringLiteral("out.pdf"));
+    QVERIFY(vc::test::writeFile(in, data));
+    QProcess p;
+    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), {QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 2);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.count(QLatin1Char('\n')) == 1 && err.contains(QLatin1String("in.rtf")), qPrintable(err));
+    QVERIFY(!QFileInfo::exists(out));
+}
+
+// A cell of 201 lines beside a short one: the row goes on over the following
+// pages and every line is printed.
+void PrinterTest::rowTallerThanAPageGoesOn()
+{
+    QByteArray cell;
+    for (int i = 1; i <= 201; ++i)
+        cell += (i > 1 ? "\\line " : "") + QByteArray("tall") + QByteArray::number(i) + "end";
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("tall.rtf")), out = dir.filePath(QStringLiteral("tall.pdf"));
+    QVERIFY(vc::test::writeFile(in, "{\\rtf1\\ansi before\\par\\trowd\\clbrdrb\\brdrs\\cellx4000\\cellx8000\\pard\\intbl "
+                                        + cell + "\\cell short\\cell\\row\\pard after\\par}"));
+    QProcess p;
+    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), {QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out});
+    QVERIFY(p.waitForFinished(120000));
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(pdfPages(out) >= 4);
+    const QString text = pdfText(out);
+    for (int i = 1; i <= 201; ++i)
+        QVERIFY2(text.contains(QStringLiteral("tall%1end").arg(i)), qPrintable(QString::number(i)));
+    QVERIFY(text.contains(QLatin1String("short")) && text.contains(QLatin1String("after")));
 }
 
 QTEST_MAIN(PrinterTest)

@@ -1,11 +1,13 @@
 // The RTF reader against documents written by real word processors and
 // against small hand-written documents whose content is known exactly.
 #include "rtfreader.h"
+#include "rtfwriter.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -78,6 +80,11 @@ private Q_SLOTS:
     void mangledCorpusFiles();
     void skippedPartsAreNamed();
     void fiftyMegabytes();
+    void refusal_data();
+    void refusal();
+    void extremeLengths_data();
+    void extremeLengths();
+    void overlongControlWord();
 };
 
 void RtfReaderTest::corpusFile_data()
@@ -428,6 +435,80 @@ void RtfReaderTest::fiftyMegabytes()
     QVERIFY(doc.toPlainText().startsWith(QLatin1String("before")));
     QVERIFY(doc.toPlainText().endsWith(QLatin1String("after")));
     QCOMPARE(r.emptyFrames, 1);
+}
+
+void RtfReaderTest::refusal_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("rich text") << QByteArray("{\\rtf1\\ansi a}") << true;
+    QTest::newRow("blanks and a byte order mark first") << QByteArray("\xEF\xBB\xBF \r\n\t{\\rtf1 a}") << true;
+    QTest::newRow("body fragment without header") << QByteArray("{\\pard a\\par}") << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("blanks only") << QByteArray(" \r\n") << false;
+    QTest::newRow("a lone brace") << QByteArray("{") << false;
+    QTest::newRow("an executable") << QByteArray("MZ\x90\0\3\0\0\0{\\rtf1 a}", 15) << false;
+    QTest::newRow("plain text") << QByteArray("rtf1 is what it should have been") << false;
+    QTest::newRow("html") << QByteArray("<html><body>{\\rtf}</body></html>") << false;
+    QTest::newRow("brace and symbol") << QByteArray("{\\'e4}") << false;
+}
+
+void RtfReaderTest::refusal()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(bool, read);
+    const QString why = RtfReader::refusal(data);
+    QCOMPARE(why.isEmpty(), read);
+    QVERIFY(!why.contains(QLatin1Char('\n')));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.rtf"));
+    QVERIFY(vc::test::writeFile(path, data));
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("kept"));
+    bool ok = !read;
+    const RtfReadReport r = RtfReader::readFile(path, &doc, &ok);
+    QCOMPARE(ok, read);
+    if (!read) {
+        QCOMPARE(doc.toPlainText(), QStringLiteral("kept"));
+        QCOMPARE(r.skipped.value(0), why);
+    }
+}
+
+// Lengths no page holds are clamped; the sanitizer build checks that no
+// arithmetic on them overflows, and writing the document back stays sane.
+void RtfReaderTest::extremeLengths_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::newRow("cell borders at the ends of int") << QByteArray("\\trowd\\trleft-2147483648\\cellx2147483647\\cellx-2147483648"
+                                                          "\\cellx2147483647\\pard\\intbl a\\cell b\\cell c\\cell\\row");
+    QTest::newRow("cell borders past int") << QByteArray("\\trowd\\trgaph99999999999\\cellx99999999999999\\pard\\intbl a\\cell\\row");
+    QTest::newRow("indents and spacing") << QByteArray("\\li2147483647\\ri-2147483648\\fi-2147483648\\sb2147483647\\sa2147483647"
+                                                       "\\sl-2147483648\\tx2147483647 a\\par");
+    QTest::newRow("paper and margins") << QByteArray("\\paperw2147483647\\paperh2147483647\\margl2147483647\\margr-5 a\\par");
+    QTest::newRow("picture goal") << QByteArray("{\\pict\\pngblip\\picwgoal2147483647\\pichgoal-2147483648\\picscalex2147483647 00} a");
+}
+
+void RtfReaderTest::extremeLengths()
+{
+    QFETCH(QByteArray, body);
+    QTextDocument doc;
+    const RtfReadReport r = RtfReader::read("{\\rtf1\\ansi " + body + "}", &doc);
+    QVERIFY(doc.toPlainText().contains(QLatin1Char('a')));
+    QVERIFY(r.page.paperWidth <= 1440 * 200 && r.page.marginLeft <= 1440 * 200);
+    QTextDocument again;
+    RtfReader::read(vc::RtfWriter::write(&doc), &again);
+    QCOMPARE(normalised(again.toPlainText()).trimmed(), normalised(doc.toPlainText()).trimmed());
+}
+
+// A run of letters longer than any control word is dropped, not shown as
+// one endless word; paper under an inch is no paper size.
+void RtfReaderTest::overlongControlWord()
+{
+    QTextDocument doc;
+    const RtfReadReport r = RtfReader::read("{\\rtf1\\paperw700\\paperh700 \\" + QByteArray(1000000, 'x') + "7 after\\par}", &doc);
+    QCOMPARE(doc.toPlainText(), QStringLiteral("after"));
+    QVERIFY(!r.page.declared);
+    QVERIFY(r.skipped.join(u'|').contains(QLatin1String("32 letters")));
 }
 
 QTEST_MAIN(RtfReaderTest)

@@ -1,0 +1,86 @@
+// Printing a generated long report into a PDF file, page by page as print-rtf
+// does it: the time per page must stay flat from 10 to 5 000 pages (laying
+// out the whole document at once made it grow, and fail past ~3 000 pages).
+// Budget: the largest document's time per page within twice the smallest's.
+#include "printer.h"
+#include "richtextfield.h"
+#include "rtfgenerator.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <ctime>
+
+namespace {
+
+double cpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// Pages printed; the time of reading is not counted.
+int print(const QByteArray &rtf, const QString &pdf, double *ms, double *cpu)
+{
+    vc::RichTextField field;
+    field.setRichText(rtf);
+    vc::Printer::setPdfOutputPath(pdf);
+    vc::Printer printer(vc::PrinterList::pdfFile());
+    const QRectF rect(1134, 1134, 11906 - 2268, 16838 - 2268);
+    QElapsedTimer t;
+    t.start();
+    const double c0 = cpuMs();
+    field.setTargetDevice(printer.device(), int(rect.width()));
+    const int length = field.textLength();
+    int pages = 0;
+    for (int pos = 0;;) {
+        QPainter *painter = printer.painter();
+        if (!painter)
+            return 0;
+        ++pages;
+        const int next = field.formatRange(painter, rect, pos, -1);
+        if (next <= pos || next >= length)
+            break;
+        pos = next;
+        printer.newPage();
+    }
+    printer.endDoc();
+    *ms = t.nsecsElapsed() / 1e6;
+    *cpu = cpuMs() - c0;
+    return pages;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    double first = 0, last = 0;
+    for (int sections : {10, 100, 1000, 5000}) {
+        double ms = 0, cpu = 0;
+        const int pages = print(vc::test::rtfLongDocument(sections),
+                                dir.filePath(QStringLiteral("long.pdf")), &ms, &cpu);
+        const double perPage = pages > 0 ? cpu / pages : 0;
+        out << QStringLiteral(
+                   "long document print: %1 pages  %2 ms  (%3 ms cpu, %4 ms cpu per page)\n")
+                   .arg(pages, 5)
+                   .arg(ms, 0, 'f', 0)
+                   .arg(cpu, 0, 'f', 0)
+                   .arg(perPage, 0, 'f', 2);
+        out.flush();
+        (first == 0 ? first : last) = perPage;
+    }
+    const bool flat = last <= 2 * first;
+    out << QStringLiteral("long document print: time per page %1 (budget: 5 000 pages within twice "
+                          "the time per page of 10)\n")
+               .arg(flat ? QStringLiteral("flat") : QStringLiteral("GROWS"));
+    return flat ? 0 : 1;
+}

@@ -1,0 +1,180 @@
+// Tables as report writers write them, from our generator: cell widths in
+// each unit, merged cells, nesting three deep and rows of 200 cells keep
+// their columns; page counts agree with LibreOffice where it is installed.
+#include "richtextfield.h"
+#include "rtfgenerator.h"
+#include "rtfreader.h"
+#include "rtfwriter.h"
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+using vc::test::RtfTableSpec;
+using Widths = RtfTableSpec::Widths;
+
+Q_DECLARE_METATYPE(RtfTableSpec)
+
+namespace {
+
+// The table and cell a word stands in, and how many tables enclose it.
+struct Place
+{
+    QTextTable *table = nullptr;
+    int row = -1, column = -1, columnSpan = 0, depth = 0;
+};
+
+Place placeOf(QTextDocument &doc, const QString &word)
+{
+    Place p;
+    const QTextCursor c =
+        doc.find(word, 0, QTextDocument::FindWholeWords | QTextDocument::FindCaseSensitively);
+    if (c.isNull())
+        return p;
+    p.table = c.currentTable();
+    if (!p.table)
+        return p;
+    const QTextTableCell cell = p.table->cellAt(c.selectionStart());
+    p.row = cell.row();
+    p.column = cell.column();
+    p.columnSpan = cell.columnSpan();
+    for (QTextFrame *f = p.table; f; f = f->parentFrame())
+        p.depth += qobject_cast<QTextTable *>(f) ? 1 : 0;
+    return p;
+}
+
+int pagesOf(const QByteArray &rtf)
+{
+    vc::RichTextField field;
+    field.setRichText(rtf);
+    const vc::PageSetup page = vc::PageSetup::of(field.document());
+    const QRectF rect(0, 0, page.paperWidth - page.marginLeft - page.marginRight,
+                      page.paperHeight - page.marginTop - page.marginBottom);
+    field.setTargetDevice(600, 600, int(rect.width()));
+    int pos = 0, pages = 0;
+    const int length = field.textLength();
+    while (pages < 10000) {
+        ++pages;
+        const int next = field.formatRange(nullptr, rect, pos, -1, false);
+        if (next <= pos || next >= length)
+            break;
+        pos = next;
+    }
+    return pages;
+}
+
+} // namespace
+
+class RtfTablesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void generatedTable_data();
+    void generatedTable();
+    void pagesAsLibreOfficeLaysThemOut_data() { generatedTable_data(); }
+    void pagesAsLibreOfficeLaysThemOut();
+};
+
+void RtfTablesTest::generatedTable_data()
+{
+    QTest::addColumn<RtfTableSpec>("spec");
+    const auto spec = [](int rows, int cells, Widths w, int merge, int nesting) {
+        RtfTableSpec s;
+        s.rows = rows;
+        s.cells = cells;
+        s.widths = w;
+        s.mergeEvery = merge;
+        s.nesting = nesting;
+        return s;
+    };
+    QTest::newRow("widths by cellx") << spec(3, 4, Widths::Cellx, 0, 1);
+    QTest::newRow("widths in twips") << spec(3, 4, Widths::Twips, 0, 1);
+    QTest::newRow("widths in per cent with cellx") << spec(3, 4, Widths::Percent, 0, 1);
+    QTest::newRow("preferred widths without cellx") << spec(3, 4, Widths::NoCellx, 0, 1);
+    QTest::newRow("first cells merged every other row") << spec(6, 4, Widths::Cellx, 2, 1);
+    QTest::newRow("tables nested two deep") << spec(3, 3, Widths::Cellx, 0, 2);
+    QTest::newRow("tables nested three deep, merged rows")
+        << spec(4, 3, Widths::Cellx, 2, 3);
+    RtfTableSpec wide = spec(3, 200, Widths::Cellx, 0, 1);
+    wide.cellWidth = 1000;
+    QTest::newRow("rows of 200 cells") << wide;
+}
+
+void RtfTablesTest::generatedTable()
+{
+    QFETCH(RtfTableSpec, spec);
+    QTextDocument doc;
+    vc::RtfReader::read(vc::test::rtfTableDocument(spec), &doc);
+    const Place first = placeOf(doc, QStringLiteral("L1r0c0"));
+    QVERIFY(first.table);
+    QCOMPARE(first.depth, 1);
+    QTextTable *outer = first.table;
+    QCOMPARE(outer->rows(), spec.rows);
+    QCOMPARE(outer->columns(), spec.cells);
+    const QList<QTextLength> widths = outer->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), spec.cells);
+    for (const QTextLength &w : widths)
+        QCOMPARE(w.rawValue(), spec.cellWidth / 15.0); // twips to the document's pixels
+    for (int r = 0; r < spec.rows; ++r) {
+        const bool merged = spec.mergeEvery > 0 && r % spec.mergeEvery == 0;
+        for (int c = 0; c < spec.cells; ++c) {
+            const QString word = QStringLiteral("L1r%1c%2").arg(r).arg(c);
+            const Place p = placeOf(doc, word);
+            if (merged && c == 1) {
+                QVERIFY(!p.table);
+                continue;
+            }
+            QVERIFY2(p.table == outer && p.row == r && p.column == c, qPrintable(word));
+            QCOMPARE(p.columnSpan, merged && c == 0 ? 2 : 1);
+        }
+        for (int level = 2; level <= spec.nesting; ++level)
+            for (int c = 0; c < 2; ++c) {
+                const Place p = placeOf(doc, QStringLiteral("L%1r1c%2").arg(level).arg(c));
+                QVERIFY2(p.table && p.depth == level && p.row == 1 && p.column == c,
+                         qPrintable(QStringLiteral("level %1 in row %2").arg(level).arg(r)));
+            }
+    }
+    QVERIFY(doc.toPlainText().contains(QLatin1String("after the table")));
+    // what is read writes and reads again with every word
+    QTextDocument again;
+    vc::RtfReader::read(vc::RtfWriter::write(&doc), &again);
+    QCOMPARE(placeOf(again, QStringLiteral("L1r%1c%2").arg(spec.rows - 1).arg(spec.cells - 1)).row,
+             spec.rows - 1);
+}
+
+// A check, never a dependency: LibreOffice lays the same documents out.
+void RtfTablesTest::pagesAsLibreOfficeLaysThemOut()
+{
+    QFETCH(RtfTableSpec, spec);
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (office.isEmpty())
+        QSKIP("LibreOffice is not installed");
+    spec.rows *= 12;
+    const QByteArray rtf = vc::test::rtfTableDocument(spec);
+    QTemporaryDir dir;
+    QVERIFY(vc::test::writeFile(dir.filePath(QStringLiteral("t.rtf")), rtf));
+    QProcess p;
+    p.start(office,
+            {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+             QStringLiteral("--outdir"), dir.path(), dir.filePath(QStringLiteral("t.rtf"))});
+    QVERIFY(p.waitForFinished(180000));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {dir.filePath(QStringLiteral("t.pdf"))});
+    QVERIFY(info.waitForFinished(60000));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                          .match(QString::fromUtf8(info.readAllStandardOutput()));
+    QVERIFY(m.hasMatch());
+    const int theirs = m.captured(1).toInt(), ours = pagesOf(rtf);
+    QVERIFY2(qAbs(theirs - ours) <= qMax(1, theirs / 5),
+             qPrintable(QStringLiteral("%1 pages, LibreOffice %2").arg(ours).arg(theirs)));
+}
+
+QTEST_MAIN(RtfTablesTest)
+#include "rtftablestest.moc"

@@ -1,0 +1,125 @@
+#include "rtfgenerator.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace vc::test {
+
+namespace {
+
+const QByteArray head =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+    "{\\f1\\froman\\fcharset0 Times New "
+    "Roman;}}{\\colortbl;\\red0\\green0\\blue0;\\red220\\green230\\blue240;}"
+    "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\\f0\\fs20\n";
+
+QByteArray n(int v)
+{
+    return QByteArray::number(v);
+}
+
+QByteArray word(int level, int row, int cell)
+{
+    return QByteArray("L") + n(level) + QByteArray("r") + n(row) + QByteArray("c") + n(cell);
+}
+
+// The definition of a row: borders, shading on the first cell, widths in the unit asked for.
+QByteArray rowDefinition(const RtfTableSpec &s, int cells, int row, int level)
+{
+    QByteArray def = "\\trowd\\trgaph108\\trleft0";
+    if (s.widths == RtfTableSpec::Widths::Percent)
+        def += "\\trftsWidth2\\trwWidth5000";
+    const bool merge = level == 1 && s.mergeEvery > 0 && row % s.mergeEvery == 0 && cells > 1;
+    const int width = level == 1 ? s.cellWidth : s.cellWidth / (2 * level);
+    for (int c = 0; c < cells; ++c) {
+        def += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdr"
+               "r\\brdrs\\brdrw10";
+        if (c == 0)
+            def += "\\clcbpat2";
+        if (merge && c < 2)
+            def += c == 0 ? "\\clmgf" : "\\clmrg";
+        switch (s.widths) {
+        case RtfTableSpec::Widths::Twips:
+            def += QByteArray("\\clftsWidth3\\clwWidth") + n(width);
+            break;
+        case RtfTableSpec::Widths::Percent:
+            def += QByteArray("\\clftsWidth2\\clwWidth") + n(5000 / cells);
+            break;
+        case RtfTableSpec::Widths::NoCellx:
+            def += QByteArray("\\clftsWidth3\\clwWidth") + n(width) + "\\cellx0\n";
+            continue;
+        case RtfTableSpec::Widths::Cellx:
+            break;
+        }
+        def += QByteArray("\\cellx") + n(width * (c + 1)) + "\n";
+    }
+    return def;
+}
+
+// A table of the given level: two rows of two cells, the first cell nesting the next level.
+QByteArray nested(const RtfTableSpec &s, int level)
+{
+    QByteArray out;
+    for (int r = 0; r < 2; ++r) {
+        for (int c = 0; c < 2; ++c) {
+            if (c == 0 && level < s.nesting)
+                out += nested(s, level + 1);
+            out += QByteArray("\\pard\\intbl\\itap") + n(level) + QByteArray(" ") + word(level, r, c) + "\\nestcell\n";
+        }
+        out += QByteArray("{\\*\\nesttableprops") + rowDefinition(s, 2, r, level) +
+               "\\nestrow}{\\nonesttables\\par}\n";
+    }
+    return out;
+}
+
+} // namespace
+
+QByteArray rtfTableDocument(const RtfTableSpec &s)
+{
+    QByteArray out = head + "\\pard before the table\\par\n";
+    for (int r = 0; r < s.rows; ++r) {
+        const QByteArray def = rowDefinition(s, s.cells, r, 1);
+        out += def;
+        const bool merge = s.mergeEvery > 0 && r % s.mergeEvery == 0 && s.cells > 1;
+        for (int c = 0; c < s.cells; ++c) {
+            if (c == 0 && s.nesting > 1)
+                out += nested(s, 2);
+            out += "\\pard\\intbl\\itap1 ";
+            if (!(merge && c == 1))
+                out += word(1, r, c);
+            if (r == 0 && c == s.cells - 1)
+                for (int l = 1; l <= s.tallLines; ++l)
+                    out += QByteArray("\\line line") + n(l) + QByteArray("of") + n(s.tallLines);
+            out += "\\cell\n";
+        }
+        out += def + "\\row\n";
+    }
+    return out + "\\pard after the table\\par}";
+}
+
+QByteArray rtfLongDocument(int pages)
+{
+    QByteArray out = head;
+    // one section fills about a page: a heading, three paragraphs, a table of eight rows
+    for (int p = 0; p < pages; ++p) {
+        out += QByteArray("\\pard\\sb240\\sa120\\fs28\\b Section ") + n(p + 1) +
+               " Humidification load\\b0\\fs20\\par\n";
+        for (int k = 0; k < 3; ++k)
+            out += QByteArray("\\pard\\qj\\f1 The steam demand of section ") + n(p + 1) +
+                   " follows from the air flow, the outside and inside states and the density of "
+                   "the air; the "
+                   "humidifier is sized for the largest demand of the year, with the distance the "
+                   "steam needs to "
+                   "be absorbed before it reaches any fitting downstream of the distributor "
+                   "pipes.\\f0\\par\n";
+        for (int r = 0; r < 8; ++r)
+            out += QByteArray("\\trowd\\trgaph108\\clbrdrb\\brdrs\\brdrw10\\cellx3400\\clbrdrb\\brdrs\\brdrw10"
+                              "\\cellx6800") +
+                   QByteArray("\\clbrdrb\\brdrs\\brdrw10\\cellx9600\\pard\\intbl Value ") +
+                   n(r) + QByteArray("\\cell ") + n(p * 8 + r) + QByteArray(" kg/h\\cell row ") + n(r) + QByteArray(" of section ") +
+                   n(p + 1) + "\\cell\\row\n";
+    }
+    return out + "\\pard end of the report\\par}";
+}
+
+} // namespace vc::test

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace vc::test {
+
+// Rich text as report writers write it, made here so tests and benchmarks
+// know exactly what is in it. Every cell holds one word naming its place:
+// "L<level>r<row>c<cell>" (level 1 the outermost table).
+struct RtfTableSpec
+{
+    enum class Widths { Cellx, Twips, Percent, NoCellx };
+    int rows = 3;
+    int cells = 4;        // cells per row
+    int cellWidth = 1800; // twips
+    Widths widths = Widths::Cellx;
+    int mergeEvery = 0; // every n-th row has its first two cells merged (\clmgf/\clmrg)
+    int nesting = 1;    // levels of tables in the first cell of each row (1: none)
+    int tallLines = 0;  // lines of the first row's last cell
+};
+QByteArray rtfTableDocument(const RtfTableSpec &spec);
+
+// A long report: headings, justified paragraphs and value tables, about
+// `pages` pages of A4.
+QByteArray rtfLongDocument(int pages);
+
+} // namespace vc::test
