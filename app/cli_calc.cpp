@@ -30,10 +30,12 @@ struct Options {
     bool json = false;
 };
 
+QString verb = QStringLiteral("calc");
+
 // The one line on stderr and the status for every kind of bad input.
 int fail(const QString &message)
 {
-    QTextStream(stderr) << "veltranncalc-cli calc: " << message << '\n';
+    QTextStream(stderr) << "veltranncalc-cli " << verb << ": " << message << '\n';
     return 2;
 }
 
@@ -151,6 +153,15 @@ void print(MainForm &f, const QStringList &messages, bool json)
 
 int runCalc(const QStringList &args)
 {
+    return runDesign(QStringLiteral("calc"), args, [](MainForm &f, const QStringList &messages, bool json) {
+        print(f, messages, json);
+        return 0;
+    });
+}
+
+int runDesign(const QString &command, const QStringList &args, const AfterDesign &after)
+{
+    verb = command;
     Options options;
     const QString error = parse(args, options);
     if (!error.isEmpty())
@@ -193,9 +204,9 @@ int runCalc(const QStringList &args)
     f.selectPage(MainForm::DistancePage);
     f.btnCalcHumid_Click();
 
-    print(f, messages.texts(), options.json);
+    const int status = after(f, messages.texts(), options.json);
     Services::setMessages(nullptr);
-    return 0;
+    return status;
 }
 
 } // namespace vc::cli

@@ -23,7 +23,8 @@ int main(int argc, char *argv[])
     // object provides; the calculation runs on the lighter core object. Without
     // a display the offscreen platform serves, so printing works on a server.
     std::unique_ptr<QCoreApplication> app;
-    if (command == QLatin1String("print-rtf") || command == QLatin1String("report")) {
+    if (command == QLatin1String("print-rtf") || command == QLatin1String("report")
+        || command == QLatin1String("basket")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
             && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -42,11 +43,15 @@ int main(int argc, char *argv[])
         return vc::cli::runPrintRtf(args);
     if (command == QLatin1String("report"))
         return vc::cli::runReport(args);
+    if (command == QLatin1String("basket"))
+        return vc::cli::runBasket(args);
     QTextStream(stderr) << "usage: veltranncalc-cli calc (PROJECT.sti | --new) [--units metric|us]"
                            " [--language NAME] [--family N] [--json]\n"
                            "       veltranncalc-cli report (PROJECT.sti | --new) [--units metric|us] [--language NAME]"
                            " [--family N] (--pdf OUT.pdf | --printer NAME) [--copies N] [--rtf-report FILE]"
                            " [--rtf-tender FILE]\n"
+                           "       veltranncalc-cli basket PROJECT.sti [--units metric|us] [--language NAME]"
+                           " [--family N] [--insert] (--csv OUT.csv | --pdf OUT.pdf | --printer NAME | --text)\n"
                            "       veltranncalc-cli print-rtf IN.rtf (--pdf OUT.pdf | --printer NAME)\n";
     return 2;
 }

@@ -1,5 +1,5 @@
 # Deutsche Texte der Sprachdatei, Abschnitt für Abschnitt, in der Lesereihenfolge.
-from families import FAMILY_TREE_TEXTS
+from families import FAMILY_CAPTIONS, FAMILY_TREE_TEXTS
 
 FRM_MAIN = [
     ("Caption", "VeltrannCalc"),
@@ -128,6 +128,11 @@ FRM_KORB = [
     ("Command4.Caption", "&Kopieren"),
     ("Command3.Caption", "&Drucken"),
     ("LabelKorb.Caption", "aus der Berechnung"),
+    ("Command1.Caption", "&Hinzufügen"),
+    ("Command2.Caption", "&Entfernen"),
+    ("cmdExport.Caption", "E&xportieren..."),
+    ("lbPrinter.Caption", "Drucker"),
+    *FAMILY_CAPTIONS,
     ("units", "Befeuchter"),
     ("acc", "Zubehör"),
     ("con", "Verschleißteile"),
@@ -146,6 +151,13 @@ FRM_KORB = [
     ("C-VO", "Ablassventile"),
     ("C-CY", "Dampfzylinder"),
     ("msg1", "Der Warenkorb ist noch in keiner Projektdatei gespeichert. Möchten Sie das Projekt mit dem Warenkorb jetzt speichern?"),
+    ("msg2", "Die Katalogdatei %1 fehlt; ihre Gruppe bleibt leer."),
+    ("msg3", "Der Artikel %1 steht in %2 ein zweites Mal und wird nur einmal angezeigt."),
+    ("msg4", "Artikel %1: Die Dampfleistung „%2“ ist keine Zahl."),
+    ("msg5", "Der Warenkorb in der Projektdatei war beschädigt; alle %1 gefundenen Zeilen wurden übernommen."),
+    ("msg6", "Der Warenkorb konnte nicht in %1 geschrieben werden."),
+    ("msg7", "Die Datei %1 konnte nicht geschrieben werden."),
+    ("msg8", "Der Warenkorb konnte nicht gedruckt werden: %1"),
 ]
 
 FRM_MAN_BS = [

@@ -1,6 +1,6 @@
 # English texts of the language file, section by section, in the order the
 # windows read the keys.
-from families import FAMILY_TREE_TEXTS
+from families import FAMILY_CAPTIONS, FAMILY_TREE_TEXTS
 
 FRM_MAIN = [
     ("Caption", "VeltrannCalc"),
@@ -131,6 +131,11 @@ FRM_KORB = [
     ("Command4.Caption", "&Copy"),
     ("Command3.Caption", "&Print"),
     ("LabelKorb.Caption", "from the calculation"),
+    ("Command1.Caption", "&Add"),
+    ("Command2.Caption", "&Remove"),
+    ("cmdExport.Caption", "E&xport..."),
+    ("lbPrinter.Caption", "Printer"),
+    *FAMILY_CAPTIONS,
     ("units", "Humidifiers"),
     ("acc", "Accessories"),
     ("con", "Consumables"),
@@ -149,6 +154,13 @@ FRM_KORB = [
     ("C-VO", "Outlet valves"),
     ("C-CY", "Steam cylinders"),
     ("msg1", "The basket is not yet stored in a project file. Do you want to save the project with its basket now?"),
+    ("msg2", "The catalogue file %1 is missing; its group stays empty."),
+    ("msg3", "Article %1 appears a second time in %2 and is shown once only."),
+    ("msg4", "Article %1: the steam capacity \"%2\" is not a number."),
+    ("msg5", "The basket in the project file was damaged; all %1 lines found have been kept."),
+    ("msg6", "The basket could not be written to %1."),
+    ("msg7", "The file %1 could not be written."),
+    ("msg8", "The basket could not be printed: %1"),
 ]
 
 FRM_MAN_BS = [

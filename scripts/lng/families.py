@@ -9,3 +9,6 @@ FAMILY_TREE_TEXTS = [
     ("U-OS", "Oskel"),
     ("U-PZ", "Pelmor"),
 ]
+
+# The family names above the basket window's check marks, lbDesc(6) to lbDesc(12).
+FAMILY_CAPTIONS = [("lbDesc(%d).Caption" % (6 + i), name) for i, (_key, name) in enumerate(FAMILY_TREE_TEXTS)]

@@ -1,5 +1,5 @@
 # Textes français du fichier de langue, section par section, dans l'ordre de lecture.
-from families import FAMILY_TREE_TEXTS
+from families import FAMILY_CAPTIONS, FAMILY_TREE_TEXTS
 
 FRM_MAIN = [
     ("Caption", "VeltrannCalc"),
@@ -128,6 +128,11 @@ FRM_KORB = [
     ("Command4.Caption", "&Copier"),
     ("Command3.Caption", "&Imprimer"),
     ("LabelKorb.Caption", "à partir du calcul"),
+    ("Command1.Caption", "&Ajouter"),
+    ("Command2.Caption", "&Supprimer"),
+    ("cmdExport.Caption", "E&xporter..."),
+    ("lbPrinter.Caption", "Imprimante"),
+    *FAMILY_CAPTIONS,
     ("units", "Humidificateurs"),
     ("acc", "Accessoires"),
     ("con", "Pièces d'usure"),
@@ -146,6 +151,13 @@ FRM_KORB = [
     ("C-VO", "Électrovannes de vidange"),
     ("C-CY", "Cylindres vapeur"),
     ("msg1", "Le panier n'est encore enregistré dans aucun fichier de projet. Voulez-vous enregistrer maintenant le projet avec son panier ?"),
+    ("msg2", "Le fichier catalogue %1 est introuvable ; son groupe reste vide."),
+    ("msg3", "L'article %1 figure une seconde fois dans %2 et n'est affiché qu'une fois."),
+    ("msg4", "Article %1 : la production de vapeur « %2 » n'est pas un nombre."),
+    ("msg5", "Le panier du fichier projet était endommagé ; les %1 lignes trouvées ont toutes été conservées."),
+    ("msg6", "Le panier n'a pas pu être enregistré dans %1."),
+    ("msg7", "Le fichier %1 n'a pas pu être écrit."),
+    ("msg8", "Le panier n'a pas pu être imprimé : %1"),
 ]
 
 FRM_MAN_BS = [

@@ -1,5 +1,5 @@
 # Polskie teksty pliku językowego, sekcja po sekcji, w kolejności odczytu.
-from families import FAMILY_TREE_TEXTS
+from families import FAMILY_CAPTIONS, FAMILY_TREE_TEXTS
 
 FRM_MAIN = [
     ("Caption", "VeltrannCalc"),
@@ -128,6 +128,11 @@ FRM_KORB = [
     ("Command4.Caption", "&Kopiuj"),
     ("Command3.Caption", "&Drukuj"),
     ("LabelKorb.Caption", "z obliczeń"),
+    ("Command1.Caption", "&Dodaj"),
+    ("Command2.Caption", "&Usuń"),
+    ("cmdExport.Caption", "E&ksportuj..."),
+    ("lbPrinter.Caption", "Drukarka"),
+    *FAMILY_CAPTIONS,
     ("units", "Nawilżacze"),
     ("acc", "Akcesoria"),
     ("con", "Części eksploatacyjne"),
@@ -146,6 +151,13 @@ FRM_KORB = [
     ("C-VO", "Zawory spustowe"),
     ("C-CY", "Cylindry parowe"),
     ("msg1", "Koszyk nie jest jeszcze zapisany w żadnym pliku projektu. Czy zapisać teraz projekt razem z koszykiem?"),
+    ("msg2", "Brak pliku katalogu %1; jego grupa pozostaje pusta."),
+    ("msg3", "Artykuł %1 występuje w %2 po raz drugi i jest pokazany tylko raz."),
+    ("msg4", "Artykuł %1: wydajność pary „%2” nie jest liczbą."),
+    ("msg5", "Koszyk w pliku projektu był uszkodzony; zachowano wszystkie znalezione wiersze (%1)."),
+    ("msg6", "Nie udało się zapisać koszyka w pliku %1."),
+    ("msg7", "Nie udało się zapisać pliku %1."),
+    ("msg8", "Nie udało się wydrukować koszyka: %1"),
 ]
 
 FRM_MAN_BS = [

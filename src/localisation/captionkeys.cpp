@@ -89,8 +89,10 @@ QList<Entry> basketCaptions()
     for (int column = 1; column <= 4; ++column)
         list << to(QStringLiteral("ListHeader%1").arg(column),
                    {QStringLiteral("ListView1.ColumnHeaders(%1)").arg(column)});
-    for (const char *name : {"Command5", "Command4", "Command3", "LabelKorb"})
+    for (const char *name : {"Command5", "Command4", "Command3", "LabelKorb", "Command1", "Command2",
+                             "cmdExport", "lbPrinter"})
         list << plain(QLatin1String(name) + QStringLiteral(".Caption"));
+    addRange(list, QStringLiteral("lbDesc"), 6, 12);
     return list;
 }
 
@@ -170,7 +172,10 @@ QStringList CaptionKeys::otherKeys(const QString &section)
                 QStringLiteral("A-DI"), QStringLiteral("A-CO"), QStringLiteral("O-KI"),
                 QStringLiteral("O-DR"), QStringLiteral("O-Pres"), QStringLiteral("O-Indication"),
                 QStringLiteral("O-HE"), QStringLiteral("O-HC"), QStringLiteral("C-VI"),
-                QStringLiteral("C-VO"), QStringLiteral("C-CY"), QStringLiteral("msg1")};
+                QStringLiteral("C-VO"), QStringLiteral("C-CY"), QStringLiteral("msg1"),
+                QStringLiteral("msg2"), QStringLiteral("msg3"), QStringLiteral("msg4"),
+                QStringLiteral("msg5"), QStringLiteral("msg6"), QStringLiteral("msg7"),
+                QStringLiteral("msg8")};
     if (name == QLatin1String("frmmanbs") || name == QLatin1String("frmpreview"))
         return {QStringLiteral("msg1"), QStringLiteral("msg2")};
     if (name == QLatin1String("messages"))

@@ -5,6 +5,7 @@
 #include "filecommands.h"
 #include "formbinder.h"
 #include "frmpreview.h"
+#include "frmkorbwindow.h"
 #include "localisation.h"
 #include "mainform.h"
 #include "mainpagebuilder.h"
@@ -129,6 +130,7 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
     commands.saveAs = [this] { m_files->mnuSaveAs(); };
     commands.back = [&main] { main.btnPrev_Click(); };
     commands.next = [&main] { main.btnNext_Click(); };
+    commands.equipment = [this] { openBasket(); };
     MainPageBuilder pages(*m_binder, [this](QWidget *field, const QString &name) { watchFocus(field, name); },
                           commands);
 
@@ -313,6 +315,13 @@ void FrmMainWindow::onExit()
     close();
     QApplication::closeAllWindows();
     QApplication::quit();
+}
+
+void FrmMainWindow::openBasket()
+{
+    FrmKorbWindow basket(m_main, this);
+    basket.load();
+    basket.exec();
 }
 
 } // namespace vc

@@ -51,6 +51,8 @@ private:
     // Print on the Summary page and the print menu: fill both documents, then preview.
     void printReport();
     void openPreview();
+    // Equipment: the basket window, modal, loaded anew each time.
+    void openBasket();
 
     MainForm &m_main;
     std::unique_ptr<FormBinder> m_binder;

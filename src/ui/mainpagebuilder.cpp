@@ -443,7 +443,7 @@ QWidget *MainPageBuilder::bottomBar()
     status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_binder.bind(status, QStringLiteral("msgLabel"));
     layout->addWidget(status, 1);
-    layout->addWidget(button(QStringLiteral("Command11"), QStringLiteral("Equipment"), nullptr));
+    layout->addWidget(button(QStringLiteral("Command11"), QStringLiteral("Equipment"), m_commands.equipment));
     layout->addSpacing(16);
     layout->addWidget(button(QStringLiteral("btnPrev"), QStringLiteral("&Back"), m_commands.back));
     layout->addWidget(button(QStringLiteral("btnNext"), QStringLiteral("&Next"), m_commands.next));

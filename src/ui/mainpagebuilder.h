@@ -23,6 +23,7 @@ public:
     struct Commands {
         Command calc, calcHumid, refreshReport, copyReport, refreshTender, copyTender, saveAs, back, next;
         Command printReport, printTender;
+        Command equipment; // opens the basket window
     };
     // Called for every input field, so the window can watch its focus and keys.
     using FieldWatcher = std::function<void(QWidget *field, const QString &name)>;

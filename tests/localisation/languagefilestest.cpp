@@ -105,7 +105,7 @@ void LanguageFilesTest::keysPerWindow_data()
     QTest::addColumn<QString>("firstKey");
     QTest::addColumn<QString>("lastKey");
     QTest::newRow("main window") << "frmMain" << 101 << 4 << 31 << "Caption" << "Command50.Caption";
-    QTest::newRow("basket") << "frmKorb" << 13 << 0 << 0 << "Caption" << "LabelKorb.Caption";
+    QTest::newRow("basket") << "frmKorb" << 24 << 0 << 0 << "Caption" << "lbDesc(12).Caption";
     QTest::newRow("manual distance") << "frmManBS" << 6 << 0 << 2 << "Caption" << "Command2.Caption";
     QTest::newRow("manual load") << "frmManDM" << 8 << 0 << 4 << "caption" << "Command2.Caption";
     QTest::newRow("h,x chart") << "frmhx" << 7 << 0 << 0 << "Caption" << "vixGraph1.CaptionWasserGehalt";

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "basketlist.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace vc {
+
+class Printer;
+
+// The basket as a printed table on A4 portrait: quantity, article number and
+// description under the list's column headers, in boxes of the window's
+// layout (millimetres from the page's edges). Rows that would run past the
+// page's printable end continue on further pages under the header row again,
+// so every line of an offer prints.
+class BasketPrint
+{
+public:
+    // headers: the four column captions of the list. False when the job could
+    // not run (the printer says why in its errorText()).
+    static bool print(Printer &printer, const QStringList &headers,
+                      const std::vector<BasketRow> &rows);
+
+    // Rows that fit on one page below the header.
+    static int rowsPerPage(double pageHeightMm);
+};
+
+} // namespace vc

@@ -1,0 +1,364 @@
+#include "korbform.h"
+#include "appglobals.h"
+#include "basketstore.h"
+#include "mainform.h"
+#include "platformservices.h"
+#include "testsupport.h"
+
+#include <memory>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QtTest>
+
+using namespace vc;
+
+// The basket window's logic on the shipped catalogue and on small ones of
+// our own: details, Add, Remove, Insert, the project file, the closing
+// question, Copy and Export.
+class KorbFormTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void details_data();
+    void details();
+    void addAndRemove();
+    void insertFromCalculation();
+    void savedLayoutByteForByte();
+    void damagedRows_data();
+    void damagedRows();
+    void closing_data();
+    void closing();
+    void clipboardText();
+    void csvReadBackByAParser();
+
+private:
+    void useCatalogue(const QByteArray &units, const QByteArray &hoses);
+    int node(const QString &key) const { return m_form->catalogue().indexOf(key); }
+
+    test::TempInstall m_install{false};
+    AppGlobals m_saved;
+    ScriptedMessages m_messages;
+    ScriptedFileDialogs m_dialogs;
+    MemoryClipboard m_clipboard;
+    std::unique_ptr<MainForm> m_main;
+    std::unique_ptr<KorbForm> m_form;
+};
+
+void KorbFormTest::init()
+{
+    m_saved = app();
+    AppGlobals &g = app();
+    g.AppPath = test::dataDir();
+    g.DocsPath = g.AppPath + QStringLiteral("/Docs");
+    g.DataPath = m_install.path();
+    g.LanguageName = QStringLiteral("English");
+    g.LanguageFile = g.AppPath + QStringLiteral("/Language/English.lng");
+    g.ProjectFile.clear();
+    g.SettingsFile = m_install.filePath(QStringLiteral("VeltrannCalc.ini"));
+    m_messages = ScriptedMessages();
+    m_dialogs = ScriptedFileDialogs();
+    Services::setMessages(&m_messages);
+    Services::setFileDialogs(&m_dialogs);
+    Services::setClipboard(&m_clipboard);
+    m_main = std::make_unique<MainForm>();
+    m_form = std::make_unique<KorbForm>(*m_main);
+}
+
+void KorbFormTest::cleanup()
+{
+    m_form.reset();
+    m_main.reset();
+    Services::setMessages(nullptr);
+    Services::setFileDialogs(nullptr);
+    Services::setClipboard(nullptr);
+    app() = m_saved;
+}
+
+void KorbFormTest::useCatalogue(const QByteArray &units, const QByteArray &hoses)
+{
+    app().DocsPath = m_install.path();
+    QVERIFY(test::writeFile(m_install.filePath(QStringLiteral("En/U_TV.dat")), units));
+    QVERIFY(test::writeFile(m_install.filePath(QStringLiteral("En/A_Hose.dat")), hoses));
+    QVERIFY(
+        test::writeFile(m_install.filePath(QStringLiteral("img/check.jpg")),
+                        test::readFile(test::dataDir() + QStringLiteral("/Docs/img/check.jpg"))));
+    QVERIFY(
+        test::writeFile(m_install.filePath(QStringLiteral("img/a-HOSE.jpg")),
+                        test::readFile(test::dataDir() + QStringLiteral("/Docs/img/A-hose.jpg"))));
+    m_form->Form_Load();
+}
+
+void KorbFormTest::details_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("unitShown");
+    QTest::addColumn<QStringList>("fields"); // lbDesc1(0), (1), (2), (3), (6) or (4), (5)
+    QTest::addColumn<QString>("checks");     // family check marks TV QN SX DR FC OS PZ
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<bool>("messageShown");
+    QTest::newRow("unit of 15 kg/h shows 33 lb/h")
+        << "1001" << true << QStringList{"1001", "Tavro 500 / 1534", "15", "400 V", "33"} << ""
+        << false << false;
+    QTest::newRow("unit whose capacity is no number")
+        << "1002" << true << QStringList{"1002", "Odd", "fifteen", "", ""} << "" << false << true;
+    QTest::newRow("hose for the first three families, picture in any case")
+        << "2001" << false << QStringList{"2001", "Hose DN 22"} << "1110000" << true << false;
+    QTest::newRow("flag 2 counts, flag x does not, picture missing")
+        << "2002" << false << QStringList{"2002", "Clamp"} << "1000001" << false << false;
+    QTest::newRow("group node changes nothing")
+        << "A_Hose" << true << QStringList{"", "", "", "", ""} << "" << false << false;
+    QTest::newRow("key not starting with 1 to 9 changes nothing")
+        << "0815" << true << QStringList{"", "", "", "", ""} << "" << false << false;
+}
+
+void KorbFormTest::details()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, unitShown);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, checks);
+    QFETCH(bool, picture);
+    QFETCH(bool, messageShown);
+    useCatalogue(
+        "[1001]\r\ntype=u\r\nDesc=Tavro 500 / 1534\r\nKgH=15\r\nSpec=400 V\r\n"
+        "[1002]\r\ntype=U\r\nDesc=Odd\r\nKgH=fifteen\r\n[0815]\r\ntype=U\r\nDesc=Zero\r\nKgH=1\r\n",
+        "[2001]\r\nDesc=Hose DN 22\r\nimg=A-Hose.JPG\r\nTV=1\r\nQN=1\r\nSX=1\r\nDR=0\r\n"
+        "[2002]\r\nDesc=Clamp\r\nimg=none.jpg\r\nTV=2\r\nQN=x\r\nPZ=-1\r\n");
+    const QString messagesBefore = m_form->form().at(QStringLiteral("lblMessage")).text();
+    QVERIFY(node(key) >= 0);
+    m_form->WKorb_NodeClick(node(key));
+    Form &f = m_form->form();
+    QCOMPARE(f.at(QStringLiteral("frmGerate")).isVisible(), unitShown);
+    QCOMPARE(f.at(QStringLiteral("frmOption")).isVisible(), !unitShown);
+    QCOMPARE(m_form->IsOtherArticle, !unitShown);
+    const QList<int> indexes = unitShown ? QList<int>{0, 1, 2, 3, 6} : QList<int>{4, 5};
+    for (int i = 0; i < indexes.size(); ++i)
+        QCOMPARE(m_form->lbDesc1(indexes[i]).text(), fields[i]);
+    for (int i = 0; i < checks.size(); ++i)
+        QCOMPARE(!m_form->ImgCheck(i).picture().isEmpty(), checks[i] == u'1');
+    QCOMPARE(f.at(QStringLiteral("artImage")).isVisible(), picture);
+    QCOMPARE(f.at(QStringLiteral("lblMessage")).text() != messagesBefore, messageShown);
+}
+
+void KorbFormTest::addAndRemove()
+{
+    useCatalogue("[1001]\r\ntype=U\r\nDesc=Tavro 500 / 1534\r\nKgH=15\r\n",
+                 "[2001]\r\nDesc=Hose DN 22\r\n");
+    // 18 catalogue files are missing: each is named in the message line.
+    QCOMPARE(
+        m_form->form().at(QStringLiteral("lblMessage")).text().count(QLatin1String("is missing")),
+        18);
+    BasketList &list = m_form->ListView1();
+    m_form->WKorb_NodeClick(node(QStringLiteral("1001")));
+    m_form->Command1_Click();
+    m_form->WKorb_NodeClick(node(QStringLiteral("2001")));
+    m_form->Command1_Click();
+    m_form->Command1_Click();
+    QCOMPARE(list.rows(), (std::vector<BasketRow>{{"1", "1001", "Tavro 500 / 1534"},
+                                                  {"1", "2001", "Hose DN 22"},
+                                                  {"1", "2001", "Hose DN 22"}}));
+    Control &remove = m_form->form().at(QStringLiteral("Command2"));
+    QVERIFY(!remove.isEnabled());
+    m_form->ListView1_KeyDown(KorbForm::keyDelete); // nothing selected: nothing happens
+    QCOMPARE(list.count(), 3);
+    m_form->ListView1_Click(0);
+    QVERIFY(remove.isEnabled());
+    m_form->ListView1_KeyDown(KorbForm::keyDelete);
+    m_form->ListView1_Click(1);
+    m_form->Command2_Click();
+    QCOMPARE(list.rows(), (std::vector<BasketRow>{{"1", "2001", "Hose DN 22"}}));
+}
+
+void KorbFormTest::insertFromCalculation()
+{
+    m_form->Form_Load();
+    QVERIFY(m_form->catalogue().problems().empty());
+    m_main->Label20(7).setText(QStringLiteral("TAVRO 500"));
+    m_main->Label20(8).setText(QStringLiteral("1534"));
+    m_main->Label30(4).setText(QStringLiteral("35"));
+    m_main->Label30(3).setText(QStringLiteral("900"));
+    m_main->Text3(5).setText(QStringLiteral("2"));
+    m_form->Command5_Click();
+    const auto &rows = m_form->ListView1().rows();
+    QCOMPARE(rows.size(), size_t(2));
+    QCOMPARE(rows[0].quantity, QStringLiteral("1"));
+    QCOMPARE(rows[0].description, QStringLiteral("Tavro 500 / 1534"));
+    QCOMPARE(rows[1].quantity, QStringLiteral("2"));
+    QCOMPARE(rows[1].description,
+             QStringLiteral("Steam distribution pipe 35-900 mm (1.38-35.4 in)"));
+    QVERIFY(rows[0].article.at(0).isDigit() && rows[1].article.at(0).isDigit());
+}
+
+void KorbFormTest::savedLayoutByteForByte()
+{
+    const QString project = m_install.filePath(QStringLiteral("Hotel.sti"));
+    QVERIFY(
+        test::writeFile(project, "[Seite1-Text1]\r\n0=Hotel\r\n[Ger\xe4t]\r\nModel=Sorbix\r\n"));
+    const std::vector<BasketRow> rows{{"1", "1101001", "Tavro 500 / 422"},
+                                      {"4", "23020900", "Steam distribution pipe, 35-900"}};
+    QVERIFY(BasketStore::save(project, rows));
+    QCOMPARE(test::readFile(project),
+             QByteArray("[Seite1-Text1]\r\n0=Hotel\r\n[Ger\xe4t]\r\nModel=Sorbix\r\n[WKorbListe]"
+                        "\r\nRows=6\r\n[wKorb]\r\n"
+                        "0=1\r\n1=1101001\r\n2=Tavro 500 / 422\r\n3=4\r\n4=23020900\r\n5=Steam "
+                        "distribution pipe, 35-900\r\n6=\r\n"));
+    const BasketStore::Loaded loaded = BasketStore::load(project);
+    QCOMPARE(loaded.rows, rows);
+    QVERIFY(!loaded.repaired);
+    // Saving a shorter basket leaves no old line behind.
+    QVERIFY(BasketStore::save(project, {rows[1]}));
+    QCOMPARE(BasketStore::load(project).rows, std::vector<BasketRow>{rows[1]});
+    QVERIFY(test::readFile(project).endsWith(
+        "[wKorb]\r\n0=4\r\n1=23020900\r\n2=Steam distribution pipe, 35-900\r\n3=\r\n"));
+}
+
+void KorbFormTest::damagedRows_data()
+{
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<QByteArray>("values");
+    QTest::addColumn<QStringList>("lines"); // "quantity|article|description"
+    QTest::addColumn<bool>("repaired");
+    const QByteArray two = "0=1\r\n1=A\r\n2=Unit\r\n3=2\r\n4=B\r\n5=Pipe\r\n6=\r\n";
+    const QStringList twoLines{"1|A|Unit", "2|B|Pipe"};
+    QTest::newRow("as written") << QByteArray("6") << two << twoLines << false;
+    QTest::newRow("not a multiple of three: short last line")
+        << QByteArray("4") << QByteArray("0=1\r\n1=A\r\n2=Unit\r\n3=2\r\n")
+        << QStringList{"1|A|Unit", "2||"} << true;
+    QTest::newRow("fewer than the values: no line lost")
+        << QByteArray("3") << two << twoLines << true;
+    QTest::newRow("huge") << QByteArray("999999999") << two << twoLines << true;
+    QTest::newRow("negative") << QByteArray("-3") << two << twoLines << true;
+    QTest::newRow("no number") << QByteArray("six") << two << twoLines << true;
+    QTest::newRow("missing") << QByteArray() << two << twoLines << true;
+    QTest::newRow("empty description kept")
+        << QByteArray("6") << QByteArray("0=1\r\n1=A\r\n2=\r\n3=2\r\n4=B\r\n5=\r\n6=\r\n")
+        << QStringList{"1|A|", "2|B|"} << false;
+    QTest::newRow("no basket") << QByteArray() << QByteArray() << QStringList{} << false;
+}
+
+void KorbFormTest::damagedRows()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(QByteArray, values);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, repaired);
+    const QString project = m_install.filePath(QStringLiteral("Damaged.sti"));
+    QByteArray text = "[Seite1-Text1]\r\n0=x\r\n";
+    if (!rows.isNull())
+        text += "[WKorbListe]\r\nRows=" + rows + "\r\n";
+    if (!values.isEmpty())
+        text += "[wKorb]\r\n" + values;
+    QVERIFY(test::writeFile(project, text));
+    app().ProjectFile = project;
+    m_form->Form_Load();
+    QStringList shown;
+    for (const BasketRow &row : m_form->ListView1().rows())
+        shown << row.quantity + u'|' + row.article + u'|' + row.description;
+    QCOMPARE(shown, lines);
+    QCOMPARE(
+        m_form->form().at(QStringLiteral("lblMessage")).text().contains(QLatin1String("damaged")),
+        repaired);
+}
+
+void KorbFormTest::closing_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("hasProject");
+    QTest::addColumn<int>("answer"); // MessageService::Answer
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("keptOpen");
+    QTest::addColumn<bool>("written");
+    using A = MessageService::Answer;
+    QTest::newRow("empty list: no question, nothing written")
+        << 0 << false << int(A::Yes) << false << false << false;
+    QTest::newRow("project file: saved without a question")
+        << 2 << true << int(A::Cancel) << false << false << true;
+    QTest::newRow("no project, Yes: project saved with the basket")
+        << 2 << false << int(A::Yes) << true << false << true;
+    QTest::newRow("no project, No: closes unsaved")
+        << 2 << false << int(A::No) << true << false << false;
+    QTest::newRow("no project, Cancel: stays open")
+        << 2 << false << int(A::Cancel) << true << true << false;
+}
+
+void KorbFormTest::closing()
+{
+    QFETCH(int, rows);
+    QFETCH(bool, hasProject);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, keptOpen);
+    QFETCH(bool, written);
+    const QString project = m_install.filePath(QStringLiteral("Closing.sti"));
+    QFile::remove(project);
+    if (hasProject) {
+        QVERIFY(test::writeFile(project, "[Seite1-Text1]\r\n0=x\r\n"));
+        app().ProjectFile = project;
+    }
+    m_dialogs.script(project); // the Save dialog's answer, when Save asks
+    m_messages.script(MessageService::Answer(answer));
+    m_form->Form_Load();
+    for (int i = 0; i < rows; ++i)
+        m_form->ListView1().append(
+            {QStringLiteral("1"), QStringLiteral("K%1").arg(i), QStringLiteral("D")});
+
+    QCOMPARE(m_form->Form_QueryUnload(), keptOpen);
+    QVERIFY2(m_messages.shown().size() == size_t(asked ? 1 : 0),
+             qPrintable(m_messages.texts().join(u'|')));
+    if (asked) {
+        QCOMPARE(m_messages.shown().front().buttons, MessageService::Buttons::YesNoCancel);
+        QCOMPARE(m_messages.shown().front().text.left(19), QStringLiteral("The basket is not y"));
+    }
+    QCOMPARE(BasketStore::load(project).rows.size(), size_t(written ? rows : 0));
+    QCOMPARE(m_form->ListView1().count(), rows);
+}
+
+void KorbFormTest::clipboardText()
+{
+    BasketList &list = m_form->ListView1();
+    m_form->Command4_Click();
+    QCOMPARE(m_clipboard.text(), QStringLiteral("QTA\tART\tDescription\r\n"));
+    list.append({QStringLiteral("2"), QStringLiteral("K"), QStringLiteral("D")});
+    list.append({QStringLiteral("1"), QStringLiteral("4301005"),
+                 QString::fromUtf8("Dampfzylinder für Tavro 500")});
+    m_form->Command4_Click();
+    QCOMPARE(
+        m_clipboard.text(),
+        QString::fromUtf8(
+            "QTA\tART\tDescription\r\n2\tK\tD\r\n1\t4301005\tDampfzylinder für Tavro 500\r\n"));
+}
+
+void KorbFormTest::csvReadBackByAParser()
+{
+    const std::vector<BasketRow> rows{
+        {"1", "1101001", "Tavro 500 / 422"},
+        {"4", "23020900", "Steam distribution pipe 35-1,200 mm"},
+        {"2", "3201001", "Hygrostat \"Room\", 30 %"},
+        {"1", "2201022", QString::fromUtf8("Wąż parowy DN 22, za metr")},
+        {"", "", "two\r\nlines"}};
+    for (const BasketRow &row : rows)
+        m_form->ListView1().append(row);
+    const QString path = m_install.filePath(QStringLiteral("basket.csv"));
+    m_dialogs.script(path);
+    m_form->cmdExport_Click();
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, json, sys; "
+                                 "print(json.dumps(list(csv.reader(open(sys.argv[1], "
+                                 "encoding='utf-8-sig', newline='')))))"),
+                  path});
+    QVERIFY(python.waitForFinished(30000));
+    const QJsonArray read = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    QCOMPARE(read.size(), 6);
+    QCOMPARE(read.at(0).toArray().toVariantList(), QVariantList({"QTA", "ART", "Description"}));
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(read.at(i + 1).toArray().toVariantList(),
+                 QVariantList({rows[i].quantity, rows[i].article, rows[i].description}));
+}
+
+QTEST_GUILESS_MAIN(KorbFormTest)
+#include "korbformtest.moc"
