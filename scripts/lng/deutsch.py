@@ -157,7 +157,6 @@ FRM_KORB = [
     ("msg5", "Der Warenkorb in der Projektdatei war beschädigt; alle %1 gefundenen Zeilen wurden übernommen."),
     ("msg6", "Der Warenkorb konnte nicht in %1 geschrieben werden."),
     ("msg7", "Die Datei %1 konnte nicht geschrieben werden."),
-    ("msg8", "Der Warenkorb konnte nicht gedruckt werden: %1"),
 ]
 
 FRM_MAN_BS = [

@@ -160,7 +160,6 @@ FRM_KORB = [
     ("msg5", "The basket in the project file was damaged; all %1 lines found have been kept."),
     ("msg6", "The basket could not be written to %1."),
     ("msg7", "The file %1 could not be written."),
-    ("msg8", "The basket could not be printed: %1"),
 ]
 
 FRM_MAN_BS = [

@@ -157,7 +157,6 @@ FRM_KORB = [
     ("msg5", "Le panier du fichier projet était endommagé ; les %1 lignes trouvées ont toutes été conservées."),
     ("msg6", "Le panier n'a pas pu être enregistré dans %1."),
     ("msg7", "Le fichier %1 n'a pas pu être écrit."),
-    ("msg8", "Le panier n'a pas pu être imprimé : %1"),
 ]
 
 FRM_MAN_BS = [

@@ -157,7 +157,6 @@ FRM_KORB = [
     ("msg5", "Koszyk w pliku projektu był uszkodzony; zachowano wszystkie znalezione wiersze (%1)."),
     ("msg6", "Nie udało się zapisać koszyka w pliku %1."),
     ("msg7", "Nie udało się zapisać pliku %1."),
-    ("msg8", "Nie udało się wydrukować koszyka: %1"),
 ]
 
 FRM_MAN_BS = [

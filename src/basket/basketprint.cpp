@@ -1,6 +1,6 @@
 #include "basketprint.h"
 
-#include "printer.h"
+#include "easyprint.h"
 
 namespace vc {
 
@@ -8,51 +8,29 @@ namespace {
 
 struct Column
 {
-    double left, width;
+    float left, width;
 };
 constexpr Column columns[4] = {{18, 18}, {36, 30}, {66, 94}, {160, 30}};
-constexpr double headerTop = 15, headerTextY = 22, boxHeight = 20;
-constexpr double firstRowTop = 38, rowTextOffset = 2, rowPitch = 10;
+constexpr float headerTop = 15, headerTextY = 22, boxHeight = 20;
+constexpr float firstRowTop = 38, rowTextOffset = 2, rowPitch = 10;
 // Paper left below the last box, so no printer cuts it off.
 constexpr double bottomMargin = 12;
 constexpr double a4Height = 297;
 
-class Page
+void boxes(EasyPrint &out, float top)
 {
-public:
-    explicit Page(Printer &printer) : m_printer(printer)
-    {
-        const double dpiX = qMax(1, printer.deviceCaps(Printer::LogPixelsX));
-        const double dpiY = qMax(1, printer.deviceCaps(Printer::LogPixelsY));
-        // Positions are from the paper's edge; the printer's are from its printable area.
-        m_dx = printer.deviceCaps(Printer::PhysicalOffsetX) * 25.4 / dpiX;
-        m_dy = printer.deviceCaps(Printer::PhysicalOffsetY) * 25.4 / dpiY;
-    }
-    void text(const QString &s, double x, double y, bool centred)
-    {
-        m_printer.setCurrentX((centred ? x - m_printer.textWidth(s) / 2 : x) - m_dx);
-        m_printer.setCurrentY(y - m_dy);
-        m_printer.print(s);
-    }
-    void boxes(double top)
-    {
-        for (const Column &c : columns)
-            m_printer.box(c.left - m_dx, top - m_dy, c.width, boxHeight);
-    }
+    for (const Column &c : columns)
+        out.printShape(c.left, top, c.width, boxHeight);
+}
 
-private:
-    Printer &m_printer;
-    double m_dx = 0, m_dy = 0;
-};
-
-void header(Printer &printer, Page &page, const QStringList &headers)
+void header(EasyPrint &out, const QStringList &headers)
 {
-    printer.setFontBold(true);
-    page.text(headers.value(0), 27, headerTextY, true);
-    page.text(headers.value(1), 51, headerTextY, true);
-    page.text(headers.value(2), 70, headerTextY, false);
-    page.boxes(headerTop);
-    printer.setFontBold(false);
+    out.setFontBold(true);
+    out.printCentre(27, headerTextY, headers.value(0));
+    out.printCentre(51, headerTextY, headers.value(1));
+    out.printLeft(70, headerTextY, headers.value(2));
+    boxes(out, headerTop);
+    out.setFontBold(false);
 }
 
 } // namespace
@@ -63,38 +41,34 @@ int BasketPrint::rowsPerPage(double pageHeightMm)
     return qMax(1, int(room / rowPitch) + 1);
 }
 
-bool BasketPrint::print(Printer &printer, const QStringList &headers,
+bool BasketPrint::print(EasyPrint &out, const QStringList &headers,
                         const std::vector<BasketRow> &rows)
 {
-    printer.setScaleMode(Printer::Unit::Millimetres);
-    printer.setFontName(QStringLiteral("Arial"));
-    printer.setFontSize(14);
-    printer.setColorMode(2);
-    printer.setOrientation(1);
-    printer.setPaperSize(9);
-    printer.setDocName(QStringLiteral("Basket"));
-    if (!printer.painter())
-        return false;
-    Page page(printer);
+    out.setFontName(QStringLiteral("Arial"));
+    out.setFontSize(14);
+    out.setColorMode(2);
+    out.setOrientation(1);
+    out.setPaperSize(9);
     const int perPage = rowsPerPage(a4Height);
-    header(printer, page, headers);
-    double offset = 0;
-    for (int i = 0; i < int(rows.size()); ++i) {
+    header(out, headers);
+    float offset = 0;
+    for (int i = 0; i < int(rows.size()) && !out.failed(); ++i) {
         if (i > 0 && i % perPage == 0) {
-            if (!printer.newPage())
-                return false;
-            header(printer, page, headers);
+            out.newPage();
+            header(out, headers);
             offset = 0;
         }
         const BasketRow &row = rows[i];
-        page.boxes(firstRowTop + offset);
-        const double y = firstRowTop + rowTextOffset + offset;
-        page.text(row.quantity, 27, y, true);
-        page.text(row.article, 51, y, true);
-        page.text(row.description, 70, y, false);
+        boxes(out, firstRowTop + offset);
+        const float y = firstRowTop + rowTextOffset + offset;
+        out.printCentre(27, y, row.quantity);
+        out.printCentre(51, y, row.article);
+        out.printLeft(70, y, row.description);
         offset += rowPitch;
     }
-    return printer.endDoc();
+    if (out.failed())
+        return false;
+    return out.endDoc();
 }
 
 } // namespace vc

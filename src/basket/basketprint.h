@@ -7,7 +7,7 @@
 
 namespace vc {
 
-class Printer;
+class EasyPrint;
 
 // The basket as a printed table on A4 portrait: quantity, article number and
 // description under the list's column headers, in boxes of the window's
@@ -17,9 +17,10 @@ class Printer;
 class BasketPrint
 {
 public:
-    // headers: the four column captions of the list. False when the job could
-    // not run (the printer says why in its errorText()).
-    static bool print(Printer &printer, const QStringList &headers,
+    // Prints on the current printer through the window's layout engine.
+    // headers: the four column captions of the list. False when the job
+    // failed (the engine has said why).
+    static bool print(EasyPrint &out, const QStringList &headers,
                       const std::vector<BasketRow> &rows);
 
     // Rows that fit on one page below the header.

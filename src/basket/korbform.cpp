@@ -3,6 +3,7 @@
 #include "appglobals.h"
 #include "basketprint.h"
 #include "basketstore.h"
+#include "easyprint.h"
 #include "filecommands.h"
 #include "filehelpers.h"
 #include "languagecaptions.h"
@@ -85,6 +86,8 @@ bool capacity(const QString &text, double *value)
 }
 
 } // namespace
+
+KorbForm::~KorbForm() = default;
 
 KorbForm::KorbForm(MainForm &main, QObject *parent)
     : QObject(parent), m_main(main), m_form(QStringLiteral("frmKorb"))
@@ -303,14 +306,14 @@ bool KorbForm::printBasket()
     QStringList headers;
     for (int column = 1; column <= 4; ++column)
         headers << columnHeader(column);
-    return BasketPrint::print(Printer::current(), headers, m_list.rows());
+    if (!m_easyPrint)
+        m_easyPrint = std::make_unique<EasyPrint>();
+    return BasketPrint::print(*m_easyPrint, headers, m_list.rows());
 }
 
 void KorbForm::Command3_Click()
 {
-    if (!printBasket())
-        report(QStringLiteral("msg8"), QStringLiteral("The basket could not be printed: %1"),
-               {Printer::current().errorText()});
+    printBasket(); // a failing printer has told the user already
 }
 
 bool KorbForm::saveBasket(bool saveFirst)

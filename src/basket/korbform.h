@@ -4,11 +4,13 @@
 #include "basketlist.h"
 #include "form.h"
 
+#include <memory>
 #include <QObject>
 #include <QString>
 
 namespace vc {
 
+class EasyPrint;
 class MainForm;
 
 // The basket window frmKorb as the logic sees it: the catalogue tree WKorb,
@@ -24,6 +26,7 @@ class KorbForm : public QObject
     Q_OBJECT
 public:
     explicit KorbForm(MainForm &main, QObject *parent = nullptr);
+    ~KorbForm() override;
 
     Form &form() { return m_form; }
     Control &operator[](const QString &name) { return m_form.at(name); }
@@ -82,6 +85,7 @@ private:
     BasketList m_list;
     QString m_printerBefore;
     QStringList m_messages;
+    std::unique_ptr<EasyPrint> m_easyPrint; // made at the first print-out
 };
 
 } // namespace vc

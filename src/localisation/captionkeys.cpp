@@ -174,8 +174,7 @@ QStringList CaptionKeys::otherKeys(const QString &section)
                 QStringLiteral("O-HE"), QStringLiteral("O-HC"), QStringLiteral("C-VI"),
                 QStringLiteral("C-VO"), QStringLiteral("C-CY"), QStringLiteral("msg1"),
                 QStringLiteral("msg2"), QStringLiteral("msg3"), QStringLiteral("msg4"),
-                QStringLiteral("msg5"), QStringLiteral("msg6"), QStringLiteral("msg7"),
-                QStringLiteral("msg8")};
+                QStringLiteral("msg5"), QStringLiteral("msg6"), QStringLiteral("msg7")};
     if (name == QLatin1String("frmmanbs") || name == QLatin1String("frmpreview"))
         return {QStringLiteral("msg1"), QStringLiteral("msg2")};
     if (name == QLatin1String("messages"))

@@ -43,8 +43,10 @@ FrmKorbWindow::FrmKorbWindow(MainForm &main, QWidget *parent)
     auto *top = new QSplitter(Qt::Horizontal);
     top->addWidget(m_tree);
     top->addWidget(detailPanel());
-    top->setStretchFactor(0, 2);
-    top->setStretchFactor(1, 3);
+    // Descriptions are long: the tree gets the larger share.
+    top->setStretchFactor(0, 1);
+    top->setStretchFactor(1, 1);
+    top->setSizes({440, 370});
 
     auto *split = new QSplitter(Qt::Vertical);
     split->addWidget(top);

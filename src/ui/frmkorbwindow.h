@@ -33,8 +33,10 @@ public:
     // The window's size in twips, as the window was designed.
     static constexpr int widthTwips = 12250, heightTwips = 7600;
 
-protected:
+    // Escape, the title bar's close button and the test's close: asks first.
     void reject() override;
+
+protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -144,9 +144,15 @@ void ArticleCatalogueTest::everyDesignedUnitAndPipeHasItsArticle()
             catalogue.nodes()[node.parent].key == QLatin1String("A_Distributor"))
             pipeTexts << node.text.toUpper();
     }
+    // Each pipe text is looked for once, however many widths size it.
+    QHash<QString, bool> found;
     auto hasPipe = [&](const QString &pipe) {
-        return std::any_of(pipeTexts.begin(), pipeTexts.end(),
-                           [&](const QString &t) { return t.contains(pipe); });
+        auto it = found.find(pipe);
+        if (it == found.end())
+            it =
+                found.insert(pipe, std::any_of(pipeTexts.begin(), pipeTexts.end(),
+                                               [&](const QString &t) { return t.contains(pipe); }));
+        return *it;
     };
 
     // The loads as the calculation rounds them, on every connection the lists offer.

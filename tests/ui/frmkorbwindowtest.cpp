@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -35,6 +36,12 @@ void FrmKorbWindowTest::equipmentOpensTheBasket()
     QTimer::singleShot(0, this, [&] {
         auto *basket = qobject_cast<FrmKorbWindow *>(QApplication::activeModalWidget());
         QVERIFY(basket);
+        // A failed check returns early: the window still closes, so the test ends.
+        auto closeAnyway = qScopeGuard([basket] {
+            if (basket->isVisible())
+                basket->done(QDialog::Rejected);
+        });
+        QVERIFY(QTest::qWaitForWindowExposed(basket));
         QCOMPARE(basket->windowTitle(), QStringLiteral("Ausstattung und Artikel"));
         QTreeWidget *tree = basket->tree();
         QCOMPARE(tree->topLevelItemCount(), 4);
@@ -43,6 +50,8 @@ void FrmKorbWindowTest::equipmentOpensTheBasket()
         // A hose: the other-article panel with its check marks.
         QTreeWidgetItem *hoses = tree->topLevelItem(1)->child(1);
         tree->expandAll();
+        tree->scrollToItem(hoses->child(0));
+        QCoreApplication::processEvents();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(hoses->child(0)).center());
         QCOMPARE(basket->korbForm().lbDesc1(4).text(), QStringLiteral("2201022"));

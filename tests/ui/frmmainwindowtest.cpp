@@ -596,12 +596,11 @@ void FrmMainWindowTest::selfCleaningHotSpotsHighlight()
 void FrmMainWindowTest::windowsNotYetBuiltAreDisabled()
 {
     WindowFixture f;
-    for (const char *name : {"Command11", "Command22(2)"})
-        QVERIFY2(!widget(f, name)->isEnabled(), name);
+    QVERIFY(!widget(f, "Command22(2)")->isEnabled());
     QVERIFY(action(f, "mnuPrint")->isEnabled());
     QVERIFY(!action(f, "mnuSC")->isEnabled());
     for (const char *name : {"btnCalc", "btnCalcHumid", "btnNext", "btnPrev", "Command50", "Command60",
-                             "Vixbutton1", "Vixbutton2"})
+                             "Vixbutton1", "Vixbutton2", "Command11"})
         QVERIFY2(widget(f, name)->isEnabled(), name);
 }
 
