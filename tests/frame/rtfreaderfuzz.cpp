@@ -20,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char name[] = "rtfreaderfuzz";
     static char *argv[] = {name, nullptr};
     static QGuiApplication *app = [] {
+        if (auto *running = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            return running;
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return new QGuiApplication(argc, argv);
     }();
@@ -35,6 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #ifndef VC_LIBFUZZER
 int main(int argc, char *argv[])
 {
+    // an application that ends with the replay, taking the font caches with it
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     int files = 0;
     for (int i = 1; i < argc; ++i) {
         QStringList paths;
@@ -52,9 +57,11 @@ int main(int argc, char *argv[])
                 continue;
             const QByteArray bytes = f.readAll();
             // the whole file, and every prefix cut at a power-of-two length
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()),
+                                   size_t(bytes.size()));
             for (qsizetype cut = 1; cut < bytes.size() && cut < (1 << 16); cut *= 2)
-                LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(cut));
+                LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()),
+                                       size_t(cut));
             ++files;
         }
     }
