@@ -100,8 +100,8 @@ QByteArray rtfTableDocument(const RtfTableSpec &s)
 QByteArray rtfLongDocument(int pages)
 {
     QByteArray out = head;
-    // one section fills about a page: a heading, three paragraphs, a table of eight rows
-    for (int p = 0; p < pages; ++p) {
+    // three sections fill about a page: a heading, three paragraphs, a table of eight rows each
+    for (int p = 0; p < 3 * pages; ++p) {
         out += QByteArray("\\pard\\sb240\\sa120\\fs28\\b Section ") + n(p + 1) +
                " Humidification load\\b0\\fs20\\par\n";
         for (int k = 0; k < 3; ++k)
