@@ -202,6 +202,7 @@ MESSAGES = [
     ("msgFolderNotWritable", "The project cannot be written to this folder. Please choose another folder."),
     ("msgFileNotSaved", "The project could not be saved, perhaps because the disk is full. The file on disk is unchanged and your changes are still open: free some space, or save the project elsewhere with Save as."),
     ("msgFileTooLarge", "The chosen file is too large to be a VeltrannCalc project. Nothing has been changed."),
+    ("msgNoInfoText", "The information text on the self-cleaning system is not installed."),
 ]
 
 FRM_PREVIEW = [

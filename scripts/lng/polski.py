@@ -199,6 +199,7 @@ MESSAGES = [
     ("msgFolderNotWritable", "Nie można zapisać projektu w tym folderze. Prosimy wybrać inny folder."),
     ("msgFileNotSaved", "Nie udało się zapisać projektu, możliwe że dysk jest pełny. Plik pozostał bez zmian, a wprowadzone zmiany nie zostały utracone. Prosimy zwolnić miejsce na dysku lub zapisać projekt w innym miejscu poleceniem Zapisz jako."),
     ("msgFileTooLarge", "Wybrany plik jest zbyt duży, aby mógł być projektem VeltrannCalc. Niczego nie zmieniono."),
+    ("msgNoInfoText", "Tekst informacyjny o systemie samoczyszczącym nie jest zainstalowany."),
 ]
 
 FRM_PREVIEW = [

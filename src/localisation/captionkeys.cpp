@@ -178,14 +178,16 @@ QStringList CaptionKeys::otherKeys(const QString &section)
     if (name == QLatin1String("frmmanbs") || name == QLatin1String("frmpreview"))
         return {QStringLiteral("msg1"), QStringLiteral("msg2")};
     if (name == QLatin1String("messages"))
-        // The save-changes question, then the file commands' own messages.
+        // The save-changes question, the file commands' own messages, the
+        // note for a missing information text.
         return {QStringLiteral("msg1"),
                 QStringLiteral("msgFileNotProject"),
                 QStringLiteral("msgFileNotFound"),
                 QStringLiteral("msgFileReadOnly"),
                 QStringLiteral("msgFolderNotWritable"),
                 QStringLiteral("msgFileNotSaved"),
-                QStringLiteral("msgFileTooLarge")};
+                QStringLiteral("msgFileTooLarge"),
+                QStringLiteral("msgNoInfoText")};
     return {};
 }
 

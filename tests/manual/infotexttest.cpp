@@ -1,0 +1,106 @@
+#include "infotext.h"
+#include "appglobals.h"
+#include "richtextfield.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace vc;
+using namespace vc::test;
+
+class InfoTextTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { m_saved = app(); }
+    void cleanup() { app() = m_saved; }
+    void documentPath_data();
+    void documentPath();
+    void shippedDocuments_data();
+    void shippedDocuments();
+    void missingDocumentShowsNote();
+
+private:
+    AppGlobals m_saved;
+};
+
+void InfoTextTest::documentPath_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("English") << "English"
+                             << "C:\\VC\\Docs\\En";
+    QTest::newRow("Deutsch") << "Deutsch"
+                             << "C:\\VC\\Docs\\De";
+    QTest::newRow("Polski") << "Polski"
+                            << "C:\\VC\\Docs\\Po";
+    QTest::newRow("one letter") << "X"
+                                << "C:\\VC\\Docs\\X";
+    QTest::newRow("no language file") << ""
+                                      << "C:\\VC\\Docs\\";
+}
+
+void InfoTextTest::documentPath()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, folder);
+    app().DocsPath = QStringLiteral("C:\\VC\\Docs");
+    app().LanguageName = language;
+    QCOMPARE(InfoText::documentPath(), folder + QStringLiteral("\\SC.RTF"));
+    QCOMPARE(app().LanguageDocsPath, folder);
+}
+
+void InfoTextTest::shippedDocuments_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("cylinder"); // how the table names our cylinder
+    QTest::newRow("English") << "English"
+                             << "The self-cleaning steam cylinder"
+                             << "Self-cleaning steam cylinder";
+    QTest::newRow("Deutsch") << "Deutsch"
+                             << "Der selbstreinigende Dampfzylinder"
+                             << "Selbstreinigender Dampfzylinder";
+    QTest::newRow("Fran\u00e7ais")
+        << QStringLiteral("Fran\u00e7ais") << "Le cylindre vapeur autonettoyant"
+        << "Cylindre vapeur autonettoyant";
+    QTest::newRow("Polski") << "Polski" << QStringLiteral("Samoczyszcz\u0105cy cylinder parowy")
+                            << QStringLiteral("Samoczyszcz\u0105cy cylinder parowy");
+}
+
+void InfoTextTest::shippedDocuments()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    QFETCH(QString, cylinder);
+    app().DocsPath = dataDir() + QStringLiteral("/Docs");
+    app().LanguageName = language;
+    RichTextField field;
+    QVERIFY(InfoText::load(field));
+    const QString text = field.document()->toPlainText();
+    QVERIFY2(text.startsWith(title), qPrintable(text.left(80)));
+    QVERIFY(text.contains(cylinder));
+    QVERIFY(!text.contains(QLatin1Char('?'))); // no letter fell back to its stand-in
+    QVERIFY(text.size() > 2500);
+    QCOMPARE(field.lastReadReport().pictures, 1);
+    QCOMPARE(field.lastReadReport().tables, 1);
+    QCOMPARE(field.lastReadReport().emptyFrames, 0);
+}
+
+void InfoTextTest::missingDocumentShowsNote()
+{
+    TempInstall install;
+    app().DocsPath = install.filePath(QStringLiteral("Docs"));
+    app().LanguageName = QStringLiteral("Deutsch");
+    app().LanguageFile = install.filePath(QStringLiteral("Language/Deutsch.lng"));
+    QVERIFY(QFile::remove(install.filePath(QStringLiteral("Docs/De/SC.RTF"))));
+    RichTextField field;
+    QVERIFY(!InfoText::load(field));
+    QCOMPARE(field.text(), InfoText::missingNote());
+    QVERIFY(InfoText::missingNote().contains(QStringLiteral("nicht installiert")));
+}
+
+QTEST_MAIN(InfoTextTest)
+#include "infotexttest.moc"
