@@ -1,0 +1,164 @@
+#include "manualdistance.h"
+#include "designfixture.h"
+#include "languagecaptions.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vc;
+using namespace vc::test;
+
+class ManualDistanceTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void standardWidths_data();
+    void standardWidths();
+    void pipeListFollowsSteamOutput_data();
+    void pipeListFollowsSteamOutput();
+    void ok_data();
+    void ok();
+    void languageAndUnits();
+};
+
+void ManualDistanceTest::standardWidths_data()
+{
+    QTest::addColumn<bool>("small");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<int>("width");
+    for (int length : {300, 450, 650, 850})
+        QTest::addRow("22 mm %d", length) << true << double(length) << length + 20;
+    for (int length : {300, 450, 600, 900, 1200, 1500})
+        QTest::addRow("35 mm %d", length) << false << double(length) << length + 20;
+    QTest::newRow("600 is no 22 mm length") << true << 600.0 << 0;
+    QTest::newRow("650 is no 35 mm length") << false << 650.0 << 0;
+    QTest::newRow("part of a millimetre") << false << 600.5 << 0;
+    QTest::newRow("no number") << false << 0.0 << 0;
+}
+
+void ManualDistanceTest::standardWidths()
+{
+    QFETCH(bool, small);
+    QFETCH(double, length);
+    QFETCH(int, width);
+    QCOMPARE(ManualDistance::ductWidth(small, length), width);
+}
+
+void ManualDistanceTest::pipeListFollowsSteamOutput_data()
+{
+    QTest::addColumn<QString>("steam");
+    QTest::addColumn<bool>("small");
+    QTest::newRow("8 kg/h") << "8" << true;
+    QTest::newRow("0.2 kg/h") << "0.2" << true;
+    QTest::newRow("8.5 kg/h") << "8.5" << false;
+    QTest::newRow("0.1 kg/h") << "0.1" << false;
+    QTest::newRow("no number") << "abc" << false;
+}
+
+void ManualDistanceTest::pipeListFollowsSteamOutput()
+{
+    QFETCH(QString, steam);
+    QFETCH(bool, small);
+    DesignFixture fx;
+    fx.f().Text3(4).setText(steam);
+    fx.f().Label30(1).setText(QStringLiteral("3.4"));
+    ManualDistance window(fx.f());
+    window.load();
+    QCOMPARE(window[QStringLiteral("Combo22")].isVisible(), small);
+    QCOMPARE(window[QStringLiteral("Combo35")].isVisible(), !small);
+    QCOMPARE(window[QStringLiteral("Label4(0)")].caption(), small ? "22 mm" : "35 mm");
+    QCOMPARE(window[QStringLiteral("Text1")].text(), QStringLiteral("3.4"));
+}
+
+void ManualDistanceTest::ok_data()
+{
+    // Before OK: air flow 2500, duct 1000 x 500, pipe 950, velocity 3.3.
+    QTest::addColumn<int>("unitSystem");
+    QTest::addColumn<QStringList>("entered"); // steam output, length, velocity
+    QTest::addColumn<QStringList>("after");   // Text3(1), Text3(2), Label30(3), Label30(1)
+    QTest::addColumn<bool>("message");
+    const QStringList untouched{"620", "500", "600", "3.3"};
+    QTest::newRow("600 on 35 mm at 2 m/s")
+        << 0 << QStringList{"10", "600", "2"} << QStringList{"620", "560", "600", "2"} << false;
+    QTest::newRow("US fields as shown")
+        << 1 << QStringList{"10", "600", "2"} << QStringList{"620", "560", "600", "2"} << false;
+    QTest::newRow("450 on 22 mm") << 0 << QStringList{"5", "450", "2"}
+                                  << QStringList{"470", "739", "450", "2"} << false;
+    QTest::newRow("450 on 35 mm") << 0 << QStringList{"10", "450", "2"}
+                                  << QStringList{"470", "739", "450", "2"} << false;
+    QTest::newRow("no standard length")
+        << 0 << QStringList{"5", "600", "2"} << QStringList{"1000", "347", "980", "2"} << true;
+    QTest::newRow("decimal velocity")
+        << 0 << QStringList{"10", "600", "2.5"} << QStringList{"620", "448", "600", "2.5"} << false;
+    QTest::newRow("comma decimal")
+        << 0 << QStringList{"10", "600", "2,5"} << QStringList{"620", "560", "600", "2"} << false;
+    for (const QString &velocity : {QString(), QStringLiteral("abc"), QStringLiteral("-5"),
+                                    QStringLiteral("1e9"), QString(400, QLatin1Char('9'))})
+        QTest::addRow("velocity \"%s\"", qPrintable(velocity.left(5)))
+            << 0 << QStringList{"10", "600", velocity} << untouched << false;
+}
+
+void ManualDistanceTest::ok()
+{
+    QFETCH(int, unitSystem);
+    QFETCH(QStringList, entered);
+    QFETCH(QStringList, after);
+    QFETCH(bool, message);
+    DesignFixture fx(unitSystem);
+    MainForm &f = fx.f();
+    const char *const fields[] = {"Text3(0)", "Text3(1)", "Text3(2)", "Label30(3)", "Label30(1)"};
+    const char *const before[] = {"2500", "1000", "500", "950", "3.3"};
+    for (int i = 0; i < 5; ++i)
+        f[QLatin1String(fields[i])].setText(QLatin1String(before[i]));
+    f.Text3(4).setText(entered[0]);
+    ManualDistance window(f);
+    window.load();
+    QSignalSpy closed(&window, &ManualDistance::unload);
+    const bool small = window[QStringLiteral("Combo22")].isVisible();
+    window[small ? QStringLiteral("Combo22") : QStringLiteral("Combo35")].setText(entered[1]);
+    window[QStringLiteral("Text1")].setText(entered[2]);
+    window.Command1_Click();
+
+    QCOMPARE((QStringList{f.Text3(1).text(), f.Text3(2).text(), f.Label30(3).text(),
+                          f.Label30(1).text()}),
+             after);
+    QCOMPARE(f.Text3(0).text(), QStringLiteral("2500"));
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(fx.messages.shown().size(), std::size_t(message ? 1 : 0));
+    if (message) {
+        const auto &shown = fx.messages.shown().front();
+        QCOMPARE(shown.icon, MessageService::Icon::Information);
+        QCOMPARE(shown.title, window.form().caption());
+        const QString expected = languageText(QStringLiteral("frmManBS"), QStringLiteral("msg1")) +
+                                 QStringLiteral("\r\n") +
+                                 languageText(QStringLiteral("frmManBS"), QStringLiteral("msg2"));
+        QCOMPARE(shown.text, expected);
+    }
+}
+
+void ManualDistanceTest::languageAndUnits()
+{
+    DesignFixture fx(1);
+    app().LanguageName = QStringLiteral("Deutsch");
+    app().LanguageFile = dataDir() + QStringLiteral("/Language/Deutsch.lng");
+    app().UnitName = QStringLiteral("1");
+    app().UnitFile = dataDir() + QStringLiteral("/Unit/USA.lng");
+    fx.f().Text3(4).setText(QStringLiteral("5"));
+    ManualDistance window(fx.f());
+    window.load();
+    const auto german = [](const char *key) {
+        return languageText(QStringLiteral("frmManBS"), QLatin1String(key));
+    };
+    QCOMPARE(window.form().caption(), german("Caption"));
+    QCOMPARE(window[QStringLiteral("Label2")].caption(), german("Label2.Caption"));
+    QCOMPARE(window[QStringLiteral("Command2")].caption(), german("Command2.Caption"));
+    QCOMPARE(window[QStringLiteral("Label3")].caption(), QStringLiteral("ft/min"));
+    window[QStringLiteral("Combo22")].setText(QStringLiteral("999"));
+    window.Command1_Click();
+    const QString expected = german("msg1") + QStringLiteral("\r\n") + german("msg2");
+    QCOMPARE(fx.messages.texts(), QStringList{expected});
+    QVERIFY(expected.contains(QStringLiteral("Rohrl\u00e4nge")));
+}
+
+QTEST_GUILESS_MAIN(ManualDistanceTest)
+#include "manualdistancetest.moc"
