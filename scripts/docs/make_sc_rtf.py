@@ -125,7 +125,7 @@ def document(lang, module_name, png):
     parts.append("}\\par")
     parts.append("\\pard\\plain\\f0\\qc\\sa120\\keepn\\fs18\\i\\cf2 %s\\i0\\cf0\\par" % esc(t["figure"], french))
     for n, text in enumerate(t["legend"], 1):
-        parts.append("\\pard\\plain\\f0\\fs19\\li1134\\fi-425\\tx1134\\sa20 {\\b\\cf1 %d}\\tab %s\\par"
+        parts.append("\\pard\\plain\\f0\\fs19\\li851\\fi-425\\tx851\\sa20 {\\b\\cf1 %d}\\tab %s\\par"
                      % (n, esc(text, french)))
 
     def heading(text):

@@ -348,6 +348,13 @@ bool FamilyPage::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
         }
+        for (QWidget *spot : m_hotSpots) {
+            if (spot && m_selfCleaning && (watched == spot || spot->isAncestorOf(qobject_cast<QWidget *>(watched)))
+                && spot->rect().contains(spot->mapFromGlobal(mouse->globalPosition().toPoint()))) {
+                m_selfCleaning();
+                return true;
+            }
+        }
         break;
     }
     case QEvent::Paint:

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QBoxLayout;
 class QLabel;
 
@@ -26,6 +28,12 @@ public:
     QWidget *familyArea(int index) const { return m_families[index]; }
     QWidget *hotSpot(int index) const { return m_hotSpots[index]; }
     PictureBox *floatingPreview() const { return m_floating; }
+
+    // What a click on a self-cleaning hot spot opens (Image6_Click).
+    void setSelfCleaningHandler(std::function<void()> handler)
+    {
+        m_selfCleaning = std::move(handler);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,6 +61,8 @@ private:
     QLabel *m_powerUnit = nullptr;
     QLabel *m_housing = nullptr;
     QLabel *m_housingUnit = nullptr;
+
+    std::function<void()> m_selfCleaning;
 };
 
 } // namespace vc

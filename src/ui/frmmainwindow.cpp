@@ -6,6 +6,9 @@
 #include "formbinder.h"
 #include "frmpreview.h"
 #include "frmkorbwindow.h"
+#include "frmmanbs.h"
+#include "frmmandm.h"
+#include "frmsc.h"
 #include "localisation.h"
 #include "mainform.h"
 #include "mainpagebuilder.h"
@@ -131,6 +134,8 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
     commands.back = [&main] { main.btnPrev_Click(); };
     commands.next = [&main] { main.btnNext_Click(); };
     commands.equipment = [this] { openBasket(); };
+    commands.manualLoad = [this] { FrmManDM::open(m_main, this); };
+    commands.manualDistance = [this] { FrmManBS::open(m_main, this); };
     MainPageBuilder pages(*m_binder, [this](QWidget *field, const QString &name) { watchFocus(field, name); },
                           commands);
 
@@ -138,6 +143,7 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
     m_tabs->addTab(limitWidth(pages.projectPage()), QStringLiteral("Project"));
     m_tabs->addTab(limitWidth(pages.loadPage()), QStringLiteral("&Humidification load"));
     m_familyPage = new FamilyPage(m_main, *m_binder, m_tabs);
+    m_familyPage->setSelfCleaningHandler([this] { FrmSC::open(this); });
     m_tabs->addTab(scrollable(m_familyPage), QStringLiteral("Units"));
     m_tabs->addTab(limitWidth(pages.distancePage()), QStringLiteral("Humidification distanz"));
     m_tabs->addTab(pages.documentPage(true, m_main.RtfCalulation().document()), QStringLiteral("Summary"));
@@ -231,7 +237,7 @@ void FrmMainWindow::buildMenus()
         if (m_about)
             m_about();
     });
-    addAction(info, QStringLiteral("mnuSC"), QStringLiteral("SC-System"), nullptr);
+    addAction(info, QStringLiteral("mnuSC"), QStringLiteral("SC-System"), [this] { FrmSC::open(this); });
 }
 
 // --- behaviour --------------------------------------------------------------

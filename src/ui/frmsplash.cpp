@@ -70,10 +70,20 @@ frmSplash::frmSplash(Mode mode, QWidget *parent)
         m_timer->start();
 }
 
-void frmSplash::showAbout(QWidget *parent)
+frmSplash *frmSplash::showAbout(QWidget *parent)
 {
-    frmSplash about(Mode::About, parent);
-    about.exec();
+    // One About box per main window; opening it again shows it again.
+    auto *about = parent ? parent->findChild<frmSplash *>(QStringLiteral("frmSplash"),
+                                                          Qt::FindDirectChildrenOnly)
+                         : nullptr;
+    if (!about)
+        about = new frmSplash(Mode::About, parent);
+    about->m_finished = false;
+    about->m_timer->stop();
+    about->show();
+    about->raise();
+    about->activateWindow();
+    return about;
 }
 
 void frmSplash::finish()

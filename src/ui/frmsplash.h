@@ -24,8 +24,9 @@ public:
 
     explicit frmSplash(Mode mode, QWidget *parent = nullptr);
 
-    // The About command: modal, timer off.
-    static void showAbout(QWidget *parent);
+    // The About command: an ordinary window beside the main window, timer
+    // off; it closes by the splash window's click and key rules.
+    static frmSplash *showAbout(QWidget *parent);
 
     QTimer *Timer1() const { return m_timer; }
 

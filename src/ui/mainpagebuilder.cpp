@@ -277,7 +277,7 @@ QWidget *MainPageBuilder::loadPage()
     line2->setFrameShadow(QFrame::Sunken);
     m_binder.bind(line2, QStringLiteral("Line2"));
     commands->addWidget(line2);
-    commands->addWidget(button(item("Command20", 0), QStringLiteral("&Alternative"), nullptr));
+    commands->addWidget(button(item("Command20", 0), QStringLiteral("&Alternative"), m_commands.manualLoad));
     commands->addWidget(caption(item("Label2", 17), QStringLiteral("for humidification load")));
     outer->addWidget(separator());
     outer->addLayout(commands);
@@ -396,7 +396,7 @@ QWidget *MainPageBuilder::distancePage()
     line3->setFrameShadow(QFrame::Sunken);
     m_binder.bind(line3, QStringLiteral("Line3"));
     commands->addWidget(line3);
-    commands->addWidget(button(item("Command30", 0), QStringLiteral("&Alternative"), nullptr));
+    commands->addWidget(button(item("Command30", 0), QStringLiteral("&Alternative"), m_commands.manualDistance));
     commands->addWidget(caption(item("Label3", 12), QStringLiteral("of distribution pipe")));
     outer->addWidget(separator());
     outer->addLayout(commands);

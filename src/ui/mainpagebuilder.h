@@ -24,6 +24,7 @@ public:
         Command calc, calcHumid, refreshReport, copyReport, refreshTender, copyTender, saveAs, back, next;
         Command printReport, printTender;
         Command equipment; // opens the basket window
+        Command manualLoad, manualDistance; // the two Alternative buttons
     };
     // Called for every input field, so the window can watch its focus and keys.
     using FieldWatcher = std::function<void(QWidget *field, const QString &name)>;
