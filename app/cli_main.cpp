@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     // a display the offscreen platform serves, so printing works on a server.
     std::unique_ptr<QCoreApplication> app;
     if (command == QLatin1String("print-rtf") || command == QLatin1String("report")
-        || command == QLatin1String("basket")) {
+        || command == QLatin1String("basket") || command == QLatin1String("chart")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
             && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -45,6 +45,8 @@ int main(int argc, char *argv[])
         return vc::cli::runReport(args);
     if (command == QLatin1String("basket"))
         return vc::cli::runBasket(args);
+    if (command == QLatin1String("chart"))
+        return vc::cli::runChart(args);
     QTextStream(stderr) << "usage: veltranncalc-cli calc (PROJECT.sti | --new) [--units metric|us]"
                            " [--language NAME] [--family N] [--json]\n"
                            "       veltranncalc-cli report (PROJECT.sti | --new) [--units metric|us] [--language NAME]"
@@ -52,6 +54,8 @@ int main(int argc, char *argv[])
                            " [--rtf-tender FILE]\n"
                            "       veltranncalc-cli basket PROJECT.sti [--units metric|us] [--language NAME]"
                            " [--family N] [--insert] (--csv OUT.csv | --pdf OUT.pdf | --printer NAME | --text)\n"
+                           "       veltranncalc-cli chart (PROJECT.sti | --new) [--units metric|us] [--language NAME]"
+                           " [--family N] [--comfort-zone] [--scale F] --out FILE.svg|FILE.png|FILE.pdf\n"
                            "       veltranncalc-cli print-rtf IN.rtf (--pdf OUT.pdf | --printer NAME)\n";
     return 2;
 }

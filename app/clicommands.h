@@ -20,5 +20,6 @@ int runCalc(const QStringList &args);
 int runPrintRtf(const QStringList &args);
 int runReport(const QStringList &args);
 int runBasket(const QStringList &args);
+int runChart(const QStringList &args);
 
 } // namespace vc::cli

@@ -187,8 +187,10 @@ FRM_HX = [
     ("Command1.Caption", "Ein / aus"),
     ("Command2.Caption", "Kopieren"),
     ("Command3.Caption", "Drucken"),
+    ("Command4.Caption", "Speichern..."),
     ("vixGraph1.CaptionRelativHumidity", "Relative Feuchte %"),
     ("vixGraph1.CaptionWasserGehalt", "Wassergehalt x (absolute Feuchte) in g/kg"),
+    ("msgSave", "Das Diagramm konnte nicht als %1 gespeichert werden."),
 ]
 
 MESSAGES = [

@@ -190,8 +190,10 @@ FRM_HX = [
     ("Command1.Caption", "Show / hide"),
     ("Command2.Caption", "Copy"),
     ("Command3.Caption", "Print"),
+    ("Command4.Caption", "Save..."),
     ("vixGraph1.CaptionRelativHumidity", "Relative humidity %"),
     ("vixGraph1.CaptionWasserGehalt", "Water content x (absolute humidity) in g/kg"),
+    ("msgSave", "The chart could not be saved as %1."),
 ]
 
 MESSAGES = [

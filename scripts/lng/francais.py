@@ -187,8 +187,10 @@ FRM_HX = [
     ("Command1.Caption", "Afficher / masquer"),
     ("Command2.Caption", "Copier"),
     ("Command3.Caption", "Imprimer"),
+    ("Command4.Caption", "Enregistrer..."),
     ("vixGraph1.CaptionRelativHumidity", "Humidité relative (%)"),
     ("vixGraph1.CaptionWasserGehalt", "Teneur en eau x (humidité absolue) en g/kg"),
+    ("msgSave", "Le diagramme n'a pas pu être enregistré sous %1."),
 ]
 
 MESSAGES = [

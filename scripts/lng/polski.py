@@ -187,8 +187,10 @@ FRM_HX = [
     ("Command1.Caption", "Pokaż / ukryj"),
     ("Command2.Caption", "Kopiuj"),
     ("Command3.Caption", "Drukuj"),
+    ("Command4.Caption", "Zapisz..."),
     ("vixGraph1.CaptionRelativHumidity", "Wilgotność względna %"),
     ("vixGraph1.CaptionWasserGehalt", "Zawartość wilgoci x (wilgotność bezwzględna) w g/kg"),
+    ("msgSave", "Nie można zapisać wykresu jako %1."),
 ]
 
 MESSAGES = [

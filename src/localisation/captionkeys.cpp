@@ -115,7 +115,7 @@ QList<Entry> manualLoadCaptions()
 QList<Entry> chartCaptions()
 {
     QList<Entry> list{title(QStringLiteral("Caption"))};
-    for (const char *name : {"Label1", "Command1", "Command2", "Command3"})
+    for (const char *name : {"Label1", "Command1", "Command2", "Command3", "Command4"})
         list << plain(QLatin1String(name) + QStringLiteral(".Caption"));
     // Properties of the chart control, kept as captions of controls named so.
     for (const char *key : {"vixGraph1.CaptionRelativHumidity", "vixGraph1.CaptionWasserGehalt"})
@@ -177,6 +177,8 @@ QStringList CaptionKeys::otherKeys(const QString &section)
                 QStringLiteral("msg5"), QStringLiteral("msg6"), QStringLiteral("msg7")};
     if (name == QLatin1String("frmmanbs") || name == QLatin1String("frmpreview"))
         return {QStringLiteral("msg1"), QStringLiteral("msg2")};
+    if (name == QLatin1String("frmhx"))
+        return {QStringLiteral("msgSave")};
     if (name == QLatin1String("messages"))
         // The save-changes question, the file commands' own messages, the
         // note for a missing information text.

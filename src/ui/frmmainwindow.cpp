@@ -4,6 +4,7 @@
 #include "familypage.h"
 #include "filecommands.h"
 #include "formbinder.h"
+#include "frmhxwindow.h"
 #include "frmpreview.h"
 #include "frmkorbwindow.h"
 #include "frmmanbs.h"
@@ -136,6 +137,7 @@ FrmMainWindow::FrmMainWindow(MainForm &mainForm, QWidget *parent)
     commands.equipment = [this] { openBasket(); };
     commands.manualLoad = [this] { FrmManDM::open(m_main, this); };
     commands.manualDistance = [this] { FrmManBS::open(m_main, this); };
+    commands.hxDiagram = [this] { FrmHxWindow::open(m_main, this); };
     MainPageBuilder pages(*m_binder, [this](QWidget *field, const QString &name) { watchFocus(field, name); },
                           commands);
 

@@ -270,7 +270,7 @@ QWidget *MainPageBuilder::loadPage()
     // Commands of the page.
     auto *commands = new QHBoxLayout;
     commands->addWidget(button(QStringLiteral("btnCalc"), QStringLiteral("&Calculate"), m_commands.calc));
-    commands->addWidget(button(item("Command22", 2), QStringLiteral("&hx Diagram"), nullptr));
+    commands->addWidget(button(item("Command22", 2), QStringLiteral("&hx Diagram"), m_commands.hxDiagram));
     commands->addStretch();
     auto *line2 = new QFrame;
     line2->setFrameShape(QFrame::VLine);

@@ -22,7 +22,7 @@ public:
     using Command = std::function<void()>;
     struct Commands {
         Command calc, calcHumid, refreshReport, copyReport, refreshTender, copyTender, saveAs, back, next;
-        Command printReport, printTender;
+        Command printReport, printTender, hxDiagram;
         Command equipment; // opens the basket window
         Command manualLoad, manualDistance; // the two Alternative buttons
     };

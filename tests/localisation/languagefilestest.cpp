@@ -108,7 +108,7 @@ void LanguageFilesTest::keysPerWindow_data()
     QTest::newRow("basket") << "frmKorb" << 24 << 0 << 0 << "Caption" << "lbDesc(12).Caption";
     QTest::newRow("manual distance") << "frmManBS" << 6 << 0 << 2 << "Caption" << "Command2.Caption";
     QTest::newRow("manual load") << "frmManDM" << 8 << 0 << 4 << "caption" << "Command2.Caption";
-    QTest::newRow("h,x chart") << "frmhx" << 7 << 0 << 0 << "Caption" << "vixGraph1.CaptionWasserGehalt";
+    QTest::newRow("h,x chart") << "frmhx" << 8 << 0 << 0 << "Caption" << "vixGraph1.CaptionWasserGehalt";
     QTest::newRow("print preview") << "frmPreview" << 6 << 0 << 0 << "Caption" << "btnPdf.Caption";
 }
 
