@@ -37,7 +37,7 @@ ChartExport::Format ChartExport::formatOf(const QString &path)
 
 QByteArray ChartExport::svg(const VixGraphEU &graph)
 {
-    const QString pressure = QLocale::c().toString(graph.pressure(), 'g', 8);
+    const QString pressure = QLocale::c().toString(graph.pressure(), 'g', 15);
     SvgChartSink sink(VixGraphEU::pixelSize(),
                       QStringLiteral("h,x chart, p = %1 hPa").arg(pressure),
                       QStringLiteral("data-pressure-hpa=\"%1\"").arg(pressure));

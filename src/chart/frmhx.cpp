@@ -55,10 +55,16 @@ FrmHx::FrmHx(MainForm &mainForm, QObject *parent)
     water.setCaption(QStringLiteral("Water contents (absolute humidity)"));
 }
 
-void FrmHx::load()
+void FrmHx::load(bool fillPrinters)
 {
     LoadLanguageCaptions(m_form);
+    if (fillPrinters)
+        fillPrinterList();
+    plotStates();
+}
 
+void FrmHx::fillPrinterList()
+{
     Control &list = m_form[QStringLiteral("PrtCombo")];
     QStringList names;
     for (const PrinterInfo &printer : Printer::printers().installed())
@@ -66,8 +72,6 @@ void FrmHx::load()
     list.setItems(names);
     m_rememberedPrinter = Printer::current().deviceName();
     list.setText(m_rememberedPrinter);
-
-    plotStates();
 }
 
 double FrmHx::chartPressure(MainForm &mainForm)

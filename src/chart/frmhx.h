@@ -29,8 +29,11 @@ public:
     VixGraphEU &vixGraph1() { return m_graph; }
     const VixGraphEU &vixGraph1() const { return m_graph; }
 
-    // Loading: language captions, the printer list, the states.
-    void load();
+    // Loading: language captions, the printer list, the states. A window
+    // may leave the printer list to fillPrinterList() once it shows, as the
+    // print system can take a moment to answer.
+    void load(bool fillPrinters = true);
+    void fillPrinterList();
     // Places the main window's inside state as pt1 and outside state as pt2;
     // a state off the chart keeps its marker hidden.
     void plotStates();

@@ -54,9 +54,15 @@ QPen pen(const QColor &color, double width)
     return p;
 }
 
+// Up to two decimals, without trailing zeros: "1013.25", "948.19", "950".
 QString number(double value)
 {
-    return QLocale::c().toString(value, 'g', 6);
+    QString text = QLocale::c().toString(value, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
 
 void drawGrid(ChartSink &sink, double p)

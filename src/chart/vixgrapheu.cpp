@@ -188,6 +188,12 @@ QList<VixGraphEU::Element> VixGraphEU::elements() const
 
 void VixGraphEU::paint(ChartSink &sink) const
 {
+    paintBackground(sink);
+    paintOverlay(sink);
+}
+
+void VixGraphEU::paintBackground(ChartSink &sink) const
+{
     const QColor ink(30, 40, 50), grey(105, 115, 125);
     HxChartPicture::drawChart(sink, m_pressure);
 
@@ -228,7 +234,10 @@ void VixGraphEU::paint(ChartSink &sink) const
               QPointF(waterCaption.left() / px, waterCaption.bottom() / px - 4),
               ChartSink::Anchor::Start, m_captionWater, {10, false, false}, ink);
     sink.endGroup();
+}
 
+void VixGraphEU::paintOverlay(ChartSink &sink) const
+{
     if (m_disHag)
         HxChartPicture::drawComfortZone(sink, m_pressure, QTransform::fromScale(1 / px, 1 / px));
 
@@ -245,7 +254,7 @@ void VixGraphEU::paint(ChartSink &sink) const
 
     QPainterPath frame;
     frame.addRect(QRectF(0.5, 0.5, m_width / px - 1, m_height / px - 1));
-    sink.area(QStringLiteral("BC"), frame, QPen(ink, 1), Qt::NoBrush);
+    sink.area(QStringLiteral("BC"), frame, QPen(QColor(30, 40, 50), 1), Qt::NoBrush);
 }
 
 void VixGraphEU::render(QPainter &painter) const

@@ -77,6 +77,10 @@ public:
 
     // ---- drawing, in chart pixels (twips / 15)
     void paint(ChartSink &sink) const;
+    // What stays while the states move: the chart picture, scales and captions.
+    void paintBackground(ChartSink &sink) const;
+    // The comfort zone, the line, the markers and the frame over it.
+    void paintOverlay(ChartSink &sink) const;
     void render(QPainter &painter) const;
     // The control as an image, scale times its pixel size.
     QImage toImage(double scale = 1) const;

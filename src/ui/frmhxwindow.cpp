@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace vc {
 
@@ -68,11 +69,12 @@ FrmHxWindow::FrmHxWindow(MainForm &mainForm, QWidget *parent)
     auto showCaption = [this](const QString &caption) { setWindowTitle(caption); };
     connect(&logic.form(), &Form::captionChanged, this, showCaption);
 
-    logic.load();
-    printers->clear();
-    printers->addItems(logic.form()[QStringLiteral("PrtCombo")].items());
-    printers->setCurrentText(logic.form()[QStringLiteral("PrtCombo")].text());
+    logic.load(false);
+    // The print system can take a moment to answer: the window shows first.
+    QTimer::singleShot(0, printers, [&logic] { logic.fillPrinterList(); });
     showCaption(logic.form().caption());
+    // A longer caption from the language file may reach over the button row's gap.
+    label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
 
     // Room for the whole chart where the screen allows it.
     const QSize wanted(m_graph->width() + m_vScroll->sizeHint().width(),

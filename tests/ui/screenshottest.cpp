@@ -4,6 +4,7 @@
 // be looked at without a display; and checks on each that no caption is cut off.
 #include "captionfit.h"
 #include "familypage.h"
+#include "frmhxwindow.h"
 #include "frmmainwindow.h"
 #include "frmpreview.h"
 #include "frmsplash.h"
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void splash();
     void preview_data();
     void preview();
+    void chartWindow_data();
+    void chartWindow();
 
 private:
     static QString folder();
@@ -171,6 +174,35 @@ void ScreenshotTest::preview()
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     QVERIFY(preview.grab().save(
         QStringLiteral("%1/frmPreview-%2-%3%4.png").arg(folder(), screenName(), language, unitSystem ? "-US" : "")));
+}
+
+void ScreenshotTest::chartWindow_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("unitSystem");
+    QTest::newRow("English") << "English" << 0;
+    QTest::newRow("German, US units") << "Deutsch" << 1;
+}
+
+// The h-x chart window over the example project, comfort zone shown.
+void ScreenshotTest::chartWindow()
+{
+    QFETCH(QString, language);
+    QFETCH(int, unitSystem);
+    test::WindowFixture f(language, unitSystem);
+    f.dialogs.script(f.path(unitSystem == 1 ? QStringLiteral("Data/Example US.sti")
+                                            : QStringLiteral("Data/Example metric.sti")));
+    f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    FrmHxWindow window(f.main(), &f.window());
+    window.resize(640, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QMetaObject::invokeMethod(window.widget(QStringLiteral("Command1")), "click");
+    QTest::qWait(20);
+    const QImage image = window.grab().toImage();
+    QVERIFY(contentShare(image) > 0.05);
+    const QString suffix = unitSystem == 1 ? QStringLiteral("-") + language + QStringLiteral("-US") : QString();
+    QVERIFY(image.save(QStringLiteral("%1/frmhx%2.png").arg(folder(), suffix)));
 }
 
 QTEST_MAIN(ScreenshotTest)

@@ -1,0 +1,164 @@
+// The h-x chart window offscreen over a calculated main window: opened from
+// the load page, the markers and the line where the states are, captions
+// from the language file, the scrolling viewport, Copy and Save.
+#include "frmhxwindow.h"
+#include "frmhx.h"
+#include "frmmainwindow.h"
+#include "mainform.h"
+#include "vixgraphwidget.h"
+#include "windowfixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace vc;
+
+namespace {
+
+void openExample(test::WindowFixture &f, int unitSystem)
+{
+    f.dialogs.script(f.path(unitSystem == 1 ? QStringLiteral("Data/Example US.sti")
+                                            : QStringLiteral("Data/Example metric.sti")));
+    f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 60;
+}
+
+} // namespace
+
+class FrmHxWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void openedModallyFromTheLoadPage();
+    void markersAndLineWhereTheStatesAre_data();
+    void markersAndLineWhereTheStatesAre();
+    void viewportScrollsWhenTheWindowIsSmall();
+    void copyAndSave();
+};
+
+void FrmHxWindowTest::openedModallyFromTheLoadPage()
+{
+    test::WindowFixture f;
+    openExample(f, 0);
+    QString caption;
+    bool closed = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *window = qobject_cast<FrmHxWindow *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        caption = window->windowTitle();
+        window->close();
+        closed = true;
+    });
+    auto *button = f.window().findChild<QAbstractButton *>(QStringLiteral("Command22(2)"));
+    QVERIFY(button && button->isEnabled());
+    button->click();
+    QVERIFY(closed);
+    QCOMPARE(caption, QStringLiteral("h,x chart"));
+}
+
+void FrmHxWindowTest::markersAndLineWhereTheStatesAre_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("unitSystem");
+    QTest::addColumn<QString>("comfortCaption");
+    QTest::newRow("English, metric") << "English" << 0 << "Comfort zone";
+    QTest::newRow("German, US units") << "Deutsch" << 1 << "Behaglichkeitsfeld";
+}
+
+void FrmHxWindowTest::markersAndLineWhereTheStatesAre()
+{
+    QFETCH(QString, language);
+    QFETCH(int, unitSystem);
+    QFETCH(QString, comfortCaption);
+    test::WindowFixture f(language, unitSystem);
+    openExample(f, unitSystem);
+    FrmHxWindow window(f.main(), &f.window());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(static_cast<QLabel *>(window.widget(QStringLiteral("Label1")))->text(),
+             comfortCaption);
+
+    const VixGraphEU &g = window.logic().vixGraph1();
+    QVERIFY(g.markerVisible(1) && g.markerVisible(2));
+    QVERIFY(!g.CaptionWasserGehalt().isEmpty());
+    const QImage image = window.graphWidget()->grab().toImage();
+    QCOMPARE(image.size(), QSize(595, 716));
+    const QPointF pt1(g.Point1X() / 15.0, g.Point1Y() / 15.0),
+        pt2(g.Point2X() / 15.0, g.Point2Y() / 15.0);
+    QVERIFY(near(image.pixelColor(pt1.toPoint()), QColor(214, 69, 30)));
+    QVERIFY(near(image.pixelColor(pt2.toPoint()), QColor(30, 110, 200)));
+    // the line runs between the centres
+    QVERIFY(near(image.pixelColor(((pt1 + pt2) / 2).toPoint()), QColor(120, 30, 30)));
+    QCOMPARE(g.line().p1() / 15, pt1);
+    QCOMPARE(g.line().p2() / 15, pt2);
+    // the room air sits where the window's mapping puts the main window's texts
+    const HxMapping::State inside = window.logic().insideState();
+    QCOMPARE(g.Point1X(), HxMapping::point(inside).X);
+    QVERIFY(inside.t > 21.9 && inside.t < 22.3); // 22 °C, or 72 °F
+
+    // Show, twice: the comfort zone comes and goes
+    auto *show = qobject_cast<QAbstractButton *>(window.widget(QStringLiteral("Command1")));
+    const QPoint zone = QPoint(3600, 4400) / 15;
+    const QColor before = window.graphWidget()->grab().toImage().pixelColor(zone);
+    show->click();
+    QVERIFY(g.DisHag());
+    QVERIFY(window.graphWidget()->grab().toImage().pixelColor(zone) != before);
+    show->click();
+    QCOMPARE(window.graphWidget()->grab().toImage().pixelColor(zone), before);
+}
+
+void FrmHxWindowTest::viewportScrollsWhenTheWindowIsSmall()
+{
+    test::WindowFixture f;
+    FrmHxWindow window(f.main(), &f.window());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(500, 400);
+    QWidget *viewport = window.widget(QStringLiteral("Picture1"));
+    auto *v = static_cast<QScrollBar *>(window.widget(QStringLiteral("VScroll1")));
+    auto *h = static_cast<QScrollBar *>(window.widget(QStringLiteral("HScroll1")));
+    QCOMPARE(viewport->y(), 60);
+    QVERIFY(v->isVisible() && h->isVisible());
+    QCOMPARE(v->maximum(), 716 - viewport->height());
+    QCOMPARE(h->maximum(), 595 - viewport->width());
+    v->setValue(100);
+    h->setValue(30);
+    QCOMPARE(window.widget(QStringLiteral("Picture2"))->pos(), QPoint(-30, -100));
+    window.resize(900, 1000);
+    QVERIFY(!v->isVisible() && !h->isVisible());
+    QCOMPARE(window.widget(QStringLiteral("Picture2"))->pos(), QPoint(0, 0));
+    // the chart control keeps its size whatever it is given
+    window.graphWidget()->resize(100, 100);
+    QCOMPARE(window.graphWidget()->size(), QSize(595, 716));
+}
+
+void FrmHxWindowTest::copyAndSave()
+{
+    test::WindowFixture f;
+    openExample(f, 0);
+    FrmHxWindow window(f.main(), &f.window());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    qobject_cast<QAbstractButton *>(window.widget(QStringLiteral("Command2")))->click();
+    QCOMPARE(f.clipboard.image().size(), QSize(595, 716));
+    QTemporaryDir dir;
+    f.dialogs.script(dir.filePath(QStringLiteral("chart.svg")));
+    qobject_cast<QAbstractButton *>(window.widget(QStringLiteral("Command4")))->click();
+    const QByteArray svg = test::readFile(dir.filePath(QStringLiteral("chart.svg")));
+    QVERIFY(svg.contains("data-pressure-hpa=\"950\""));
+    QVERIFY(svg.contains("id=\"pt1\"") && svg.contains("id=\"rh-100\""));
+}
+
+QTEST_MAIN(FrmHxWindowTest)
+#include "frmhxwindowtest.moc"
