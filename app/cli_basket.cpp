@@ -26,8 +26,7 @@ struct BasketOptions
 
 int fail(const QString &message)
 {
-    QTextStream(stderr) << "veltranncalc-cli basket: " << message << '\n';
-    return 2;
+    return vc::cli::fail(QStringLiteral("basket"), message);
 }
 
 // Takes the basket's own options out of args; the rest are calc's.

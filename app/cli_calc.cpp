@@ -32,11 +32,9 @@ struct Options {
 
 QString verb = QStringLiteral("calc");
 
-// The one line on stderr and the status for every kind of bad input.
 int fail(const QString &message)
 {
-    QTextStream(stderr) << "veltranncalc-cli " << verb << ": " << message << '\n';
-    return 2;
+    return vc::cli::fail(verb, message);
 }
 
 // Reads the options; returns an error message, empty when they are fine.
@@ -159,7 +157,14 @@ int runCalc(const QStringList &args)
     });
 }
 
-int runDesign(const QString &command, const QStringList &args, const AfterDesign &after)
+int fail(const QString &command, const QString &message, int status)
+{
+    QTextStream(stderr) << "veltranncalc-cli " << command << ": " << message << '\n';
+    return status;
+}
+
+int runDesign(const QString &command, const QStringList &args, const AfterDesign &after,
+              const BeforeLoad &before)
 {
     verb = command;
     Options options;
@@ -189,6 +194,8 @@ int runDesign(const QString &command, const QStringList &args, const AfterDesign
 
     MainForm f;
     installLocalisation(f);
+    if (before)
+        before(f);
     f.load();
 
     if (options.newProject) {
