@@ -27,21 +27,6 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber();
 }
 
-// Pictures live in the document's resources; a copy of part of it needs them too.
-void copyResources(const QTextDocument &from, QTextDocument &to)
-{
-    for (QTextBlock b = to.begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            if (!f.isImageFormat())
-                continue;
-            const QUrl url(f.toImageFormat().name());
-            const QVariant v = from.resource(QTextDocument::ImageResource, url);
-            if (v.isValid())
-                to.addResource(QTextDocument::ImageResource, url, v);
-        }
-}
-
 } // namespace
 
 RichTextField::RichTextField()
@@ -247,7 +232,7 @@ void RichTextField::copy() const
     QTextDocument part;
     part.setDefaultFont(m_doc.defaultFont());
     QTextCursor(&part).insertFragment(fragment);
-    copyResources(m_doc, part);
+    TextChunkCopy::copyResources(m_doc, part);
     QString plain = selectedText();
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     Services::clipboard().setRichText(RtfWriter::write(&part), fragment.toHtml(), plain);

@@ -29,21 +29,6 @@ void setUpLike(const QTextDocument &source, QTextDocument &doc)
     doc.setIndentWidth(source.indentWidth());
 }
 
-// Pictures live in the document's resources; a copy of part of it needs them too.
-void copyResources(const QTextDocument &from, QTextDocument &to)
-{
-    for (QTextBlock b = to.begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            if (!f.isImageFormat())
-                continue;
-            const QUrl url(f.toImageFormat().name());
-            const QVariant v = from.resource(QTextDocument::ImageResource, url);
-            if (v.isValid())
-                to.addResource(QTextDocument::ImageResource, url, v);
-        }
-}
-
 } // namespace
 
 struct RowLines
@@ -86,7 +71,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkC
         if (origins)
             *origins = copy.origins();
     }
-    copyResources(m_doc, *doc);
+    TextChunkCopy::copyResources(m_doc, *doc);
     // laid out only now, once, for the target device and width
     doc->setPageSize(QSizeF());
     doc->setDocumentMargin(0);

@@ -3,6 +3,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QUrl>
+#include <QVariant>
 
 #include <algorithm>
 #include <climits>
@@ -187,6 +189,20 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
     m_cursor = copy->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_blockUsed = false;
+}
+
+void TextChunkCopy::copyResources(const QTextDocument &from, QTextDocument &to)
+{
+    for (QTextBlock b = to.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (!f.isImageFormat())
+                continue;
+            const QUrl url(f.toImageFormat().name());
+            const QVariant v = from.resource(QTextDocument::ImageResource, url);
+            if (v.isValid())
+                to.addResource(QTextDocument::ImageResource, url, v);
+        }
 }
 
 } // namespace vc

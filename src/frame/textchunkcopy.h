@@ -17,6 +17,9 @@ namespace vc {
 class TextChunkCopy
 {
 public:
+    // Pictures live in the document's resources; a copy of part of it needs them too.
+    static void copyResources(const QTextDocument &from, QTextDocument &to);
+
     // Where the copy stands in the source: a top-level item, and within it a
     // table row or a character offset.
     struct Place
