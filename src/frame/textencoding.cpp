@@ -3,6 +3,7 @@
 #include "codepage1252.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace vc {
 
@@ -24,15 +25,30 @@ bool validUtf8(QByteArrayView bytes)
     return !decoder.hasError();
 }
 
+// A byte-order mark alone does not make UTF-16: the rest must read and write
+// back to the same bytes, or a damaged file would lose bytes when saved.
+bool exactUtf16(QByteArrayView body, QStringConverter::Encoding encoding)
+{
+    if (body.size() % 2)
+        return false;
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(body);
+    if (decoder.hasError())
+        return false;
+    QStringEncoder encoder(encoding, QStringEncoder::Flag::Stateless);
+    const QByteArray back = encoder.encode(text);
+    return !encoder.hasError() && QByteArrayView(back) == body;
+}
+
 } // namespace
 
 TextEncoding detectEncoding(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return TextEncoding::Utf8Bom;
-    if (bytes.startsWith("\xFF\xFE"))
+    if (bytes.startsWith("\xFF\xFE") && exactUtf16(bytes.sliced(2), QStringConverter::Utf16LE))
         return TextEncoding::Utf16Le;
-    if (bytes.startsWith("\xFE\xFF"))
+    if (bytes.startsWith("\xFE\xFF") && exactUtf16(bytes.sliced(2), QStringConverter::Utf16BE))
         return TextEncoding::Utf16Be;
     return hasHighByte(bytes) && validUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp1252;
 }
