@@ -37,7 +37,9 @@ bool exactUtf16(QByteArrayView body, QStringConverter::Encoding encoding)
         return false;
     QStringEncoder encoder(encoding, QStringEncoder::Flag::Stateless);
     const QByteArray back = encoder.encode(text);
-    return !encoder.hasError() && QByteArrayView(back) == body;
+    // The reader holds UTF-16 text as UTF-8, which has no room for lone surrogates.
+    return !encoder.hasError() && QByteArrayView(back) == body &&
+           QString::fromUtf8(text.toUtf8()) == text;
 }
 
 } // namespace
