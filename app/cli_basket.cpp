@@ -6,9 +6,9 @@
 
 #include "korbform.h"
 #include "mainform.h"
-#include "platformservices.h"
-#include "printer.h"
-#include "printerlist.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
+#include "print/printerlist.h"
 
 #include <QFileInfo>
 #include <QTextStream>

@@ -3,14 +3,14 @@
 
 #include "clicommands.h"
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "filecommands.h"
 #include "localisation.h"
 #include "mainform.h"
-#include "platformservices.h"
+#include "form/platformservices.h"
 #include "projectfile.h"
-#include "mmain.h"
-#include "settings.h"
+#include "form/mmain.h"
+#include "form/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>

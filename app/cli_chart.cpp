@@ -7,9 +7,9 @@
 #include "chartexport.h"
 #include "frmhx.h"
 #include "mainform.h"
-#include "platformservices.h"
-#include "printer.h"
-#include "printerlist.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
+#include "print/printerlist.h"
 
 #include <QLocale>
 

@@ -1,8 +1,8 @@
 #include "clicommands.h"
 
-#include "pagesetup.h"
-#include "printer.h"
-#include "richtextfield.h"
+#include "print/pagesetup.h"
+#include "print/printer.h"
+#include "richtext/richtextfield.h"
 
 #include <QFile>
 #include <QFileInfo>

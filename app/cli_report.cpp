@@ -5,11 +5,11 @@
 #include "clicommands.h"
 
 #include "mainform.h"
-#include "platformservices.h"
-#include "printer.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
 #include "printpreview.h"
 #include "reportdocuments.h"
-#include "richtextfield.h"
+#include "richtext/richtextfield.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "frmsplash.h"
 #include "mainwindowfactory.h"
-#include "mmain.h"
+#include "form/mmain.h"
 #include "qtservices.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // window's form (load, family, sizing, distance), and the command line on a
 // project file, start-up included.
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "mainform.h"
-#include "platformservices.h"
+#include "form/platformservices.h"
 
 #include <QCoreApplication>
 #include <QDir>

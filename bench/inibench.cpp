@@ -1,8 +1,8 @@
 // Loading the main window's captions: 101 keys read one by one from a
 // language file of 2 000 keys, as the caption loader does it. Target: under
 // 2 ms including the one parse of the file.
-#include "inistore.h"
-#include "vixinihandling.h"
+#include "ini/inistore.h"
+#include "ini/vixinihandling.h"
 
 #include <algorithm>
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // does it: the time per page must stay flat from 10 to 5 000 pages (laying
 // out the whole document at once made it grow, and fail past ~3 000 pages).
 // Budget: the largest document's time per page within twice the smallest's.
-#include "printer.h"
-#include "richtextfield.h"
+#include "print/printer.h"
+#include "richtext/richtextfield.h"
 #include "rtfgenerator.h"
 
 #include <QElapsedTimer>

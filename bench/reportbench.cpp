@@ -2,10 +2,10 @@
 // text, laying the preview out on the printer, and the command line's report
 // to a PDF file, start-up included.
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "mainform.h"
-#include "platformservices.h"
-#include "printer.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
 #include "printpreview.h"
 #include "reportdocuments.h"
 

@@ -6,9 +6,9 @@
 //  3. laying out 20 pages for a 600 dpi printer, page by page.
 // Budget: 50 ms each. When LibreOffice is installed, its headless conversion
 // of the same files to PDF is timed beside them.
-#include "printer.h"
-#include "richtextfield.h"
-#include "rtfreader.h"
+#include "print/printer.h"
+#include "richtext/richtextfield.h"
+#include "richtext/rtfreader.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -14,9 +14,9 @@ if ! command -v clang++ >/dev/null; then
 fi
 mkdir -p "$out/corpus"
 target="$out/inifuzz"
-sources=("$root/src/frame/inifile.cpp" "$root/src/frame/codepage1252.cpp" "$root/src/frame/textencoding.cpp"
+sources=("$root/src/frame/ini/inifile.cpp" "$root/src/frame/io/codepage1252.cpp" "$root/src/frame/io/textencoding.cpp"
          "$root/tests/frame/inifuzz.cpp")
-headers=("$root/src/frame/inifile.h" "$root/src/frame/codepage1252.h" "$root/src/frame/textencoding.h")
+headers=("$root/src/frame/ini/inifile.h" "$root/src/frame/io/codepage1252.h" "$root/src/frame/io/textencoding.h")
 stale=0
 [ -x "$target" ] || stale=1
 for f in "${sources[@]}" "${headers[@]}" "$0"; do

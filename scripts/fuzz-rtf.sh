@@ -15,21 +15,22 @@ if ! command -v clang++ >/dev/null; then
 fi
 mkdir -p "$out/corpus-rtf"
 target="$out/rtfreaderfuzz"
-frame="$root/src/frame"
-sources=("$root/tests/frame/rtfreaderfuzz.cpp" "$frame/pagesetup.cpp" "$frame/rtfwriter.cpp")
+frame="$root/src/frame/richtext"
+print="$root/src/frame/print"
+sources=("$root/tests/frame/rtfreaderfuzz.cpp" "$print/pagesetup.cpp" "$frame/rtfwriter.cpp")
 for f in "$frame"/rtf*.cpp; do
     [ "$f" = "$frame/rtfwriter.cpp" ] || sources+=("$f")
 done
 stale=0
 [ -x "$target" ] || stale=1
-for f in "${sources[@]}" "$frame"/rtf*.h "$frame/pagesetup.h" "$0"; do
+for f in "${sources[@]}" "$frame"/rtf*.h "$print/pagesetup.h" "$0"; do
     [ "$f" -nt "$target" ] && stale=1
 done
 if [ $stale -eq 1 ]; then
     echo "Building the RTF fuzz target"
     # shellcheck disable=SC2046
     clang++ -std=c++17 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -DVC_LIBFUZZER \
-        -DQT_NO_KEYWORDS -I"$frame" $(pkg-config --cflags Qt6Core Qt6Gui) \
+        -DQT_NO_KEYWORDS -I"$root/src/frame" $(pkg-config --cflags Qt6Core Qt6Gui) \
         "${sources[@]}" -o "$target" $(pkg-config --libs Qt6Core Qt6Gui)
 fi
 

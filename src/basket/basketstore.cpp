@@ -1,6 +1,6 @@
 #include "basketstore.h"
 
-#include "vixinihandling.h"
+#include "ini/vixinihandling.h"
 
 namespace vc {
 

@@ -1,17 +1,17 @@
 #include "korbform.h"
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "basketprint.h"
 #include "basketstore.h"
 #include "easyprint.h"
 #include "filecommands.h"
-#include "filehelpers.h"
+#include "io/filehelpers.h"
 #include "languagecaptions.h"
 #include "mainform.h"
-#include "numberformat.h"
-#include "platformservices.h"
-#include "printer.h"
-#include "vixconvert.h"
+#include "convert/numberformat.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
+#include "convert/vixconvert.h"
 
 #include <QFile>
 #include <QLocale>

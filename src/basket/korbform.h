@@ -2,7 +2,7 @@
 
 #include "articlecatalogue.h"
 #include "basketlist.h"
-#include "form.h"
+#include "form/form.h"
 
 #include <memory>
 #include <QObject>

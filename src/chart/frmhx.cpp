@@ -1,13 +1,13 @@
 #include "frmhx.h"
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "chartexport.h"
-#include "filehelpers.h"
+#include "io/filehelpers.h"
 #include "languagecaptions.h"
 #include "mainform.h"
-#include "numberformat.h"
-#include "platformservices.h"
-#include "printer.h"
+#include "convert/numberformat.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
 #include "unitfactors.h"
 
 #include <cmath>

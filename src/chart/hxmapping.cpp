@@ -1,6 +1,6 @@
 #include "hxmapping.h"
 
-#include "numberformat.h"
+#include "convert/numberformat.h"
 #include "unitfactors.h"
 
 #include <cmath>

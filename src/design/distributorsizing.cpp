@@ -2,7 +2,7 @@
 
 #include "humidificationdistance.h"
 #include "mainform.h"
-#include "numberformat.h"
+#include "convert/numberformat.h"
 #include "stepmath.h"
 #include "unitfactors.h"
 

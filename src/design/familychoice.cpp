@@ -1,10 +1,10 @@
 #include "familychoice.h"
 
-#include "appglobals.h"
-#include "filehelpers.h"
+#include "form/appglobals.h"
+#include "io/filehelpers.h"
 #include "mainform.h"
-#include "numberformat.h"
-#include "vixconvert.h"
+#include "convert/numberformat.h"
+#include "convert/vixconvert.h"
 
 #include <QColor>
 #include <array>

@@ -1,6 +1,6 @@
 #include "humidificationdistance.h"
 
-#include "numberformat.h"
+#include "convert/numberformat.h"
 #include "stepmath.h"
 #include "unitfactors.h"
 

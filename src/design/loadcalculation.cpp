@@ -1,7 +1,7 @@
 #include "loadcalculation.h"
 
 #include "mainform.h"
-#include "numberformat.h"
+#include "convert/numberformat.h"
 #include "psychrometrics.h"
 #include "stepmath.h"
 #include "unitfactors.h"

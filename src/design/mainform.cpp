@@ -1,13 +1,13 @@
 #include "mainform.h"
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "distributorsizing.h"
 #include "familychoice.h"
 #include "loadcalculation.h"
-#include "filehelpers.h"
-#include "platformservices.h"
-#include "richtextfield.h"
-#include "vixinihandling.h"
+#include "io/filehelpers.h"
+#include "form/platformservices.h"
+#include "richtext/richtextfield.h"
+#include "ini/vixinihandling.h"
 
 #include <QColor>
 

@@ -2,7 +2,7 @@
 
 #include "distributorsizing.h"
 #include "mainform.h"
-#include "numberformat.h"
+#include "convert/numberformat.h"
 #include "unitfactors.h"
 
 #include <algorithm>

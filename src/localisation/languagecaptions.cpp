@@ -2,9 +2,9 @@
 
 #include "captionkeys.h"
 
-#include "appglobals.h"
-#include "form.h"
-#include "vixinihandling.h"
+#include "form/appglobals.h"
+#include "form/form.h"
+#include "ini/vixinihandling.h"
 
 #include <QHash>
 

@@ -2,10 +2,10 @@
 
 #include "languagecaptions.h"
 
-#include "appglobals.h"
-#include "form.h"
-#include "settings.h"
-#include "vixinihandling.h"
+#include "form/appglobals.h"
+#include "form/form.h"
+#include "form/settings.h"
+#include "ini/vixinihandling.h"
 
 namespace vc {
 

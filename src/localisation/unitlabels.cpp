@@ -1,8 +1,8 @@
 #include "unitlabels.h"
 
-#include "appglobals.h"
-#include "form.h"
-#include "vixinihandling.h"
+#include "form/appglobals.h"
+#include "form/form.h"
+#include "ini/vixinihandling.h"
 
 namespace vc {
 

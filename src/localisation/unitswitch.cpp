@@ -2,12 +2,12 @@
 
 #include "unitlabels.h"
 
-#include "appglobals.h"
-#include "form.h"
+#include "form/appglobals.h"
+#include "form/form.h"
 #include "mainform.h"
-#include "settings.h"
-#include "numberformat.h"
-#include "vixinihandling.h"
+#include "form/settings.h"
+#include "convert/numberformat.h"
+#include "ini/vixinihandling.h"
 
 namespace vc {
 

@@ -1,9 +1,9 @@
 #include "infotext.h"
 
-#include "appglobals.h"
-#include "filehelpers.h"
+#include "form/appglobals.h"
+#include "io/filehelpers.h"
 #include "languagecaptions.h"
-#include "richtextfield.h"
+#include "richtext/richtextfield.h"
 
 namespace vc {
 

@@ -3,9 +3,9 @@
 #include "languagecaptions.h"
 #include "mainform.h"
 #include "manualvalues.h"
-#include "platformservices.h"
+#include "form/platformservices.h"
 #include "unitlabels.h"
-#include "vixconvert.h"
+#include "convert/vixconvert.h"
 
 #include <cmath>
 #include <iterator>

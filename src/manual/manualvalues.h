@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numberformat.h"
+#include "convert/numberformat.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 #include "filecommands.h"
 
-#include "appglobals.h"
-#include "filehelpers.h"
+#include "form/appglobals.h"
+#include "io/filehelpers.h"
 #include "languagecaptions.h"
 #include "mainform.h"
-#include "platformservices.h"
+#include "form/platformservices.h"
 #include "projectfile.h"
-#include "settings.h"
+#include "form/settings.h"
 
 #include <QDir>
 #include <QFile>

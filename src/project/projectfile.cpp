@@ -1,12 +1,12 @@
 #include "projectfile.h"
 
-#include "appglobals.h"
-#include "filehelpers.h"
-#include "inibatch.h"
-#include "inifile.h"
+#include "form/appglobals.h"
+#include "io/filehelpers.h"
+#include "ini/inibatch.h"
+#include "ini/inifile.h"
 #include "mainform.h"
-#include "textencoding.h"
-#include "vixinihandling.h"
+#include "io/textencoding.h"
+#include "ini/vixinihandling.h"
 
 #include <QFile>
 #include <QFileInfo>

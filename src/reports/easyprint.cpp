@@ -1,9 +1,9 @@
 #include "easyprint.h"
 
-#include "control.h"
-#include "filehelpers.h"
-#include "platformservices.h"
-#include "printer.h"
+#include "form/control.h"
+#include "io/filehelpers.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,11 @@
 #include "printpreview.h"
 
-#include "appglobals.h"
-#include "filehelpers.h"
+#include "form/appglobals.h"
+#include "io/filehelpers.h"
 #include "mainform.h"
-#include "platformservices.h"
-#include "printer.h"
-#include "vixinihandling.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
+#include "ini/vixinihandling.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form.h"
-#include "richtextfield.h"
+#include "form/form.h"
+#include "richtext/richtextfield.h"
 
 #include <QRectF>
 #include <QString>

@@ -1,10 +1,10 @@
 #include "reportdocuments.h"
 
-#include "appglobals.h"
-#include "filehelpers.h"
+#include "form/appglobals.h"
+#include "io/filehelpers.h"
 #include "mainform.h"
-#include "richtextfield.h"
-#include "vixconvert.h"
+#include "richtext/richtextfield.h"
+#include "convert/vixconvert.h"
 
 #include <iterator>
 #include <QDate>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "form/form.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "frmmainwindow.h"
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "familypage.h"
 #include "filecommands.h"
 #include "formbinder.h"
@@ -14,7 +14,7 @@
 #include "mainform.h"
 #include "mainpagebuilder.h"
 #include "qttranslations.h"
-#include "richtextfield.h"
+#include "richtext/richtextfield.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "frmsc.h"
 
 #include "infotext.h"
-#include "richtextfield.h"
+#include "richtext/richtextfield.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #include "frmsplash.h"
 
-#include "appglobals.h"
-#include "settings.h"
+#include "form/appglobals.h"
+#include "form/settings.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

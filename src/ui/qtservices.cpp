@@ -1,6 +1,6 @@
 #include "qtservices.h"
 
-#include "filehelpers.h"
+#include "io/filehelpers.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,9 +2,9 @@
 #include "distributorsizing.h"
 #include "familychoice.h"
 #include "loadcalculation.h"
-#include "numberformat.h"
+#include "convert/numberformat.h"
 #include "testsupport.h"
-#include "vixinihandling.h"
+#include "ini/vixinihandling.h"
 
 #include <QSet>
 #include <QtTest>

@@ -2,7 +2,7 @@
 // back as PDF text: 40 lines run on to a second page under the header again.
 #include "basketprint.h"
 #include "easyprint.h"
-#include "printer.h"
+#include "print/printer.h"
 
 #include <QDateTime>
 #include <QDir>

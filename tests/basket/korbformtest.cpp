@@ -1,8 +1,8 @@
 #include "korbform.h"
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "basketstore.h"
 #include "mainform.h"
-#include "platformservices.h"
+#include "form/platformservices.h"
 #include "testsupport.h"
 
 #include <memory>

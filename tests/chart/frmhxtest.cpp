@@ -4,8 +4,8 @@
 #include "frmhx.h"
 #include "chartexport.h"
 #include "mainform.h"
-#include "platformservices.h"
-#include "printer.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
 #include "testsupport.h"
 
 #include <QFileInfo>

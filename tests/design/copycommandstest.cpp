@@ -1,5 +1,5 @@
 #include "designfixture.h"
-#include "richtextfield.h"
+#include "richtext/richtextfield.h"
 
 #include <QtTest>
 

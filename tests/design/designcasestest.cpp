@@ -1,5 +1,5 @@
 #include "testsupport.h"
-#include "vixinihandling.h"
+#include "ini/vixinihandling.h"
 
 #include <QDir>
 #include <QJsonArray>

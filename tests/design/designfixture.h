@@ -1,10 +1,10 @@
 #pragma once
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "mainform.h"
-#include "platformservices.h"
+#include "form/platformservices.h"
 #include "testsupport.h"
-#include "vixinihandling.h"
+#include "ini/vixinihandling.h"
 
 #include <QLocale>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "designfixture.h"
 #include "loadcalculation.h"
-#include "numberformat.h"
+#include "convert/numberformat.h"
 
 #include <QRegularExpression>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "filehelpers.h"
-#include "platformservices.h"
+#include "io/filehelpers.h"
+#include "form/platformservices.h"
 #include "testsupport.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "form.h"
+#include "form/form.h"
 
 #include <QSignalSpy>
 #include <QtTest>

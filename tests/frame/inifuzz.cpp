@@ -1,6 +1,6 @@
 // libFuzzer target for the INI reader and writer: any bytes must parse, give
 // themselves back unchanged, and take an edit that reads back the same way.
-#include "inifile.h"
+#include "ini/inifile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "mmain.h"
-#include "appglobals.h"
-#include "platformservices.h"
-#include "settings.h"
+#include "form/mmain.h"
+#include "form/appglobals.h"
+#include "form/platformservices.h"
+#include "form/settings.h"
 #include "testsupport.h"
 
 #include <QDir>

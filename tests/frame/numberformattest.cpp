@@ -1,4 +1,4 @@
-#include "numberformat.h"
+#include "convert/numberformat.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // The printer layer on a real CUPS queue (started by scripts/cups-start.sh)
 // and on the "PDF file" printer, checked with poppler's pdfinfo and pdftotext.
-#include "printer.h"
-#include "richtextfield.h"
+#include "print/printer.h"
+#include "richtext/richtextfield.h"
 #include "testsupport.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 // The rich text field's operations as the report, tender and preview windows use them.
-#include "platformservices.h"
-#include "richtextfield.h"
+#include "form/platformservices.h"
+#include "richtext/richtextfield.h"
 #include "testsupport.h"
 
 #include <QImage>

@@ -2,8 +2,8 @@
 // libFuzzer (run it with the shared corpus folder as seed corpus); otherwise
 // it replays every file and folder named on its command line, which the test
 // suite does on the shared corpus.
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfwriter.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
 // The RTF reader against documents written by real word processors and
 // against small hand-written documents whose content is known exactly.
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfwriter.h"
 #include "testsupport.h"
 
 #include <QDir>

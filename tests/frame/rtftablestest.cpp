@@ -1,10 +1,10 @@
 // Tables as report writers write them, from our generator: cell widths in
 // each unit, merged cells, nesting three deep and rows of 200 cells keep
 // their columns; page counts agree with LibreOffice where it is installed.
-#include "richtextfield.h"
+#include "richtext/richtextfield.h"
 #include "rtfgenerator.h"
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfwriter.h"
 #include "testsupport.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 // Writing a document as rich text and reading it back keeps what the user sees.
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfwriter.h"
 #include "testsupport.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "vixconvert.h"
+#include "convert/vixconvert.h"
 #include "testsupport.h"
 
 #include <QImage>

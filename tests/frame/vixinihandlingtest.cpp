@@ -1,7 +1,7 @@
-#include "vixinihandling.h"
-#include "codepage1252.h"
-#include "inibatch.h"
-#include "inistore.h"
+#include "ini/vixinihandling.h"
+#include "io/codepage1252.h"
+#include "ini/inibatch.h"
+#include "ini/inistore.h"
 #include "testsupport.h"
 
 #include <QDir>

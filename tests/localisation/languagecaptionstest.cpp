@@ -1,10 +1,10 @@
 #include "captionkeys.h"
-#include "form.h"
+#include "form/form.h"
 #include "languagecaptions.h"
 #include "languagemenu.h"
 #include "localisationfixture.h"
 #include "unitlabels.h"
-#include "vixinihandling.h"
+#include "ini/vixinihandling.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 #include "captionkeys.h"
-#include "codepage1252.h"
+#include "io/codepage1252.h"
 #include "testsupport.h"
 #include "unitlabels.h"
-#include "vixinihandling.h"
+#include "ini/vixinihandling.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "testsupport.h"
 
 #include <QCryptographicHash>

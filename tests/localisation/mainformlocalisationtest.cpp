@@ -1,8 +1,8 @@
 #include "localisation.h"
 #include "localisationfixture.h"
 #include "mainform.h"
-#include "platformservices.h"
-#include "vixinihandling.h"
+#include "form/platformservices.h"
+#include "ini/vixinihandling.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "form.h"
+#include "form/form.h"
 #include "localisationfixture.h"
 #include "unitswitch.h"
-#include "vixinihandling.h"
+#include "ini/vixinihandling.h"
 
 #include <QTest>
 

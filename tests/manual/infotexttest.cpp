@@ -1,6 +1,6 @@
 #include "infotext.h"
-#include "appglobals.h"
-#include "richtextfield.h"
+#include "form/appglobals.h"
+#include "richtext/richtextfield.h"
 #include "testsupport.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
 // The File menu's commands on the main window's form, without a window.
 #include "filecommands.h"
-#include "appglobals.h"
-#include "atomicfile.h"
+#include "form/appglobals.h"
+#include "io/atomicfile.h"
 #include "languagecaptions.h"
 #include "mainform.h"
-#include "platformservices.h"
+#include "form/platformservices.h"
 #include "projectfile.h"
-#include "settings.h"
+#include "form/settings.h"
 #include "testsupport.h"
 
 #include <cerrno>

@@ -1,9 +1,9 @@
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "mainform.h"
-#include "platformservices.h"
+#include "form/platformservices.h"
 #include "projectfile.h"
 #include "testsupport.h"
-#include "vixinihandling.h"
+#include "ini/vixinihandling.h"
 
 #include <memory>
 #include <QStringEncoder>

@@ -1,9 +1,9 @@
 // The print layout engine on the "PDF file" printer and the CUPS test queue:
 // where the text and shapes land is read back from the PDF with poppler.
 #include "easyprint.h"
-#include "control.h"
-#include "platformservices.h"
-#include "printer.h"
+#include "form/control.h"
+#include "form/platformservices.h"
+#include "print/printer.h"
 
 #include <QDir>
 #include <QProcess>

@@ -2,7 +2,7 @@
 // CUPS test queue (job files read back with poppler) and into one PDF.
 #include "printpreview.h"
 #include "../design/designfixture.h"
-#include "printer.h"
+#include "print/printer.h"
 #include "reportdocuments.h"
 
 #include <QDateTime>

@@ -2,7 +2,7 @@
 // fields, and the placeholder rules on small documents of our own.
 #include "reportdocuments.h"
 #include "../design/designfixture.h"
-#include "richtextfield.h"
+#include "richtext/richtextfield.h"
 
 #include <QDate>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 // Widgets and controls kept in step both ways, widget kind by widget kind.
-#include "form.h"
+#include "form/form.h"
 #include "formbinder.h"
 #include "picturebox.h"
 #include "shapemark.h"

@@ -4,7 +4,7 @@
 #include "frmhxwindow.h"
 #include "frmmainwindow.h"
 #include "mainform.h"
-#include "printer.h"
+#include "print/printer.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // The basket window opened from the main window's Equipment button and
 // driven with the mouse and keys, offscreen.
 #include "frmkorbwindow.h"
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "frmmainwindow.h"
 #include "korbform.h"
 #include "mainform.h"

@@ -1,5 +1,5 @@
 // The main window driven as a planner drives it: keys, mouse clicks, menus.
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "familypage.h"
 #include "filecommands.h"
 #include "frmmainwindow.h"
@@ -7,8 +7,8 @@
 #include "mainwindowfactory.h"
 #include "mainform.h"
 #include "picturebox.h"
-#include "richtextfield.h"
-#include "settings.h"
+#include "richtext/richtextfield.h"
+#include "form/settings.h"
 #include "testsupport.h"
 #include "windowfixture.h"
 

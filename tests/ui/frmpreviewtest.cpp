@@ -4,7 +4,7 @@
 #include "formbinder.h"
 #include "frmmainwindow.h"
 #include "mainform.h"
-#include "printer.h"
+#include "print/printer.h"
 #include "printpreview.h"
 #include "reportdocuments.h"
 #include "windowfixture.h"

@@ -1,5 +1,5 @@
 #include "frmsplash.h"
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "testsupport.h"
 
 #include <QLabel>

@@ -1,10 +1,10 @@
 // What the planner's keys and clicks do to the fields, and the language of
 // Qt's own dialog texts.
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "frmmainwindow.h"
 #include "mainform.h"
 #include "mainwindowfactory.h"
-#include "mmain.h"
+#include "form/mmain.h"
 #include "testsupport.h"
 #include "valuecombobox.h"
 #include "windowfixture.h"

@@ -1,12 +1,12 @@
 // The manual input windows and the information window, opened from the main
 // window and driven by keys and clicks.
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "familypage.h"
 #include "frmmainwindow.h"
 #include "frmsc.h"
 #include "infotext.h"
 #include "mainform.h"
-#include "richtextfield.h"
+#include "richtext/richtextfield.h"
 #include "windowfixture.h"
 
 #include <functional>

@@ -1,10 +1,10 @@
 // The "Selected humidifier" panel of the family page shows only the model
 // that the family and size it names call for, whatever the planner did before.
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "familypage.h"
 #include "frmmainwindow.h"
 #include "mainform.h"
-#include "settings.h"
+#include "form/settings.h"
 #include "windowfixture.h"
 
 #include <QAction>

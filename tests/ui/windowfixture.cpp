@@ -1,6 +1,6 @@
 #include "windowfixture.h"
 
-#include "appglobals.h"
+#include "form/appglobals.h"
 #include "frmmainwindow.h"
 #include "localisation.h"
 #include "mainform.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platformservices.h"
+#include "form/platformservices.h"
 #include "testsupport.h"
 
 #include <QString>

@@ -1,0 +1,11 @@
+#include "form/appglobals.h"
+
+namespace vc {
+
+AppGlobals &app()
+{
+    static AppGlobals globals;
+    return globals;
+}
+
+} // namespace vc

@@ -1,0 +1,342 @@
+#include "richtext/richtextpager.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTextTable>
+#include <QUrl>
+
+#include <algorithm>
+#include <climits>
+
+namespace vc {
+
+namespace {
+
+// Characters laid out together: a few pages, far from the fixed-point limits
+// of the text layout even at printer resolutions.
+constexpr int partBudget = 24000;
+// Laid-out parts kept for drawing again.
+constexpr int keptParts = 3;
+
+void setUpLike(const QTextDocument &source, QTextDocument &doc)
+{
+    doc.setUndoRedoEnabled(false);
+    doc.setDefaultFont(source.defaultFont());
+    doc.setDefaultTextOption(source.defaultTextOption());
+    doc.setUseDesignMetrics(source.useDesignMetrics());
+    doc.setIndentWidth(source.indentWidth());
+}
+
+} // namespace
+
+struct RowLines
+{
+    struct Line
+    {
+        double top, bottom;
+        int start;
+    };
+    int id = -1;
+    int part = 0;
+    int start = 0;
+    bool breakBefore = false;
+    double top = 0, bottom = 0;
+    std::vector<Line> lines;
+};
+
+RichTextPager::RichTextPager(const QTextDocument &document, const std::vector<int> &fieldStarts,
+                             int dpiX, int dpiY, double widthPx)
+    : m_doc(document), m_fieldStarts(fieldStarts), m_dpiX(dpiX), m_dpiY(dpiY), m_width(widthPx),
+      m_device(1, 1, QImage::Format_ARGB32), m_next(TextChunkCopy::begin(document))
+{
+    m_device.setDotsPerMeterX(qRound(dpiX / 0.0254));
+    m_device.setDotsPerMeterY(qRound(dpiY / 0.0254));
+}
+
+RichTextPager::~RichTextPager() = default;
+
+std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkCopy::Place *until,
+                                                    std::vector<TextChunkCopy::Origin> *origins)
+{
+    auto doc = std::make_unique<QTextDocument>();
+    setUpLike(m_doc, *doc);
+    {
+        TextChunkCopy copy(m_doc, m_fieldStarts, *doc);
+        copy.setSplitFinder(&RichTextPager::splitPoints, this);
+        const TextChunkCopy::Place end = copy.copy(part.begin, until, until ? INT_MAX : partBudget);
+        if (!until)
+            part.end = end;
+        if (origins)
+            *origins = copy.origins();
+    }
+    TextChunkCopy::copyResources(m_doc, *doc);
+    // laid out only now, once, for the target device and width
+    doc->setPageSize(QSizeF());
+    doc->setDocumentMargin(0);
+    doc->documentLayout()->setPaintDevice(&m_device);
+    doc->setTextWidth(m_width);
+    doc->documentLayout()->documentSize();
+    return doc;
+}
+
+std::vector<int> RichTextPager::splitPoints(const QTextBlock &block, void *context)
+{
+    auto *self = static_cast<RichTextPager *>(context);
+    auto cached = self->m_cuts.find(block.blockNumber());
+    if (cached != self->m_cuts.end())
+        return cached->second;
+    // The paragraph alone, laid out once: its parts end where its lines do,
+    // so the parts break their lines as the whole paragraph would.
+    QTextDocument scratch;
+    setUpLike(self->m_doc, scratch);
+    {
+        const std::vector<int> starts(size_t(block.blockNumber()) + 1, 0);
+        TextChunkCopy copy(self->m_doc, starts, scratch);
+        TextChunkCopy::Place from{self->m_doc.rootFrame()->begin(), 0, 0};
+        // copying needs only the block: find it among the top-level items
+        for (; !from.item.atEnd() && from.item.currentBlock() != block; ++from.item) {
+        }
+        TextChunkCopy::Place until = from;
+        ++until.item;
+        copy.copy(from, &until, INT_MAX);
+    }
+    scratch.setPageSize(QSizeF());
+    scratch.setDocumentMargin(0);
+    scratch.documentLayout()->setPaintDevice(&self->m_device);
+    scratch.setTextWidth(self->m_width);
+    scratch.documentLayout()->documentSize();
+    std::vector<int> cuts;
+    const QTextLayout *layout = scratch.begin().layout();
+    int last = 0;
+    for (int i = 0; layout && i < layout->lineCount(); ++i) {
+        const int start = layout->lineAt(i).textStart();
+        if (start - last >= TextChunkCopy::partLength) {
+            cuts.push_back(start);
+            last = start;
+        }
+    }
+    self->m_cuts[block.blockNumber()] = cuts;
+    return cuts;
+}
+
+bool RichTextPager::layOutNext()
+{
+    if (m_done || TextChunkCopy::atEnd(m_next)) {
+        m_done = true;
+        return false;
+    }
+    Part part;
+    part.begin = m_next;
+    std::vector<TextChunkCopy::Origin> origins;
+    part.doc = build(part, nullptr, &origins);
+    if (part.end == m_next) { // nothing copied: never loop
+        m_done = true;
+        return false;
+    }
+    m_next = part.end;
+    const size_t index = m_parts.size();
+    part.firstSlice = m_slices.size();
+    part.lastUse = ++m_clock;
+    slicePart(part, index, origins);
+    if (m_slices.size() > part.firstSlice) {
+        const double previousEnd = part.firstSlice > 0 ? m_slices[part.firstSlice - 1].bottom : 0.0;
+        part.base = previousEnd - m_slices[part.firstSlice].top;
+        for (size_t i = part.firstSlice; i < m_slices.size(); ++i) {
+            m_slices[i].top += part.base;
+            m_slices[i].bottom += part.base;
+        }
+    }
+    m_parts.push_back(std::move(part));
+    partDocument(index); // keeps only the last few laid out
+    return true;
+}
+
+QTextDocument *RichTextPager::partDocument(size_t index)
+{
+    Part &part = m_parts[index];
+    if (!part.doc) {
+        const TextChunkCopy::Place until = part.end;
+        part.doc = build(part, &until, nullptr);
+    }
+    part.lastUse = ++m_clock;
+    int kept = 0;
+    size_t oldest = index;
+    for (size_t i = 0; i < m_parts.size(); ++i)
+        if (m_parts[i].doc) {
+            ++kept;
+            if (m_parts[i].lastUse < m_parts[oldest].lastUse)
+                oldest = i;
+        }
+    if (kept > keptParts && oldest != index)
+        m_parts[oldest].doc.reset();
+    return part.doc.get();
+}
+
+const RichTextPager::Slice *RichTextPager::slice(size_t index)
+{
+    while (index >= m_slices.size())
+        if (!layOutNext())
+            return nullptr;
+    return &m_slices[index];
+}
+
+size_t RichTextPager::sliceAt(int position)
+{
+    while (!m_done && (m_slices.empty() || m_slices.back().start <= position))
+        layOutNext();
+    const auto it = std::upper_bound(m_slices.begin(), m_slices.end(), position,
+                                     [](int pos, const Slice &s) { return pos < s.start; });
+    return it == m_slices.begin() ? 0 : size_t(it - m_slices.begin()) - 1;
+}
+
+void RichTextPager::slicePart(Part &part, size_t index,
+                              const std::vector<TextChunkCopy::Origin> &origins)
+{
+    QTextDocument *doc = part.doc.get();
+    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    // The rows of the part's tables, as ranges of positions in the copy.
+    struct RowRange
+    {
+        int first, last, id;
+        double pad;
+    };
+    std::vector<RowRange> rows;
+    for (QTextFrame *frame : doc->rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        const double pad = table->format().cellPadding() + table->format().border();
+        for (int r = 0; r < table->rows(); ++r) {
+            int first = INT_MAX, last = -1;
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                if (cell.row() != r || cell.column() != c)
+                    continue;
+                first = qMin(first, cell.firstPosition());
+                last = qMax(last, cell.lastPosition());
+            }
+            if (last >= 0)
+                rows.push_back({first, last, m_rows++, pad});
+        }
+    }
+    RowLines row;
+    size_t o = 0, r = 0;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        while (o < origins.size() && origins[o].blockNumber < b.blockNumber())
+            ++o;
+        if (o >= origins.size() || origins[o].blockNumber != b.blockNumber())
+            continue; // the copy's own empty paragraphs
+        const int field = origins[o].fieldStart;
+        const QRectF rect = layout->blockBoundingRect(b);
+        const bool breakBefore =
+            b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+        const QTextLayout *tl = b.layout();
+        const int lines = tl ? tl->lineCount() : 0;
+        while (r < rows.size() && rows[r].last < b.position())
+            ++r;
+        // the empty paragraph a table stands on takes no room of its own
+        if (b.length() == 1 && r < rows.size() && rows[r].first == b.position() + 1)
+            continue;
+        if (r < rows.size() && rows[r].first <= b.position()) {
+            if (row.id != rows[r].id) {
+                sliceRow(m_slices, row);
+                row = RowLines();
+                row.id = rows[r].id;
+                row.part = int(index);
+                row.start = field;
+                row.breakBefore = breakBefore;
+                row.top = rect.top() - rows[r].pad;
+                row.bottom = rect.bottom() + rows[r].pad;
+            }
+            row.top = qMin(row.top, rect.top() - rows[r].pad);
+            row.bottom = qMax(row.bottom, rect.bottom() + rows[r].pad);
+            for (int i = 0; i < lines; ++i) {
+                const QTextLine line = tl->lineAt(i);
+                row.lines.push_back({rect.top() + line.y(), rect.top() + line.y() + line.height(),
+                                     field + line.textStart()});
+            }
+            continue;
+        }
+        sliceRow(m_slices, row);
+        row = RowLines();
+        if (lines == 0) {
+            m_slices.push_back({field, rect.top(), rect.bottom(), breakBefore, -1, int(index)});
+            continue;
+        }
+        for (int i = 0; i < lines; ++i) {
+            const QTextLine line = tl->lineAt(i);
+            const double top = i == 0 ? rect.top() : rect.top() + line.y();
+            const double bottom =
+                i == lines - 1 ? rect.bottom() : rect.top() + line.y() + line.height();
+            m_slices.push_back(
+                {field + line.textStart(), top, bottom, i == 0 && breakBefore, -1, int(index)});
+        }
+    }
+    sliceRow(m_slices, row);
+}
+
+// A row is one slice where it fits a page; it can be cut only where no line
+// of any of its cells crosses, and each piece starts at the first character
+// of the row not in the pieces before.
+void RichTextPager::sliceRow(std::vector<Slice> &out, RowLines &row)
+{
+    if (row.id < 0)
+        return;
+    auto &lines = row.lines;
+    std::sort(lines.begin(), lines.end(), [](const RowLines::Line &a, const RowLines::Line &b) {
+        return a.top < b.top || (a.top == b.top && a.start < b.start);
+    });
+    std::vector<int> suffixMin(lines.size() + 1, INT_MAX);
+    for (size_t i = lines.size(); i-- > 0;)
+        suffixMin[i] = qMin(suffixMin[i + 1], lines[i].start);
+    struct Cut
+    {
+        double y;
+        int start;
+    };
+    std::vector<Cut> cuts{{row.top, row.start}};
+    double reach = lines.empty() ? row.bottom : lines.front().bottom;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i].top >= reach - 0.5 && suffixMin[i] > cuts.back().start)
+            cuts.push_back({lines[i].top, suffixMin[i]});
+        reach = qMax(reach, lines[i].bottom);
+    }
+    for (size_t k = 0; k < cuts.size(); ++k) {
+        const double bottom = k + 1 < cuts.size() ? cuts[k + 1].y : row.bottom;
+        out.push_back(
+            {cuts[k].start, cuts[k].y, bottom, k == 0 && row.breakBefore, row.id, row.part});
+    }
+}
+
+void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
+{
+    if (from >= to || to > m_slices.size())
+        return;
+    const double y0 = m_slices[from].top;
+    for (size_t i = from; i < to;) {
+        const int part = m_slices[i].part;
+        size_t j = i;
+        while (j < to && m_slices[j].part == part)
+            ++j;
+        const double base = m_parts[size_t(part)].base;
+        QTextDocument *doc = partDocument(size_t(part));
+        const double top = m_slices[i].top - base, bottom = m_slices[j - 1].bottom - base;
+        painter->save();
+        painter->translate(0, base - y0);
+        painter->setClipRect(QRectF(0, top, m_width + 1, bottom - top), Qt::IntersectClip);
+        QAbstractTextDocumentLayout::PaintContext ctx;
+        // Lines reaching over the edges belong to the neighbouring pages: the
+        // layout draws whatever meets its clip, and text drawn outside the
+        // painter's clip would still be in the file, twice.
+        const double inset = 0.45 * qMin(m_slices[i].bottom - m_slices[i].top, m_slices[j - 1].bottom - m_slices[j - 1].top);
+        ctx.clip = QRectF(0, top + inset, m_width + 1, qMax(0.01, bottom - top - 2 * inset));
+        ctx.palette.setColor(QPalette::Text, Qt::black);
+        doc->documentLayout()->draw(painter, ctx);
+        painter->restore();
+        i = j;
+    }
+}
+
+} // namespace vc

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "richtext/textchunkcopy.h"
+
+#include <QImage>
+#include <QTextDocument>
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class QPainter;
+
+namespace vc {
+
+// Lays a document out for one device and line width a part at a time, as the
+// pages ask for it, and cuts it into slices that a page takes whole: lines,
+// and table rows (a row taller than a page is cut between its lines). Time and
+// memory grow with the pages printed, not with the document: each part is
+// laid out on its own, and only the last few parts are kept.
+class RichTextPager
+{
+public:
+    struct Slice
+    {
+        int start;  // field position of the slice's first character
+        double top; // device pixels from the top of the document
+        double bottom;
+        bool breakBefore;
+        int row; // table row the slice belongs to, or -1
+        int part;
+    };
+
+    // fieldStarts: the field position of each paragraph of the document.
+    RichTextPager(const QTextDocument &document, const std::vector<int> &fieldStarts, int dpiX,
+                  int dpiY, double widthPx);
+    ~RichTextPager();
+
+    // The slice, laying out parts until it exists; nullptr past the end.
+    const Slice *slice(size_t index);
+    // The last slice starting at or before the position.
+    size_t sliceAt(int position);
+    // Draws slices [from, to) with the first one's top at y 0.
+    void draw(QPainter *painter, size_t from, size_t to);
+    double width() const { return m_width; }
+
+private:
+    struct Part
+    {
+        TextChunkCopy::Place begin, end;
+        double base = 0; // add to the part's own y for the document's
+        size_t firstSlice = 0;
+        std::unique_ptr<QTextDocument> doc;
+        int lastUse = 0;
+    };
+    bool layOutNext();
+    std::unique_ptr<QTextDocument> build(Part &part, const TextChunkCopy::Place *until,
+                                         std::vector<TextChunkCopy::Origin> *origins);
+    QTextDocument *partDocument(size_t index);
+    void slicePart(Part &part, size_t index, const std::vector<TextChunkCopy::Origin> &origins);
+    void sliceRow(std::vector<Slice> &out, struct RowLines &row);
+    static std::vector<int> splitPoints(const QTextBlock &block, void *pager);
+
+    const QTextDocument &m_doc;
+    const std::vector<int> &m_fieldStarts;
+    int m_dpiX, m_dpiY;
+    double m_width;
+    QImage m_device;
+    std::vector<Part> m_parts;
+    std::vector<Slice> m_slices;
+    TextChunkCopy::Place m_next;
+    bool m_done = false;
+    int m_rows = 0;
+    int m_clock = 0;
+    std::unordered_map<int, std::vector<int>> m_cuts;
+};
+
+} // namespace vc

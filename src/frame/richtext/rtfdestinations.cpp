@@ -1,0 +1,254 @@
+#include "richtext/rtfparser.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <QUrl>
+
+#include <string_view>
+#include <unordered_set>
+
+// Groups that hold something other than body text: pictures, headers,
+// footers and notes, and the ones skipped as a whole.
+namespace vc::rtf {
+
+void Parser::insertPicture()
+{
+    Picture &p = m_pict;
+    // The size the document asks for: the goal size, scaled; else the picture's own.
+    double wTw = p.goalw, hTw = p.goalh;
+    QImage image;
+    QByteArray encoded;
+    QSize encodedSize;
+    const bool raster = p.kind == "png" || p.kind == "jpeg" || p.kind == "dib" || p.kind == "bmp";
+    if (raster && !p.data.isEmpty()) {
+        if (p.kind == "dib") {
+            // a device-independent bitmap lacks the file header a BMP reader wants
+            QByteArray bmp("BM");
+            const quint32 total = quint32(14 + p.data.size());
+            const quint32 header = p.data.size() >= 4
+                                       ? quint32(uchar(p.data[0])) | quint32(uchar(p.data[1])) << 8
+                                       : 40;
+            const int bits = p.data.size() >= 16 ? uchar(p.data[14]) | uchar(p.data[15]) << 8 : 24;
+            const int colours = bits <= 8 ? (1 << bits) : 0;
+            const quint32 offset = 14 + header + quint32(colours) * 4;
+            for (quint32 v : {total, quint32(0), offset})
+                for (int i = 0; i < 4; ++i)
+                    bmp.append(char((v >> (8 * i)) & 0xFF));
+            bmp.append(p.data);
+            image.loadFromData(bmp, "BMP");
+        } else {
+            // kept encoded: decoding waits until the picture is drawn, so
+            // large documents load fast; the header gives the size
+            QBuffer buffer(&p.data);
+            QImageReader reader(&buffer, p.kind == "png"    ? "png"
+                                         : p.kind == "jpeg" ? "jpeg"
+                                                            : QByteArray());
+            if (reader.canRead() && reader.size().isValid() && !reader.size().isEmpty()) {
+                encoded = p.data;
+                encodedSize = reader.size();
+            }
+        }
+    }
+    const bool have = !image.isNull() || !encoded.isEmpty();
+    const QSize own = image.isNull() ? encodedSize : image.size();
+    if (wTw <= 0)
+        wTw = have ? own.width() * twipsPerPx
+                   : (p.kind == "wmf" || p.kind == "emf" ? 0 : p.picw * twipsPerPx);
+    if (hTw <= 0)
+        hTw = have ? own.height() * twipsPerPx
+                   : (p.kind == "wmf" || p.kind == "emf" ? 0 : p.pich * twipsPerPx);
+    if ((p.kind == "wmf" || p.kind == "emf") && (wTw <= 0 || hTw <= 0)) {
+        // picw/pich of a metafile are in hundredths of a millimetre
+        wTw = p.picw * 1440.0 / 2540.0;
+        hTw = p.pich * 1440.0 / 2540.0;
+    }
+    wTw = wTw * qBound(1, p.scalex, 10000) / 100.0;
+    hTw = hTw * qBound(1, p.scaley, 10000) / 100.0;
+    if (wTw <= 0 || hTw <= 0 || wTw > 1440 * 100 || hTw > 1440 * 100) {
+        if (!have) {
+            skipped(QStringLiteral("a picture without a size"));
+            return;
+        }
+        wTw = own.width() * twipsPerPx;
+        hTw = own.height() * twipsPerPx;
+    }
+    if (!have) {
+        // Metafiles cannot be drawn here; a transparent frame keeps the layout.
+        image = QImage(1, 1, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        ++m_report.emptyFrames;
+        if (raster)
+            skipped(QStringLiteral("a broken %1 picture").arg(QString::fromLatin1(p.kind)));
+        else
+            skipped(
+                QStringLiteral("%1 pictures (kept as empty frames)")
+                    .arg(QString::fromLatin1(p.kind.isEmpty() ? QByteArray("unknown") : p.kind)));
+    } else {
+        ++m_report.pictures;
+    }
+    const QUrl url(QStringLiteral("rtfimage://%1").arg(m_imageCount++));
+    m_sink->doc->addResource(QTextDocument::ImageResource, url,
+                             encoded.isEmpty() ? QVariant(image) : QVariant(encoded));
+    QTextImageFormat f;
+    f.merge(charFormat(m_state.ch));
+    f.setName(url.toString());
+    f.setWidth(wTw / twipsPerPx);
+    f.setHeight(hTw / twipsPerPx);
+    flush();
+    ensureContext();
+    m_sink->cursor.insertImage(f);
+    m_blockDirty = true;
+}
+
+void Parser::enterAside(int which)
+{
+    if (m_state.dest == Dest::Skip)
+        return;
+    if (which != NotesAside && m_state.aside >= 0) {
+        m_state.dest = Dest::Skip;
+        return;
+    }
+    flush();
+    AsideText &a = m_asides[which];
+    if (!a.used) {
+        a.sink.doc = &a.doc;
+        a.sink.cursor = QTextCursor(&a.doc);
+        a.used = true;
+    }
+    m_state.dest = Dest::Aside;
+    m_state.aside = which;
+    m_state.groupOwnsDest = true;
+    m_sink = &a.sink;
+}
+
+void Parser::destination(QByteArrayView w)
+{
+    static const std::unordered_set<std::string_view> skip = {"stylesheet",
+                                                              "info",
+                                                              "listtable",
+                                                              "listoverridetable",
+                                                              "revtbl",
+                                                              "rsidtbl",
+                                                              "generator",
+                                                              "xmlnstbl",
+                                                              "headerl",
+                                                              "footerl",
+                                                              "pgdsctbl",
+                                                              "themedata",
+                                                              "colorschememapping",
+                                                              "latentstyles",
+                                                              "datastore",
+                                                              "fldinst",
+                                                              "objdata",
+                                                              "nonshppict",
+                                                              "template",
+                                                              "docvar",
+                                                              "bkmkstart",
+                                                              "bkmkend",
+                                                              "xe",
+                                                              "tc",
+                                                              "pn",
+                                                              "annotation",
+                                                              "atnid",
+                                                              "atnauthor",
+                                                              "atndate",
+                                                              "atnref",
+                                                              "comment",
+                                                              "company",
+                                                              "operator",
+                                                              "title",
+                                                              "author",
+                                                              "keywords",
+                                                              "doccomm",
+                                                              "subject",
+                                                              "mmathPr",
+                                                              "ftnsep",
+                                                              "ftnsepc",
+                                                              "ftncn",
+                                                              "aftnsep",
+                                                              "aftnsepc",
+                                                              "aftncn",
+                                                              "userprops",
+                                                              "wgrffmtfilter",
+                                                              "blipuid",
+                                                              "fldtype",
+                                                              "formfield",
+                                                              "datafield",
+                                                              "objclass",
+                                                              "objname",
+                                                              "fchars",
+                                                              "lchars",
+                                                              "pgptbl",
+                                                              "protusertbl",
+                                                              "filetbl",
+                                                              "listpicture",
+                                                              "background",
+                                                              "txe",
+                                                              "rxe",
+                                                              "private",
+                                                              "panose",
+                                                              "falt",
+                                                              "fontemb",
+                                                              "fontfile",
+                                                              "ud",
+                                                              "upr",
+                                                              "passwordhash",
+                                                              "mhtmltag",
+                                                              "htmltag",
+                                                              "ffdeftext",
+                                                              "ffname",
+                                                              "ffentrymcr",
+                                                              "ffexitmcr",
+                                                              "ffformat",
+                                                              "ffhelptext",
+                                                              "ffl",
+                                                              "ffstattext",
+                                                              "sp",
+                                                              "sn",
+                                                              "sv",
+                                                              "factoidname",
+                                                              "oldcprops",
+                                                              "oldpprops",
+                                                              "oldsprops",
+                                                              "oldtprops",
+                                                              "nonesttables",
+                                                              "hlinkbase",
+                                                              "bookmarkstart"};
+    if (w == "fonttbl") {
+        m_state.dest = Dest::FontTable;
+        m_fontEntry = -1;
+        m_fontName.clear();
+    } else if (w == "colortbl") {
+        m_state.dest = Dest::ColorTable;
+        m_colors.clear();
+        m_red = m_green = m_blue = -1;
+    } else if (w == "pict") {
+        flush();
+        if (m_state.dest == Dest::Skip)
+            return;
+        m_state.dest = Dest::Picture;
+        m_state.groupOwnsDest = true;
+        m_pict = Picture();
+        m_pictDepth = m_depth;
+    } else if (w == "footnote") {
+        enterAside(NotesAside);
+    } else if (w == "headerf" || w == "footerf") {
+        if (m_titlePage && !m_asides[w == "headerf" ? HeaderAside : FooterAside].used)
+            enterAside(w == "headerf" ? HeaderAside : FooterAside);
+        else
+            m_state.dest = Dest::Skip;
+    } else if (w == "header" || w == "headerr" || w == "footer" || w == "footerr") {
+        const int k = w.startsWith("header") ? HeaderAside : FooterAside;
+        if (!m_titlePage && !m_asides[k].used && m_state.aside < 0)
+            enterAside(k);
+        else
+            m_state.dest = Dest::Skip;
+    } else if (skip.count(std::string_view(w.data(), size_t(w.size())))) {
+        m_state.dest = Dest::Skip;
+    } else {
+        return;
+    }
+}
+
+} // namespace vc::rtf

@@ -1,0 +1,229 @@
+#include "richtext/rtfparser.h"
+
+#include <QFile>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QUrl>
+
+namespace vc {
+
+namespace rtf {
+
+void Parser::skipped(const QString &what)
+{
+    if (m_skippedKinds.insert(what).second)
+        m_report.skipped << what;
+}
+
+const CodePage &Parser::codePage()
+{
+    int number = m_ansi;
+    const int font = m_state.ch.font >= 0 ? m_state.ch.font : m_defaultFont;
+    auto it = m_fonts.constFind(font);
+    if (it != m_fonts.constEnd() && it->codePage)
+        number = it->codePage;
+    auto &slot = m_codePages[number];
+    if (!slot)
+        slot = std::make_unique<CodePage>(number);
+    return *slot;
+}
+
+void Parser::run()
+{
+    const qsizetype n = m_in.size();
+    m_report.hadHeader = m_in.startsWith("{\\rtf");
+    while (m_pos < n) {
+        const char c = m_in.at(m_pos);
+        if (c == '\\') {
+            ++m_pos;
+            if (m_pos >= n)
+                break;
+            const char d = m_in.at(m_pos);
+            if ((d >= 'a' && d <= 'z') || (d >= 'A' && d <= 'Z'))
+                controlWord();
+            else {
+                ++m_pos;
+                controlSymbol(d);
+            }
+        } else if (c == '{') {
+            ++m_pos;
+            openGroup();
+        } else if (c == '}') {
+            ++m_pos;
+            closeGroup();
+        } else if (c == '\r' || c == '\n') {
+            ++m_pos;
+        } else {
+            plainBytes();
+        }
+    }
+    while (m_depth > 0)
+        closeGroup();
+    flush();
+    if (m_pictDepth >= 0)
+        insertPicture();
+    m_sink = &m_main;
+    finishTable(m_main);
+    if (m_blockDirty)
+        applyBlockFormat();
+    // A final \par leaves an empty paragraph a word processor would not show.
+    QTextCursor end(m_doc);
+    end.movePosition(QTextCursor::End);
+    if (end.block().length() == 1 && m_doc->blockCount() > 1) {
+        QTextCursor prev = end;
+        prev.movePosition(QTextCursor::PreviousBlock);
+        if (!prev.currentTable() && !end.currentTable() && prev.block().next() == end.block() &&
+            !(end.block().blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
+            QTextCursor probe = end;
+            probe.movePosition(QTextCursor::PreviousCharacter);
+            if (!probe.currentTable() && !probe.currentFrame()->parentFrame())
+                end.deletePreviousChar();
+        }
+    }
+    // No header or footer area here: the first page's header goes before the
+    // body, its footer and the notes after it, so none of their text is lost.
+    for (int k = 0; k < AsideCount; ++k) {
+        AsideText &a = m_asides[k];
+        if (!a.used || a.doc.isEmpty())
+            continue;
+        QTextCursor c(m_doc);
+        if (k == HeaderAside) {
+            c.insertFragment(QTextDocumentFragment(&a.doc));
+            c.insertBlock();
+        } else {
+            c.movePosition(QTextCursor::End);
+            c.insertBlock();
+            c.insertFragment(QTextDocumentFragment(&a.doc));
+        }
+        for (int i = 0; i < m_imageCount; ++i) {
+            const QUrl url(QStringLiteral("rtfimage://%1").arg(i));
+            const QVariant v = a.doc.resource(QTextDocument::ImageResource, url);
+            if (v.isValid())
+                m_doc->addResource(QTextDocument::ImageResource, url, v);
+        }
+    }
+    if (m_overflowDepth > 0 || m_depth > maxStateDepth)
+        skipped(QStringLiteral("groups nested deeper than %1 levels").arg(maxStateDepth));
+}
+
+void Parser::openGroup()
+{
+    flush();
+    m_skipChars = 0;
+    ++m_depth;
+    if (m_depth > maxStateDepth) {
+        ++m_overflowDepth;
+        return;
+    }
+    m_stack.push_back(m_state);
+    m_state.groupOwnsDest = false;
+    m_starred = false;
+}
+
+void Parser::closeGroup()
+{
+    flush();
+    m_skipChars = 0;
+    m_starred = false;
+    if (m_depth == 0)
+        return; // one brace too many: keep reading what follows
+    if (m_depth == 1 && m_overflowDepth == 0) {
+        // the document ends here: its last paragraph keeps the format it was given
+        ensureContext();
+        applyBlockFormat();
+    }
+    --m_depth;
+    if (m_overflowDepth > 0) {
+        --m_overflowDepth;
+        return;
+    }
+    const State closing = m_state;
+    if (closing.dest == Dest::FontTable && m_fontEntry >= 0 && !m_fontName.isEmpty()) {
+        addFont(); // an entry without its closing ';'
+        m_fontName.clear();
+    }
+    if (closing.groupOwnsDest && closing.dest == Dest::Picture && m_pictDepth >= 0) {
+        insertPicture();
+        m_pictDepth = -1;
+    }
+    if (!m_stack.empty()) {
+        m_state = m_stack.back();
+        m_stack.pop_back();
+    }
+    if (closing.groupOwnsDest && closing.dest == Dest::Aside) {
+        Sink &aside = m_asides[closing.aside].sink;
+        m_sink = &aside;
+        finishTable(aside);
+        if (closing.aside == NotesAside) {
+            applyBlockFormat();
+            aside.cursor.insertBlock();
+        }
+        m_sink = m_state.aside >= 0 ? &m_asides[m_state.aside].sink : &m_main;
+    }
+}
+
+} // namespace rtf
+
+using rtf::Parser;
+
+RtfReadReport RtfReader::read(const QByteArray &rtf, QTextDocument *document)
+{
+    RtfReadReport report;
+    if (!document)
+        return report;
+    document->clear();
+    document->setUndoRedoEnabled(false);
+    {
+        // One edit for the whole read: the document then rebuilds its frame
+        // structure once, not after every table (which made reading quadratic).
+        QTextCursor edit(document);
+        edit.beginEditBlock();
+        Parser parser(rtf, document, report);
+        parser.run();
+        edit.endEditBlock();
+    }
+    report.page.applyTo(document);
+    return report;
+}
+
+QString RtfReader::refusal(const QByteArray &data)
+{
+    qsizetype i = data.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a byte order mark some editors add
+    while (i < data.size() &&
+           (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n'))
+        ++i;
+    const QByteArrayView rest = QByteArrayView(data).sliced(i);
+    if (rest.isEmpty())
+        return QStringLiteral("the file is empty");
+    if (rest.startsWith("{\\rtf"))
+        return QString();
+    if (rest.size() > 2 && rest.startsWith("{\\") && rest[2] >= 'a' && rest[2] <= 'z')
+        return QString();
+    return QStringLiteral("the file is no rich text: it does not start with {\\rtf");
+}
+
+RtfReadReport RtfReader::readFile(const QString &path, QTextDocument *document, bool *ok)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (ok)
+            *ok = false;
+        RtfReadReport report;
+        report.skipped << QStringLiteral("the file %1 cannot be read").arg(path);
+        return report;
+    }
+    const QByteArray data = file.readAll();
+    if (const QString why = refusal(data); !why.isEmpty()) {
+        if (ok)
+            *ok = false;
+        RtfReadReport report;
+        report.skipped << why;
+        return report;
+    }
+    if (ok)
+        *ok = true;
+    return read(data, document);
+}
+
+} // namespace vc

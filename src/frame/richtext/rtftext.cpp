@@ -1,0 +1,218 @@
+#include "richtext/rtfparser.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QSet>
+
+// Characters, their formats and paragraphs.
+namespace vc::rtf {
+
+namespace {
+
+// Lower-case names of the fonts the system has; none without a GUI application.
+const QSet<QString> &installedFonts()
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> set;
+        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            for (const QString &family : QFontDatabase::families())
+                set.insert(family.toLower());
+        return set;
+    }();
+    return names;
+}
+
+} // namespace
+
+// The system looks a missing font up once by name, which is slow; past the
+// few a document normally names, missing fonts are shown in an installed font
+// of their kind straight away (their names are kept for writing).
+void Parser::addFont()
+{
+    FontEntry e;
+    e.name = QString::fromLatin1(m_fontName).trimmed();
+    e.codePage = m_fontCharset >= 0    ? codePageOfCharset(m_fontCharset, m_ansi)
+                 : m_fontCharset == -2 ? m_fonts.value(m_fontEntry).codePage
+                                       : 0; // -2: given by \\cpg
+    if (!e.name.isEmpty()) {
+        e.families << e.name;
+        const QSet<QString> &installed = installedFonts();
+        const QString key = e.name.toLower();
+        if (!installed.isEmpty() && !installed.contains(key) && !m_unknownFonts.count(key)) {
+            if (m_unknownFonts.size() >= 32) {
+                e.standIn = true;
+                e.families =
+                    QStringList{QString::fromLatin1(m_fontKind == 1   ? "Liberation Serif"
+                                                    : m_fontKind == 3 ? "Liberation Mono"
+                                                                      : "Liberation Sans")};
+            } else {
+                m_unknownFonts.insert(key);
+            }
+        }
+    }
+    m_fonts.insert(m_fontEntry, e);
+}
+
+void Parser::addByte(uchar b)
+{
+    if (m_state.ch.hidden)
+        return;
+    if (m_lead) {
+        const uchar lead = m_lead;
+        m_lead = 0;
+        addText(codePage().decodePair(lead, b));
+        return;
+    }
+    if (b < 0x80) {
+        if (b >= 0x20 || b == '\t')
+            addChar(QChar(b));
+        return;
+    }
+    const CodePage &cp = codePage();
+    if (cp.isLeadByte(b)) {
+        m_lead = b;
+        return;
+    }
+    addChar(cp.high(b));
+}
+
+void Parser::addChar(QChar c)
+{
+    // Symbol-font bullets written as private-use characters
+    if (c.unicode() >= 0xF020 && c.unicode() <= 0xF0FF) {
+        switch (c.unicode() - 0xF000) {
+        case 0xB7:
+            c = QChar(0x2022);
+            break;
+        case 0xA7:
+            c = QChar(0x25AA);
+            break;
+        case 0xD8:
+            c = QChar(0x27A2);
+            break;
+        case 0xFC:
+            c = QChar(0x2714);
+            break;
+        case 0x6F:
+            c = QChar(0x25E6);
+            break;
+        default:
+            break;
+        }
+    }
+    if (m_state.dest != Dest::Normal && m_state.dest != Dest::Aside)
+        return;
+    if (m_state.ch.hidden)
+        return;
+    if (!m_textStateSet || !(m_textState == m_state.ch)) {
+        flush();
+        m_textState = m_state.ch;
+        m_textStateSet = true;
+    }
+    if (m_text.isEmpty())
+        ensureContext();
+    m_text.append(c);
+}
+
+void Parser::addText(const QString &s)
+{
+    for (QChar c : s)
+        addChar(c);
+}
+
+void Parser::flush()
+{
+    if (m_text.isEmpty())
+        return;
+    m_sink->cursor.insertText(m_text, charFormat(m_textState));
+    m_text.clear();
+    m_blockDirty = true;
+}
+
+QTextCharFormat Parser::charFormat(const CharState &c)
+{
+    if (m_cachedValid && m_cachedState == c)
+        return m_cachedFormat;
+    QTextCharFormat f;
+    const int font = c.font >= 0 ? c.font : m_defaultFont;
+    auto it = m_fonts.constFind(font);
+    if (it != m_fonts.constEnd() && !it->name.isEmpty())
+        f.setFontFamilies(it->families);
+    if (it != m_fonts.constEnd() && it->standIn)
+        f.setProperty(RtfReader::FontNameProperty, it->name);
+    f.setFontPointSize(qBound(1, c.halfPoints, 3276) / 2.0);
+    if (c.bold)
+        f.setFontWeight(QFont::Bold);
+    if (c.italic)
+        f.setFontItalic(true);
+    if (c.underline)
+        f.setFontUnderline(true);
+    if (c.strike)
+        f.setFontStrikeOut(true);
+    if (c.vertical > 0)
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (c.vertical < 0)
+        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (c.color > 0 && size_t(c.color) < m_colors.size() && m_colors[c.color].isValid())
+        f.setForeground(m_colors[c.color]);
+    if (c.highlight > 0 && size_t(c.highlight) < m_colors.size() && m_colors[c.highlight].isValid())
+        f.setBackground(m_colors[c.highlight]);
+    m_cachedState = c;
+    m_cachedFormat = f;
+    m_cachedValid = true;
+    return f;
+}
+
+void Parser::applyBlockFormat()
+{
+    const ParaState &p = m_state.para;
+    QTextBlockFormat f;
+    switch (p.align) {
+    case 1:
+        f.setAlignment(Qt::AlignHCenter);
+        break;
+    case 2:
+        f.setAlignment(Qt::AlignRight);
+        break;
+    case 3:
+        f.setAlignment(Qt::AlignJustify);
+        break;
+    default:
+        f.setAlignment(Qt::AlignLeft);
+        break;
+    }
+    if (p.li)
+        f.setLeftMargin(px(p.li));
+    if (p.ri)
+        f.setRightMargin(px(p.ri));
+    if (p.fi)
+        f.setTextIndent(px(p.fi));
+    if (p.sb)
+        f.setTopMargin(px(p.sb));
+    if (p.sa)
+        f.setBottomMargin(px(p.sa));
+    if (p.sl > 0 && p.slMult)
+        f.setLineHeight(p.sl * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
+    else if (p.sl > 0)
+        f.setLineHeight(px(p.sl), QTextBlockFormat::MinimumHeight);
+    else if (p.sl < 0)
+        f.setLineHeight(px(-p.sl), QTextBlockFormat::FixedHeight);
+    if (!p.tabs.isEmpty())
+        f.setTabPositions(p.tabs);
+    Sink &s = *m_sink;
+    if (p.pageBreakBefore || s.pageBreakNext)
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    s.pageBreakNext = false;
+    s.cursor.setBlockFormat(f);
+    m_blockDirty = false;
+}
+
+void Parser::endParagraph()
+{
+    flush();
+    ensureContext();
+    applyBlockFormat();
+    m_sink->cursor.insertBlock();
+}
+
+} // namespace vc::rtf
