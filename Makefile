@@ -4,6 +4,7 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+COV_BUILD  ?= build-cov
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
@@ -16,7 +17,7 @@ PACKAGES += qt6-translations-l10n
 # clang with libFuzzer for the INI reader's fuzz target
 PACKAGES += clang libclang-rt-14-dev
 
-.PHONY: all deps build build-asan run test bench fuzz clean
+.PHONY: all deps build build-asan run test bench fuzz coverage clean
 
 all: build
 
@@ -57,6 +58,15 @@ fuzz: deps
 	scripts/fuzz-ini.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 	scripts/fuzz-rtf.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
+# Line coverage of src/ and app/ by the whole test suite, measured with gcovr (PER_TEST=1: per test too).
+$(COV_BUILD)/build.ninja:
+	cmake -S . -B $(COV_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVC_COVERAGE=ON
+
+coverage: PACKAGES += gcovr
+coverage: deps $(COV_BUILD)/build.ninja
+	cmake --build $(COV_BUILD) -j $(JOBS)
+	PER_TEST=$(PER_TEST) scripts/coverage.sh $(COV_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(COV_BUILD)
 	rm -rf $(BUILD)-fuzz
