@@ -64,7 +64,8 @@ QByteArray nested(const RtfTableSpec &s, int level)
         for (int c = 0; c < 2; ++c) {
             if (c == 0 && level < s.nesting)
                 out += nested(s, level + 1);
-            out += QByteArray("\\pard\\intbl\\itap") + n(level) + QByteArray(" ") + word(level, r, c) + "\\nestcell\n";
+            out += QByteArray("\\pard\\intbl\\itap") + n(level) + QByteArray(" ") +
+                   word(level, r, c) + "\\nestcell\n";
         }
         out += QByteArray("{\\*\\nesttableprops") + rowDefinition(s, 2, r, level) +
                "\\nestrow}{\\nonesttables\\par}\n";
@@ -113,13 +114,65 @@ QByteArray rtfLongDocument(int pages)
                    "be absorbed before it reaches any fitting downstream of the distributor "
                    "pipes.\\f0\\par\n";
         for (int r = 0; r < 8; ++r)
-            out += QByteArray("\\trowd\\trgaph108\\clbrdrb\\brdrs\\brdrw10\\cellx3400\\clbrdrb\\brdrs\\brdrw10"
+            out += QByteArray("\\trowd\\trgaph108\\clbrdrb\\brdrs\\brdrw10\\cellx3400\\clbrdrb\\brd"
+                              "rs\\brdrw10"
                               "\\cellx6800") +
-                   QByteArray("\\clbrdrb\\brdrs\\brdrw10\\cellx9600\\pard\\intbl Value ") +
-                   n(r) + QByteArray("\\cell ") + n(p * 8 + r) + QByteArray(" kg/h\\cell row ") + n(r) + QByteArray(" of section ") +
-                   n(p + 1) + "\\cell\\row\n";
+                   QByteArray("\\clbrdrb\\brdrs\\brdrw10\\cellx9600\\pard\\intbl Value ") + n(r) +
+                   QByteArray("\\cell ") + n(p * 8 + r) + QByteArray(" kg/h\\cell row ") + n(r) +
+                   QByteArray(" of section ") + n(p + 1) + "\\cell\\row\n";
     }
     return out + "\\pard end of the report\\par}";
+}
+
+QByteArray rtfLongTableReport(int rows)
+{
+    QByteArray out = head;
+    out += "\\pard\\plain\\sa240\\f0\\fs32\\b\\cf1 Steam humidifier schedule\\par\n"
+           "\\pard\\plain\\qj\\sa120\\f1\\fs20 The table lists every air handling unit of the "
+           "project with its air flow, the states of the air and the steam it needs.\\par\n";
+    const int widths[] = {900, 3300, 2000, 2000, 1438};
+    const char *heads[] = {"No.", "Unit", "Air flow", "Steam", "Type"};
+    for (int r = 0; r <= rows; ++r) {
+        const bool header = r == 0;
+        QByteArray def =
+            header ? "\\trowd\\trgaph70\\trleft0\\trhdr" : "\\trowd\\trgaph70\\trleft0";
+        for (int c = 0, x = 0; c < 5; ++c) {
+            x += widths[c];
+            def += header ? "\\clbrdrb\\brdrs\\brdrw15\\clcbpat2\\cellx"
+                          : "\\clbrdrb\\brdrs\\brdrw5\\cellx";
+            def += n(x);
+        }
+        def += "\n";
+        out += def;
+        for (int c = 0; c < 5; ++c) {
+            out += QByteArray("\\pard\\plain\\intbl") + (c == 2 || c == 3 ? "\\qr" : "") +
+                   "\\f0\\fs20" + (header ? "\\b " : " ");
+            if (header) {
+                out += heads[c];
+            } else {
+                switch (c) {
+                case 0:
+                    out += n(r);
+                    break;
+                case 1:
+                    out += "AHU " + n(r) + " floor " + n(r % 12) + "\\line supply air";
+                    break;
+                case 2:
+                    out += n(2000 + r * 37 % 9000) + " m\\'b3/h";
+                    break;
+                case 3:
+                    out += n(10 + r * 7 % 90) + ",5 kg/h";
+                    break;
+                default:
+                    out += "{\\i VS-" + n(r % 6 + 1) + "}";
+                    break;
+                }
+            }
+            out += "\\cell\n";
+        }
+        out += def + "\\row\n";
+    }
+    return out + "\\pard\\plain\\f0\\fs20 End of the schedule.\\par}";
 }
 
 } // namespace vc::test

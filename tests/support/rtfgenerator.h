@@ -24,4 +24,10 @@ QByteArray rtfTableDocument(const RtfTableSpec &spec);
 // `pages` pages of A4.
 QByteArray rtfLongDocument(int pages);
 
+// A report as report writers export it: a title, a few paragraphs and one
+// long table whose every row repeats its full definition (borders, shading,
+// widths) and every cell its full character format. 600 rows make about 21
+// pages of A4 and 340 KB.
+QByteArray rtfLongTableReport(int rows = 600);
+
 } // namespace vc::test

@@ -20,13 +20,25 @@ constexpr int partBudget = 24000;
 // Laid-out parts kept for drawing again.
 constexpr int keptParts = 3;
 
-void setUpLike(const QTextDocument &source, QTextDocument &doc)
+// A document set up like the source for the device, still empty. Its page
+// size stays null while it is filled, which keeps the layout from running
+// after each insertion; layOut() then lays it out once.
+void setUpLike(const QTextDocument &source, QTextDocument &doc, QPaintDevice *device)
 {
     doc.setUndoRedoEnabled(false);
     doc.setDefaultFont(source.defaultFont());
     doc.setDefaultTextOption(source.defaultTextOption());
     doc.setUseDesignMetrics(source.useDesignMetrics());
     doc.setIndentWidth(source.indentWidth());
+    doc.setDocumentMargin(0);
+    doc.setPageSize(QSizeF(0, 0));
+    doc.documentLayout()->setPaintDevice(device);
+}
+
+void layOut(QTextDocument &doc, double width)
+{
+    doc.setTextWidth(width);
+    doc.documentLayout()->documentSize();
 }
 
 } // namespace
@@ -61,7 +73,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkC
                                                     std::vector<TextChunkCopy::Origin> *origins)
 {
     auto doc = std::make_unique<QTextDocument>();
-    setUpLike(m_doc, *doc);
+    setUpLike(m_doc, *doc, &m_device);
     {
         TextChunkCopy copy(m_doc, m_fieldStarts, *doc);
         copy.setSplitFinder(&RichTextPager::splitPoints, this);
@@ -72,12 +84,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkC
             *origins = copy.origins();
     }
     TextChunkCopy::copyResources(m_doc, *doc);
-    // laid out only now, once, for the target device and width
-    doc->setPageSize(QSizeF());
-    doc->setDocumentMargin(0);
-    doc->documentLayout()->setPaintDevice(&m_device);
-    doc->setTextWidth(m_width);
-    doc->documentLayout()->documentSize();
+    layOut(*doc, m_width);
     return doc;
 }
 
@@ -90,7 +97,7 @@ std::vector<int> RichTextPager::splitPoints(const QTextBlock &block, void *conte
     // The paragraph alone, laid out once: its parts end where its lines do,
     // so the parts break their lines as the whole paragraph would.
     QTextDocument scratch;
-    setUpLike(self->m_doc, scratch);
+    setUpLike(self->m_doc, scratch, &self->m_device);
     {
         const std::vector<int> starts(size_t(block.blockNumber()) + 1, 0);
         TextChunkCopy copy(self->m_doc, starts, scratch);
@@ -102,11 +109,7 @@ std::vector<int> RichTextPager::splitPoints(const QTextBlock &block, void *conte
         ++until.item;
         copy.copy(from, &until, INT_MAX);
     }
-    scratch.setPageSize(QSizeF());
-    scratch.setDocumentMargin(0);
-    scratch.documentLayout()->setPaintDevice(&self->m_device);
-    scratch.setTextWidth(self->m_width);
-    scratch.documentLayout()->documentSize();
+    layOut(scratch, self->m_width);
     std::vector<int> cuts;
     const QTextLayout *layout = scratch.begin().layout();
     int last = 0;
@@ -330,7 +333,8 @@ void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
         // Lines reaching over the edges belong to the neighbouring pages: the
         // layout draws whatever meets its clip, and text drawn outside the
         // painter's clip would still be in the file, twice.
-        const double inset = 0.45 * qMin(m_slices[i].bottom - m_slices[i].top, m_slices[j - 1].bottom - m_slices[j - 1].top);
+        const double inset = 0.45 * qMin(m_slices[i].bottom - m_slices[i].top,
+                                         m_slices[j - 1].bottom - m_slices[j - 1].top);
         ctx.clip = QRectF(0, top + inset, m_width + 1, qMax(0.01, bottom - top - 2 * inset));
         ctx.palette.setColor(QPalette::Text, Qt::black);
         doc->documentLayout()->draw(painter, ctx);
