@@ -1,20 +1,21 @@
 #include "korbform.h"
 
-#include "form/appglobals.h"
 #include "basketprint.h"
 #include "basketstore.h"
+#include "convert/numberformat.h"
+#include "convert/vixconvert.h"
 #include "easyprint.h"
 #include "filecommands.h"
+#include "form/appglobals.h"
+#include "form/platformservices.h"
 #include "io/filehelpers.h"
 #include "languagecaptions.h"
 #include "mainform.h"
-#include "convert/numberformat.h"
-#include "form/platformservices.h"
 #include "print/printer.h"
-#include "convert/vixconvert.h"
 
 #include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace vc {
@@ -83,6 +84,31 @@ bool capacity(const QString &text, double *value)
     if (!ok)
         *value = QLocale().toDouble(text.trimmed(), &ok);
     return ok && qIsFinite(*value);
+}
+
+// A number's digit groups are written as the language writes them ("1.200",
+// "1,200", "1 200") while the calculation writes them as the user's locale
+// does; without them both read alike.
+QString withoutDigitGroups(const QString &text)
+{
+    static const QRegularExpression groupMark(
+        QStringLiteral("(?<=\\d)[.,' \\x{00A0}\\x{202F}](?=\\d{3}(?!\\d))"));
+    return QString(text).remove(groupMark);
+}
+
+// Whether an article's text names the pipe "diameter-length", both numbers
+// whole: once the groups are gone, "35-120" must not find "35-1200".
+bool namesPipe(const QString &articleText, const QString &pipe)
+{
+    const QString text = withoutDigitGroups(articleText);
+    const QString wanted = withoutDigitGroups(pipe);
+    for (int at = text.indexOf(wanted); at >= 0; at = text.indexOf(wanted, at + 1)) {
+        const int end = at + int(wanted.size());
+        if ((at == 0 || !text.at(at - 1).isDigit()) &&
+            (end == text.size() || !text.at(end).isDigit()))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -265,7 +291,7 @@ void KorbForm::Command5_Click()
             WKorb_NodeClick(i);
             Command1_Click();
         }
-        if (VixConvert::SearchTXT(nodeText, pipeText)) {
+        if (namesPipe(nodeText, pipeText)) {
             WKorb_NodeClick(i);
             Command1_Click();
             m_list.setQuantity(m_list.count() - 1, m_main.Text3(5).text());

@@ -1,8 +1,8 @@
 #include "korbform.h"
-#include "form/appglobals.h"
 #include "basketstore.h"
-#include "mainform.h"
+#include "form/appglobals.h"
 #include "form/platformservices.h"
+#include "mainform.h"
 #include "testsupport.h"
 
 #include <memory>
@@ -25,6 +25,7 @@ private Q_SLOTS:
     void details_data();
     void details();
     void addAndRemove();
+    void insertFromCalculation_data();
     void insertFromCalculation();
     void savedLayoutByteForByte();
     void damagedRows_data();
@@ -172,14 +173,32 @@ void KorbFormTest::addAndRemove()
     QCOMPARE(list.rows(), (std::vector<BasketRow>{{"1", "2001", "Hose DN 22"}}));
 }
 
+void KorbFormTest::insertFromCalculation_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("pipe");
+    const QString pipe1200 = QStringLiteral("Steam distribution pipe 35-1,200 mm (1.38-47.2 in)");
+    QTest::newRow("900 mm") << "900"
+                            << "Steam distribution pipe 35-900 mm (1.38-35.4 in)";
+    QTest::newRow("1 200 mm as the catalogue writes it") << "1,200" << pipe1200;
+    // The calculation writes the user's locale, the catalogue its language.
+    QTest::newRow("1 200 mm in German digit groups") << "1.200" << pipe1200;
+    QTest::newRow("1 200 mm without digit groups") << "1200" << pipe1200;
+    QTest::newRow("120 mm finds its pipe, not the 1 200 mm one")
+        << "120"
+        << "Steam distribution pipe 35-120 mm, cut to duct width";
+}
+
 void KorbFormTest::insertFromCalculation()
 {
+    QFETCH(QString, length);
+    QFETCH(QString, pipe);
     m_form->Form_Load();
     QVERIFY(m_form->catalogue().problems().empty());
     m_main->Label20(7).setText(QStringLiteral("TAVRO 500"));
     m_main->Label20(8).setText(QStringLiteral("1534"));
     m_main->Label30(4).setText(QStringLiteral("35"));
-    m_main->Label30(3).setText(QStringLiteral("900"));
+    m_main->Label30(3).setText(length);
     m_main->Text3(5).setText(QStringLiteral("2"));
     m_form->Command5_Click();
     const auto &rows = m_form->ListView1().rows();
@@ -187,8 +206,7 @@ void KorbFormTest::insertFromCalculation()
     QCOMPARE(rows[0].quantity, QStringLiteral("1"));
     QCOMPARE(rows[0].description, QStringLiteral("Tavro 500 / 1534"));
     QCOMPARE(rows[1].quantity, QStringLiteral("2"));
-    QCOMPARE(rows[1].description,
-             QStringLiteral("Steam distribution pipe 35-900 mm (1.38-35.4 in)"));
+    QCOMPARE(rows[1].description, pipe);
     QVERIFY(rows[0].article.at(0).isDigit() && rows[1].article.at(0).isDigit());
 }
 
