@@ -2,6 +2,7 @@
 #include "form/appglobals.h"
 #include "form/platformservices.h"
 #include "form/settings.h"
+#include "tablefile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 using vc::app;
+using vc::test::text;
 using vc::test::writeFile;
 
 namespace {
@@ -63,46 +65,18 @@ void MMainTest::startUp_data()
     QTest::addColumn<QString>("unitName");
     QTest::addColumn<QStringList>("messages");
 
+    for (const auto &r : vc::test::readTable(QStringLiteral("startup.tsv"), 9)) {
+        QStringList messages;
+        if (r[8].contains("language"))
+            messages << kLanguageMissing;
+        if (r[8].contains("unit"))
+            messages << kUnitMissing;
+        QTest::newRow(r[0].constData()) << (r[1] == "-" ? QByteArray() : r[1]) << (r[2] == "true")
+                                        << (r[3] == "true") << text(r[4]) << r[5].toInt() << text(r[6])
+                                        << text(r[7]) << messages;
+    }
     QByteArray garbage(4096, '\0');
     QRandomGenerator(17).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
-
-    QTest::newRow("no profile: English, metric, no message")
-        << QByteArray() << true << true << "" << 0 << "SI.lng"
-        << "" << QStringList();
-    QTest::newRow("German, US customary")
-        << QByteArray("[System]\r\nLanguage=Deutsch\r\nUnit=1\r\n") << true << true << "Deutsch"
-        << 1 << "USA.lng"
-        << "1" << QStringList();
-    QTest::newRow("section spelt in capitals")
-        << QByteArray("[SYSTEM]\nlanguage = Deutsch\nUNIT=0\n") << true << true << "Deutsch" << 0
-        << "SI.lng"
-        << "0" << QStringList();
-    QTest::newRow("unit 2 is metric")
-        << QByteArray("[System]\r\nUnit=2\r\n") << true << true << "" << 2 << "SI.lng"
-        << "2" << QStringList();
-    QTest::newRow("unit x is metric")
-        << QByteArray("[System]\r\nUnit=x\r\n") << true << true << "" << 0 << "SI.lng"
-        << "x" << QStringList();
-    QTest::newRow("unit out of range")
-        << QByteArray("[System]\r\nUnit=70000\r\n") << true << true << "" << 0 << "SI.lng"
-        << "70000" << QStringList();
-    QTest::newRow("language without its file")
-        << QByteArray("[System]\r\nLanguage=Polski\r\n") << true << true << "" << 0 << "SI.lng"
-        << "" << QStringList();
-    QTest::newRow("language naming another folder")
-        << QByteArray("[System]\r\nLanguage=../Language/Deutsch\r\n") << true << true << "" << 0
-        << "SI.lng"
-        << "" << QStringList();
-    QTest::newRow("Language folder missing")
-        << QByteArray("[System]\r\nLanguage=Deutsch\r\n") << false << true << "" << 0 << "SI.lng"
-        << "" << QStringList{kLanguageMissing};
-    QTest::newRow("Unit folder missing")
-        << QByteArray("[System]\r\nUnit=1\r\n") << true << false << "" << 1 << "USA.lng"
-        << "" << QStringList{kUnitMissing};
-    QTest::newRow("both folders missing") << QByteArray() << false << false << "" << 0 << "SI.lng"
-                                          << "" << QStringList{kLanguageMissing, kUnitMissing};
-    QTest::newRow("empty profile") << QByteArray("") << true << true << "" << 0 << "SI.lng"
-                                   << "" << QStringList();
     QTest::newRow("garbage profile") << garbage << true << true << "" << 0 << "SI.lng"
                                      << "" << QStringList();
 }

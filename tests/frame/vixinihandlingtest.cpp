@@ -2,6 +2,7 @@
 #include "io/codepage1252.h"
 #include "ini/inibatch.h"
 #include "ini/inistore.h"
+#include "tablefile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -12,6 +13,8 @@
 
 using vc::VixIniHandling;
 using vc::test::readFile;
+using vc::test::readTable;
+using vc::test::text;
 using vc::test::writeFile;
 
 class VixIniHandlingTest : public QObject
@@ -21,7 +24,6 @@ private Q_SLOTS:
     void init();
     void readRules_data();
     void readRules();
-    void readCutsAt254Characters();
     void missingFileOrNameReadsEmpty();
     void writeKeepsOtherLines_data();
     void writeKeepsOtherLines();
@@ -69,100 +71,8 @@ void VixIniHandlingTest::readRules_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
-
-    QTest::newRow("value loses surrounding blanks") << QByteArray("[S]\r\nk =  word  \r\n") << "S"
-                                                    << "k"
-                                                    << "word";
-    QTest::newRow("key present without value") << QByteArray("[S]\r\nk=\r\nz=1\r\n") << "S"
-                                               << "k"
-                                               << "";
-    QTest::newRow("section and key without case")
-        << QByteArray("[Label]\r\nCaption=x\r\n") << "LABEL"
-        << "caption"
-        << "x";
-    QTest::newRow("arguments with surrounding spaces")
-        << QByteArray("[frmMain]\r\nLabel2(14).Caption=Load\r\n") << " frmMain "
-        << "Label2(14).Caption "
-        << "Load";
-    QTest::newRow("double quotes removed once") << QByteArray("[S]\r\nk= \"\"a b\"\" \r\n") << "S"
-                                                << "k"
-                                                << "\"a b\"";
-    QTest::newRow("single quotes removed") << QByteArray("[S]\r\nk='q'\r\n") << "S"
-                                           << "k"
-                                           << "q";
-    QTest::newRow("unmatched quote kept") << QByteArray("[S]\r\nk=\"open\r\n") << "S"
-                                          << "k"
-                                          << "\"open";
-    QTest::newRow("lone quote kept") << QByteArray("[S]\r\nk=\"\r\n") << "S"
-                                     << "k"
-                                     << "\"";
-    QTest::newRow("title ends at first bracket") << QByteArray("[A]rest]\r\nk=1\r\n") << "A"
-                                                 << "k"
-                                                 << "1";
-    QTest::newRow("title without bracket opens section") << QByteArray("[Open\r\nk=2\r\n") << "Open"
-                                                         << "k"
-                                                         << "2";
-    QTest::newRow("title with inner blanks trimmed") << QByteArray("[  Sys  ]\r\nk=3\r\n") << "sys"
-                                                     << "k"
-                                                     << "3";
-    QTest::newRow("indented title and key") << QByteArray("   [S]\r\n\tk=4\r\n") << "S"
-                                            << "k"
-                                            << "4";
-    QTest::newRow("line before any section ignored") << QByteArray("k=0\r\n[S]\r\nx=1\r\n") << "S"
-                                                     << "k"
-                                                     << "";
-    QTest::newRow("line without equals ignored") << QByteArray("[S]\r\nk\r\n") << "S"
-                                                 << "k"
-                                                 << "";
-    QTest::newRow("comment is no key") << QByteArray("[S]\r\n;k=1\r\n") << "S"
-                                       << ";k"
-                                       << "";
-    QTest::newRow("first of duplicate keys") << QByteArray("[S]\r\nk=1\r\nK=2\r\n") << "S"
-                                             << "k"
-                                             << "1";
-    QTest::newRow("first of duplicate sections")
-        << QByteArray("[S]\r\nk=1\r\n[s]\r\nk=2\r\n") << "S"
-        << "k"
-        << "1";
-    QTest::newRow("key only in second duplicate section")
-        << QByteArray("[S]\r\na=1\r\n[s]\r\nb=2\r\n") << "S"
-        << "b"
-        << "";
-    QTest::newRow("LF line ends") << QByteArray("[S]\nk=lf\n") << "S"
-                                  << "k"
-                                  << "lf";
-    QTest::newRow("CR line ends") << QByteArray("[S]\rk=cr\r") << "S"
-                                  << "k"
-                                  << "cr";
-    QTest::newRow("last line without line end") << QByteArray("[S]\r\nk=last") << "S"
-                                                << "k"
-                                                << "last";
-    QTest::newRow("equals sign inside value") << QByteArray("[S]\r\nk=a=b\r\n") << "S"
-                                              << "k"
-                                              << "a=b";
-    QTest::newRow("key with inner blank") << QByteArray("[S]\r\nmy key = v\r\n") << "S"
-                                          << "MY KEY"
-                                          << "v";
-    QTest::newRow("NUL ends the value") << QByteArray("[S]\r\nk=ab\0cd\r\n", 14) << "S"
-                                        << "k"
-                                        << "ab";
-    QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nk=Ger\xE4t\r\n") << "S"
-                                        << "k"
-                                        << "Ger\u00e4t";
-    QTest::newRow("Windows-1252 section without case")
-        << QByteArray("[GER\xC4T]\r\nk=1\r\n") << "ger\u00e4t"
-        << "k"
-        << "1";
-    QTest::newRow("UTF-8 with byte-order mark")
-        << QByteArray("\xEF\xBB\xBF[S]\r\nk=Ger\xC3\xA4t\r\n") << "S"
-        << "k"
-        << "Ger\u00e4t";
-    QTest::newRow("euro sign of code page") << QByteArray("[S]\r\nk=5 \x80\r\n") << "S"
-                                            << "k"
-                                            << "5 \u20ac";
-    QTest::newRow("missing section") << QByteArray("[S]\r\nk=1\r\n") << "T"
-                                     << "k"
-                                     << "";
+    for (const auto &r : readTable(QStringLiteral("iniread.tsv"), 5))
+        QTest::newRow(r[0].constData()) << r[1] << text(r[2]) << text(r[3]) << text(r[4]);
 }
 
 void VixIniHandlingTest::readRules()
@@ -174,15 +84,6 @@ void VixIniHandlingTest::readRules()
     const QString file = path(QStringLiteral("r.ini"));
     QVERIFY(writeFile(file, content));
     QCOMPARE(ini.Read_INI(file, section, key), expected);
-}
-
-void VixIniHandlingTest::readCutsAt254Characters()
-{
-    const QString file = path(QStringLiteral("long.ini"));
-    const QByteArray value(300, 'x');
-    QVERIFY(writeFile(file, "[S]\r\nk=" + value + "\r\n"));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")),
-             QString(254, QLatin1Char('x')));
 }
 
 void VixIniHandlingTest::missingFileOrNameReadsEmpty()
@@ -201,83 +102,8 @@ void VixIniHandlingTest::writeKeepsOtherLines_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("after");
-
-    QTest::newRow("value replaced in place")
-        << QByteArray("; head\r\n[A]\r\n  x = 1\r\ny=2\n\r\n[B]\r\nz=3") << "A"
-        << "x"
-        << "9" << QByteArray("; head\r\n[A]\r\nx=9\r\ny=2\n\r\n[B]\r\nz=3");
-    QTest::newRow("key matched without case keeps its spelling")
-        << QByteArray("[Form]\r\nCaption=old\r\n") << "form"
-        << " caption "
-        << "new" << QByteArray("[Form]\r\nCaption=new\r\n");
-    QTest::newRow("new key after last key, before blanks and comments")
-        << QByteArray("[A]\r\na=1\r\n\r\n; note\r\n[B]\r\nb=2\r\n") << "A"
-        << "n"
-        << "5" << QByteArray("[A]\r\na=1\r\nn=5\r\n\r\n; note\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("new key into empty section") << QByteArray("[A]\r\n\r\n[B]\r\n") << "a"
-                                                << "k"
-                                                << "v" << QByteArray("[A]\r\nk=v\r\n\r\n[B]\r\n");
-    QTest::newRow("new section at the end") << QByteArray("[A]\r\na=1\r\n") << "B"
-                                            << "b"
-                                            << "2" << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("new key after last line without line end")
-        << QByteArray("[A]\r\na=1") << "A"
-        << "b"
-        << "2" << QByteArray("[A]\r\na=1\r\nb=2\r\n");
-    QTest::newRow("new section after last line without line end")
-        << QByteArray("[A]\r\na=1") << "B"
-        << "b"
-        << "2" << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n");
-    QTest::newRow("LF file keeps its line ends") << QByteArray("[A]\nx=1\ny=2\n") << "A"
-                                                 << "x"
-                                                 << "3" << QByteArray("[A]\nx=3\ny=2\n");
-    QTest::newRow("empty file") << QByteArray() << "System"
-                                << "Language"
-                                << "Deutsch" << QByteArray("[System]\r\nLanguage=Deutsch\r\n");
-    QTest::newRow("Windows-1252 written") << QByteArray("[S]\r\n") << "S"
-                                          << "Name"
-                                          << "Fran\u00e7ais"
-                                          << QByteArray("[S]\r\nName=Fran\xE7"
-                                                        "ais\r\n");
-    QTest::newRow("Windows-1252 key and section") << QByteArray() << "Ger\u00e4t"
-                                                  << "Gr\u00f6\u00dfe"
-                                                  << "\u20ac"
-                                                  << QByteArray("[Ger\xE4t]\r\nGr\xF6\xDF"
-                                                                "e=\x80\r\n");
-    QTest::newRow("character outside the code page makes the file UTF-8")
-        << QByteArray("[Ger\xE4t]\r\nk=\x80\r\n") << "Ger\u00e4t"
-        << "City"
-        << "\u0141\u00f3d\u017a \U0001F3E8"
-        << QByteArray("\xEF\xBB\xBF[Ger\xC3\xA4t]\r\nk=\xE2\x82\xAC\r\n"
-                      "City=\xC5\x81\xC3\xB3"
-                      "d\xC5\xBA \xF0\x9F\x8F\xA8\r\n");
-    QTest::newRow("UTF-8 file without byte-order mark stays so")
-        << QByteArray("[Ger\xC3\xA4t]\r\nx=1\r\n") << "Ger\u00e4t"
-        << "x"
-        << "\u00e9\u0141" << QByteArray("[Ger\xC3\xA4t]\r\nx=\xC3\xA9\xC5\x81\r\n");
-    QTest::newRow("code-page text that would read as UTF-8 gets the mark")
-        << QByteArray("[S]\r\n") << "S"
-        << "k"
-        << "\u00c3\u00a9" << QByteArray("\xEF\xBB\xBF[S]\r\nk=\xC3\x83\xC2\xA9\r\n");
-    QTest::newRow("UTF-16 file stays UTF-16")
-        << QByteArray("\xFF\xFE[\0S\0]\0\r\0\n\0", 12) << "S"
-        << "k"
-        << "\u0141" << QByteArray("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\x41\x01\r\0\n\0", 22);
-    QTest::newRow("byte-order mark file stays UTF-8")
-        << QByteArray("\xEF\xBB\xBF[A]\r\nx=1\r\n") << "A"
-        << "x"
-        << "Ger\u00e4t \u0141" << QByteArray("\xEF\xBB\xBF[A]\r\nx=Ger\xC3\xA4t \xC5\x81\r\n");
-    QTest::newRow("line break in value becomes blank")
-        << QByteArray("[S]\r\n") << "S"
-        << "k"
-        << "a\r\nb\nc" << QByteArray("[S]\r\nk=a b c\r\n");
-    QTest::newRow("garbage lines survive")
-        << QByteArray("\x00\xFF\xFE junk\r\n[A]\r\nx=1\r\n\x81\x8D\r", 24) << "A"
-        << "x"
-        << "2" << QByteArray("\x00\xFF\xFE junk\r\n[A]\r\nx=2\r\n\x81\x8D\r", 24);
-    QTest::newRow("title without bracket") << QByteArray("[A\r\nx=1\r\n") << "A"
-                                           << "y"
-                                           << "2" << QByteArray("[A\r\nx=1\r\ny=2\r\n");
+    for (const auto &r : readTable(QStringLiteral("iniwrite.tsv"), 6))
+        QTest::newRow(r[0].constData()) << r[1] << text(r[2]) << text(r[3]) << text(r[4]) << r[5];
 }
 
 void VixIniHandlingTest::writeKeepsOtherLines()
@@ -321,17 +147,8 @@ void VixIniHandlingTest::removeSection_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QByteArray>("after");
-
-    QTest::newRow("comments stay, keys and blanks go")
-        << QByteArray("[A]\r\na=1\r\n; keep me\r\nb=2\r\n\r\n[B]\r\nb=3\r\n") << " a "
-        << QByteArray("; keep me\r\n[B]\r\nb=3\r\n");
-    QTest::newRow("section in the middle") << QByteArray("[A]\r\na=1\r\n[B]\r\nb=2\r\n[C]\r\nc=3")
-                                           << "B" << QByteArray("[A]\r\na=1\r\n[C]\r\nc=3");
-    QTest::newRow("every section of that title")
-        << QByteArray("[L]\r\n0=a\r\n[M]\r\nm=1\r\n[l]\r\n5=f\r\n") << "L"
-        << QByteArray("[M]\r\nm=1\r\n");
-    QTest::newRow("missing section leaves file")
-        << QByteArray("[A]\r\na=1\r\n") << "Z" << QByteArray("[A]\r\na=1\r\n");
+    for (const auto &r : readTable(QStringLiteral("iniremove.tsv"), 4))
+        QTest::newRow(r[0].constData()) << r[1] << text(r[2]) << r[3];
 }
 
 void VixIniHandlingTest::removeSection()
@@ -418,26 +235,12 @@ void VixIniHandlingTest::readAllSectionTitle_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("titles");
-
-    QTest::newRow("sections in file order")
-        << QByteArray("[A]\r\nkey=1\r\n[B]\r\n") << QStringList{"A", "B"};
-    QTest::newRow("field after comma starting with bracket")
-        << QByteArray("[A]\r\nk=1,[X]\r\n") << QStringList{"A", "X"};
-    QTest::newRow("quoted field") << QByteArray("\"[Q]\"\r\n") << QStringList{"Q"};
-    QTest::newRow("LF and no final line end") << QByteArray("[A]\n[B]") << QStringList{"A", "B"};
-    QTest::newRow("Windows-1252 title")
-        << QByteArray("[Ger\xE4t]\r\n") << QStringList{"Ger\u00e4t"};
-    QTest::newRow("UTF-8 title after byte-order mark")
-        << QByteArray("\xEF\xBB\xBF[Ger\xC3\xA4t]\r\n") << QStringList{"Ger\u00e4t"};
-    QTest::newRow("UTF-8 title without byte-order mark")
-        << QByteArray("[Zaw\xC3\xB3r]\r\n") << QStringList{"Zaw\u00f3r"};
-    QTest::newRow("UTF-16 catalogue")
-        << QByteArray("\xFF\xFE[\0\x41\x01]\0\r\0\n\0k\0=\0\x41\x01\r\0\n\0[\0B\0]\0", 28)
-        << QStringList{"\u0141", "B"};
-    QTest::newRow("indented title, blanks trimmed")
-        << QByteArray("  [A]  \r\n") << QStringList{"A"};
-    QTest::newRow("lone bracket") << QByteArray("[\r\n") << QStringList{""};
-    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    for (const auto &r : readTable(QStringLiteral("inititles.tsv"), 3)) {
+        QStringList titles;
+        for (int i = 0; i < r[2].toInt(); ++i)
+            titles << text(r.value(3 + i));
+        QTest::newRow(r[0].constData()) << r[1] << titles;
+    }
 }
 
 void VixIniHandlingTest::readAllSectionTitle()
