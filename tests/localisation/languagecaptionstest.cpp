@@ -3,6 +3,7 @@
 #include "languagecaptions.h"
 #include "languagemenu.h"
 #include "localisationfixture.h"
+#include "tablefile.h"
 #include "unitlabels.h"
 #include "ini/vixinihandling.h"
 
@@ -10,6 +11,8 @@
 
 using namespace vc;
 using vc::test::LocalisationInstall;
+using vc::test::readTable;
+using vc::test::text;
 
 namespace {
 
@@ -42,15 +45,13 @@ private Q_SLOTS:
     void windowsTakeTheirSection_data();
     void windowsTakeTheirSection();
     void noLanguageFileKeepsBuiltInTexts();
-    void keyWithTrailingBlankFindsFileKey();
-    void oneKeySetsBothTwinButtons();
-    void missingKeyEmptiesItsCaption();
+    void customFile_data();
+    void customFile();
     void switchToMissingFileEmptiesCaptionsAndStillRecordsIt();
     void menuTick_data();
     void menuTick();
     void choosingActiveLanguageReloadsIt();
     void languageSwitchLeavesPressureLabelToLanguageFile();
-    void basketRepeatsUnitCaptions();
     void badFiles_data();
     void badFiles();
     void messages();
@@ -61,22 +62,8 @@ void LanguageCaptionsTest::switchShowsLanguage_data()
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("expected");
-
-    QTest::newRow("English title") << 0 << "title" << "VeltrannCalc";
-    QTest::newRow("English calculate") << 0 << "btnCalc" << "&Calculate";
-    QTest::newRow("English distance tab") << 0 << "tab:3" << "Humidification distance";
-    QTest::newRow("English last file menu") << 0 << "mnuLastFile(0)" << "&Last file";
-    QTest::newRow("German load tab") << 1 << "tab:1" << "&Befeuchtungsleistung";
-    QTest::newRow("German pipe length") << 1 << "Label3(9)" << QString::fromUtf8("Länge des Dampfverteilrohrs");
-    QTest::newRow("German load label, key with blank") << 1 << "Label2(14)" << "Befeuchtungsleistung";
-    QTest::newRow("German distance caption") << 1 << "Label3(11)" << "Befeuchtungsstrecke";
-    QTest::newRow("German tender copy twin") << 1 << "Command2" << "&Kopieren";
-    QTest::newRow("French distance tab") << 2 << "tab:3" << "Distance d'humidification";
-    QTest::newRow("French pipe count") << 2 << "Label3(10)" << "Nombre de rampes de diffusion";
-    QTest::newRow("French print twin") << 2 << "Vixbutton2" << "&Imprimer";
-    QTest::newRow("Polish pipe length") << 3 << "Label3(9)" << QString::fromUtf8("Długość lancy parowej");
-    QTest::newRow("Polish menu exit") << 3 << "mnuExit" << QString::fromUtf8("Za&kończ");
-    QTest::newRow("Polish save as twin") << 3 << "Command60" << "Zapisz &jako";
+    for (const auto &r : readTable(QStringLiteral("languageswitch.tsv"), 4))
+        QTest::newRow(r[0].constData()) << r[1].toInt() << text(r[2]) << text(r[3]);
 }
 
 void LanguageCaptionsTest::switchShowsLanguage()
@@ -104,21 +91,8 @@ void LanguageCaptionsTest::windowsTakeTheirSection_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("expected");
-
-    QTest::newRow("basket title, English") << "English" << "frmKorb" << "title" << "Equipment and articles";
-    QTest::newRow("basket column 1, German") << "Deutsch" << "frmKorb" << "ListView1.ColumnHeaders(1)" << "Menge";
-    QTest::newRow("basket article caption, French") << French << "frmKorb" << "lbDesc(0)" << QString::fromUtf8("Référence");
-    QTest::newRow("basket insert, Polish") << "Polski" << "frmKorb" << "Command5" << "&Wstaw";
-    QTest::newRow("manual distance cancel, German") << "Deutsch" << "frmManBS" << "Command2" << "&Abbrechen";
-    QTest::newRow("manual distance pipe, French") << French << "frmManBS" << "Label2" << "Longueur de la rampe de diffusion";
-    QTest::newRow("manual load title, key in lower case") << "Deutsch" << "frmManDM" << "title"
-                                                          << QString::fromUtf8("Befeuchtungsleistung – Eingabe von Hand");
-    QTest::newRow("manual load altitude, Polish") << "Polski" << "frmManDM" << "Label1(3)" << "Wysokość n.p.m.";
-    QTest::newRow("chart x axis, German") << "Deutsch" << "frmhx" << "vixGraph1.CaptionWasserGehalt"
-                                          << "Wassergehalt x (absolute Feuchte) in g/kg";
-    QTest::newRow("chart curves, Polish") << "Polski" << "frmhx" << "vixGraph1.CaptionRelativHumidity"
-                                          << QString::fromUtf8("Wilgotność względna %");
-    QTest::newRow("chart comfort zone, English") << "English" << "frmhx" << "Label1" << "Comfort zone";
+    for (const auto &r : readTable(QStringLiteral("windowcaptions.tsv"), 5))
+        QTest::newRow(r[0].constData()) << text(r[1]) << text(r[2]) << text(r[3]) << text(r[4]);
 }
 
 void LanguageCaptionsTest::windowsTakeTheirSection()
@@ -161,51 +135,40 @@ void LanguageCaptionsTest::noLanguageFileKeepsBuiltInTexts()
         QVERIFY(!main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked());
 }
 
-void LanguageCaptionsTest::keyWithTrailingBlankFindsFileKey()
+void LanguageCaptionsTest::customFile_data()
 {
-    LocalisationInstall install;
-    const QString file = install.languageFile(QStringLiteral("Test"));
-    writeLatin1(file, "[frmMain]\r\nLabel2(14).Caption=Load\r\n");
-    install.useLanguageFile(file, QStringLiteral("Test"));
-    Form main(QStringLiteral("frmMain"));
-
-    LoadLanguageCaptions(main);
-
-    QCOMPARE(main.at(QStringLiteral("Label2(14)")).caption(), QStringLiteral("Load"));
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("pairs"); // control, caption, control, caption ...
+    for (const auto &r : readTable(QStringLiteral("customcaptions.tsv"), 3)) {
+        QStringList pairs;
+        for (qsizetype i = 3; i < r.size(); i += 2)
+            pairs << text(r[i]) << text(r.value(i + 1));
+        QTest::newRow(r[0].constData()) << text(r[1]) << r[2] << pairs;
+    }
 }
 
-void LanguageCaptionsTest::oneKeySetsBothTwinButtons()
+void LanguageCaptionsTest::customFile()
 {
+    QFETCH(QString, window);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, pairs);
     LocalisationInstall install;
-    const QString file = install.languageFile(QStringLiteral("Test"));
-    writeLatin1(file, "[FRMMAIN]\r\ncommand6.caption=Refresh now\r\nCommand50.Caption=Keep\r\n");
-    install.useLanguageFile(file, QStringLiteral("Test"));
-    Form main(QStringLiteral("frmMain"));
+    const QString path = install.languageFile(QStringLiteral("Test"));
+    writeLatin1(path, file);
+    install.useLanguageFile(path, QStringLiteral("Test"));
+    Form form(window);
+    // Every caption starts as designed, so an emptied one shows.
+    form.setCaption(QStringLiteral("designed"));
+    form.at(QStringLiteral("SSTab1")).setItems(QStringList(6, QStringLiteral("designed")));
+    for (qsizetype i = 0; i < pairs.size(); i += 2)
+        if (!pairs[i].startsWith(QLatin1String("tab:")) && pairs[i] != QLatin1String("title"))
+            form.at(pairs[i]).setCaption(QStringLiteral("designed"));
 
-    LoadLanguageCaptions(main);
+    LoadLanguageCaptions(form);
 
-    QCOMPARE(main.at(QStringLiteral("Command6")).caption(), QStringLiteral("Refresh now"));
-    QCOMPARE(main.at(QStringLiteral("Command7")).caption(), QStringLiteral("Refresh now"));
-    QCOMPARE(main.at(QStringLiteral("Command50")).caption(), QStringLiteral("Keep"));
-    QCOMPARE(main.at(QStringLiteral("Command60")).caption(), QStringLiteral("Keep"));
-}
-
-void LanguageCaptionsTest::missingKeyEmptiesItsCaption()
-{
-    LocalisationInstall install;
-    const QString file = install.languageFile(QStringLiteral("Test"));
-    writeLatin1(file, "[frmMain]\r\nbtnCalc.Caption=Go\r\n");
-    install.useLanguageFile(file, QStringLiteral("Test"));
-    Form main(QStringLiteral("frmMain"));
-    main.setCaption(QStringLiteral("Form1"));
-    main.at(QStringLiteral("btnNext")).setCaption(QStringLiteral("&Next"));
-
-    LoadLanguageCaptions(main);
-
-    QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), QStringLiteral("Go"));
-    QCOMPARE(main.at(QStringLiteral("btnNext")).caption(), QString());
-    QCOMPARE(main.caption(), QString());
-    QCOMPARE(main.at(QStringLiteral("SSTab1")).items(), QStringList(6, QString()));
+    for (qsizetype i = 0; i < pairs.size(); i += 2)
+        QCOMPARE(shown(form, pairs[i]), pairs[i + 1]);
 }
 
 void LanguageCaptionsTest::switchToMissingFileEmptiesCaptionsAndStillRecordsIt()
@@ -290,52 +253,12 @@ void LanguageCaptionsTest::languageSwitchLeavesPressureLabelToLanguageFile()
     QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QStringLiteral("cfm"));
 }
 
-void LanguageCaptionsTest::basketRepeatsUnitCaptions()
-{
-    LocalisationInstall install;
-    const QString file = install.languageFile(QStringLiteral("Test"));
-    writeLatin1(file, "[frmKorb]\r\naricle=Art.\r\nDesc=Text\r\nListHeader4=Four\r\n");
-    install.useLanguageFile(file, QStringLiteral("Test"));
-    Form basket(QStringLiteral("frmKorb"));
-    basket.at(QStringLiteral("lbDesc(4)")).setCaption(QStringLiteral("old"));
-
-    LoadLanguageCaptions(basket);
-
-    QCOMPARE(basket.at(QStringLiteral("lbDesc(4)")).caption(), QStringLiteral("Art."));
-    QCOMPARE(basket.at(QStringLiteral("lbDesc(5)")).caption(), QStringLiteral("Text"));
-    QCOMPARE(basket.at(QStringLiteral("ListView1.ColumnHeaders(4)")).caption(), QStringLiteral("Four"));
-    QCOMPARE(basket.at(QStringLiteral("ListView1.ColumnHeaders(1)")).caption(), QString());
-}
-
 void LanguageCaptionsTest::badFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
-
-    QTest::newRow("UTF-8 with byte-order mark")
-        << QByteArray("\xEF\xBB\xBF[frmMain]\r\nbtnCalc.Caption=Zaż\xC3\xB3\xC5\x82\xC4\x87\r\n")
-        << QString::fromUtf8("Zażółć");
-    QTest::newRow("Windows-1252") << QByteArray("[frmMain]\r\nbtnCalc.Caption=Gr\xF6\xDF" "e\r\n")
-                                  << QString::fromUtf8("Größe");
-    QTest::newRow("UTF-8 without mark")
-        << QByteArray("[frmMain]\r\nbtnCalc.Caption=Gr\xC3\xB6\xC3\x9F"
-                      "e\r\n")
-        << QString::fromUtf8("Größe");
-    QTest::newRow("not UTF-8 without mark reads as Windows-1252")
-        << QByteArray("[frmMain]\r\nbtnCalc.Caption=\xC3\xB6\xF6\r\n") << QString::fromUtf8("Ã¶ö");
-    const QString polish =
-        QString::fromUtf8("[frmMain]\r\nbtnCalc.Caption=Oblicz\r\nmnuLanguage.Caption=&Język\r\n");
-    QTest::newRow("UTF-16 little-endian")
-        << QByteArray("\xFF\xFE") +
-               QByteArray(reinterpret_cast<const char *>(polish.utf16()), polish.size() * 2)
-        << QStringLiteral("Oblicz");
-    QTest::newRow("value of 300 characters is cut to 254")
-        << QByteArray("[frmMain]\r\nbtnCalc.Caption=") + QByteArray(300, 'x') + "\r\n" << QString(254, QLatin1Char('x'));
-    QTest::newRow("quoted value loses its quotes") << QByteArray("[frmMain]\r\nbtnCalc.Caption=\"  Go \"\n")
-                                                   << QStringLiteral("  Go ");
-    QTest::newRow("no line ends, no section") << QByteArray("btnCalc.Caption=Go") << QString();
-    QTest::newRow("binary noise") << QByteArray("\0\xFF[\x01\r\n=\n[frmMain\r\n", 18) << QString();
-    QTest::newRow("empty file") << QByteArray() << QString();
+    for (const auto &r : readTable(QStringLiteral("badlanguagefiles.tsv"), 3))
+        QTest::newRow(r[0].constData()) << r[1] << text(r[2]);
     QByteArray garbage(4096, '\0');
     for (int i = 0; i < garbage.size(); ++i)
         garbage[i] = char((i * 7919) % 251);
