@@ -76,12 +76,12 @@ void CliCalcTest::newProjectInLocales_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("units");
-    QTest::addColumn<QStringList>("fields"); // Label20(4), Label20(5), Label20(6), Label30(3)
-    QTest::newRow("C metric") << "C" << "metric" << QStringList{"1.12", "12.7", "539", "900"};
-    QTest::newRow("en_US metric") << "en_US.UTF-8" << "metric" << QStringList{"1.12", "12.7", "539", "900"};
-    QTest::newRow("de_DE metric") << "de_DE.UTF-8" << "metric" << QStringList{"1,12", "12,7", "539", "900"};
-    QTest::newRow("C US") << "C" << "us" << QStringList{"0.07", "30.3", "1,821", "35.4"};
-    QTest::newRow("de_DE US") << "de_DE.UTF-8" << "us" << QStringList{"0,07", "30,3", "1.821", "35,4"};
+    QTest::addColumn<QStringList>("fields"); // Label20(4), Label20(5), Label20(6), Label30(3), Text3(3), Label30(4)
+    QTest::newRow("C metric") << "C" << "metric" << QStringList{"1.12", "12.7", "539", "900", "8.8", "35"};
+    QTest::newRow("en_US metric") << "en_US.UTF-8" << "metric" << QStringList{"1.12", "12.7", "539", "900", "8.8", "35"};
+    QTest::newRow("de_DE metric") << "de_DE.UTF-8" << "metric" << QStringList{"1,12", "12,7", "539", "900", "8,8", "35"};
+    QTest::newRow("C US") << "C" << "us" << QStringList{"0.07", "30.3", "1,821", "35.4", "4.3", "1.38"};
+    QTest::newRow("de_DE US") << "de_DE.UTF-8" << "us" << QStringList{"0,07", "30,3", "1.821", "35,4", "4,3", "1,38"};
 }
 
 void CliCalcTest::newProjectInLocales()
@@ -95,7 +95,8 @@ void CliCalcTest::newProjectInLocales()
     const QJsonObject f = out.value(QLatin1String("fields")).toObject();
     QCOMPARE(f.size(), 51);
     QCOMPARE((QStringList{f.value("Label20(4)").toString(), f.value("Label20(5)").toString(),
-                          f.value("Label20(6)").toString(), f.value("Label30(3)").toString()}),
+                          f.value("Label20(6)").toString(), f.value("Label30(3)").toString(),
+                          f.value("Text3(3)").toString(), f.value("Label30(4)").toString()}),
              fields);
     QCOMPARE(f.value("Label20(8)").toString(), QStringLiteral("1534"));
     QCOMPARE(out.value(QLatin1String("no_model_found")).toBool(), false);

@@ -1,10 +1,13 @@
 #include "designfixture.h"
 #include "distributorsizing.h"
+#include "tablefile.h"
 
 #include <QtTest>
 
 using namespace vc;
 using vc::test::DesignFixture;
+using vc::test::readTable;
+using vc::test::text;
 
 class DistributorSizingTest : public QObject
 {
@@ -25,28 +28,8 @@ void DistributorSizingTest::pipeLength_data()
     QTest::addColumn<double>("steam");
     QTest::addColumn<double>("width");
     QTest::addColumn<QString>("length");
-    QTest::newRow("row 1: 5 kg/h, 900 mm") << 5.0 << 900.0 << "850";
-    QTest::newRow("row 2: 8 kg/h, 700 mm") << 8.0 << 700.0 << "650";
-    QTest::newRow("row 3: 5 kg/h, 500 mm") << 5.0 << 500.0 << "450";
-    QTest::newRow("row 4: 20 kg/h, 1600 mm") << 20.0 << 1600.0 << "1500";
-    QTest::newRow("row 5: 20 kg/h, 1300 mm") << 20.0 << 1300.0 << "1200";
-    QTest::newRow("row 6: 20 kg/h, 1000 mm") << 20.0 << 1000.0 << "900";
-    QTest::newRow("row 7: 8.5 kg/h, 700 mm") << 8.5 << 700.0 << "600";
-    QTest::newRow("row 8: 80 kg/h, 500 mm") << 80.0 << 500.0 << "450";
-    QTest::newRow("row 9: 40 kg/h, 500 mm") << 40.0 << 500.0 << "450";
-    QTest::newRow("row 10: 20 kg/h, 500 mm") << 20.0 << 500.0 << "450";
-    QTest::newRow("row 11: 12 kg/h, 350 mm") << 12.0 << 350.0 << "300";
-    QTest::newRow("row 12: 50 kg/h, 500 mm, longer than the duct") << 50.0 << 500.0 << "600";
-    QTest::newRow("row 13: 28 kg/h, 500 mm") << 28.0 << 500.0 << "600";
-    QTest::newRow("row 14: 80 kg/h, 400 mm") << 80.0 << 400.0 << "450";
-    QTest::newRow("row 15: 40 kg/h, 400 mm") << 40.0 << 400.0 << "450";
-    QTest::newRow("row 16: 20 kg/h, 400 mm") << 20.0 << 400.0 << "450";
-    QTest::newRow("row 17: 5 kg/h, 400 mm") << 5.0 << 400.0 << "300";
-    QTest::newRow("row 18: 100 kg/h, 600 mm") << 100.0 << 600.0 << "580";
-    QTest::newRow("row 18: no load") << 0.0 << 400.0 << "380";
-    QTest::newRow("row 18: exactly 0.1 kg/h") << 0.1 << 900.0 << "880";
-    QTest::newRow("row 18: half millimetres stay") << 0.0 << 400.5 << "380.5";
-    QTest::newRow("row 18: no duct") << 0.0 << 0.0 << "-20";
+    for (const auto &r : readTable(QStringLiteral("pipelength.tsv"), 4))
+        QTest::newRow(r[0].constData()) << r[1].toDouble() << r[2].toDouble() << text(r[3]);
 }
 
 void DistributorSizingTest::pipeLength()
@@ -62,19 +45,12 @@ void DistributorSizingTest::modelData_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("capacity");
     QTest::addColumn<QStringList>("data");
-    QTest::newRow("Quenil 500, 15") << "Quenil 500" << "15" << QStringList{"11.4", "470", "645", "305"};
-    QTest::newRow("Tavro 500, 130") << "Tavro 500" << "130" << QStringList{"2x49.4", "975", "730", "385"};
-    QTest::newRow("Tavro 500, 2 is 4 or less") << "Tavro 500" << "2" << QStringList{"3", "390", "585", "230"};
-    QTest::newRow("Tavro 500, 64 two cylinders") << "Tavro 500" << "64" << QStringList{"2x24.3", "975", "730", "385"};
-    QTest::newRow("Sorbix, 65") << "Sorbix" << "65" << QStringList{"49.4", "490", "672", "340"};
-    QTest::newRow("Sorbix, 8") << "Sorbix" << "8" << QStringList{"6.1", "354", "562", "210"};
-    QTest::newRow("Sorbix, 90 has no row") << "Sorbix" << "90" << QStringList{};
-    QTest::newRow("Dremon 500, 3") << "Dremon 500" << "3" << QStringList{"2.2", "250", "650", "195"};
-    QTest::newRow("Falcy 500, 2") << "Falcy 500" << "2" << QStringList{"1.5", "250", "590", "195"};
-    QTest::newRow("Falcy 500, 15 has no row") << "Falcy 500" << "15" << QStringList{};
-    QTest::newRow("Oskel, 2") << "Oskel" << "2" << QStringList{"1.5", "290", "450", "200"};
-    QTest::newRow("Oskel, 3 has no row") << "Oskel" << "3" << QStringList{};
-    QTest::newRow("no family") << "" << "15" << QStringList{};
+    for (const auto &r : readTable(QStringLiteral("modeldata.tsv"), 3)) {
+        QStringList data;
+        for (qsizetype i = 3; i < r.size(); ++i)
+            data << text(r[i]);
+        QTest::newRow(r[0].constData()) << text(r[1]) << text(r[2]) << data;
+    }
 }
 
 void DistributorSizingTest::modelData()

@@ -1,11 +1,14 @@
 #include "designfixture.h"
 #include "familychoice.h"
+#include "tablefile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vc;
 using vc::test::DesignFixture;
+using vc::test::readTable;
+using vc::test::text;
 
 namespace {
 const QColor grey(192, 192, 192);
@@ -48,27 +51,8 @@ void FamilyChoiceTest::refusals_data()
     QTest::addColumn<double>("code");
     QTest::addColumn<double>("phases");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("Tavro 500 at 13064") << 0 << 13064.0 << 3.0 << false;
-    QTest::newRow("Tavro 500 above 13064") << 0 << 13065.0 << 3.0 << true;
-    QTest::newRow("Tavro 500 at 222") << 0 << 222.0 << 1.0 << false;
-    QTest::newRow("Tavro 500 without a code") << 0 << 0.0 << 3.0 << true;
-    QTest::newRow("Quenil 500 at 13064") << 1 << 13064.0 << 3.0 << false;
-    QTest::newRow("Quenil 500 below 222") << 1 << 221.0 << 1.0 << true;
-    QTest::newRow("Sorbix at 6564") << 2 << 6564.0 << 3.0 << false;
-    QTest::newRow("Sorbix at 9064") << 2 << 9064.0 << 3.0 << true;
-    QTest::newRow("Sorbix at 6462") << 2 << 6462.0 << 3.0 << true;
-    QTest::newRow("Sorbix at 424") << 2 << 424.0 << 1.0 << true;
-    QTest::newRow("Sorbix at 824") << 2 << 824.0 << 1.0 << true;
-    QTest::newRow("Sorbix at 322") << 2 << 322.0 << 1.0 << false;
-    QTest::newRow("Dremon 500 at 322, one phase") << 3 << 322.0 << 1.0 << false;
-    QTest::newRow("Dremon 500 at 322, three phases") << 3 << 322.0 << 3.0 << true;
-    QTest::newRow("Dremon 500 at 422") << 3 << 422.0 << 1.0 << true;
-    QTest::newRow("Dremon 500 without a code, one phase") << 3 << 0.0 << 1.0 << false;
-    QTest::newRow("Falcy 500 at 222, one phase") << 4 << 222.0 << 1.0 << false;
-    QTest::newRow("Falcy 500 at 323") << 4 << 323.0 << 1.0 << true;
-    QTest::newRow("Oskel at 222, one phase") << 5 << 222.0 << 1.0 << false;
-    QTest::newRow("Oskel at 322") << 5 << 322.0 << 1.0 << true;
-    QTest::newRow("Oskel on three phases") << 5 << 222.0 << 3.0 << true;
+    for (const auto &r : readTable(QStringLiteral("familyrefusals.tsv"), 5))
+        QTest::newRow(r[0].constData()) << r[1].toInt() << r[2].toDouble() << r[3].toDouble() << (r[4] == "true");
 }
 
 void FamilyChoiceTest::refusals()
@@ -85,17 +69,13 @@ void FamilyChoiceTest::refreshGreysColumns_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("noModel");
     QTest::addColumn<QList<int>>("grey");
-    QTest::newRow("no calculation yet (\"size\")") << "size" << false << QList<int>{};
-    QTest::newRow("222 greys nothing") << "222" << false << QList<int>{};
-    QTest::newRow("322 greys Oskel") << "322" << false << QList<int>{5};
-    QTest::newRow("1534 greys the three small families") << "1534" << false << QList<int>{3, 4, 5};
-    QTest::newRow("6564 likewise") << "6564" << false << QList<int>{3, 4, 5};
-    QTest::newRow("9064 greys Sorbix too") << "9064" << false << QList<int>{2, 3, 4, 5};
-    QTest::newRow("6462 greys Sorbix too") << "6462" << false << QList<int>{2, 3, 4, 5};
-    QTest::newRow("424 greys Sorbix too") << "424" << false << QList<int>{2, 3, 4, 5};
-    QTest::newRow("824 greys Sorbix too") << "824" << false << QList<int>{2, 3, 4, 5};
-    QTest::newRow("above 13064 greys nothing") << "20000" << false << QList<int>{};
-    QTest::newRow("no model found greys all") << "" << true << QList<int>{0, 1, 2, 3, 4, 5};
+    for (const auto &r : readTable(QStringLiteral("familygrey.tsv"), 4)) {
+        QList<int> grey;
+        for (const QByteArray &column : r[3].split(' '))
+            if (!column.isEmpty())
+                grey.append(column.toInt());
+        QTest::newRow(r[0].constData()) << text(r[1]) << (r[2] == "true") << grey;
+    }
 }
 
 void FamilyChoiceTest::refreshGreysColumns()

@@ -18,103 +18,53 @@ class PsychrometricsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void saturationPressure_data();
-    void saturationPressure();
-    void humidityRatio_data();
-    void humidityRatio();
-    void density_data();
-    void density();
-    void altitude_data();
-    void altitude();
+    void relations_data();
+    void relations();
     void altitudeRoundTrip();
     void relationsThatCannotBeEvaluated_data();
     void relationsThatCannotBeEvaluated();
 };
 
-void PsychrometricsTest::saturationPressure_data()
+void PsychrometricsTest::relations_data()
 {
-    QTest::addColumn<double>("t");
-    QTest::addColumn<double>("hPa");
+    QTest::addColumn<QString>("relation");
+    QTest::addColumn<QList<double>>("in");
+    QTest::addColumn<double>("expected");
     QTest::addColumn<double>("tolerance");
-    // 6.11 · e^(0.07257 t − 0.0002937 t² + 9.81e-7 t³ − 1.901e-9 t⁴)
-    QTest::newRow("0 °C: exponent 0") << 0.0 << 6.11 << 0.0;
-    QTest::newRow("20 °C: e^1.34146384") << 20.0 << 23.368539 << 1e-6;
-    QTest::newRow("22 °C: e^1.46438957") << 22.0 << 26.425153 << 1e-6;
-    QTest::newRow("-5 °C: e^-0.37031631") << -5.0 << 4.219052 << 1e-6;
-    QTest::newRow("-20 °C: e^-1.57703216") << -20.0 << 1.262248 << 1e-6;
-    QTest::newRow("textbook 20 °C 23.39") << 20.0 << 23.39 << 0.03;
-    QTest::newRow("textbook 30 °C 42.47") << 30.0 << 42.47 << 0.06;
-    QTest::newRow("textbook 50 °C 123.5") << 50.0 << 123.5 << 0.2;
+    using In = QList<double>;
+    // ps(t) = 6.11 · e^(0.07257 t − 0.0002937 t² + 9.81e-7 t³ − 1.901e-9 t⁴)
+    QTest::newRow("ps 0 °C: exponent 0") << "ps" << In{0} << 6.11 << 0.0;
+    QTest::newRow("ps 20 °C: e^1.34146384") << "ps" << In{20} << 23.368539 << 1e-6;
+    QTest::newRow("ps 22 °C: e^1.46438957") << "ps" << In{22} << 26.425153 << 1e-6;
+    QTest::newRow("ps -5 °C: e^-0.37031631") << "ps" << In{-5} << 4.219052 << 1e-6;
+    QTest::newRow("ps -20 °C: e^-1.57703216") << "ps" << In{-20} << 1.262248 << 1e-6;
+    QTest::newRow("ps textbook 20 °C 23.39") << "ps" << In{20} << 23.39 << 0.03;
+    QTest::newRow("ps textbook 30 °C 42.47") << "ps" << In{30} << 42.47 << 0.06;
+    QTest::newRow("ps textbook 50 °C 123.5") << "ps" << In{50} << 123.5 << 0.2;
+    // x(t, φ, p) = 622 / (100 p / (φ ps) − 1)
+    QTest::newRow("x 22 °C 50 % 950 hPa: 622/(95000/1321.258-1)") << "x" << In{22, 50, 950} << 8.772772 << 1e-5;
+    QTest::newRow("x -5 °C 60 % 950 hPa: 622/(95000/253.143-1)") << "x" << In{-5, 60, 950} << 1.661850 << 1e-5;
+    QTest::newRow("x 22 °C 50 % sea level") << "x" << In{22, 50, 1013.25} << 8.217915 << 1e-5;
+    QTest::newRow("x saturated 20 °C 1013.25 hPa") << "x" << In{20, 100, 1013.25} << 14.683810 << 1e-5;
+    // ρ(t, x, p) = 100 p (1 + 0.001 x) / ((287.1 + 0.4615 x)(t + 273.15))
+    QTest::newRow("rho 22 °C 1.66 g/kg 950 hPa: 95157.7/84964.1") << "rho" << In{22, 1.66, 950} << 1.1199810 << 1e-6;
+    QTest::newRow("rho dry air 20 °C sea level: 101325/84163.4") << "rho" << In{20, 0, 1013.25} << 1.2039086 << 1e-6;
+    QTest::newRow("h sea level") << "h" << In{1013.25} << 0.0 << 0.05;
+    QTest::newRow("h 950 hPa: 44239.63 (1 - 0.987809)") << "h" << In{950} << 539.31597 << 0.05;
+    QTest::newRow("h above sea-level pressure is below sea") << "h" << In{1030} << -138.245 << 0.05;
 }
 
-void PsychrometricsTest::saturationPressure()
+void PsychrometricsTest::relations()
 {
-    QFETCH(double, t);
-    QFETCH(double, hPa);
+    QFETCH(QString, relation);
+    QFETCH(QList<double>, in);
+    QFETCH(double, expected);
     QFETCH(double, tolerance);
-    QVERIFY2(std::abs(SaturationPressure(t) - hPa) <= tolerance,
-             qPrintable(QString::number(SaturationPressure(t), 'g', 12)));
-}
-
-void PsychrometricsTest::humidityRatio_data()
-{
-    QTest::addColumn<double>("t");
-    QTest::addColumn<double>("phi");
-    QTest::addColumn<double>("p");
-    QTest::addColumn<double>("x");
-    // 622 / (100 p / (φ ps) − 1)
-    QTest::newRow("22 °C 50 % 950 hPa: 622/(95000/1321.258-1)") << 22.0 << 50.0 << 950.0 << 8.772772;
-    QTest::newRow("-5 °C 60 % 950 hPa: 622/(95000/253.143-1)") << -5.0 << 60.0 << 950.0 << 1.661850;
-    QTest::newRow("22 °C 50 % sea level") << 22.0 << 50.0 << 1013.25 << 8.217915;
-    QTest::newRow("saturated 20 °C 1013.25 hPa") << 20.0 << 100.0 << 1013.25 << 14.683810;
-}
-
-void PsychrometricsTest::humidityRatio()
-{
-    QFETCH(double, t);
-    QFETCH(double, phi);
-    QFETCH(double, p);
-    QFETCH(double, x);
-    QVERIFY2(std::abs(HumidityRatio(t, phi, p) - x) < 1e-5,
-             qPrintable(QString::number(HumidityRatio(t, phi, p), 'g', 12)));
-}
-
-void PsychrometricsTest::density_data()
-{
-    QTest::addColumn<double>("t");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("p");
-    QTest::addColumn<double>("rho");
-    // 100 p (1 + 0.001 x) / ((287.1 + 0.4615 x)(t + 273.15))
-    QTest::newRow("22 °C 1.66 g/kg 950 hPa: 95157.7/84964.1") << 22.0 << 1.66 << 950.0 << 1.1199810;
-    QTest::newRow("dry air 20 °C sea level: 101325/84163.4") << 20.0 << 0.0 << 1013.25 << 1.2039086;
-}
-
-void PsychrometricsTest::density()
-{
-    QFETCH(double, t);
-    QFETCH(double, x);
-    QFETCH(double, p);
-    QFETCH(double, rho);
-    QVERIFY2(std::abs(MoistAirDensity(t, x, p) - rho) < 1e-6,
-             qPrintable(QString::number(MoistAirDensity(t, x, p), 'g', 12)));
-}
-
-void PsychrometricsTest::altitude_data()
-{
-    QTest::addColumn<double>("p");
-    QTest::addColumn<double>("h");
-    QTest::newRow("sea level") << 1013.25 << 0.0;
-    QTest::newRow("950 hPa: 44239.63 (1 - 0.987809)") << 950.0 << 539.31597;
-    QTest::newRow("above sea-level pressure is below sea") << 1030.0 << -138.245;
-}
-
-void PsychrometricsTest::altitude()
-{
-    QFETCH(double, p);
-    QFETCH(double, h);
-    QVERIFY2(std::abs(AltitudeFromPressure(p) - h) < 0.05,
-             qPrintable(QString::number(AltitudeFromPressure(p), 'g', 12)));
+    const double got = relation == QLatin1String("ps")    ? SaturationPressure(in[0])
+                       : relation == QLatin1String("x")   ? HumidityRatio(in[0], in[1], in[2])
+                       : relation == QLatin1String("rho") ? MoistAirDensity(in[0], in[1], in[2])
+                                                          : AltitudeFromPressure(in[0]);
+    QVERIFY2(std::abs(got - expected) <= tolerance, qPrintable(QString::number(got, 'g', 12)));
 }
 
 void PsychrometricsTest::altitudeRoundTrip()
