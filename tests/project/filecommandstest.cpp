@@ -133,16 +133,12 @@ private Q_SLOTS:
     void dialogsHaveTheirFixedTexts_data();
     void dialogsHaveTheirFixedTexts();
     void saveAsRecordsTheFileEverywhere();
-    void cancelledSaveAsForgetsTheFile();
-    void saveWritesOnlyAChangedProject();
     void newEmptiesOnlyTheProjectInformation();
     void openRecalculatesTheDesign();
     void lastFile_data();
     void lastFile();
     void refusedFiles_data();
     void refusedFiles();
-    void whatLooksLikeAProject_data();
-    void whatLooksLikeAProject();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void lastFileOutsideWindows1252();
@@ -187,36 +183,24 @@ void FileCommandsTest::saveAsRecordsTheFileEverywhere()
     QCOMPARE(settings::read(settings::LastFile), file);
     QVERIFY(!f.main->ProjectChanged);
     QCOMPARE(f.messages.shown().size(), size_t(0));
-}
-
-void FileCommandsTest::cancelledSaveAsForgetsTheFile()
-{
-    Fixture f;
-    f.saveAs("job.sti");
-    f.dialogs.script(QString());
-    f.files->mnuSaveAs();
-    QCOMPARE(app().ProjectFile, QString());
-    QCOMPARE(f.field("msgLabel"), QString());
-    QVERIFY(f.main->ProjectChanged);
-}
-
-void FileCommandsTest::saveWritesOnlyAChangedProject()
-{
-    Fixture f;
-    const QString file = f.saveAs("job.sti");
     const QByteArray saved = test::readFile(file);
 
     // Design inputs do not mark the project changed: Save writes nothing.
     (*f.main)["Text2(0)"].setText("9000");
     f.files->mnuSave();
     QCOMPARE(test::readFile(file), saved);
-    QCOMPARE(f.dialogs.asked().size(), size_t(1));
-
-    // Once the project information was typed in, Save writes the whole project.
+    // Once the project information was typed in, Save writes the whole project, asking nothing.
     f.main->ProjectChanged = true;
     f.files->mnuSave();
     QVERIFY(test::readFile(file).contains("0=9000"));
-    QCOMPARE(f.dialogs.asked().size(), size_t(1)); // no dialog: the file is known
+    QCOMPARE(f.dialogs.asked().size(), size_t(1));
+
+    // A cancelled Save as forgets the file.
+    f.dialogs.script(QString());
+    f.files->mnuSaveAs();
+    QCOMPARE(app().ProjectFile, QString());
+    QCOMPARE(f.field("msgLabel"), QString());
+    QVERIFY(f.main->ProjectChanged);
 }
 
 void FileCommandsTest::newEmptiesOnlyTheProjectInformation()
@@ -368,31 +352,6 @@ void FileCommandsTest::refusedFiles()
         QCOMPARE(test::readFile(path), content);
     QVERIFY(!QFile::exists(f.path("Locked/target.sti")));
     QVERIFY(!QFile::exists(f.path("Missing/target.sti")));
-}
-
-void FileCommandsTest::whatLooksLikeAProject_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("project");
-    QTest::newRow("project information only") << QByteArray("[Seite1-Text1]\r\n0=Client\r\n") << true;
-    QTest::newRow("family section only, Windows-1252") << QByteArray("[Ger\xe4t]\r\nModel=Oskel\r\n") << true;
-    QTest::newRow("section names in another case") << QByteArray("[SEITE2-TEXT2]\r\n0=8000\r\n") << true;
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("other INI sections") << QByteArray("[frmMain]\r\nCaption=x\r\n") << false;
-    QTest::newRow("NUL bytes around a project section")
-        << QByteArray("\0\0[Seite1-Text1]\r\n0=x\r\n", 22) << false;
-    QTest::newRow("plain text") << QByteArray("Seite1-Text1 is a section name\r\n") << false;
-}
-
-void FileCommandsTest::whatLooksLikeAProject()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(bool, project);
-    test::TempInstall folder(false);
-    const QString file = folder.filePath("file.sti");
-    QVERIFY(test::writeFile(file, content));
-    QCOMPARE(isProjectFile(file), project);
-    QVERIFY(!isProjectFile(folder.filePath("missing.sti")));
 }
 
 void FileCommandsTest::failedSaveKeepsTheOldFile_data()

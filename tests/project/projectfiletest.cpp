@@ -2,6 +2,7 @@
 #include "mainform.h"
 #include "form/platformservices.h"
 #include "projectfile.h"
+#include "tablefile.h"
 #include "testsupport.h"
 #include "ini/vixinihandling.h"
 
@@ -90,15 +91,8 @@ void ProjectFileTest::newFileAfterAFullDesign()
     fillDesign(*f);
     QVERIFY(WriteProject(*f));
     QVERIFY(!f->ProjectChanged);
-    const QByteArray expected = QByteArray(
-        "[Seite1-Text1]\r\n0=H\xf4tel Lumi\xe8re\r\n1=Spa\r\n2=AHU 2\r\n3=2026/114\r\n4=R-7\r\n"
-        "5=M\xfcller & S\xf6hne\r\n6=A. User\r\n7=Nord\r\n"
-        "[Seite2-Combo2]\r\n0=20\r\n1=960\r\n2=60\r\n3=50\r\n4=400\r\n5=3\r\n"
-        "[Seite2-Text2]\r\n0=12500\r\n1=-5\r\n2=22\r\n"
-        "[Seite3-Combo3]\r\n0=22\r\n"
-        "[Seite3-Text3]\r\n1=1200\r\n2=500\r\n"
-        "[Ger\xe4t]\r\nModel=Sorbix\r\nBild=U-Sorbix.jpg\r\n");
-    QCOMPARE(test::readFile(app().ProjectFile), expected);
+    // Windows-1252 with CRLF, every section in the order the program has always written it.
+    QCOMPARE(test::readFile(app().ProjectFile), test::readFile(test::testData(QStringLiteral("fulldesign.sti"))));
 }
 
 void ProjectFileTest::readBackFieldByField()
@@ -188,11 +182,8 @@ void ProjectFileTest::brokenFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("project");
-    QTest::newRow("empty file") << QByteArray() << false;
-    QTest::newRow("a picture") << QByteArray("\xff\xd8\xff\xe0\0\x10JFIF\0\x01[\x02\x03]\x04", 18) << false;
-    QTest::newRow("another INI file") << QByteArray("[System]\r\nLanguage=English\r\n") << false;
-    QTest::newRow("cut off in a section title") << QByteArray("[Seite1-Text1]\r\n0=Client\r\n[Seite2-Com") << true;
-    QTest::newRow("only the family") << QByteArray("[GER\xc4T]\nModel=Oskel\n") << true;
+    for (const auto &r : test::readTable(QStringLiteral("projectcheck.tsv"), 3))
+        QTest::newRow(r[0].constData()) << r[1] << (r[2] == "true");
 }
 
 void ProjectFileTest::brokenFiles()
@@ -201,6 +192,7 @@ void ProjectFileTest::brokenFiles()
     QFETCH(bool, project);
     QVERIFY(test::writeFile(app().ProjectFile, bytes));
     QCOMPARE(isProjectFile(app().ProjectFile), project);
+    QVERIFY(!isProjectFile(app().ProjectFile + QStringLiteral(".missing")));
     auto f = loadedForm();
     QVERIFY(ReadProject(*f));
     f->calculateLoad();
@@ -239,19 +231,8 @@ void ProjectFileTest::textOutsideWindows1252_data()
 {
     QTest::addColumn<QString>("client");
     QTest::addColumn<bool>("utf8");
-    QTest::newRow("Windows-1252 keeps the code page")
-        << QStringLiteral("Caf\u00e9 \u20ac \u2013 \u0152") << false;
-    QTest::newRow("Polish")
-        << QStringLiteral(
-               "\u0141\u00f3d\u017a \u015al\u0105sk \u2013 \u017b\u00f3\u0142\u0107 \u20ac")
-        << true;
-    QTest::newRow("Czech")
-        << QStringLiteral("P\u0159\u00edli\u0161 \u017elu\u0165ou\u010dk\u00fd k\u016f\u0148")
-        << true;
-    QTest::newRow("Greek") << QStringLiteral(
-                                  "\u039e\u03b5\u03bd\u03bf\u03b4\u03bf\u03c7\u03b5\u03af\u03bf")
-                           << true;
-    QTest::newRow("emoji") << QStringLiteral("Hotel \U0001F3E8 \u2603") << true;
+    for (const auto &r : test::readTable(QStringLiteral("clientnames.tsv"), 3))
+        QTest::newRow(r[0].constData()) << test::text(r[1]) << (r[2] == "true");
 }
 
 void ProjectFileTest::textOutsideWindows1252()
