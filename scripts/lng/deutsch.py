@@ -200,6 +200,7 @@ MESSAGES = [
     ("msgFileReadOnly", "Die Projektdatei ist schreibgeschützt. Bitte speichern Sie das Projekt mit Speichern unter unter einem anderen Namen."),
     ("msgFolderNotWritable", "In diesen Ordner kann das Projekt nicht geschrieben werden. Bitte wählen Sie einen anderen Ordner."),
     ("msgFileNotSaved", "Das Projekt konnte nicht gespeichert werden, vielleicht ist der Datenträger voll. Die Datei ist unverändert, Ihre Änderungen sind noch vorhanden. Bitte schaffen Sie Platz oder speichern Sie mit Speichern unter an einem anderen Ort."),
+    ("msgSettingsNotSaved", "Die Einstellungsdatei kann nicht geschrieben werden. Sprache, Einheiten und die zuletzt geöffnete Datei werden nicht gespeichert."),
     ("msgFileTooLarge", "Die gewählte Datei ist zu groß für ein VeltrannCalc-Projekt. Es wurde nichts geändert."),
     ("msgNoInfoText", "Der Informationstext zum Selbstreinigungssystem ist nicht installiert."),
 ]

@@ -203,6 +203,7 @@ MESSAGES = [
     ("msgFileReadOnly", "The project file is read-only. Please save the project under another name with Save as."),
     ("msgFolderNotWritable", "The project cannot be written to this folder. Please choose another folder."),
     ("msgFileNotSaved", "The project could not be saved, perhaps because the disk is full. The file on disk is unchanged and your changes are still open: free some space, or save the project elsewhere with Save as."),
+    ("msgSettingsNotSaved", "The settings file cannot be written. Language, units and the last file will not be kept."),
     ("msgFileTooLarge", "The chosen file is too large to be a VeltrannCalc project. Nothing has been changed."),
     ("msgNoInfoText", "The information text on the self-cleaning system is not installed."),
 ]

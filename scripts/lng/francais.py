@@ -200,6 +200,7 @@ MESSAGES = [
     ("msgFileReadOnly", "Le fichier de projet est en lecture seule. Veuillez enregistrer le projet sous un autre nom avec Enregistrer sous."),
     ("msgFolderNotWritable", "Impossible d'écrire le projet dans ce dossier. Veuillez choisir un autre dossier."),
     ("msgFileNotSaved", "Le projet n'a pas pu être enregistré, le disque est peut-être plein. Le fichier est inchangé et vos modifications sont conservées : veuillez libérer de l'espace ou enregistrer le projet ailleurs avec Enregistrer sous."),
+    ("msgSettingsNotSaved", "Le fichier des paramètres ne peut pas être écrit. La langue, les unités et le dernier fichier ouvert ne seront pas conservés."),
     ("msgFileTooLarge", "Le fichier choisi est trop volumineux pour être un projet VeltrannCalc. Rien n'a été modifié."),
     ("msgNoInfoText", "Le texte d'information sur le système autonettoyant n'est pas installé."),
 ]

@@ -200,6 +200,7 @@ MESSAGES = [
     ("msgFileReadOnly", "Plik projektu jest tylko do odczytu. Prosimy zapisać projekt pod inną nazwą poleceniem Zapisz jako."),
     ("msgFolderNotWritable", "Nie można zapisać projektu w tym folderze. Prosimy wybrać inny folder."),
     ("msgFileNotSaved", "Nie udało się zapisać projektu, możliwe że dysk jest pełny. Plik pozostał bez zmian, a wprowadzone zmiany nie zostały utracone. Prosimy zwolnić miejsce na dysku lub zapisać projekt w innym miejscu poleceniem Zapisz jako."),
+    ("msgSettingsNotSaved", "Nie można zapisać pliku ustawień. Język, jednostki i ostatnio otwarty plik nie zostaną zapamiętane."),
     ("msgFileTooLarge", "Wybrany plik jest zbyt duży, aby mógł być projektem VeltrannCalc. Niczego nie zmieniono."),
     ("msgNoInfoText", "Tekst informacyjny o systemie samoczyszczącym nie jest zainstalowany."),
 ]

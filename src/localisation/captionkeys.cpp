@@ -181,13 +181,14 @@ QStringList CaptionKeys::otherKeys(const QString &section)
         return {QStringLiteral("msgSave")};
     if (name == QLatin1String("messages"))
         // The save-changes question, the file commands' own messages, the
-        // note for a missing information text.
+        // settings profile's failed write, the note for a missing information text.
         return {QStringLiteral("msg1"),
                 QStringLiteral("msgFileNotProject"),
                 QStringLiteral("msgFileNotFound"),
                 QStringLiteral("msgFileReadOnly"),
                 QStringLiteral("msgFolderNotWritable"),
                 QStringLiteral("msgFileNotSaved"),
+                QStringLiteral("msgSettingsNotSaved"),
                 QStringLiteral("msgFileTooLarge"),
                 QStringLiteral("msgNoInfoText")};
     return {};

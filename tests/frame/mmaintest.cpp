@@ -155,7 +155,8 @@ void MMainTest::readOnlyProfileReportedOnce()
     const QString profile = path(QStringLiteral("VeltrannCalc.ini"));
     const QByteArray content("[System]\r\nLanguage=Deutsch\r\n");
     QVERIFY(writeFile(profile, content));
-    QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")), "[frmMain]\r\n"));
+    QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")),
+                      "[Messages]\r\nmsgSettingsNotSaved=Einstellungen nicht gespeichert.\r\n"));
     QVERIFY(writeFile(path(QStringLiteral("Unit/SI.lng")), "[frmMain]\r\n"));
     QVERIFY(QFile::setPermissions(profile, QFileDevice::ReadOwner));
     vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
@@ -165,7 +166,8 @@ void MMainTest::readOnlyProfileReportedOnce()
     QVERIFY(!vc::settings::write(vc::settings::Unit, QStringLiteral("1")));
     QVERIFY(!vc::settings::write(vc::settings::LastFile, QStringLiteral("/x.sti")));
     QCOMPARE(m_messages.shown().size(), size_t(1));
-    QVERIFY(m_messages.texts().first().contains(profile));
+    QCOMPARE(m_messages.texts().first(),
+             QStringLiteral("Einstellungen nicht gespeichert.\r\n") + profile);
     QCOMPARE(vc::test::readFile(profile), content);
 
     QFile::setPermissions(profile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -23,12 +23,17 @@ bool write(const Setting &setting, const QString &value)
                                                QLatin1String(setting.key), value);
     if (!ok && !g_reported) {
         g_reported = true;
-        Services::messages().show(
-            QStringLiteral("The settings file cannot be written:\r\n%1\r\n"
-                           "Language, units and the last file will not be kept.")
-                .arg(app().SettingsFile),
-            MessageService::Buttons::Ok, MessageService::Icon::Exclamation,
-            QStringLiteral("VeltrannCalc"));
+        // The profile sits below the language layer, so it reads its one message itself.
+        QString text;
+        if (!app().LanguageName.isEmpty())
+            text = VixIniHandling().Read_INI(app().LanguageFile, QStringLiteral("Messages"),
+                                             QStringLiteral("msgSettingsNotSaved"));
+        if (text.isEmpty())
+            text = QStringLiteral("The settings file cannot be written. Language, units and the "
+                                  "last file will not be kept.");
+        Services::messages().show(text + QStringLiteral("\r\n") + app().SettingsFile,
+                                  MessageService::Buttons::Ok, MessageService::Icon::Exclamation,
+                                  QStringLiteral("VeltrannCalc"));
     }
     return ok;
 }
