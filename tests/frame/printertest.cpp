@@ -145,6 +145,8 @@ private Q_SLOTS:
     void commandLineRefusesWhatIsNoRichText_data();
     void commandLineRefusesWhatIsNoRichText();
     void rowTallerThanAPageGoesOn();
+    void commandLineKeepsIndents_data();
+    void commandLineKeepsIndents();
 };
 
 void PrinterTest::initTestCase()
@@ -403,6 +405,42 @@ void PrinterTest::rowTallerThanAPageGoesOn()
     for (int i = 1; i <= 201; ++i)
         QVERIFY2(text.contains(QStringLiteral("tall%1end").arg(i)), qPrintable(QString::number(i)));
     QVERIFY(text.contains(QLatin1String("short")) && text.contains(QLatin1String("after")));
+}
+
+// Where a word starts on the printed page, in points: the document's left
+// margin is one inch, so 72 points plus the paragraph's indents.
+void PrinterTest::commandLineKeepsIndents_data()
+{
+    QTest::addColumn<QByteArray>("paragraph");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<double>("x");
+    QTest::newRow("no indent") << QByteArray("\\pard Plain\\par") << "Plain" << 72.0;
+    QTest::newRow("left indent of an inch") << QByteArray("\\pard\\li1440 Indented\\par") << "Indented" << 144.0;
+    QTest::newRow("first-line indent of half an inch") << QByteArray("\\pard\\fi720 Firstline\\par") << "Firstline" << 108.0;
+    const QByteArray bullet("\\pard\\fi-220\\li400\\tx400 \\u8226?\\tab Text\\par");
+    QTest::newRow("hanging bullet: the mark") << bullet << QStringLiteral("\u2022") << 81.0;
+    QTest::newRow("hanging bullet: text at the tab stop") << bullet << "Text" << 92.0;
+}
+
+void PrinterTest::commandLineKeepsIndents()
+{
+    QFETCH(QByteArray, paragraph);
+    QFETCH(QString, word);
+    QFETCH(double, x);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("indents.rtf")), out = dir.filePath(QStringLiteral("indents.pdf"));
+    QFile f(in);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\paperw11906\\paperh16838\\margl1440\\margr1440\\f0\\fs24 " + paragraph + "}");
+    f.close();
+    int status = -1;
+    run(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), {QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out}, &status);
+    QCOMPARE(status, 0);
+    const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), out, QStringLiteral("-")});
+    const QRegularExpression box(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(word));
+    const QRegularExpressionMatch m = box.match(boxes);
+    QVERIFY2(m.hasMatch(), qPrintable(boxes));
+    QVERIFY2(qAbs(m.captured(1).toDouble() - x) < 1.0, qPrintable(m.captured(1)));
 }
 
 QTEST_MAIN(PrinterTest)

@@ -77,6 +77,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkC
     {
         TextChunkCopy copy(m_doc, m_fieldStarts, *doc);
         copy.setSplitFinder(&RichTextPager::splitPoints, this);
+        copy.setDeviceScale(m_dpiY / 96.0);
         const TextChunkCopy::Place end = copy.copy(part.begin, until, until ? INT_MAX : partBudget);
         if (!until)
             part.end = end;
@@ -101,6 +102,7 @@ std::vector<int> RichTextPager::splitPoints(const QTextBlock &block, void *conte
     {
         const std::vector<int> starts(size_t(block.blockNumber()) + 1, 0);
         TextChunkCopy copy(self->m_doc, starts, scratch);
+        copy.setDeviceScale(self->m_dpiY / 96.0);
         TextChunkCopy::Place from{self->m_doc.rootFrame()->begin(), 0, 0};
         // copying needs only the block: find it among the top-level items
         for (; !from.item.atEnd() && from.item.currentBlock() != block; ++from.item) {

@@ -197,8 +197,15 @@ void Parser::applyBlockFormat()
         f.setLineHeight(px(p.sl), QTextBlockFormat::MinimumHeight);
     else if (p.sl < 0)
         f.setLineHeight(px(-p.sl), QTextBlockFormat::FixedHeight);
-    if (!p.tabs.isEmpty())
-        f.setTabPositions(p.tabs);
+    if (!p.tabs.isEmpty()) {
+        // Tab stops count from the margin; the layout counts them from where
+        // the first line starts, after the indents.
+        QList<QTextOption::Tab> tabs = p.tabs;
+        const double start = px(p.li) + px(p.fi);
+        for (QTextOption::Tab &t : tabs)
+            t.position = qMax(0.0, t.position - start);
+        f.setTabPositions(tabs);
+    }
     Sink &s = *m_sink;
     if (p.pageBreakBefore || s.pageBreakNext)
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);

@@ -83,6 +83,23 @@ TextChunkCopy::Place TextChunkCopy::copy(Place p, const Place *until, int budget
     return p;
 }
 
+namespace {
+
+void scaleLengths(QTextBlockFormat &bf, double scale)
+{
+    for (const int p :
+         {QTextFormat::BlockLeftMargin, QTextFormat::BlockRightMargin, QTextFormat::BlockTopMargin,
+          QTextFormat::BlockBottomMargin, QTextFormat::TextIndent})
+        if (bf.hasProperty(p))
+            bf.setProperty(p, bf.doubleProperty(p) * scale);
+    const int rule = bf.lineHeightType();
+    if (rule == QTextBlockFormat::FixedHeight || rule == QTextBlockFormat::MinimumHeight ||
+        rule == QTextBlockFormat::LineDistanceHeight)
+        bf.setLineHeight(bf.lineHeight() * scale, rule);
+}
+
+} // namespace
+
 void TextChunkCopy::startBlock()
 {
     if (m_blockUsed)
@@ -102,6 +119,8 @@ void TextChunkCopy::copyBlock(const QTextBlock &b, int from, int to, bool first,
     }
     if (!last)
         bf.setBottomMargin(0);
+    if (m_scale != 1.0)
+        scaleLengths(bf, m_scale);
     m_cursor.setBlockFormat(bf);
     m_cursor.setBlockCharFormat(b.charFormat());
     const int number = b.blockNumber();

@@ -57,6 +57,11 @@ public:
         m_finderContext = context;
     }
 
+    // Paragraph lengths (indents, spacing, exact line heights) are given for
+    // 96 dpi, but the layout takes them in pixels of its device, as it takes
+    // no other length: the copy for a device of another resolution scales them.
+    void setDeviceScale(double scale) { m_scale = scale; }
+
     const std::vector<Origin> &origins() const { return m_origins; }
 
     // A paragraph longer than this is copied in parts.
@@ -80,6 +85,7 @@ private:
     std::vector<Origin> m_origins;
     SplitFinder m_finder = nullptr;
     void *m_finderContext = nullptr;
+    double m_scale = 1.0;
 };
 
 } // namespace vc
