@@ -1,4 +1,5 @@
 #include "designfixture.h"
+#include "tablefile.h"
 #include "humidificationdistance.h"
 
 #include <QtTest>
@@ -123,13 +124,8 @@ void HumidificationDistanceTest::temperatureWarning_data()
     QTest::addColumn<int>("units");
     QTest::addColumn<QString>("temperature");
     QTest::addColumn<bool>("warned");
-    QTest::newRow("5 warns") << 0 << "5" << true;
-    QTest::newRow("5.1 does not") << 0 << "5.1" << false;
-    QTest::newRow("100 does not") << 0 << "100" << false;
-    QTest::newRow("100.5 warns") << 0 << "100.5" << true;
-    QTest::newRow("empty is 0 and warns") << 0 << "" << true;
-    QTest::newRow("US compares the Fahrenheit number: 41 °F") << 1 << "41" << false;
-    QTest::newRow("US 4 °F warns") << 1 << "4" << true;
+    for (const auto &r : vc::test::readTable(QStringLiteral("temperaturewarning.tsv"), 4))
+        QTest::newRow(r[0].constData()) << r[1].toInt() << vc::test::text(r[2]) << (r[3] == "true");
 }
 
 void HumidificationDistanceTest::temperatureWarning()

@@ -1,4 +1,5 @@
 #include "designfixture.h"
+#include "tablefile.h"
 #include "selectedhumidifier.h"
 
 #include <QtTest>
@@ -22,13 +23,8 @@ void SelectedHumidifierTest::capacityOfSizeCode_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("capacity");
-    QTest::newRow("15 kg/h, 400 V three phases") << "1534" << "15";
-    QTest::newRow("largest") << "13064" << "130";
-    QTest::newRow("smallest") << "222" << "2";
-    QTest::newRow("64 kg/h on 230 V") << "6462" << "64";
-    QTest::newRow("design text before any calculation") << "size" << "";
-    QTest::newRow("no model found") << "" << "";
-    QTest::newRow("too short to hold a supply code") << "15" << "";
+    for (const auto &r : vc::test::readTable(QStringLiteral("capacityofcode.tsv"), 3))
+        QTest::newRow(r[0].constData()) << vc::test::text(r[1]) << vc::test::text(r[2]);
 }
 
 void SelectedHumidifierTest::capacityOfSizeCode()

@@ -1,4 +1,5 @@
 #include "io/filehelpers.h"
+#include "tablefile.h"
 #include "form/platformservices.h"
 #include "testsupport.h"
 
@@ -45,16 +46,8 @@ void FileHelpersTest::pathExistsKinds_data()
     QTest::addColumn<QString>("relative");
     QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("expected");
-
-    QTest::newRow("file as file") << "Unit/SI.lng" << 0 << true;
-    QTest::newRow("file in other case and backslashes") << "unit\\si.LNG" << 0 << true;
-    QTest::newRow("folder as file") << "Unit" << 0 << false;
-    QTest::newRow("folder as folder") << "Unit" << 1 << true;
-    QTest::newRow("folder in other case") << "UNIT" << 1 << true;
-    QTest::newRow("file as folder") << "Unit/SI.lng" << 1 << false;
-    QTest::newRow("missing file") << "Unit/USA.lng" << 0 << false;
-    QTest::newRow("folder as drive") << "Unit" << 2 << false;
-    QTest::newRow("unknown kind") << "Unit/SI.lng" << 3 << false;
+    for (const auto &r : vc::test::readTable(QStringLiteral("pathexists.tsv"), 4))
+        QTest::newRow(r[0].constData()) << vc::test::text(r[1]) << r[2].toInt() << (r[3] == "true");
 }
 
 void FileHelpersTest::pathExistsKinds()
@@ -70,15 +63,8 @@ void FileHelpersTest::nativePathMatchesWithoutCase_data()
 {
     QTest::addColumn<QString>("asWritten");
     QTest::addColumn<QString>("expected");
-
-    QTest::newRow("picture from a data file") << "Docs\\IMG\\Tavro.JPG"
-                                              << "Docs/img/tavro.jpg";
-    QTest::newRow("exact path unchanged") << "Docs/img/tavro.jpg"
-                                          << "Docs/img/tavro.jpg";
-    QTest::newRow("missing part kept as written") << "docs\\img\\None\\X.jpg"
-                                                  << "Docs/img/None/X.jpg";
-    QTest::newRow("double separators") << "Docs\\\\img//TAVRO.jpg"
-                                       << "Docs/img/tavro.jpg";
+    for (const auto &r : vc::test::readTable(QStringLiteral("nativepath.tsv"), 3))
+        QTest::newRow(r[0].constData()) << vc::test::text(r[1]) << vc::test::text(r[2]);
 }
 
 void FileHelpersTest::nativePathMatchesWithoutCase()

@@ -1,4 +1,5 @@
 #include "convert/vixconvert.h"
+#include "tablefile.h"
 #include "testsupport.h"
 
 #include <QImage>
@@ -6,6 +7,24 @@
 #include <QtTest>
 
 using vc::VixConvert;
+using vc::test::readTable;
+
+namespace {
+// The value of a table row as the caller hands it over: its type, then its text.
+QVariant variant(const QList<QByteArray> &row)
+{
+    const QByteArray &type = row[1];
+    if (type == "text")
+        return QString::fromUtf8(row[2]);
+    if (type == "double")
+        return row[2].toDouble();
+    if (type == "int")
+        return row[2].toInt();
+    if (type == "bool")
+        return row[2] == "true";
+    return QVariant();
+}
+} // namespace
 
 class VixConvertTest : public QObject
 {
@@ -33,25 +52,8 @@ void VixConvertTest::gInt_data()
 {
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("expected");
-
-    QTest::newRow("absent") << QVariant() << 0;
-    QTest::newRow("empty text") << QVariant(QString()) << 0;
-    QTest::newRow("text without digits") << QVariant(QStringLiteral("abc")) << 0;
-    QTest::newRow("40000 out of range") << QVariant(QStringLiteral("40000")) << 0;
-    QTest::newRow("one") << QVariant(QStringLiteral("1")) << 1;
-    QTest::newRow("2.5 to even") << QVariant(QStringLiteral("2.5")) << 2;
-    QTest::newRow("3.5 to even") << QVariant(QStringLiteral("3.5")) << 4;
-    QTest::newRow("-2.5 to even") << QVariant(QStringLiteral("-2.5")) << -2;
-    QTest::newRow("blanks around") << QVariant(QStringLiteral("  12 ")) << 12;
-    QTest::newRow("exponent") << QVariant(QStringLiteral("1e3")) << 1000;
-    QTest::newRow("upper bound") << QVariant(QStringLiteral("32767.4")) << 32767;
-    QTest::newRow("rounds past upper bound") << QVariant(QStringLiteral("32767.5")) << 0;
-    QTest::newRow("lower bound") << QVariant(QStringLiteral("-32768")) << -32768;
-    QTest::newRow("number with unit") << QVariant(QStringLiteral("12 kg")) << 0;
-    QTest::newRow("nan text") << QVariant(QStringLiteral("nan")) << 0;
-    QTest::newRow("inf text") << QVariant(QStringLiteral("inf")) << 0;
-    QTest::newRow("double value") << QVariant(2.5) << 2;
-    QTest::newRow("true is -1") << QVariant(true) << -1;
+    for (const auto &r : readTable(QStringLiteral("gint.tsv"), 4))
+        QTest::newRow(r[0].constData()) << variant(r) << r[3].toInt();
 }
 
 void VixConvertTest::gInt()
@@ -80,13 +82,8 @@ void VixConvertTest::gDbl_data()
 {
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<double>("expected");
-
-    QTest::newRow("absent") << QVariant() << 0.0;
-    QTest::newRow("decimal text") << QVariant(QStringLiteral("1.5")) << 1.5;
-    QTest::newRow("negative text") << QVariant(QStringLiteral("-0.25")) << -0.25;
-    QTest::newRow("letters") << QVariant(QStringLiteral("x1")) << 0.0;
-    QTest::newRow("integer value") << QVariant(7) << 7.0;
-    QTest::newRow("huge exponent") << QVariant(QStringLiteral("1e400")) << 0.0;
+    for (const auto &r : readTable(QStringLiteral("gdbl.tsv"), 4))
+        QTest::newRow(r[0].constData()) << variant(r) << r[3].toDouble();
 }
 
 void VixConvertTest::gDbl()
@@ -120,14 +117,8 @@ void VixConvertTest::gBool_data()
 {
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<bool>("expected");
-
-    QTest::newRow("absent") << QVariant() << false;
-    QTest::newRow("True text") << QVariant(QStringLiteral("True")) << true;
-    QTest::newRow("false text any case") << QVariant(QStringLiteral(" FALSE ")) << false;
-    QTest::newRow("zero text") << QVariant(QStringLiteral("0")) << false;
-    QTest::newRow("non-zero text") << QVariant(QStringLiteral("2")) << true;
-    QTest::newRow("other text") << QVariant(QStringLiteral("yes")) << false;
-    QTest::newRow("number") << QVariant(-1) << true;
+    for (const auto &r : readTable(QStringLiteral("gbool.tsv"), 4))
+        QTest::newRow(r[0].constData()) << variant(r) << (r[3] == "true");
 }
 
 void VixConvertTest::gBool()
@@ -152,15 +143,8 @@ void VixConvertTest::gRound_data()
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("mode");
     QTest::addColumn<float>("expected");
-
-    QTest::newRow("1.02 mode 1 down") << QVariant(1.02) << 1 << 1.0f;
-    QTest::newRow("1.03 mode 1 up") << QVariant(1.03) << 1 << 1.05f;
-    QTest::newRow("1.01 mode 2 up") << QVariant(1.01) << 2 << 1.05f;
-    QTest::newRow("1.004 mode 2 stays") << QVariant(1.004) << 2 << 1.0f;
-    QTest::newRow("mode 3") << QVariant(1.0) << 3 << 0.0f;
-    QTest::newRow("text value") << QVariant(QStringLiteral("2.27")) << 1 << 2.25f;
-    QTest::newRow("negative") << QVariant(-1.03) << 1 << -1.05f;
-    QTest::newRow("absent") << QVariant() << 1 << 0.0f;
+    for (const auto &r : readTable(QStringLiteral("ground.tsv"), 5))
+        QTest::newRow(r[0].constData()) << variant(r) << r[3].toInt() << r[4].toFloat();
 }
 
 void VixConvertTest::gRound()

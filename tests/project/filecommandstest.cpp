@@ -8,6 +8,7 @@
 #include "projectfile.h"
 #include "form/settings.h"
 #include "testsupport.h"
+#include "tablefile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -285,15 +286,8 @@ void FileCommandsTest::refusedFiles_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("messageKey");
-    QTest::newRow("open a binary file") << "open" << "binary" << "msgFileNotProject";
-    QTest::newRow("open an empty file") << "open" << "empty" << "msgFileNotProject";
-    QTest::newRow("open a language file renamed .sti") << "open" << "language" << "msgFileNotProject";
-    QTest::newRow("last file gone") << "lastfile" << "gone" << "msgFileNotFound";
-    QTest::newRow("last file is a language file") << "lastfile" << "language" << "msgFileNotProject";
-    QTest::newRow("save as over a language file") << "saveas" << "language" << "msgFileNotProject";
-    QTest::newRow("save as over a read-only project") << "saveas" << "readonly" << "msgFileReadOnly";
-    QTest::newRow("save as into a read-only folder") << "saveas" << "lockedfolder" << "msgFolderNotWritable";
-    QTest::newRow("save as into a missing folder") << "saveas" << "nofolder" << "msgFolderNotWritable";
+    for (const auto &r : test::readTable(QStringLiteral("refusedfiles.tsv"), 4))
+        QTest::newRow(r[0].constData()) << test::text(r[1]) << test::text(r[2]) << test::text(r[3]);
 }
 
 void FileCommandsTest::refusedFiles()
