@@ -135,15 +135,8 @@ void LoadCalculationTest::notesWhenNoModelFits_data()
     QTest::addColumn<Fields>("inputs");
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("diameter");
-    QTest::newRow("inside drier than outside: nothing to humidify")
-        << Fields{{"Combo2(3)", "5"}} << "msg3" << "?";
-    QTest::newRow("fresh air 0 %") << Fields{{"Combo2(0)", "0"}} << "msg3" << "?";
-    QTest::newRow("about 150 kg/h at 400 V three-phase: larger than the largest")
-        << Fields{{"Text2(0)", "94180"}} << "msg1" << "35";
-    QTest::newRow("12.7 kg/h at 230 V single-phase: no such model")
-        << Fields{{"Combo2(4)", "230"}, {"Combo2(5)", "1"}} << "msg2" << "35";
-    QTest::newRow("150 kg/h at 230 V is not the largest-size note")
-        << Fields{{"Text2(0)", "94180"}, {"Combo2(4)", "230"}} << "msg2" << "35";
+    for (const auto &group : readGroups(QStringLiteral("nomodelnotes.tsv"), 3))
+        QTest::newRow(group.head[0].constData()) << fields(group.rows) << text(group.head[1]) << text(group.head[2]);
 }
 
 void LoadCalculationTest::notesWhenNoModelFits()

@@ -1,5 +1,6 @@
 #include "localisation.h"
 #include "localisationfixture.h"
+#include "tablefile.h"
 #include "mainform.h"
 #include "form/platformservices.h"
 #include "ini/vixinihandling.h"
@@ -36,14 +37,9 @@ void MainFormLocalisationTest::loadAppliesLanguageThenUnits_data()
     QTest::addColumn<int>("system");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("English, metric: pressure label from the unit file")
-        << "English" << 0 << "Label2(8)" << "hPa or mbar";
-    QTest::newRow("German, metric: the unit file wins over the language file")
-        << "Deutsch" << 0 << "Label2(8)" << "hPa or mbar";
-    QTest::newRow("German, US: pressure in inHg") << "Deutsch" << 1 << "Label2(8)" << "inHg";
-    QTest::newRow("French, US: air flow unit") << QString::fromUtf8("Français") << 1 << "Einheit(5)" << "cfm";
-    QTest::newRow("Polish: distance page heading") << "Polski" << 0 << "Label3(0)" << QString::fromUtf8("Odcinek nawilżania");
-    QTest::newRow("German: family size caption") << "Deutsch" << 0 << "Bez2(1)" << QString::fromUtf8("Baugröße");
+    for (const auto &r : vc::test::readTable(QStringLiteral("mainwindowlanguage.tsv"), 5))
+        QTest::newRow(r[0].constData()) << vc::test::text(r[1]) << r[2].toInt() << vc::test::text(r[3])
+                                        << vc::test::text(r[4]);
 }
 
 void MainFormLocalisationTest::loadAppliesLanguageThenUnits()
