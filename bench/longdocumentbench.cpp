@@ -2,6 +2,7 @@
 // does it: the time per page must stay flat from 10 to 5 000 pages (laying
 // out the whole document at once made it grow, and fail past ~3 000 pages).
 // Budget: the largest document's time per page within twice the smallest's.
+// Then single paragraphs and table cells of megabytes, and a broken file.
 #include "print/printer.h"
 #include "richtext/richtextfield.h"
 #include "rtfgenerator.h"
@@ -78,9 +79,42 @@ int main(int argc, char *argv[])
         out.flush();
         (first == 0 ? first : last) = perPage;
     }
-    const bool flat = last <= 2 * first;
+    bool flat = last <= 2 * first;
     out << QStringLiteral("long document print: time per page %1 (budget: 5 000 pages within twice "
                           "the time per page of 10)\n")
                .arg(flat ? QStringLiteral("flat") : QStringLiteral("GROWS"));
+    // One paragraph and one table cell of many megabytes, read and printed:
+    // time per megabyte flat (budget: the largest within twice the smallest);
+    // a broken file of 50 MB ends in seconds.
+    using vc::test::RtfBulk;
+    const struct
+    {
+        RtfBulk kind;
+        const char *name;
+        std::initializer_list<int> megabytes;
+    } bulks[] = {{RtfBulk::Paragraph, "paragraph", {1, 4, 20}},
+                 {RtfBulk::Cell, "table cell", {1, 2, 4}},
+                 {RtfBulk::Malformed, "broken file", {50}}};
+    for (const auto &bulk : bulks) {
+        double firstPerMb = 0, lastPerMb = 0;
+        for (int mb : bulk.megabytes) {
+            const QByteArray rtf = vc::test::rtfBulkDocument(bulk.kind, mb * 1000000);
+            const double c0 = cpuMs();
+            double ms = 0, cpu = 0;
+            const int pages = print(rtf, dir.filePath(QStringLiteral("bulk.pdf")), &ms, &cpu);
+            const double perMb = (cpuMs() - c0) / mb;
+            out << QStringLiteral("%1 of %2 MB: %3 pages, %4 ms cpu per MB with reading\n")
+                       .arg(QLatin1String(bulk.name))
+                       .arg(mb, 3)
+                       .arg(pages, 5)
+                       .arg(perMb, 0, 'f', 0);
+            out.flush();
+            (firstPerMb == 0 ? firstPerMb : lastPerMb) = perMb;
+        }
+        if (lastPerMb > 2 * firstPerMb) {
+            out << QStringLiteral("%1: time per MB GROWS\n").arg(QLatin1String(bulk.name));
+            flat = false;
+        }
+    }
     return flat ? 0 : 1;
 }

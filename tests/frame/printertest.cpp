@@ -2,6 +2,7 @@
 // and on the "PDF file" printer, checked with poppler's pdfinfo and pdftotext.
 #include "print/printer.h"
 #include "richtext/richtextfield.h"
+#include "rtfgenerator.h"
 #include "testsupport.h"
 
 #include <QDateTime>
@@ -144,7 +145,8 @@ private Q_SLOTS:
     void commandLinePrintsToPdf();
     void commandLineRefusesWhatIsNoRichText_data();
     void commandLineRefusesWhatIsNoRichText();
-    void rowTallerThanAPageGoesOn();
+    void everyLineOnceAcrossPages_data();
+    void everyLineOnceAcrossPages();
     void commandLineKeepsIndents_data();
     void commandLineKeepsIndents();
 };
@@ -385,26 +387,45 @@ void PrinterTest::commandLineRefusesWhatIsNoRichText()
     QVERIFY(!QFileInfo::exists(out));
 }
 
-// A cell of 201 lines beside a short one: the row goes on over the following
-// pages and every line is printed.
-void PrinterTest::rowTallerThanAPageGoesOn()
+// Text that goes on over page ends: a cell of 201 lines beside a short one,
+// one paragraph and one table cell each laid out in many parts. Every word
+// ("tall1end".., "w1"..) is printed, and exactly once: where a row or a
+// paragraph is cut, a line must not come back clipped on the next page.
+void PrinterTest::everyLineOnceAcrossPages_data()
 {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("words");
     QByteArray cell;
     for (int i = 1; i <= 201; ++i)
         cell += (i > 1 ? "\\line " : "") + QByteArray("tall") + QByteArray::number(i) + "end";
+    QTest::newRow("row taller than a page")
+        << "{\\rtf1\\ansi before\\par\\trowd\\clbrdrb\\brdrs\\cellx4000\\cellx8000\\pard\\intbl " + cell
+               + "\\cell short\\cell\\row\\pard after\\par}"
+        << "tall%1end" << 201;
+    QTest::newRow("paragraph of many parts") << vc::test::rtfBulkDocument(vc::test::RtfBulk::Paragraph, 120000) << "w%1" << 15000;
+    QTest::newRow("table cell of many parts") << vc::test::rtfBulkDocument(vc::test::RtfBulk::Cell, 60000) << "w%1" << 8000;
+}
+
+void PrinterTest::everyLineOnceAcrossPages()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, word);
+    QFETCH(int, words);
     QTemporaryDir dir;
-    const QString in = dir.filePath(QStringLiteral("tall.rtf")), out = dir.filePath(QStringLiteral("tall.pdf"));
-    QVERIFY(vc::test::writeFile(in, "{\\rtf1\\ansi before\\par\\trowd\\clbrdrb\\brdrs\\cellx4000\\cellx8000\\pard\\intbl "
-                                        + cell + "\\cell short\\cell\\row\\pard after\\par}"));
+    const QString in = dir.filePath(QStringLiteral("long.rtf")), out = dir.filePath(QStringLiteral("long.pdf"));
+    QVERIFY(vc::test::writeFile(in, rtf));
     QProcess p;
     p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), {QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out});
     QVERIFY(p.waitForFinished(120000));
     QCOMPARE(p.exitCode(), 0);
     QVERIFY(pdfPages(out) >= 4);
-    const QString text = pdfText(out);
-    for (int i = 1; i <= 201; ++i)
-        QVERIFY2(text.contains(QStringLiteral("tall%1end").arg(i)), qPrintable(QString::number(i)));
-    QVERIFY(text.contains(QLatin1String("short")) && text.contains(QLatin1String("after")));
+    QHash<QString, int> seen;
+    for (const QString &w : pdfText(out).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        ++seen[w];
+    for (int i = 1; i <= words; ++i)
+        QVERIFY2(seen.value(word.arg(i)) == 1, qPrintable(QStringLiteral("%1 printed %2 times").arg(word.arg(i)).arg(seen.value(word.arg(i)))));
+    QVERIFY(seen.contains(QStringLiteral("after")));
 }
 
 // Where a word starts on the printed page, in points: the document's left

@@ -175,4 +175,38 @@ QByteArray rtfLongTableReport(int rows)
     return out + "\\pard\\plain\\f0\\fs20 End of the schedule.\\par}";
 }
 
+QByteArray rtfBulkDocument(RtfBulk kind, int bytes)
+{
+    QByteArray out = head;
+    if (kind == RtfBulk::Cell)
+        out += "\\trowd\\trgaph108\\clbrdrb\\brdrs\\cellx4500\\cellx9000\\pard\\intbl ";
+    else
+        out += "\\pard\\qj ";
+    out.reserve(bytes + 200);
+    quint32 noise = 12345;
+    for (int w = 1; out.size() < bytes; ++w) {
+        if (kind != RtfBulk::Malformed) {
+            out += 'w' + n(w) + ' ';
+            continue;
+        }
+        noise = noise * 1103515245u + 12345u;
+        switch (noise >> 29) {
+        case 0:
+            out += "{\\b ";
+            break;
+        case 1:
+            out += "\\x" + n(int(noise % 100000)) + "y";
+            break;
+        case 2:
+            out += char(noise >> 8);
+            break;
+        default:
+            out += 'w' + n(w) + ' ';
+        }
+    }
+    if (kind == RtfBulk::Cell)
+        out += "\\cell beside\\cell\\row";
+    return out + (kind == RtfBulk::Malformed ? "" : "\\pard after\\par}");
+}
+
 } // namespace vc::test

@@ -30,4 +30,11 @@ QByteArray rtfLongDocument(int pages);
 // pages of A4 and 340 KB.
 QByteArray rtfLongTableReport(int rows = 600);
 
+// Documents of about `bytes` bytes that once grew faster than linearly: one
+// paragraph of numbered words ("w1 w2 ..."), the same words in the first
+// cell of a two-cell table row, and a broken file of unclosed groups, stray
+// control words and binary noise.
+enum class RtfBulk { Paragraph, Cell, Malformed };
+QByteArray rtfBulkDocument(RtfBulk kind, int bytes);
+
 } // namespace vc::test

@@ -76,7 +76,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkC
     setUpLike(m_doc, *doc, &m_device);
     {
         TextChunkCopy copy(m_doc, m_fieldStarts, *doc);
-        copy.setSplitFinder(&RichTextPager::splitPoints, this);
+        copy.setSplitFinder(&RichTextPager::splitPoint, this);
         copy.setDeviceScale(m_dpiY / 96.0);
         const TextChunkCopy::Place end = copy.copy(part.begin, until, until ? INT_MAX : partBudget);
         if (!until)
@@ -89,41 +89,37 @@ std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkC
     return doc;
 }
 
-std::vector<int> RichTextPager::splitPoints(const QTextBlock &block, void *context)
+int RichTextPager::splitPoint(const QTextBlock &block, int from, void *context)
 {
     auto *self = static_cast<RichTextPager *>(context);
-    auto cached = self->m_cuts.find(block.blockNumber());
+    const qint64 key = (qint64(block.blockNumber()) << 32) | quint32(from);
+    auto cached = self->m_cuts.find(key);
     if (cached != self->m_cuts.end())
         return cached->second;
-    // The paragraph alone, laid out once: its parts end where its lines do,
-    // so the parts break their lines as the whole paragraph would.
+    // The paragraph from a line start on, a part's length of it laid out alone:
+    // lines break the same way from any line start, so the parts break their
+    // lines as the whole paragraph would, and no layout grows with it.
+    const int length = block.length() - 1;
+    const int window = qMin(length, from + TextChunkCopy::partLength);
     QTextDocument scratch;
     setUpLike(self->m_doc, scratch, &self->m_device);
     {
-        const std::vector<int> starts(size_t(block.blockNumber()) + 1, 0);
-        TextChunkCopy copy(self->m_doc, starts, scratch);
+        const std::vector<int> noStarts;
+        TextChunkCopy copy(self->m_doc, noStarts, scratch);
         copy.setDeviceScale(self->m_dpiY / 96.0);
-        TextChunkCopy::Place from{self->m_doc.rootFrame()->begin(), 0, 0};
-        // copying needs only the block: find it among the top-level items
-        for (; !from.item.atEnd() && from.item.currentBlock() != block; ++from.item) {
-        }
-        TextChunkCopy::Place until = from;
-        ++until.item;
-        copy.copy(from, &until, INT_MAX);
+        copy.copyRange(block, from, window);
     }
     layOut(scratch, self->m_width);
-    std::vector<int> cuts;
     const QTextLayout *layout = scratch.begin().layout();
-    int last = 0;
-    for (int i = 0; layout && i < layout->lineCount(); ++i) {
-        const int start = layout->lineAt(i).textStart();
-        if (start - last >= TextChunkCopy::partLength) {
-            cuts.push_back(start);
-            last = start;
-        }
-    }
-    self->m_cuts[block.blockNumber()] = cuts;
-    return cuts;
+    const int lines = layout ? layout->lineCount() : 0;
+    // the window's last line may end only because the window does
+    int start = 0;
+    for (int i = lines - 2; i > 0 && start == 0; --i)
+        start = layout->lineAt(i).textStart();
+    // no line break in the window: one word longer than it, broken where it ends
+    const int cut = start > 0 ? from + start : window;
+    self->m_cuts[key] = cut;
+    return cut;
 }
 
 bool RichTextPager::layOutNext()
@@ -339,9 +335,47 @@ void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
                                          m_slices[j - 1].bottom - m_slices[j - 1].top);
         ctx.clip = QRectF(0, top + inset, m_width + 1, qMax(0.01, bottom - top - 2 * inset));
         ctx.palette.setColor(QPalette::Text, Qt::black);
-        doc->documentLayout()->draw(painter, ctx);
+        drawAcrossTop(painter, doc, ctx, top);
         painter->restore();
         i = j;
+    }
+}
+
+// The layout draws a paragraph from the last line above its clip on: the line
+// the page before ends with would come again, clipped away but in the file.
+// Paragraphs running in from above are drawn here line by line instead.
+void RichTextPager::drawAcrossTop(QPainter *painter, QTextDocument *doc,
+                                  const QAbstractTextDocumentLayout::PaintContext &ctx, double top)
+{
+    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    struct Moved
+    {
+        QTextLayout *layout;
+        QPointF at;
+        QPointF origin;
+    };
+    std::vector<Moved> moved;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        QTextLayout *tl = b.layout();
+        if (!tl || tl->lineCount() < 2)
+            continue;
+        const QRectF rect = layout->blockBoundingRect(b);
+        if (rect.top() < top - 0.5 && rect.bottom() > top + 0.5) {
+            moved.push_back({tl, tl->position(), rect.topLeft()});
+            tl->setPosition(tl->position() + QPointF(0, 1e7)); // out of every clip
+        }
+    }
+    layout->draw(painter, ctx);
+    const double bottom = ctx.clip.bottom();
+    painter->setPen(Qt::black);
+    for (const Moved &m : moved) {
+        m.layout->setPosition(m.at);
+        for (int i = 0; i < m.layout->lineCount(); ++i) {
+            const QTextLine line = m.layout->lineAt(i);
+            const double y = m.origin.y() + line.y();
+            if (y >= top - 0.5 && y < bottom)
+                line.draw(painter, m.origin);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "richtext/textchunkcopy.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QTextDocument>
 
@@ -59,7 +60,9 @@ private:
     QTextDocument *partDocument(size_t index);
     void slicePart(Part &part, size_t index, const std::vector<TextChunkCopy::Origin> &origins);
     void sliceRow(std::vector<Slice> &out, struct RowLines &row);
-    static std::vector<int> splitPoints(const QTextBlock &block, void *pager);
+    void drawAcrossTop(QPainter *painter, QTextDocument *doc,
+                       const QAbstractTextDocumentLayout::PaintContext &ctx, double top);
+    static int splitPoint(const QTextBlock &block, int from, void *pager);
 
     const QTextDocument &m_doc;
     const std::vector<int> &m_fieldStarts;
@@ -72,7 +75,7 @@ private:
     bool m_done = false;
     int m_rows = 0;
     int m_clock = 0;
-    std::unordered_map<int, std::vector<int>> m_cuts;
+    std::unordered_map<qint64, int> m_cuts; // paragraph and part start: part end
 };
 
 } // namespace vc

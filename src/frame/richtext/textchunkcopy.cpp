@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextTable>
 #include <QUrl>
 #include <QVariant>
@@ -36,6 +37,15 @@ TextChunkCopy::Place TextChunkCopy::copy(Place p, const Place *until, int budget
         any = true;
         QTextFrame *frame = p.item.currentFrame();
         if (auto *table = qobject_cast<QTextTable *>(frame)) {
+            if (oversized(table, p.row)) {
+                if (copyRowPiece(table, p.row, p.offset))
+                    ++p.offset;
+                else if (p.row + 1 < table->rows())
+                    p = Place{p.item, p.row + 1, 0};
+                else
+                    p = Place{++p.item, 0, 0};
+                continue;
+            }
             int to = nextRowCut(table, p.row);
             if (until && until->item == p.item)
                 to = qMin(to, until->row);
@@ -54,12 +64,8 @@ TextChunkCopy::Place TextChunkCopy::copy(Place p, const Place *until, int budget
         const QTextBlock b = p.item.currentBlock();
         const int length = b.length() - 1;
         int to = length;
-        if (length > partLength && m_finder) {
-            const std::vector<int> cuts = m_finder(b, m_finderContext);
-            const auto next = std::upper_bound(cuts.begin(), cuts.end(), p.offset);
-            if (next != cuts.end() && *next < length)
-                to = *next;
-        }
+        if (length - p.offset > partLength && m_finder)
+            to = qBound(p.offset + 1, m_finder(b, p.offset, m_finderContext), length);
         if (until && until->item == p.item && until->offset > p.offset)
             to = qMin(to, until->offset);
         copyBlock(b, p.offset, to, p.offset == 0, to == length);
@@ -127,12 +133,17 @@ void TextChunkCopy::copyBlock(const QTextBlock &b, int from, int to, bool first,
     m_origins.push_back(
         {m_cursor.block().blockNumber(),
          (size_t(number) < m_fieldStarts.size() ? m_fieldStarts[size_t(number)] : 0) + from});
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        const int fs = fragment.position() - b.position();
-        const int s = qMax(fs, from), e = qMin(fs + fragment.length(), to);
-        if (s < e)
-            m_cursor.insertText(fragment.text().mid(s - fs, e - s), fragment.charFormat());
+    if (from == 0 && to == b.length() - 1) {
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            m_cursor.insertText(it.fragment().text(), it.fragment().charFormat());
+    } else if (from < to) {
+        // A part of a long paragraph: found in the source directly, as walking
+        // its fragments from the start (and copying them whole) made each part
+        // cost as much as the paragraph.
+        QTextCursor range(const_cast<QTextDocument *>(&m_source));
+        range.setPosition(b.position() + from);
+        range.setPosition(b.position() + to, QTextCursor::KeepAnchor);
+        m_cursor.insertFragment(range.selection());
     }
     m_copied += to - from + 1;
 }
@@ -157,6 +168,9 @@ int TextChunkCopy::nextRowCut(QTextTable *table, int row) const
     const int rows = table->rows();
     int to = qMin(rows, row + rowsPerPart);
     // cut where no cell spans the border, if there is such a place near
+    for (int r = row + 1; r < to; ++r)
+        if (oversized(table, r))
+            return r;
     const int limit = qMin(rows, row + 4 * rowsPerPart);
     while (to < limit) {
         bool spanned = false;
@@ -208,6 +222,79 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
     m_cursor = copy->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_blockUsed = false;
+}
+
+// A row whose cells hold more than a part, all of it paragraphs, is copied a
+// piece at a time, each piece a row of its own: laid out whole, a cell of a
+// few megabytes took minutes.
+bool TextChunkCopy::oversized(QTextTable *table, int row) const
+{
+    bool large = false;
+    for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(row, c);
+        if (cell.rowSpan() > 1 || cell.row() != row)
+            return false;
+        if (cell.lastPosition() - cell.firstPosition() <= partLength)
+            continue;
+        for (auto it = cell.begin(); !it.atEnd(); ++it)
+            if (it.currentFrame())
+                return false;
+        large = true;
+    }
+    return large;
+}
+
+// Where piece k of a cell's text starts: after the first blank or paragraph
+// end k parts into it, so that words stay whole.
+int TextChunkCopy::pieceStart(const QTextTableCell &cell, int k) const
+{
+    const int first = cell.firstPosition(), last = cell.lastPosition();
+    if (k <= 0)
+        return first;
+    qint64 pos = first + qint64(k) * partLength;
+    for (const qint64 stop = pos + 256; pos < last && pos < stop; ++pos) {
+        const QChar c = m_source.characterAt(int(pos));
+        if (c.isSpace() || c == QChar::ParagraphSeparator)
+            return int(pos) + 1;
+    }
+    return int(qMin(pos, qint64(last)));
+}
+
+bool TextChunkCopy::copyRowPiece(QTextTable *table, int row, int k)
+{
+    const int cols = table->columns();
+    bool more = false;
+    for (int c = 0; c < cols; ++c) {
+        const QTextTableCell cell = table->cellAt(row, c);
+        more = more || pieceStart(cell, k + 1) < cell.lastPosition();
+    }
+    QTextTable *copy = m_cursor.insertTable(1, cols, table->format());
+    for (int c = 0; c < cols; ++c) {
+        QTextTableCellFormat f = table->cellAt(row, c).format().toTableCellFormat();
+        f.clearProperty(QTextFormat::TableCellColumnSpan);
+        if (k > 0) // the pieces read as one row
+            f.setTopBorder(0);
+        if (more)
+            f.setBottomBorder(0);
+        copy->cellAt(0, c).setFormat(f);
+    }
+    for (int c = 0; c < cols; ++c) {
+        const QTextTableCell cell = table->cellAt(row, c);
+        const int a = pieceStart(cell, k), b = qMin(pieceStart(cell, k + 1), cell.lastPosition());
+        m_cursor = copy->cellAt(0, c).firstCursorPosition();
+        m_blockUsed = false;
+        for (QTextBlock blk = m_source.findBlock(a); blk.isValid() && blk.position() < b;
+             blk = blk.next()) {
+            const int from = qMax(0, a - blk.position());
+            const int to = qMin(blk.length() - 1, b - blk.position());
+            if (from <= to)
+                copyBlock(blk, from, to, from == 0, to == blk.length() - 1);
+        }
+    }
+    m_cursor = copy->lastCursorPosition();
+    m_cursor.movePosition(QTextCursor::NextBlock);
+    m_blockUsed = false;
+    return more;
 }
 
 void TextChunkCopy::copyResources(const QTextDocument &from, QTextDocument &to)

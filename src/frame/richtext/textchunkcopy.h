@@ -7,6 +7,7 @@
 
 class QTextDocument;
 class QTextTable;
+class QTextTableCell;
 
 namespace vc {
 
@@ -48,9 +49,9 @@ public:
     // Copies from `from` until about `budget` characters are copied (at least
     // one part) or `until` is reached; returns where it stopped.
     Place copy(Place from, const Place *until, int budget);
-    // The offsets, at line starts, where a top-level paragraph longer than a
-    // part is split.
-    using SplitFinder = std::vector<int> (*)(const QTextBlock &block, void *context);
+    // Where the part of a top-level paragraph that starts at `from` ends: an
+    // offset at a line start, found for paragraphs longer than a part.
+    using SplitFinder = int (*)(const QTextBlock &block, int from, void *context);
     void setSplitFinder(SplitFinder finder, void *context)
     {
         m_finder = finder;
@@ -63,6 +64,11 @@ public:
     void setDeviceScale(double scale) { m_scale = scale; }
 
     const std::vector<Origin> &origins() const { return m_origins; }
+    // Copies characters [from, to) of a paragraph as a paragraph of its own.
+    void copyRange(const QTextBlock &b, int from, int to)
+    {
+        copyBlock(b, from, to, from == 0, to == b.length() - 1);
+    }
 
     // A paragraph longer than this is copied in parts.
     static constexpr int partLength = 16000;
@@ -75,6 +81,10 @@ private:
     void copyItems(QTextFrame::iterator it);
     void copyTable(QTextTable *table, int rowFrom, int rowTo);
     int nextRowCut(QTextTable *table, int row) const;
+    bool oversized(QTextTable *table, int row) const;
+    int pieceStart(const QTextTableCell &cell, int k) const;
+    // Copies piece k of an oversized row; false when it was the last.
+    bool copyRowPiece(QTextTable *table, int row, int k);
 
     const QTextDocument &m_source;
     const std::vector<int> &m_fieldStarts;
