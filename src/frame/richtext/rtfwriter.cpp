@@ -42,8 +42,9 @@ private:
     void collect(const QTextFrame *frame);
     void collectBlock(const QTextBlock &block);
     void frame(const QTextFrame *frame, bool inTable);
-    void table(const QTextTable *table);
-    void block(const QTextBlock &block, bool inTable);
+    void table(const QTextTable *table, int level);
+    void cell(const QTextTableCell &cell, int level);
+    void block(const QTextBlock &block, int level);
     void fragment(const QTextFragment &f);
     void picture(const QTextImageFormat &f);
     void text(const QString &s);
@@ -153,7 +154,7 @@ void Writer::frame(const QTextFrame *f, bool inTable)
             if (needPar)
                 m_out += "\\par\n";
             if (auto t = qobject_cast<QTextTable *>(child))
-                table(t);
+                table(t, 1);
             else
                 frame(child, inTable);
             needPar = false;
@@ -171,7 +172,7 @@ void Writer::frame(const QTextFrame *f, bool inTable)
         }
         if (needPar)
             m_out += "\\par\n";
-        block(b, inTable);
+        block(b, inTable ? 1 : 0);
         // a reader drops the empty paragraph a final \par leaves; give it one to drop
         if (next.atEnd() && needPar && b.length() == 1 && !inTable)
             m_out += "\\par\n";
@@ -179,7 +180,7 @@ void Writer::frame(const QTextFrame *f, bool inTable)
     }
 }
 
-void Writer::table(const QTextTable *t)
+void Writer::table(const QTextTable *t, int level)
 {
     const QTextTableFormat tf = t->format();
     const QList<QTextLength> widths = tf.columnWidthConstraints();
@@ -217,35 +218,64 @@ void Writer::table(const QTextTable *t)
             right = qMin(maxTwips, right + qMax(0, width));
             def += "\\cellx" + QByteArray::number(right);
         }
-        m_out += def + '\n';
+        // a nested row is defined after its cells, in a group older readers skip
+        if (level == 1)
+            m_out += def + '\n';
         for (int c = 0; c < t->columns(); ++c) {
             const QTextTableCell cell = t->cellAt(r, c);
-            if (cell.row() == r && cell.column() == c) {
-                bool first = true;
-                for (auto it = cell.begin(); !it.atEnd(); ++it) {
-                    if (it.currentFrame())
-                        continue; // nested tables are flattened away
-                    if (!first)
-                        m_out += "\\par\n";
-                    block(it.currentBlock(), true);
-                    first = false;
-                }
-            } else {
-                m_out += "\\pard\\intbl";
-            }
-            m_out += "\\cell\n";
+            if (cell.row() == r && cell.column() == c)
+                this->cell(cell, level);
+            else
+                block(QTextBlock(), level);
+            m_out += level == 1 ? "\\cell\n" : "\\nestcell\n";
         }
-        m_out += def + "\\row\n";
+        if (level == 1)
+            m_out += def + "\\row\n";
+        else
+            m_out += "{\\*\\nesttableprops" + def + "\\nestrow}{\\nonesttables\\par}\n";
     }
-    m_out += "\\pard\n";
+    if (level == 1)
+        m_out += "\\pard\n";
 }
 
-void Writer::block(const QTextBlock &b, bool inTable)
+void Writer::cell(const QTextTableCell &cell, int level)
 {
-    const QTextBlockFormat f = b.blockFormat();
+    bool needPar = false, any = false;
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (auto *nested = qobject_cast<const QTextTable *>(it.currentFrame())) {
+            if (needPar)
+                m_out += "\\par\n";
+            table(nested, level + 1);
+            needPar = false;
+            continue;
+        }
+        if (it.currentFrame())
+            continue;
+        const QTextBlock b = it.currentBlock();
+        auto next = it;
+        ++next;
+        // the empty paragraph a nested table stands on comes back with it
+        if (b.length() == 1 && !next.atEnd() && qobject_cast<QTextTable *>(next.currentFrame()))
+            continue;
+        if (needPar)
+            m_out += "\\par\n";
+        block(b, level);
+        needPar = any = true;
+    }
+    if (!any)
+        block(QTextBlock(), level);
+}
+
+void Writer::block(const QTextBlock &b, int level)
+{
     m_out += "\\pard";
-    if (inTable)
+    if (level > 0)
         m_out += "\\intbl";
+    if (level > 1)
+        m_out += "\\itap" + QByteArray::number(level);
+    if (!b.isValid())
+        return;
+    const QTextBlockFormat f = b.blockFormat();
     const Qt::Alignment a = f.alignment();
     if (a & Qt::AlignHCenter)
         m_out += "\\qc";
