@@ -451,6 +451,8 @@ void RtfReaderTest::refusal_data()
     QTest::newRow("plain text") << QByteArray("rtf1 is what it should have been") << false;
     QTest::newRow("html") << QByteArray("<html><body>{\\rtf}</body></html>") << false;
     QTest::newRow("brace and symbol") << QByteArray("{\\'e4}") << false;
+    QTest::newRow("LaTeX group") << QByteArray("{\\bf bold} text") << false;
+    QTest::newRow("binary after a body word") << QByteArray("{\\pard \x7f\x45\x4c\x46\x02\x01", 13) << false;
 }
 
 void RtfReaderTest::refusal()

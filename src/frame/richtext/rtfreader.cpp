@@ -6,6 +6,8 @@
 #include <QTextFrame>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace vc {
 
 namespace rtf {
@@ -187,6 +189,33 @@ RtfReadReport RtfReader::read(const QByteArray &rtf, QTextDocument *document)
     return report;
 }
 
+namespace {
+
+// A body without its header, as some converters write it: a group opening
+// with a word a paragraph, a table row or a run of text starts with, and text
+// that is 7-bit and free of control bytes as far as it is looked at. LaTeX's
+// "{\\bf" and binary files starting with "{\\" are no such fragment.
+bool isBodyFragment(QByteArrayView rest)
+{
+    if (!rest.startsWith("{\\"))
+        return false;
+    qsizetype end = 2;
+    while (end < rest.size() && end < 34 && rest[end] >= 'a' && rest[end] <= 'z')
+        ++end;
+    static const QByteArrayView starts[] = {
+        "pard", "plain", "par", "trowd", "sectd",  "f",      "fs",   "b",  "i", "ul",
+        "ql",   "qc",    "qr",  "qj",    "ltrpar", "rtlpar", "lang", "cf", "s", "li"};
+    const QByteArrayView first = rest.sliced(2, end - 2);
+    if (std::find(std::begin(starts), std::end(starts), first) == std::end(starts))
+        return false;
+    const QByteArrayView head = rest.first(qMin(rest.size(), qsizetype(65536)));
+    return std::none_of(head.begin(), head.end(), [](char c) {
+        return uchar(c) >= 0x80 || (uchar(c) < 0x20 && c != '\t' && c != '\r' && c != '\n');
+    });
+}
+
+} // namespace
+
 QString RtfReader::refusal(const QByteArray &data)
 {
     qsizetype i = data.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a byte order mark some editors add
@@ -198,7 +227,7 @@ QString RtfReader::refusal(const QByteArray &data)
         return QStringLiteral("the file is empty");
     if (rest.startsWith("{\\rtf"))
         return QString();
-    if (rest.size() > 2 && rest.startsWith("{\\") && rest[2] >= 'a' && rest[2] <= 'z')
+    if (isBodyFragment(rest))
         return QString();
     return QStringLiteral("the file is no rich text: it does not start with {\\rtf");
 }
