@@ -1,6 +1,6 @@
 #include "io/filehelpers.h"
-#include "tablefile.h"
 #include "form/platformservices.h"
+#include "tablefile.h"
 #include "testsupport.h"
 
 #include <QDir>

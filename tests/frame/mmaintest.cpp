@@ -71,9 +71,9 @@ void MMainTest::startUp_data()
             messages << kLanguageMissing;
         if (r[8].contains("unit"))
             messages << kUnitMissing;
-        QTest::newRow(r[0].constData()) << (r[1] == "-" ? QByteArray() : r[1]) << (r[2] == "true")
-                                        << (r[3] == "true") << text(r[4]) << r[5].toInt() << text(r[6])
-                                        << text(r[7]) << messages;
+        QTest::newRow(r[0].constData())
+            << (r[1] == "-" ? QByteArray() : r[1]) << (r[2] == "true") << (r[3] == "true")
+            << text(r[4]) << r[5].toInt() << text(r[6]) << text(r[7]) << messages;
     }
     QByteArray garbage(4096, '\0');
     QRandomGenerator(17).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);

@@ -25,7 +25,8 @@ void NumberFormatTest::formatNumber_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
     for (const auto &r : vc::test::readTable(QStringLiteral("numberformat.tsv"), 5))
-        QTest::newRow(r[0].constData()) << r[1].toDouble() << text(r[2]) << text(r[3]) << text(r[4]);
+        QTest::newRow(r[0].constData())
+            << r[1].toDouble() << text(r[2]) << text(r[3]) << text(r[4]);
 }
 
 void NumberFormatTest::formatNumber()

@@ -1,7 +1,7 @@
 #include "ini/vixinihandling.h"
-#include "io/codepage1252.h"
 #include "ini/inibatch.h"
 #include "ini/inistore.h"
+#include "io/codepage1252.h"
 #include "tablefile.h"
 #include "testsupport.h"
 

@@ -39,7 +39,11 @@ inline QList<QList<QByteArray>> readTable(const QString &name, int columns)
                     field += char(raw.mid(i + 1, 2).toInt(nullptr, 16));
                     i += 2;
                 } else {
-                    field += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c == '0' ? '\0' : c;
+                    field += c == 'r'   ? '\r'
+                             : c == 'n' ? '\n'
+                             : c == 't' ? '\t'
+                             : c == '0' ? '\0'
+                                        : c;
                 }
             }
             fields.append(field);
@@ -53,7 +57,8 @@ inline QList<QList<QByteArray>> readTable(const QString &name, int columns)
 
 // Rows grouped under the row that names them: a row with an empty first field
 // belongs to the named row above it.
-struct TableGroup {
+struct TableGroup
+{
     QList<QByteArray> head;
     QList<QList<QByteArray>> rows;
 };
