@@ -51,6 +51,7 @@ test: build build-asan
 
 bench: build
 	scripts/run-bench.sh $(BUILD)
+	scripts/compare-pages.sh $(BUILD)
 
 # Both fuzz targets for longer than the test run gives them (FUZZ_SECONDS each).
 FUZZ_SECONDS ?= 600

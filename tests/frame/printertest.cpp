@@ -429,25 +429,31 @@ void PrinterTest::everyLineOnceAcrossPages()
 }
 
 // Where a word starts on the printed page, in points: the document's left
-// margin is one inch, so 72 points plus the paragraph's indents.
+// margin is one inch, so 72 points plus the paragraph's indents; or, for the
+// spacing rows, how far below the word `above` it starts.
 void PrinterTest::commandLineKeepsIndents_data()
 {
     QTest::addColumn<QByteArray>("paragraph");
     QTest::addColumn<QString>("word");
-    QTest::addColumn<double>("x");
-    QTest::newRow("no indent") << QByteArray("\\pard Plain\\par") << "Plain" << 72.0;
-    QTest::newRow("left indent of an inch") << QByteArray("\\pard\\li1440 Indented\\par") << "Indented" << 144.0;
-    QTest::newRow("first-line indent of half an inch") << QByteArray("\\pard\\fi720 Firstline\\par") << "Firstline" << 108.0;
+    QTest::addColumn<QString>("above");
+    QTest::addColumn<double>("at");
+    QTest::newRow("no indent") << QByteArray("\\pard Plain\\par") << "Plain" << QString() << 72.0;
+    QTest::newRow("left indent of an inch") << QByteArray("\\pard\\li1440 Indented\\par") << "Indented" << QString() << 144.0;
+    QTest::newRow("first-line indent of half an inch") << QByteArray("\\pard\\fi720 Firstline\\par") << "Firstline" << QString() << 108.0;
     const QByteArray bullet("\\pard\\fi-220\\li400\\tx400 \\u8226?\\tab Text\\par");
-    QTest::newRow("hanging bullet: the mark") << bullet << QStringLiteral("\u2022") << 81.0;
-    QTest::newRow("hanging bullet: text at the tab stop") << bullet << "Text" << 92.0;
+    QTest::newRow("hanging bullet: the mark") << bullet << QStringLiteral("\u2022") << QString() << 81.0;
+    QTest::newRow("hanging bullet: text at the tab stop") << bullet << "Text" << QString() << 92.0;
+    QTest::newRow("exact line height of 24 points") << QByteArray("\\pard\\sl-480 One\\par Two\\par\\pard End\\par") << "Two" << "One" << 24.0;
+    QTest::newRow("24 points before, below an 18-point line")
+        << QByteArray("\\pard\\sl-360 Above\\par\\pard\\sl-360\\sb480 Below\\par") << "Below" << "Above" << 42.0;
 }
 
 void PrinterTest::commandLineKeepsIndents()
 {
     QFETCH(QByteArray, paragraph);
     QFETCH(QString, word);
-    QFETCH(double, x);
+    QFETCH(QString, above);
+    QFETCH(double, at);
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("indents.rtf")), out = dir.filePath(QStringLiteral("indents.pdf"));
     QFile f(in);
@@ -458,10 +464,14 @@ void PrinterTest::commandLineKeepsIndents()
     run(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), {QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out}, &status);
     QCOMPARE(status, 0);
     const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), out, QStringLiteral("-")});
-    const QRegularExpression box(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(word));
-    const QRegularExpressionMatch m = box.match(boxes);
-    QVERIFY2(m.hasMatch(), qPrintable(boxes));
-    QVERIFY2(qAbs(m.captured(1).toDouble() - x) < 1.0, qPrintable(m.captured(1)));
+    auto corner = [&](const QString &w) {
+        const QRegularExpression box(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(w));
+        const QRegularExpressionMatch m = box.match(boxes);
+        return m.hasMatch() ? QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QPointF(-1000, -1000);
+    };
+    const QPointF p = corner(word);
+    const double got = above.isEmpty() ? p.x() : p.y() - corner(above).y();
+    QVERIFY2(qAbs(got - at) < 1.0, qPrintable(QString::number(got) + QLatin1Char('\n') + boxes));
 }
 
 QTEST_MAIN(PrinterTest)

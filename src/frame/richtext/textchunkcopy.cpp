@@ -94,14 +94,9 @@ namespace {
 void scaleLengths(QTextBlockFormat &bf, double scale)
 {
     for (const int p :
-         {QTextFormat::BlockLeftMargin, QTextFormat::BlockRightMargin, QTextFormat::BlockTopMargin,
-          QTextFormat::BlockBottomMargin, QTextFormat::TextIndent})
+         {QTextFormat::BlockLeftMargin, QTextFormat::BlockRightMargin, QTextFormat::TextIndent})
         if (bf.hasProperty(p))
             bf.setProperty(p, bf.doubleProperty(p) * scale);
-    const int rule = bf.lineHeightType();
-    if (rule == QTextBlockFormat::FixedHeight || rule == QTextBlockFormat::MinimumHeight ||
-        rule == QTextBlockFormat::LineDistanceHeight)
-        bf.setLineHeight(bf.lineHeight() * scale, rule);
 }
 
 } // namespace

@@ -58,9 +58,9 @@ public:
         m_finderContext = context;
     }
 
-    // Paragraph lengths (indents, spacing, exact line heights) are given for
-    // 96 dpi, but the layout takes them in pixels of its device, as it takes
-    // no other length: the copy for a device of another resolution scales them.
+    // Paragraph indents are given for 96 dpi, but the layout takes them as
+    // pixels of its device (spacing, line heights and tab stops it scales
+    // itself): the copy for a device of another resolution scales them.
     void setDeviceScale(double scale) { m_scale = scale; }
 
     const std::vector<Origin> &origins() const { return m_origins; }
