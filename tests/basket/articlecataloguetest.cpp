@@ -1,10 +1,11 @@
 #include "articlecatalogue.h"
+#include "convert/numberformat.h"
 #include "distributorsizing.h"
 #include "familychoice.h"
-#include "loadcalculation.h"
-#include "convert/numberformat.h"
-#include "testsupport.h"
 #include "ini/vixinihandling.h"
+#include "loadcalculation.h"
+#include "datarows.h"
+#include "testsupport.h"
 
 #include <QSet>
 #include <QtTest>
@@ -41,24 +42,7 @@ ArticleCatalogue ArticleCatalogueTest::shipped(const QString &folder, const QStr
 
 void ArticleCatalogueTest::shippedTree_data()
 {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("units");
-    QTest::addColumn<QString>("distributors");
-    QTest::newRow("English") << "En"
-                             << "English"
-                             << "Humidifiers"
-                             << "Steam distribution pipes";
-    QTest::newRow("German") << "De"
-                            << "Deutsch"
-                            << "Befeuchter"
-                            << "Dampfverteilrohre";
-    QTest::newRow("French") << "Fr" << QString::fromUtf8("Français") << "Humidificateurs"
-                            << "Rampes de diffusion";
-    QTest::newRow("Polish") << "Po"
-                            << "Polski"
-                            << "Nawilżacze"
-                            << "Lance parowe";
+    test::addRows(QStringLiteral("catalogues.tsv"));
 }
 
 void ArticleCatalogueTest::shippedTree()
@@ -114,27 +98,15 @@ void ArticleCatalogueTest::shippedTree()
 
 void ArticleCatalogueTest::everyDesignedUnitAndPipeHasItsArticle_data()
 {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QLocale>("locale");
-    QTest::newRow("English, US English numbers")
-        << "En"
-        << "English" << QLocale(QLocale::English, QLocale::UnitedStates);
-    QTest::newRow("German, German numbers")
-        << "De"
-        << "Deutsch" << QLocale(QLocale::German, QLocale::Germany);
-    QTest::newRow("French, French numbers")
-        << "Fr" << QString::fromUtf8("Français") << QLocale(QLocale::French, QLocale::France);
-    QTest::newRow("Polish, Polish numbers")
-        << "Po"
-        << "Polski" << QLocale(QLocale::Polish, QLocale::Poland);
+    test::addRows(QStringLiteral("catalogues.tsv"));
 }
 
 void ArticleCatalogueTest::everyDesignedUnitAndPipeHasItsArticle()
 {
     QFETCH(QString, folder);
     QFETCH(QString, language);
-    QFETCH(QLocale, locale);
+    QFETCH(QString, locale);
+    const QLocale numbers(locale);
     const ArticleCatalogue catalogue = shipped(folder, language);
     QSet<QString> texts;
     QStringList pipeTexts;
@@ -193,14 +165,14 @@ void ArticleCatalogueTest::everyDesignedUnitAndPipeHasItsArticle()
         for (int width = 120; width <= 4000; ++width) {
             const double length = DistributorSizing::pipeLength(steam, width);
             const QString pipe = QStringLiteral("%1-%2").arg(diameter).arg(
-                formatNumber(length, QStringLiteral("##,##0"), locale));
+                formatNumber(length, QStringLiteral("##,##0"), numbers));
             QVERIFY2(hasPipe(pipe.toUpper()), qPrintable(pipe));
             // In US units the same pipe reads in inches, wherever the length is a standard one.
             if (folder == QLatin1String("En") && length != width - 20) {
                 const QString inches =
-                    formatNumber(diameter / 25.4, QStringLiteral("#0.00"), locale) +
+                    formatNumber(diameter / 25.4, QStringLiteral("#0.00"), numbers) +
                     QLatin1Char('-') +
-                    formatNumber(length / 25.4, QStringLiteral("##,##0.0"), locale);
+                    formatNumber(length / 25.4, QStringLiteral("##,##0.0"), numbers);
                 QVERIFY2(hasPipe(inches), qPrintable(inches));
             }
             ++pipes;

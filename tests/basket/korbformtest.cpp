@@ -3,6 +3,7 @@
 #include "form/appglobals.h"
 #include "form/platformservices.h"
 #include "mainform.h"
+#include "datarows.h"
 #include "testsupport.h"
 
 #include <memory>
@@ -94,25 +95,7 @@ void KorbFormTest::useCatalogue(const QByteArray &units, const QByteArray &hoses
 
 void KorbFormTest::details_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("unitShown");
-    QTest::addColumn<QStringList>("fields"); // lbDesc1(0), (1), (2), (3), (6) or (4), (5)
-    QTest::addColumn<QString>("checks");     // family check marks TV QN SX DR FC OS PZ
-    QTest::addColumn<bool>("picture");
-    QTest::addColumn<bool>("messageShown");
-    QTest::newRow("unit of 15 kg/h shows 33 lb/h")
-        << "1001" << true << QStringList{"1001", "Tavro 500 / 1534", "15", "400 V", "33"} << ""
-        << false << false;
-    QTest::newRow("unit whose capacity is no number")
-        << "1002" << true << QStringList{"1002", "Odd", "fifteen", "", ""} << "" << false << true;
-    QTest::newRow("hose for the first three families, picture in any case")
-        << "2001" << false << QStringList{"2001", "Hose DN 22"} << "1110000" << true << false;
-    QTest::newRow("flag 2 counts, flag x does not, picture missing")
-        << "2002" << false << QStringList{"2002", "Clamp"} << "1000001" << false << false;
-    QTest::newRow("group node changes nothing")
-        << "A_Hose" << true << QStringList{"", "", "", "", ""} << "" << false << false;
-    QTest::newRow("key not starting with 1 to 9 changes nothing")
-        << "0815" << true << QStringList{"", "", "", "", ""} << "" << false << false;
+    test::addRows(QStringLiteral("basketdetails.tsv"));
 }
 
 void KorbFormTest::details()
@@ -235,26 +218,7 @@ void KorbFormTest::savedLayoutByteForByte()
 
 void KorbFormTest::damagedRows_data()
 {
-    QTest::addColumn<QByteArray>("rows");
-    QTest::addColumn<QByteArray>("values");
-    QTest::addColumn<QStringList>("lines"); // "quantity|article|description"
-    QTest::addColumn<bool>("repaired");
-    const QByteArray two = "0=1\r\n1=A\r\n2=Unit\r\n3=2\r\n4=B\r\n5=Pipe\r\n6=\r\n";
-    const QStringList twoLines{"1|A|Unit", "2|B|Pipe"};
-    QTest::newRow("as written") << QByteArray("6") << two << twoLines << false;
-    QTest::newRow("not a multiple of three: short last line")
-        << QByteArray("4") << QByteArray("0=1\r\n1=A\r\n2=Unit\r\n3=2\r\n")
-        << QStringList{"1|A|Unit", "2||"} << true;
-    QTest::newRow("fewer than the values: no line lost")
-        << QByteArray("3") << two << twoLines << true;
-    QTest::newRow("huge") << QByteArray("999999999") << two << twoLines << true;
-    QTest::newRow("negative") << QByteArray("-3") << two << twoLines << true;
-    QTest::newRow("no number") << QByteArray("six") << two << twoLines << true;
-    QTest::newRow("missing") << QByteArray() << two << twoLines << true;
-    QTest::newRow("empty description kept")
-        << QByteArray("6") << QByteArray("0=1\r\n1=A\r\n2=\r\n3=2\r\n4=B\r\n5=\r\n6=\r\n")
-        << QStringList{"1|A|", "2|B|"} << false;
-    QTest::newRow("no basket") << QByteArray() << QByteArray() << QStringList{} << false;
+    test::addRows(QStringLiteral("basketrows.tsv"));
 }
 
 void KorbFormTest::damagedRows()
@@ -283,30 +247,14 @@ void KorbFormTest::damagedRows()
 
 void KorbFormTest::closing_data()
 {
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<bool>("hasProject");
-    QTest::addColumn<int>("answer"); // MessageService::Answer
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("keptOpen");
-    QTest::addColumn<bool>("written");
-    using A = MessageService::Answer;
-    QTest::newRow("empty list: no question, nothing written")
-        << 0 << false << int(A::Yes) << false << false << false;
-    QTest::newRow("project file: saved without a question")
-        << 2 << true << int(A::Cancel) << false << false << true;
-    QTest::newRow("no project, Yes: project saved with the basket")
-        << 2 << false << int(A::Yes) << true << false << true;
-    QTest::newRow("no project, No: closes unsaved")
-        << 2 << false << int(A::No) << true << false << false;
-    QTest::newRow("no project, Cancel: stays open")
-        << 2 << false << int(A::Cancel) << true << true << false;
+    test::addRows(QStringLiteral("basketclosing.tsv"));
 }
 
 void KorbFormTest::closing()
 {
     QFETCH(int, rows);
     QFETCH(bool, hasProject);
-    QFETCH(int, answer);
+    QFETCH(QString, answer);
     QFETCH(bool, asked);
     QFETCH(bool, keptOpen);
     QFETCH(bool, written);
@@ -317,7 +265,9 @@ void KorbFormTest::closing()
         app().ProjectFile = project;
     }
     m_dialogs.script(project); // the Save dialog's answer, when Save asks
-    m_messages.script(MessageService::Answer(answer));
+    m_messages.script(answer == QLatin1String("Yes")  ? MessageService::Answer::Yes
+                      : answer == QLatin1String("No") ? MessageService::Answer::No
+                                                      : MessageService::Answer::Cancel);
     m_form->Form_Load();
     for (int i = 0; i < rows; ++i)
         m_form->ListView1().append(

@@ -3,9 +3,10 @@
 // printer choice and Save.
 #include "frmhx.h"
 #include "chartexport.h"
-#include "mainform.h"
 #include "form/platformservices.h"
+#include "mainform.h"
 #include "print/printer.h"
+#include "datarows.h"
 #include "testsupport.h"
 
 #include <QFileInfo>
@@ -71,32 +72,7 @@ void FrmHxTest::fill(bool metric, const QString &insideX, const QString &insideT
 
 void FrmHxTest::statesLandWhereTheMappingPutsThem_data()
 {
-    QTest::addColumn<bool>("metric");
-    QTest::addColumn<QString>("x");
-    QTest::addColumn<QString>("t");
-    QTest::addColumn<int>("X");
-    QTest::addColumn<int>("Y");
-    // X = 580 + 461 x, Y = 7450 - 139.88 t - 9.33 x, halves to the even neighbour
-    QTest::newRow("room 22 °C, 8 g/kg") << true << "8"
-                                        << "22" << 4268 << 4298;
-    QTest::newRow("outside -5 °C, 2 g/kg") << true << "2"
-                                           << "-5" << 1502 << 8131;
-    QTest::newRow("71.6 °F, 4 gr/ft³ is 22 °C, 8.2 g/kg") << false << "4"
-                                                          << "71.6" << 4360 << 4296;
-    QTest::newRow("32 °F, 0 gr/ft³ is the chart's 0,0") << false << "0"
-                                                        << "32" << 580 << 7450;
-    QTest::newRow("decimal comma reads as 8") << true << "8,5"
-                                              << "22" << 4268 << 4298;
-    QTest::newRow("shown with a unit, 8.5 g/kg: 4498.5 to even") << true << "8.5 g/kg"
-                                                                 << "22 °C" << 4498 << 4293;
-    QTest::newRow("810.5 rounds to even 810") << true << "0.5"
-                                              << "0" << 810 << 7445;
-    QTest::newRow("1271.5 rounds to even 1272") << true << "1.5"
-                                                << "0" << 1272 << 7436;
-    QTest::newRow("empty texts count as 0") << true << ""
-                                            << "" << 580 << 7450;
-    QTest::newRow("US temperature not a number stays 0 °C") << false << "1"
-                                                            << "warm" << 1525 << 7431;
+    test::addRows(QStringLiteral("statesonchart.tsv"));
 }
 
 void FrmHxTest::statesLandWhereTheMappingPutsThem()
@@ -106,8 +82,7 @@ void FrmHxTest::statesLandWhereTheMappingPutsThem()
     QFETCH(QString, t);
     QFETCH(int, X);
     QFETCH(int, Y);
-    // Inside as given, outside one degree warmer in the same unit: both land, each where it
-    // belongs.
+    // Inside and outside alike land on the same point.
     fill(metric, x, t, x, t);
     FrmHx window(*m_main);
     window.load();
@@ -126,18 +101,7 @@ void FrmHxTest::statesLandWhereTheMappingPutsThem()
 
 void FrmHxTest::statesOffTheChartHideTheirMarkers_data()
 {
-    QTest::addColumn<QString>("x");
-    QTest::addColumn<QString>("t");
-    QTest::newRow("-30 °C") << "1"
-                            << "-30";
-    QTest::newRow("30 g/kg") << "30"
-                             << "25";
-    QTest::newRow("negative water content") << "-1"
-                                            << "20";
-    QTest::newRow("beyond 32 bits") << "1e300"
-                                    << "20";
-    QTest::newRow("60 °C") << "5"
-                           << "60";
+    test::addRows(QStringLiteral("statesoffchart.tsv"));
 }
 
 void FrmHxTest::statesOffTheChartHideTheirMarkers()

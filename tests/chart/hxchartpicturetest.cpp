@@ -4,11 +4,11 @@
 #include "chartexport.h"
 #include "hxmapping.h"
 #include "psychrometrics.h"
+#include "readback.h"
 #include "vixgrapheu.h"
 
 #include <cmath>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -170,11 +170,7 @@ void HxChartPictureTest::pngAndPdfAtTheChartsSize()
     QVERIFY(ChartExport::save(graph, dir.filePath("chart.png"), 2, &error));
     QCOMPARE(QImage(dir.filePath("chart.png")).size(), QSize(1190, 1432));
     QVERIFY(ChartExport::save(graph, dir.filePath("chart.pdf"), 1, &error));
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {dir.filePath("chart.pdf")});
-    if (!info.waitForFinished(30000))
-        QSKIP("pdfinfo (poppler-utils) is missing");
-    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    const QString text = test::run(QStringLiteral("pdfinfo"), {dir.filePath("chart.pdf")});
     QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(text));
     // 595 x 716 chart pixels at 96 per inch
     QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Page size:\\s+446(\\.\\d+)? x 537"))),

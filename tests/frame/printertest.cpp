@@ -1,88 +1,29 @@
 // The printer layer on a real CUPS queue (started by scripts/cups-start.sh)
 // and on the "PDF file" printer, checked with poppler's pdfinfo and pdftotext.
 #include "print/printer.h"
+#include "readback.h"
 #include "richtext/richtextfield.h"
 #include "rtfgenerator.h"
 #include "testsupport.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 using vc::Printer;
 using vc::PrinterInfo;
+using namespace vc::test;
 
 namespace {
 
-const QString queue = QStringLiteral("VeltrannPDF");
-
-QString cupsDir()
-{
-    const QByteArray dir = qgetenv("VC_CUPS_DIR");
-    return dir.isEmpty() ? QStringLiteral("/tmp/vc-cups") : QString::fromLocal8Bit(dir);
-}
-
-QString run(const QString &program, const QStringList &args, int *status = nullptr)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(60000);
-    if (status)
-        *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pdfPages(const QString &path)
-{
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {path}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
 QString pdfPageSize(const QString &path)
 {
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+) pts")).match(run(QStringLiteral("pdfinfo"), {path}));
-    return m.captured(1);
-}
-
-QString pdfText(const QString &path)
-{
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-}
-
-// Files, each with its modification time, so a file written again counts as new.
-QSet<QString> filesIn(const QString &dir, const QString &pattern)
-{
-    QSet<QString> set;
-    for (const QFileInfo &f : QDir(dir).entryInfoList({pattern}, QDir::Files))
-        set << f.filePath() + QLatin1Char('@') + QString::number(f.lastModified().toMSecsSinceEpoch());
-    return set;
-}
-
-// Waits for a file that was not there before; empty after the timeout.
-QString waitForNewFile(const QString &dir, const QString &pattern, const QSet<QString> &before, int ms = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        const QSet<QString> now = filesIn(dir, pattern) - before;
-        for (const QString &entry : now) {
-            const QString f = entry.section(QLatin1Char('@'), 0, -2);
-            // cups-pdf renames into place when done; give the spool a moment to settle
-            const qint64 size = QFileInfo(f).size();
-            QThread::msleep(300);
-            if (size > 0 && size == QFileInfo(f).size())
-                return f;
-        }
-        QThread::msleep(200);
-    }
-    return {};
+    return QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+) pts"))
+        .match(run(QStringLiteral("pdfinfo"), {path}))
+        .captured(1);
 }
 
 // A document of about three A4 pages, as the preview prints it.
@@ -143,8 +84,6 @@ private Q_SLOTS:
     void commandLineRejectsBadInput_data();
     void commandLineRejectsBadInput();
     void commandLinePrintsToPdf();
-    void commandLineRefusesWhatIsNoRichText_data();
-    void commandLineRefusesWhatIsNoRichText();
     void everyLineOnceAcrossPages_data();
     void everyLineOnceAcrossPages();
     void commandLineKeepsIndents_data();
@@ -153,8 +92,7 @@ private Q_SLOTS:
 
 void PrinterTest::initTestCase()
 {
-    if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
-        qputenv("CUPS_SERVER", "127.0.0.1:8631");
+    useTestCups();
 }
 
 void PrinterTest::installedPrintersComeFromCups()
@@ -165,8 +103,10 @@ void PrinterTest::installedPrintersComeFromCups()
     QStringList names;
     for (const PrinterInfo &p : list)
         names << p.deviceName;
-    QVERIFY2(names.contains(queue), qPrintable(QStringLiteral("%1 missing from %2; run scripts/cups-start.sh").arg(queue, names.join(u','))));
-    const PrinterInfo cupsPdf = list.at(names.indexOf(queue));
+    QVERIFY2(names.contains(testQueue()),
+             qPrintable(QStringLiteral("%1 missing from %2; run scripts/cups-start.sh")
+                            .arg(testQueue(), names.join(u','))));
+    const PrinterInfo cupsPdf = list.at(names.indexOf(testQueue()));
     QVERIFY(!cupsPdf.driverName.isEmpty());
     // the system's order: as CUPS lists its queues
     QStringList lpstat = run(QStringLiteral("lpstat"), {QStringLiteral("-e")}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -251,7 +191,7 @@ void PrinterTest::pdfFilePrinterDrawsPages()
     const QStringList size = pdfPageSize(out).split(QStringLiteral(" x "));
     QCOMPARE(size.size(), 2);
     QVERIFY(qAbs(size[0].toDouble() - 595.3) < 1.5 && qAbs(size[1].toDouble() - 841.9) < 1.5);
-    const QString text = pdfText(out);
+    const QString text = pdfText(out, true);
     QVERIFY(text.contains(QLatin1String("Steam humidifier offer")));
     QVERIFY(text.contains(QLatin1String("Second sheet")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("basket.pdf")});
@@ -283,25 +223,26 @@ void PrinterTest::abandonedJobLeavesNoFile()
 
 void PrinterTest::threePagesThroughCups()
 {
-    const QString spool = cupsDir() + QStringLiteral("/spool");
-    const QString output = cupsDir() + QStringLiteral("/pdf");
-    const QSet<QString> spooledBefore = filesIn(spool, QStringLiteral("d*-001"));
-    const QSet<QString> outputBefore = filesIn(output, QStringLiteral("*.pdf"));
+    const QSet<QString> spooledBefore = keptJobs();
+    const QSet<QString> outputBefore =
+        stampedFiles(cupsDir(QStringLiteral("pdf")), QStringLiteral("*.pdf"));
 
     vc::RichTextField field;
     field.setRichText(threePageDocument());
-    QVERIFY2(Printer::setCurrent(queue), "the CUPS test queue is missing; run scripts/cups-start.sh");
+    QVERIFY2(Printer::setCurrent(testQueue()),
+             "the CUPS test queue is missing; run scripts/cups-start.sh");
     Printer &printer = Printer::current();
-    printer.setDocName(QStringLiteral("VeltrannCalc three pages %1").arg(QDateTime::currentMSecsSinceEpoch()));
+    const QString title = QStringLiteral("VeltrannCalc three pages %1").arg(QDateTime::currentMSecsSinceEpoch());
+    printer.setDocName(title);
     printer.setPaperSize(9);
     const int pages = printField(field, printer);
     QVERIFY2(pages == 3, qPrintable(QStringLiteral("%1 pages, %2").arg(pages).arg(printer.errorText())));
 
     // the job file CUPS received
-    const QString job = waitForNewFile(spool, QStringLiteral("d*-001"), spooledBefore);
+    const QString job = newJobs(spooledBefore, 1, title).value(0); // the queue is shared
     QVERIFY2(!job.isEmpty(), "CUPS kept no job file (PreserveJobFiles)");
     QCOMPARE(pdfPages(job), 3);
-    const QString text = pdfText(job);
+    const QString text = pdfText(job, true);
     QVERIFY(text.contains(QLatin1String("Paragraph 1 of the humidifier calculation report.")));
     QVERIFY(text.contains(QLatin1String("Paragraph 120 of the humidifier calculation report.")));
     for (const char *label : {"Seite 1", "Seite 2", "Seite 3"})
@@ -316,8 +257,9 @@ void PrinterTest::threePagesThroughCups()
     }
 
     // and what the cups-pdf printer made of it
-    const QString pdf = waitForNewFile(output, QStringLiteral("*.pdf"), outputBefore);
-    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no cups-pdf output in %1").arg(output)));
+    const QString pdf =
+        newFiles(cupsDir(QStringLiteral("pdf")), QStringLiteral("*.pdf"), outputBefore).value(0);
+    QVERIFY2(!pdf.isEmpty(), "no cups-pdf output");
     QCOMPARE(pdfPages(pdf), 3);
     const QStringList size = pdfPageSize(pdf).split(QStringLiteral(" x "));
     QCOMPARE(size.size(), 2);
@@ -326,65 +268,55 @@ void PrinterTest::threePagesThroughCups()
     // (cups-pdf redraws the fonts through Ghostscript, so its text is checked on the job file above)
 }
 
+// Bad arguments and files that are no rich text: one line on standard error, exit 2, no output.
 void PrinterTest::commandLineRejectsBadInput_data()
 {
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("no arguments") << QStringList{QStringLiteral("print-rtf")};
-    QTest::newRow("no output") << QStringList{QStringLiteral("print-rtf"), QStringLiteral("in.rtf")};
-    QTest::newRow("both outputs") << QStringList{QStringLiteral("print-rtf"), QStringLiteral("in.rtf"), QStringLiteral("--pdf"),
-                                                 QStringLiteral("a.pdf"), QStringLiteral("--printer"), queue};
-    QTest::newRow("missing file") << QStringList{QStringLiteral("print-rtf"), QStringLiteral("/nonexistent/in.rtf"), QStringLiteral("--pdf"), QStringLiteral("/tmp/x.pdf")};
-    QTest::newRow("unknown option") << QStringList{QStringLiteral("print-rtf"), QStringLiteral("in.rtf"), QStringLiteral("--fax"), QStringLiteral("1")};
+    QTest::addColumn<QStringList>("args");   // after print-rtf; IN and OUT name files of the test
+    QTest::addColumn<QByteArray>("content"); // written to IN unless null
+    const QStringList toPdf{QStringLiteral("IN"), QStringLiteral("--pdf"), QStringLiteral("OUT")};
+    QTest::newRow("no arguments") << QStringList() << QByteArray();
+    QTest::newRow("no output") << QStringList{QStringLiteral("IN")} << QByteArray();
+    QTest::newRow("both outputs") << toPdf + QStringList{QStringLiteral("--printer"), testQueue()}
+                                  << QByteArray();
+    QTest::newRow("missing file") << toPdf << QByteArray();
+    QTest::newRow("unknown option")
+        << QStringList{QStringLiteral("IN"), QStringLiteral("--fax"), QStringLiteral("1")}
+        << QByteArray();
+    QTest::newRow("a renamed executable")
+        << toPdf << readFile(binDir() + QStringLiteral("/veltranncalc-cli")).left(65536);
+    QTest::newRow("a lone brace") << toPdf << QByteArray("{");
+    QTest::newRow("empty") << toPdf << QByteArray("");
 }
 
 void PrinterTest::commandLineRejectsBadInput()
 {
     QFETCH(QStringList, args);
-    QProcess p;
-    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), args);
-    QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), 2);
-    const QString err = QString::fromUtf8(p.readAllStandardError()).trimmed();
-    QVERIFY(!err.isEmpty());
-    QCOMPARE(err.count(QLatin1Char('\n')), 0);
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.rtf")),
+                  out = dir.filePath(QStringLiteral("out.pdf"));
+    if (!content.isNull())
+        QVERIFY(writeFile(in, content));
+    args.replaceInStrings(QStringLiteral("IN"), in).replaceInStrings(QStringLiteral("OUT"), out);
+    const CliRun r = runCli(QStringList{QStringLiteral("print-rtf")} + args);
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.count(QLatin1Char('\n')) == 1, qPrintable(r.err));
+    if (!content.isNull())
+        QVERIFY(r.err.contains(QLatin1String("in.rtf")));
+    QVERIFY(!QFileInfo::exists(out));
 }
 
 void PrinterTest::commandLinePrintsToPdf()
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("notes.pdf"));
-    QProcess p;
-    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"),
-            {QStringLiteral("print-rtf"), vc::test::sharedDir() + QStringLiteral("/corpus/rtf/word2003-table-list-footnote.rtf"),
-             QStringLiteral("--pdf"), out});
-    QVERIFY(p.waitForFinished(120000));
-    const QString err = QString::fromUtf8(p.readAllStandardError());
-    QVERIFY2(p.exitCode() == 0, qPrintable(err));
+    const CliRun r =
+        runCli({QStringLiteral("print-rtf"),
+                sharedDir() + QStringLiteral("/corpus/rtf/word2003-table-list-footnote.rtf"),
+                QStringLiteral("--pdf"), out});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
     QCOMPARE(pdfPages(out), 2);
     QVERIFY(pdfText(out).contains(QLatin1String("And now comes a fun table:")));
-}
-
-void PrinterTest::commandLineRefusesWhatIsNoRichText_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::newRow("a renamed executable") << vc::test::readFile(vc::test::binDir() + QStringLiteral("/veltranncalc-cli")).left(65536);
-    QTest::newRow("a lone brace") << QByteArray("{");
-    QTest::newRow("empty") << QByteArray();
-}
-
-void PrinterTest::commandLineRefusesWhatIsNoRichText()
-{
-    QFETCH(QByteArray, data);
-    QTemporaryDir dir;
-    const QString in = dir.filePath(QStringLiteral("in.rtf")), out = dir.filePath(QStringLiteral("out.pdf"));
-    QVERIFY(vc::test::writeFile(in, data));
-    QProcess p;
-    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), {QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out});
-    QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), 2);
-    const QString err = QString::fromUtf8(p.readAllStandardError());
-    QVERIFY2(err.count(QLatin1Char('\n')) == 1 && err.contains(QLatin1String("in.rtf")), qPrintable(err));
-    QVERIFY(!QFileInfo::exists(out));
 }
 
 // Text that goes on over page ends: a cell of 201 lines beside a short one,
@@ -414,14 +346,11 @@ void PrinterTest::everyLineOnceAcrossPages()
     QFETCH(int, words);
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("long.rtf")), out = dir.filePath(QStringLiteral("long.pdf"));
-    QVERIFY(vc::test::writeFile(in, rtf));
-    QProcess p;
-    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), {QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out});
-    QVERIFY(p.waitForFinished(120000));
-    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(writeFile(in, rtf));
+    QCOMPARE(runCli({QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out}).status, 0);
     QVERIFY(pdfPages(out) >= 4);
     QHash<QString, int> seen;
-    for (const QString &w : pdfText(out).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    for (const QString &w : pdfText(out, true).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
         ++seen[w];
     for (int i = 1; i <= words; ++i)
         QVERIFY2(seen.value(word.arg(i)) == 1, qPrintable(QStringLiteral("%1 printed %2 times").arg(word.arg(i)).arg(seen.value(word.arg(i)))));

@@ -1,6 +1,7 @@
 #include "infotext.h"
 #include "form/appglobals.h"
 #include "richtext/richtextfield.h"
+#include "datarows.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -54,20 +55,7 @@ void InfoTextTest::documentPath()
 
 void InfoTextTest::shippedDocuments_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("cylinder"); // how the table names our cylinder
-    QTest::newRow("English") << "English"
-                             << "The self-cleaning steam cylinder"
-                             << "Self-cleaning steam cylinder";
-    QTest::newRow("Deutsch") << "Deutsch"
-                             << "Der selbstreinigende Dampfzylinder"
-                             << "Selbstreinigender Dampfzylinder";
-    QTest::newRow("Fran\u00e7ais")
-        << QStringLiteral("Fran\u00e7ais") << "Le cylindre vapeur autonettoyant"
-        << "Cylindre vapeur autonettoyant";
-    QTest::newRow("Polski") << "Polski" << QStringLiteral("Samoczyszcz\u0105cy cylinder parowy")
-                            << QStringLiteral("Samoczyszcz\u0105cy cylinder parowy");
+    addRows(QStringLiteral("infotexts.tsv"));
 }
 
 void InfoTextTest::shippedDocuments()

@@ -1,6 +1,7 @@
 #include "manualdistance.h"
 #include "designfixture.h"
 #include "languagecaptions.h"
+#include "datarows.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -23,17 +24,7 @@ private Q_SLOTS:
 
 void ManualDistanceTest::standardWidths_data()
 {
-    QTest::addColumn<bool>("small");
-    QTest::addColumn<double>("length");
-    QTest::addColumn<int>("width");
-    for (int length : {300, 450, 650, 850})
-        QTest::addRow("22 mm %d", length) << true << double(length) << length + 20;
-    for (int length : {300, 450, 600, 900, 1200, 1500})
-        QTest::addRow("35 mm %d", length) << false << double(length) << length + 20;
-    QTest::newRow("600 is no 22 mm length") << true << 600.0 << 0;
-    QTest::newRow("650 is no 35 mm length") << false << 650.0 << 0;
-    QTest::newRow("part of a millimetre") << false << 600.5 << 0;
-    QTest::newRow("no number") << false << 0.0 << 0;
+    addRows(QStringLiteral("standardwidths.tsv"));
 }
 
 void ManualDistanceTest::standardWidths()
@@ -72,30 +63,7 @@ void ManualDistanceTest::pipeListFollowsSteamOutput()
 
 void ManualDistanceTest::ok_data()
 {
-    // Before OK: air flow 2500, duct 1000 x 500, pipe 950, velocity 3.3.
-    QTest::addColumn<int>("unitSystem");
-    QTest::addColumn<QStringList>("entered"); // steam output, length, velocity
-    QTest::addColumn<QStringList>("after");   // Text3(1), Text3(2), Label30(3), Label30(1)
-    QTest::addColumn<bool>("message");
-    const QStringList untouched{"620", "500", "600", "3.3"};
-    QTest::newRow("600 on 35 mm at 2 m/s")
-        << 0 << QStringList{"10", "600", "2"} << QStringList{"620", "560", "600", "2"} << false;
-    QTest::newRow("US fields as shown")
-        << 1 << QStringList{"10", "600", "2"} << QStringList{"620", "560", "600", "2"} << false;
-    QTest::newRow("450 on 22 mm") << 0 << QStringList{"5", "450", "2"}
-                                  << QStringList{"470", "739", "450", "2"} << false;
-    QTest::newRow("450 on 35 mm") << 0 << QStringList{"10", "450", "2"}
-                                  << QStringList{"470", "739", "450", "2"} << false;
-    QTest::newRow("no standard length")
-        << 0 << QStringList{"5", "600", "2"} << QStringList{"1000", "347", "980", "2"} << true;
-    QTest::newRow("decimal velocity")
-        << 0 << QStringList{"10", "600", "2.5"} << QStringList{"620", "448", "600", "2.5"} << false;
-    QTest::newRow("comma decimal")
-        << 0 << QStringList{"10", "600", "2,5"} << QStringList{"620", "560", "600", "2"} << false;
-    for (const QString &velocity : {QString(), QStringLiteral("abc"), QStringLiteral("-5"),
-                                    QStringLiteral("1e9"), QString(400, QLatin1Char('9'))})
-        QTest::addRow("velocity \"%s\"", qPrintable(velocity.left(5)))
-            << 0 << QStringList{"10", "600", velocity} << untouched << false;
+    addRows(QStringLiteral("manualdistance.tsv"));
 }
 
 void ManualDistanceTest::ok()

@@ -1,6 +1,7 @@
 #include "manualload.h"
 #include "designfixture.h"
 #include "languagecaptions.h"
+#include "datarows.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -38,37 +39,7 @@ private Q_SLOTS:
 
 void ManualLoadTest::ok_data()
 {
-    QTest::addColumn<int>("unitSystem");
-    QTest::addColumn<QString>("total");
-    QTest::addColumn<QStringList>("entries"); // TextbV(0), Textxa, Textxi, Textsl(1)
-    QTest::addColumn<QStringList>("after");   // as `written`
-    const QStringList unchanged = before;
-    QTest::newRow("worked example")
-        << 0 << "8000" << QStringList{"1600", "1.7", "8.8", "539"}
-        << QStringList{"539", "950", "1600", "20", "1.7", "5", "29.7", "8.8", "22", "50.2"};
-    QTest::newRow("US fields taken as shown")
-        << 1 << "8000" << QStringList{"1600", "1.7", "8.8", "539"}
-        << QStringList{"539", "950", "1600", "20", "1.7", "5", "29.7", "8.8", "22", "50.2"};
-    QTest::newRow("altitude sets the pressure the humidities use")
-        << 0 << "8000" << QStringList{"", "1.7", "8.8", "1000"}
-        << QStringList{"1000", "899", "2000", "35", "1.7", "5", "28.1", "8.8", "22", "47.5"};
-    QTest::newRow("zero total air flow keeps the percentage")
-        << 0 << "0" << QStringList{"1600", "", "", ""}
-        << QStringList{"539", "950", "1600", "35", "1.66", "-5", "60", "8.77", "21", "45"};
-    QTest::newRow("total air flow no number keeps the percentage")
-        << 0 << "abc" << QStringList{"1600", "", "", ""}
-        << QStringList{"539", "950", "1600", "35", "1.66", "-5", "60", "8.77", "21", "45"};
-    QTest::newRow("comma decimal reads its whole part")
-        << 0 << "8000" << QStringList{"", "1,7", "", ""}
-        << QStringList{"539", "950", "2000", "35", "1", "5", "17.5", "8.77", "21", "45"};
-    QTest::newRow("empty") << 0 << "8000" << QStringList{"", "", "", ""} << unchanged;
-    QTest::newRow("no numbers") << 0 << "8000" << QStringList{"abc", "abc", "abc", "abc"}
-                                << unchanged;
-    QTest::newRow("negative") << 0 << "8000" << QStringList{"-5", "-5", "-5", "-5"} << unchanged;
-    QTest::newRow("400 digits") << 0 << "8000" << QStringList(4, QString(400, QLatin1Char('9')))
-                                << unchanged;
-    QTest::newRow("altitude above the atmosphere")
-        << 0 << "8000" << QStringList{"", "", "", "1e9"} << unchanged;
+    addRows(QStringLiteral("manualload.tsv"));
 }
 
 void ManualLoadTest::ok()

@@ -1,29 +1,17 @@
 // veltranncalc-cli report as a batch user runs it: bad input, and the filled
 // documents written beside the PDF (the printing itself is the preview's test).
+#include "readback.h"
 #include "testsupport.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run
+vc::test::CliRun cli(const QStringList &args)
 {
-    int status;
-    QString out, err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"),
-            QStringList{QStringLiteral("report")} + args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return vc::test::runCli(QStringList{QStringLiteral("report")} + args);
 }
 
 QString project()
@@ -75,7 +63,7 @@ void CliReportTest::badInput_data()
 void CliReportTest::badInput()
 {
     QFETCH(QStringList, args);
-    const Run r = cli(args);
+    const vc::test::CliRun r = cli(args);
     QCOMPARE(r.status, 2);
     QCOMPARE(r.err.trimmed().count(QLatin1Char('\n')), 0);
     QVERIFY(!r.err.trimmed().isEmpty());
@@ -86,7 +74,7 @@ void CliReportTest::filledDocumentsAsRtf()
 {
     const QString report = m_dir.filePath(QStringLiteral("report.rtf"));
     const QString tender = m_dir.filePath(QStringLiteral("tender.rtf"));
-    const Run r =
+    const vc::test::CliRun r =
         cli({project(), QStringLiteral("--family"), QStringLiteral("2"), QStringLiteral("--units"),
              QStringLiteral("us"), QStringLiteral("--language"), QStringLiteral("Deutsch"),
              QStringLiteral("--pdf"), m_dir.filePath(QStringLiteral("r.pdf")),
@@ -102,7 +90,7 @@ void CliReportTest::filledDocumentsAsRtf()
 // The preview's printer list and copies take the options; copies 0 prints nothing.
 void CliReportTest::printerChosenByName()
 {
-    const Run r =
+    const vc::test::CliRun r =
         cli({QStringLiteral("--new"), QStringLiteral("--printer"), QStringLiteral("VeltrannPDF"),
              QStringLiteral("--copies"), QStringLiteral("0")});
     QVERIFY2(r.status == 0, qPrintable(r.err));

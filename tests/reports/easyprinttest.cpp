@@ -4,13 +4,12 @@
 #include "form/control.h"
 #include "form/platformservices.h"
 #include "print/printer.h"
+#include "readback.h"
+#include "datarows.h"
 
-#include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 using vc::EasyPrint;
 using vc::Printer;
@@ -27,10 +26,8 @@ struct Word
 
 QList<Word> words(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QString html = vc::test::run(QStringLiteral("pdftotext"),
+                                       {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     static const QRegularExpression re(
         QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                        "yMax=\"([\\d.]+)\">([^<]*)</word>"));
@@ -78,6 +75,7 @@ private:
 
 void EasyPrintTest::init()
 {
+    vc::test::useTestCups();
     m_messages.clear();
     vc::Services::setMessages(&m_messages);
     Printer::setCurrent(vc::PrinterList::pdfFileName());
@@ -91,23 +89,7 @@ void EasyPrintTest::cleanup()
 
 void EasyPrintTest::linesAtCarriageReturns_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("returns");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("one line") << QStringLiteral(" Steam ") << 0
-                              << QStringList{QStringLiteral("Steam")};
-    QTest::newRow("CR LF and blanks")
-        << QStringLiteral("A\r\n  B") << 1 << QStringList{QStringLiteral("A"), QStringLiteral("B")};
-    QTest::newRow("lone CR ends a line")
-        << QStringLiteral("A\rB\rC") << 2
-        << QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-    QTest::newRow("lone LF does not")
-        << QStringLiteral("A\nB") << 0 << QStringList{QStringLiteral("A\nB")};
-    QTest::newRow("empty middle line")
-        << QStringLiteral("A\r\n\r\nC") << 2
-        << QStringList{QStringLiteral("A"), QString(), QStringLiteral("C")};
-    QTest::newRow("trailing return")
-        << QStringLiteral("A\r") << 1 << QStringList{QStringLiteral("A"), QString()};
+    vc::test::addRows(QStringLiteral("linebreaks.tsv"));
 }
 
 void EasyPrintTest::linesAtCarriageReturns()
@@ -199,7 +181,7 @@ void EasyPrintTest::shapeRadiusShortened()
 
 void EasyPrintTest::correctionOnPrinterWithBorder()
 {
-    QVERIFY2(Printer::setCurrent(QStringLiteral("VeltrannPDF")),
+    QVERIFY2(Printer::setCurrent(vc::test::testQueue()),
              "the CUPS test queue is missing; run scripts/cups-start.sh");
     Printer &p = Printer::current();
     const double expected =
@@ -263,11 +245,10 @@ void EasyPrintTest::pictureOfAControl()
     QCOMPARE(ep.endDoc(), messages == 0);
     if (messages)
         return;
-    QProcess p;
-    p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), Printer::pdfOutputPath()});
-    p.waitForFinished();
-    const QStringList lines =
-        QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char('\n'));
+    const QStringList lines = vc::test::run(QStringLiteral("pdfimages"),
+                                            {QStringLiteral("-list"), Printer::pdfOutputPath()})
+                                  .trimmed()
+                                  .split(QLatin1Char('\n'));
     QCOMPARE(lines.size() - 2, images); // two header lines
 }
 

@@ -3,80 +3,19 @@
 #include "printpreview.h"
 #include "../design/designfixture.h"
 #include "print/printer.h"
+#include "readback.h"
 #include "reportdocuments.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 using vc::Printer;
 using vc::PrintPreview;
 using vc::test::DesignFixture;
+using namespace vc::test;
 
 namespace {
-
-const QString queue = QStringLiteral("VeltrannPDF");
-
-QString run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pdfPages(const QString &path)
-{
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                       .match(run(QStringLiteral("pdfinfo"), {path}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-QString pdfText(const QString &path)
-{
-    return run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified();
-}
-
-QString spoolDir()
-{
-    const QByteArray dir = qgetenv("VC_CUPS_DIR");
-    return (dir.isEmpty() ? QStringLiteral("/tmp/vc-cups") : QString::fromLocal8Bit(dir)) +
-           QStringLiteral("/spool");
-}
-
-QStringList jobFiles()
-{
-    return QDir(spoolDir()).entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name);
-}
-
-// The job files CUPS kept since, of jobs named so (other tests share the
-// queue), in job order; waits for n.
-QStringList newJobs(const QStringList &before, const QString &name, int n)
-{
-    QElapsedTimer t;
-    t.start();
-    QStringList ours;
-    QStringList seen = before;
-    while (t.elapsed() < 60000 && ours.size() < n) {
-        for (const QString &f : jobFiles()) {
-            if (seen.contains(f))
-                continue;
-            const QString path = QDir(spoolDir()).filePath(f);
-            QThread::msleep(300); // let the spool finish writing it
-            seen << f;
-            if (run(QStringLiteral("pdfinfo"), {path}).contains(name))
-                ours << path;
-        }
-        QThread::msleep(200);
-    }
-    return ours;
-}
 
 // A long report: the shipped template with its project block repeated.
 void fillProject(vc::MainForm &f, int family)
@@ -101,7 +40,6 @@ private Q_SLOTS:
     void cleanup();
     void copiesGiveJobsInOrder_data();
     void copiesGiveJobsInOrder();
-    void copiesTextNotANumber();
     void bothDocumentsIntoOnePdf();
     void unwritablePdfKeepsEverything();
     void printerChoiceRestoredOnClose();
@@ -112,6 +50,7 @@ private:
 
 void PrintPreviewTest::init()
 {
+    useTestCups();
     Printer::setPrinters(nullptr);
 }
 
@@ -127,6 +66,7 @@ void PrintPreviewTest::copiesGiveJobsInOrder_data()
     QTest::newRow("one copy, two-page report") << QStringLiteral("1") << 3;
     QTest::newRow("two copies, one-page report") << QStringLiteral("2") << 0;
     QTest::newRow("no copies") << QStringLiteral("0") << 0;
+    QTest::newRow("copies not a number: a message, no job") << QStringLiteral("two") << 0;
 }
 
 // Copies 2: report, report, tender, tender, each its own job from "Seite 1",
@@ -146,9 +86,9 @@ void PrintPreviewTest::copiesGiveJobsInOrder()
             extra += "\\pard Additional design note line " + QByteArray::number(i) + ".\\par\n";
         f.RtfCalulation().setRichText(rtf.left(end) + extra + "}");
     }
-    QVERIFY2(Printer::setCurrent(queue),
+    QVERIFY2(Printer::setCurrent(testQueue()),
              "the CUPS test queue is missing; run scripts/cups-start.sh");
-    const QStringList before = jobFiles();
+    const QSet<QString> before = keptJobs();
     const QString jobName =
         QStringLiteral("preview test %1").arg(QDateTime::currentMSecsSinceEpoch());
     Printer::current().setDocName(jobName);
@@ -157,23 +97,24 @@ void PrintPreviewTest::copiesGiveJobsInOrder()
     const int reportPages = preview.pageCount();
     preview.Command2_Click(1);
     const int tenderPages = preview.pageCount();
-    QCOMPARE(preview.form().at(QStringLiteral("PrtCombo")).text(), queue);
+    QCOMPARE(preview.form().at(QStringLiteral("PrtCombo")).text(), testQueue());
     preview.form().at(QStringLiteral("Copys")).setText(copies);
-    QVERIFY(preview.Vixbutton1_Click());
-    QVERIFY(fx.messages.shown().empty());
-    const int n = copies.toInt();
+    bool isNumber = false;
+    const int n = copies.toInt(&isNumber);
+    QCOMPARE(preview.Vixbutton1_Click(), isNumber);
+    QCOMPARE(fx.messages.shown().size(), size_t(isNumber ? 0 : 1));
     QCOMPARE(preview.jobPages().size(), 2 * n);
     if (n == 0)
         return;
     QVERIFY(reportRepeats == 0 || reportPages > 1);
-    const QStringList jobs = newJobs(before, jobName, 2 * n);
+    const QStringList jobs = newJobs(before, 2 * n, jobName);
     QCOMPARE(jobs.size(), 2 * n);
     for (int j = 0; j < 2 * n; ++j) {
         const bool report = j < n;
         const int expected = report ? reportPages : tenderPages;
         QCOMPARE(preview.jobPages().at(j), expected);
         QCOMPARE(pdfPages(jobs.at(j)), expected);
-        const QString text = pdfText(jobs.at(j));
+        const QString text = pdfText(jobs.at(j)).simplified();
         QVERIFY(text.contains(report ? f.Label20(5).text() : QStringLiteral("Bill of quantities")));
         for (int p = 1; p <= expected; ++p)
             QVERIFY2(text.contains(QStringLiteral("Seite %1").arg(p)),
@@ -184,33 +125,21 @@ void PrintPreviewTest::copiesGiveJobsInOrder()
     QCOMPARE(preview.RichTextBox1().text(), f.RtfTender().text());
 }
 
-void PrintPreviewTest::copiesTextNotANumber()
-{
-    DesignFixture fx;
-    fillProject(fx.f(), 0);
-    PrintPreview preview(fx.f());
-    preview.Form_Load();
-    preview.form().at(QStringLiteral("Copys")).setText(QStringLiteral("two"));
-    QVERIFY(!preview.Vixbutton1_Click());
-    QCOMPARE(int(fx.messages.shown().size()), 1);
-    QVERIFY(preview.jobPages().isEmpty());
-}
-
 void PrintPreviewTest::bothDocumentsIntoOnePdf()
 {
     DesignFixture fx;
     vc::MainForm &f = fx.f();
     fillProject(f, 1);
-    QVERIFY(Printer::setCurrent(queue));
+    QVERIFY(Printer::setCurrent(testQueue()));
     PrintPreview preview(f);
     preview.Form_Load();
     const QString out = m_dir.filePath(QStringLiteral("both.pdf"));
     fx.messages.clear();
     QVERIFY(preview.printPdf(out));
-    QCOMPARE(Printer::current().deviceName(), queue); // the chosen printer stays current
+    QCOMPARE(Printer::current().deviceName(), testQueue()); // the chosen printer stays current
     QCOMPARE(preview.jobPages().size(), 2);
     QCOMPARE(pdfPages(out), preview.jobPages().at(0) + preview.jobPages().at(1));
-    const QString text = pdfText(out);
+    const QString text = pdfText(out).simplified();
     QVERIFY(text.indexOf(f.Label20(5).text()) < text.indexOf(QStringLiteral("Bill of quantities")));
     QCOMPARE(int(text.count(QStringLiteral("Seite 1"))), 2); // every document counts from 1
     QVERIFY(text.contains(f.Text3(4).text()));

@@ -3,6 +3,7 @@
 #include "reportdocuments.h"
 #include "../design/designfixture.h"
 #include "richtext/richtextfield.h"
+#include "datarows.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -144,34 +145,12 @@ void ReportDocumentsTest::everyStepLandsOnce()
 
 void ReportDocumentsTest::placeholderRules_data()
 {
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("client");
-    QTest::addColumn<QString>("expected");
-    const QByteArray head = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 ";
-    QTest::newRow("#####1 against #####10")
-        << head + "A #####10 B #####1 C\\par}" << QStringLiteral("Client")
-        << QStringLiteral("A <Label20(0)>  B Client  C");
-    QTest::newRow("empty client gives one blank")
-        << head + "[#####1]\\par}" << QString() << QStringLiteral("[ ]");
-    QTest::newRow("surplus occurrences stay")
-        << head + "##54 ##54 ##54 ##54 ##54 ##54 ##54\\par}" << QString()
-        << QStringLiteral("m  m  m  m  m  m  ##54");
-    QTest::newRow("token split by formatting")
-        << head + "x {\\b ###}{\\i ##1} y\\par}" << QStringLiteral("Client")
-        << QStringLiteral("x Client  y");
-    QTest::newRow("token in a table cell")
-        << head + "\\trowd\\cellx2000\\cellx4000\\intbl Name\\cell #####1\\cell\\row}"
-        << QStringLiteral("Client") << QStringLiteral("Name\nClient ");
-    QTest::newRow("case of the token")
-        << head + "#####1 and ##5A stays\\par}" << QStringLiteral("Client")
-        << QStringLiteral("Client  and ##5A stays");
-    QTest::newRow("no tokens at all") << head + "Plain letter.\\par}" << QStringLiteral("Client")
-                                      << QStringLiteral("Plain letter.");
+    vc::test::addRows(QStringLiteral("placeholders.tsv"));
 }
 
 void ReportDocumentsTest::placeholderRules()
 {
-    QFETCH(QByteArray, rtf);
+    QFETCH(QByteArray, body);
     QFETCH(QString, client);
     QFETCH(QString, expected);
     DesignFixture fx;
@@ -179,7 +158,7 @@ void ReportDocumentsTest::placeholderRules()
     f.Text1(0).setText(client);
     f.Label20(0).setText(QStringLiteral("<Label20(0)>"));
     f.Einheit(9).setText(QStringLiteral("m"));
-    f.RtfCalulation().setRichText(rtf);
+    f.RtfCalulation().setRichText("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 " + body);
     ReportDocuments::FillReport(f);
     QCOMPARE(plain(f.RtfCalulation()).trimmed(), expected.trimmed());
     // filling again changes nothing, unless surplus tokens wait for it
@@ -191,22 +170,7 @@ void ReportDocumentsTest::placeholderRules()
 
 void ReportDocumentsTest::documentPaths_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<QString>("report");
-    QTest::addColumn<QString>("tender");
-    QTest::newRow("English") << QStringLiteral("English") << QStringLiteral("Tavro 500")
-                             << QStringLiteral("D\\En\\Calculationresults.rtf")
-                             << QStringLiteral("D\\En\\Tavro 500.rtf");
-    QTest::newRow("slash in the family")
-        << QStringLiteral("Polski") << QStringLiteral("A/B/C")
-        << QStringLiteral("D\\Po\\Calculationresults.rtf") << QStringLiteral("D\\Po\\A-B-C.rtf");
-    QTest::newRow("no language") << QString() << QString()
-                                 << QStringLiteral("D\\\\Calculationresults.rtf")
-                                 << QStringLiteral("D\\\\.rtf");
-    QTest::newRow("one-letter language")
-        << QStringLiteral("X") << QStringLiteral("Oskel.rtf")
-        << QStringLiteral("D\\X\\Calculationresults.rtf") << QStringLiteral("D\\X\\Oskel.rtf.rtf");
+    vc::test::addRows(QStringLiteral("documentpaths.tsv"));
 }
 
 void ReportDocumentsTest::documentPaths()

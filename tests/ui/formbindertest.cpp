@@ -21,16 +21,9 @@ class FormBinderTest : public QObject
 private Q_SLOTS:
     void designCaptionBecomesTheControls_data();
     void designCaptionBecomesTheControls();
-    void textFieldBothWays();
-    void dropDownKeepsItsTextWhenTheListChanges();
-    void dropDownPickLandsInTheControl();
-    void coloursFollowAndReturnToTheDesign();
-    void visibilityAndEnabledFollow();
-    void labelTagUnderlines();
-    void messageLineCollapsesWhileEmpty();
-    void picturesAndMarksFollow();
-    void tabCaptionsAndPage();
-    void menuCommandCheckAndCaption();
+    void textsBothWays();
+    void looksFollow();
+    void tabsAndMenus();
 };
 
 void FormBinderTest::designCaptionBecomesTheControls_data()
@@ -55,127 +48,95 @@ void FormBinderTest::designCaptionBecomesTheControls()
     QCOMPARE(binder.widget("BTNCALC"), &button);
 }
 
-void FormBinderTest::textFieldBothWays()
+// Text fields and drop-down lists, typed into and set by the logic.
+void FormBinderTest::textsBothWays()
 {
     Form form("frmTest");
     FormBinder binder(form);
     QLineEdit edit;
-    Control &control = binder.bind(&edit, "Text2(0)");
-    control.setText("8000");
+    Control &text = binder.bind(&edit, "Text2(0)");
+    text.setText("8000");
     QCOMPARE(edit.text(), QStringLiteral("8000"));
     edit.setFocus();
     edit.selectAll();
     QTest::keyClicks(&edit, "950");
-    QCOMPARE(control.text(), QStringLiteral("950"));
-    control.setSelection(1, 2);
+    QCOMPARE(text.text(), QStringLiteral("950"));
+    text.setSelection(1, 2);
     QCOMPARE(edit.selectedText(), QStringLiteral("50"));
-}
 
-void FormBinderTest::dropDownKeepsItsTextWhenTheListChanges()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
+    // A new list keeps the text the field holds, even one not in the list.
     QComboBox combo;
     combo.setEditable(true);
-    Control &control = binder.bind(&combo, "Combo2(1)");
-    control.setText("952");
-    control.setItems({"750", "760", "770"});
+    Control &list = binder.bind(&combo, "Combo2(1)");
+    list.setText("952");
+    list.setItems({"750", "760", "770"});
     QCOMPARE(combo.count(), 3);
     QCOMPARE(combo.currentText(), QStringLiteral("952"));
-    QCOMPARE(control.text(), QStringLiteral("952"));
-    control.setText("28.1");
+    QCOMPARE(list.text(), QStringLiteral("952"));
+    list.setText("28.1");
     QCOMPARE(combo.currentText(), QStringLiteral("28.1"));
-}
 
-void FormBinderTest::dropDownPickLandsInTheControl()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
-    QComboBox combo;
-    combo.setEditable(true);
-    Control &control = binder.bind(&combo, "Combo2(5)");
-    control.setItems({"3", "1"});
-    control.setText("3");
+    // Typed or picked, the entry lands in the control.
+    list.setItems({"3", "1"});
+    list.setText("3");
     combo.setFocus();
     combo.lineEdit()->selectAll();
     QTest::keyClicks(&combo, "1");
-    QCOMPARE(control.text(), QStringLiteral("1"));
+    QCOMPARE(list.text(), QStringLiteral("1"));
     Q_EMIT combo.activated(0);
-    QCOMPARE(control.listIndex(), 0);
-    QCOMPARE(control.text(), QStringLiteral("3"));
+    QCOMPARE(list.listIndex(), 0);
+    QCOMPARE(list.text(), QStringLiteral("3"));
 }
 
-void FormBinderTest::coloursFollowAndReturnToTheDesign()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
-    QLineEdit edit;
-    const QColor design = edit.palette().color(QPalette::Base);
-    Control &control = binder.bind(&edit, "Text1(0)");
-    control.setBackColor(QColor(255, 255, 0));
-    QCOMPARE(edit.palette().color(QPalette::Base), QColor(255, 255, 0));
-    control.setBackColor(QColor());
-    QCOMPARE(edit.palette().color(QPalette::Base), design);
-
-    QLabel label("Self cleaning system");
-    Control &caption = binder.bind(&label, "Label2(32)");
-    caption.setForeColor(QColor(0, 0, 192));
-    QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 192));
-}
-
-void FormBinderTest::visibilityAndEnabledFollow()
+// Colours, visibility, underline, pictures and marks set by the logic.
+void FormBinderTest::looksFollow()
 {
     Form form("frmTest");
     FormBinder binder(form);
     QWidget parent;
+    auto *edit = new QLineEdit(&parent);
+    const QColor design = edit->palette().color(QPalette::Base);
+    Control &text = binder.bind(edit, "Text1(0)");
+    text.setBackColor(QColor(255, 255, 0));
+    QCOMPARE(edit->palette().color(QPalette::Base), QColor(255, 255, 0));
+    text.setBackColor(QColor());
+    QCOMPARE(edit->palette().color(QPalette::Base), design);
+
+    auto *label = new QLabel("Self cleaning system", &parent);
+    Control &caption = binder.bind(label, "Label2(32)");
+    caption.setForeColor(QColor(0, 0, 192));
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    caption.setTag("underline");
+    QVERIFY(label->font().underline());
+    caption.setTag(QString());
+    QVERIFY(!label->font().underline());
+
     auto *button = new QPushButton("&Alternative", &parent);
     auto *hidden = new QLabel("preview", &parent);
     hidden->hide();
-    Control &control = binder.bind(button, "Command20(0)");
+    Control &command = binder.bind(button, "Command20(0)");
     Control &preview = binder.bind(hidden, "ImgFlowting");
     QVERIFY(!preview.isVisible()); // hidden by design
-    control.setVisible(false);
+    command.setVisible(false);
     QVERIFY(button->isHidden());
-    control.setVisible(true);
+    command.setVisible(true);
     QVERIFY(!button->isHidden());
-    control.setEnabled(false);
+    command.setEnabled(false);
     QVERIFY(!button->isEnabled());
     preview.setVisible(true);
     QVERIFY(!hidden->isHidden());
-}
 
-void FormBinderTest::labelTagUnderlines()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
-    QLabel label("Self cleaning system");
-    Control &control = binder.bind(&label, "Label2(32)");
-    control.setTag("underline");
-    QVERIFY(label.font().underline());
-    control.setTag(QString());
-    QVERIFY(!label.font().underline());
-}
-
-void FormBinderTest::messageLineCollapsesWhileEmpty()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
-    QWidget parent;
+    // The message line takes no room while it has nothing to say.
     auto *message = new QLabel(&parent);
     FormBinder::collapseWhenEmpty(message);
-    Control &control = binder.bind(message, "Label20(9)");
+    Control &line = binder.bind(message, "Label20(9)");
     QVERIFY(message->isHidden());
-    control.setText("This family cannot serve the size");
+    line.setText("This family cannot serve the size");
     QVERIFY(!message->isHidden());
-    control.setText(QString());
+    line.setText(QString());
     QVERIFY(message->isHidden());
-    QVERIFY(control.isVisible()); // the control itself stays visible
-}
+    QVERIFY(line.isVisible()); // the control itself stays visible
 
-void FormBinderTest::picturesAndMarksFollow()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
     PictureBox picture;
     Control &image = binder.bind(&picture, "ImageSelected");
     const QString file = test::dataDir() + "/Docs/img/U-Sorbix.jpg";
@@ -184,42 +145,35 @@ void FormBinderTest::picturesAndMarksFollow()
     QVERIFY(picture.hasImage());
     image.setPicture(QString());
     QVERIFY(!picture.hasImage());
-
     ShapeMark mark;
-    Control &shape = binder.bind(&mark, "Shape4(3)");
-    shape.setBackColor(QColor(192, 192, 192));
+    binder.bind(&mark, "Shape4(3)").setBackColor(QColor(192, 192, 192));
     QCOMPARE(mark.fillColor(), QColor(192, 192, 192));
 }
 
-void FormBinderTest::tabCaptionsAndPage()
+void FormBinderTest::tabsAndMenus()
 {
     Form form("frmTest");
     FormBinder binder(form);
     QTabWidget tabs;
     for (const char *page : {"Project", "Units", "Summary"})
         tabs.addTab(new QWidget, page);
-    Control &control = binder.bind(&tabs, "SSTab1");
-    QCOMPARE(control.items(), QStringList({"Project", "Units", "Summary"}));
-    control.setItems({"Projekt", "Geräte", "Zusammenfassung"});
+    Control &pages = binder.bind(&tabs, "SSTab1");
+    QCOMPARE(pages.items(), QStringList({"Project", "Units", "Summary"}));
+    pages.setItems({"Projekt", "Geräte", "Zusammenfassung"});
     QCOMPARE(tabs.tabText(1), QStringLiteral("Geräte"));
-    control.setListIndex(2);
+    pages.setListIndex(2);
     QCOMPARE(tabs.currentIndex(), 2);
-}
 
-void FormBinderTest::menuCommandCheckAndCaption()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
     QAction action("USA");
-    Control &control = binder.bind(&action, "mnuOtherUnit(1)");
-    QCOMPARE(control.text(), QStringLiteral("USA"));
-    control.setChecked(true);
+    Control &command = binder.bind(&action, "mnuOtherUnit(1)");
+    QCOMPARE(command.text(), QStringLiteral("USA"));
+    command.setChecked(true);
     QVERIFY(action.isChecked());
-    control.setChecked(false);
+    command.setChecked(false);
     QVERIFY(!action.isChecked());
-    control.setText("US customary");
+    command.setText("US customary");
     QCOMPARE(action.text(), QStringLiteral("US customary"));
-    control.setEnabled(false);
+    command.setEnabled(false);
     QVERIFY(!action.isEnabled());
 }
 

@@ -9,24 +9,14 @@
 #include "windowfixture.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace vc;
 
 namespace {
-
-void openExample(test::WindowFixture &f, int unitSystem)
-{
-    f.dialogs.script(f.path(unitSystem == 1 ? QStringLiteral("Data/Example US.sti")
-                                            : QStringLiteral("Data/Example metric.sti")));
-    f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
-}
 
 bool near(const QColor &a, const QColor &b)
 {
@@ -39,32 +29,37 @@ class FrmHxWindowTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void openedModallyFromTheLoadPage();
+    void openedFromTheLoadPageCopiesAndSaves();
     void markersAndLineWhereTheStatesAre_data();
     void markersAndLineWhereTheStatesAre();
     void viewportScrollsWhenTheWindowIsSmall();
-    void copyAndSave();
 };
 
-void FrmHxWindowTest::openedModallyFromTheLoadPage()
+// Opened modally by the load page's button; Copy and Save on its own buttons.
+void FrmHxWindowTest::openedFromTheLoadPageCopiesAndSaves()
 {
     test::WindowFixture f;
-    openExample(f, 0);
-    QString caption;
-    bool closed = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *window = qobject_cast<FrmHxWindow *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        caption = window->windowTitle();
-        window->close();
-        closed = true;
-    });
-    auto *button = f.window().findChild<QAbstractButton *>(QStringLiteral("Command22(2)"));
-    QVERIFY(button && button->isEnabled());
-    button->click();
-    QVERIFY(closed);
-    QCOMPARE(caption, QStringLiteral("h,x chart"));
+    f.openExample(0);
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    const auto press = [](QWidget *window, const char *name) {
+        qobject_cast<QAbstractButton *>(
+            static_cast<FrmHxWindow *>(window)->widget(QLatin1String(name)))
+            ->click();
+    };
+    const QString opened =
+        test::inModal([&] { f.widget<QAbstractButton>(QStringLiteral("Command22(2)"))->click(); },
+                      [&](QWidget *window) {
+                          QCOMPARE(window->windowTitle(), QStringLiteral("h,x chart"));
+                          press(window, "Command2");
+                          f.dialogs.script(svg);
+                          press(window, "Command4");
+                      });
+    QCOMPARE(opened, QStringLiteral("vc::FrmHxWindow"));
+    QCOMPARE(f.clipboard.image().size(), QSize(595, 716));
+    const QByteArray text = test::readFile(svg);
+    QVERIFY(text.contains("data-pressure-hpa=\"950\""));
+    QVERIFY(text.contains("id=\"pt1\"") && text.contains("id=\"rh-100\""));
 }
 
 void FrmHxWindowTest::markersAndLineWhereTheStatesAre_data()
@@ -82,7 +77,7 @@ void FrmHxWindowTest::markersAndLineWhereTheStatesAre()
     QFETCH(int, unitSystem);
     QFETCH(QString, comfortCaption);
     test::WindowFixture f(language, unitSystem);
-    openExample(f, unitSystem);
+    f.openExample(unitSystem);
     FrmHxWindow window(f.main(), &f.window());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -141,23 +136,6 @@ void FrmHxWindowTest::viewportScrollsWhenTheWindowIsSmall()
     // the chart control keeps its size whatever it is given
     window.graphWidget()->resize(100, 100);
     QCOMPARE(window.graphWidget()->size(), QSize(595, 716));
-}
-
-void FrmHxWindowTest::copyAndSave()
-{
-    test::WindowFixture f;
-    openExample(f, 0);
-    FrmHxWindow window(f.main(), &f.window());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    qobject_cast<QAbstractButton *>(window.widget(QStringLiteral("Command2")))->click();
-    QCOMPARE(f.clipboard.image().size(), QSize(595, 716));
-    QTemporaryDir dir;
-    f.dialogs.script(dir.filePath(QStringLiteral("chart.svg")));
-    qobject_cast<QAbstractButton *>(window.widget(QStringLiteral("Command4")))->click();
-    const QByteArray svg = test::readFile(dir.filePath(QStringLiteral("chart.svg")));
-    QVERIFY(svg.contains("data-pressure-hpa=\"950\""));
-    QVERIFY(svg.contains("id=\"pt1\"") && svg.contains("id=\"rh-100\""));
 }
 
 QTEST_MAIN(FrmHxWindowTest)

@@ -7,12 +7,9 @@
 #include "mainform.h"
 #include "windowfixture.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace vc;
@@ -32,15 +29,8 @@ void FrmKorbWindowTest::equipmentOpensTheBasket()
     QVERIFY(equipment && equipment->isEnabled());
     f.messages.script(MessageService::Answer::No); // the closing question: leave unsaved
 
-    bool checked = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *basket = qobject_cast<FrmKorbWindow *>(QApplication::activeModalWidget());
-        QVERIFY(basket);
-        // A failed check returns early: the window still closes, so the test ends.
-        auto closeAnyway = qScopeGuard([basket] {
-            if (basket->isVisible())
-                basket->done(QDialog::Rejected);
-        });
+    const auto act = [&](QWidget *window) {
+        auto *basket = static_cast<FrmKorbWindow *>(window);
         QVERIFY(QTest::qWaitForWindowExposed(basket));
         QCOMPARE(basket->windowTitle(), QStringLiteral("Ausstattung und Artikel"));
         QTreeWidget *tree = basket->tree();
@@ -68,10 +58,9 @@ void FrmKorbWindowTest::equipmentOpensTheBasket()
         QCOMPARE(list->topLevelItemCount(), 1);
         basket->grab().save(QDir::temp().filePath(QStringLiteral("frmKorb.png")));
         basket->reject(); // asks, No closes
-        checked = true;
-    });
-    QTest::mouseClick(equipment, Qt::LeftButton);
-    QVERIFY(checked);
+    };
+    QCOMPARE(test::inModal([&] { QTest::mouseClick(equipment, Qt::LeftButton); }, act),
+             QStringLiteral("vc::FrmKorbWindow"));
     QCOMPARE(f.messages.shown().size(), size_t(1));
 }
 

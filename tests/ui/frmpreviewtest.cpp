@@ -6,18 +6,16 @@
 #include "mainform.h"
 #include "print/printer.h"
 #include "printpreview.h"
+#include "readback.h"
 #include "reportdocuments.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 
 using vc::test::WindowFixture;
 
@@ -55,12 +53,7 @@ void FrmPreviewTest::printCommandsOpenPreview()
     main.selectPage(vc::MainForm::TenderPage);
 
     const QString pdf = fx.path(QStringLiteral("Data/offer.pdf"));
-    bool seen = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *preview = qobject_cast<vc::FrmPreview *>(QApplication::activeModalWidget());
-        if (!preview)
-            return;
-        seen = true;
+    const auto act = [&](QWidget *preview) {
         auto *text = preview->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
         QVERIFY(text && text->toPlainText().contains(main.Label20(5).text()));
         QCOMPARE(text->lineWrapMode(), QTextEdit::FixedPixelWidth);
@@ -73,24 +66,17 @@ void FrmPreviewTest::printCommandsOpenPreview()
                 if (b->text().startsWith(QLatin1String("PDF")))
                     b->click();
         }
-        preview->reject();
-    });
-    if (command == QLatin1String("mnuPrint")) {
-        QAction *action = fx.window().binder().action(command);
-        QVERIFY(action && action->isEnabled());
-        action->trigger();
-    } else {
-        auto *button = qobject_cast<QAbstractButton *>(fx.window().binder().widget(command));
-        QVERIFY(button && button->isEnabled());
-        button->click();
-    }
-    QVERIFY(seen);
+    };
+    const auto trigger = [&] {
+        if (command == QLatin1String("mnuPrint"))
+            fx.action(command)->trigger();
+        else
+            fx.widget<QAbstractButton>(command)->click();
+    };
+    QCOMPARE(vc::test::inModal(trigger, act), QStringLiteral("vc::FrmPreview"));
     if (writePdf) {
         QVERIFY(QFile::exists(pdf));
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        p.waitForFinished();
-        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        const QString text = vc::test::pdfText(pdf);
         QVERIFY(text.contains(QLatin1String("Calculation report")) &&
                 text.contains(QLatin1String("Tender text")));
     }

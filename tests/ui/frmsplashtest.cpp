@@ -19,9 +19,8 @@ private Q_SLOTS:
     void versionTexts_data();
     void versionTexts();
     void timerHandsOverOnce();
-    void clickOrKeyHandsOverAtOnce_data();
-    void clickOrKeyHandsOverAtOnce();
-    void aboutBoxHasNoTimer();
+    void clickOrKeyEndsIt_data();
+    void clickOrKeyEndsIt();
 
 private:
     QTemporaryDir m_dir;
@@ -88,38 +87,31 @@ void FrmSplashTest::timerHandsOverOnce()
     QCOMPARE(spy.count(), 1);
 }
 
-void FrmSplashTest::clickOrKeyHandsOverAtOnce_data()
+void FrmSplashTest::clickOrKeyEndsIt_data()
 {
+    QTest::addColumn<bool>("startUp");
     QTest::addColumn<bool>("click");
-    QTest::newRow("click") << true;
-    QTest::newRow("key press") << false;
+    QTest::newRow("start-up, click hands over at once") << true << true;
+    QTest::newRow("start-up, key press hands over at once") << true << false;
+    QTest::newRow("about box, click closes it, no timer, no hand-over") << false << true;
 }
 
-void FrmSplashTest::clickOrKeyHandsOverAtOnce()
+void FrmSplashTest::clickOrKeyEndsIt()
 {
+    QFETCH(bool, startUp);
     QFETCH(bool, click);
-    frmSplash splash(frmSplash::Mode::StartUp);
+    frmSplash splash(startUp ? frmSplash::Mode::StartUp : frmSplash::Mode::About);
     QSignalSpy spy(&splash, &frmSplash::openMainWindow);
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QCOMPARE(splash.Timer1()->isActive(), startUp);
     if (click)
         QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(300, 200));
     else
         QTest::keyClick(&splash, Qt::Key_Space);
-    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.count(), startUp ? 1 : 0);
     QVERIFY(!splash.isVisible());
     QVERIFY(!splash.Timer1()->isActive());
-}
-
-void FrmSplashTest::aboutBoxHasNoTimer()
-{
-    frmSplash about(frmSplash::Mode::About);
-    QSignalSpy spy(&about, &frmSplash::openMainWindow);
-    about.show();
-    QVERIFY(!about.Timer1()->isActive());
-    QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(10, 10));
-    QVERIFY(!about.isVisible());
-    QCOMPARE(spy.count(), 0);
 }
 
 QTEST_MAIN(FrmSplashTest)

@@ -1,5 +1,5 @@
-// The main window on the small and scaled screens planners use: it fits, every
-// control can be reached, and its size does not follow the language.
+// The main window on the small and scaled screens planners use: it fits and
+// every control can be reached.
 #include "captionfit.h"
 #include "frmmainwindow.h"
 #include "mainform.h"
@@ -69,7 +69,6 @@ class MainWindowFitTest : public QObject
 private Q_SLOTS:
     void fitsTheScreen_data();
     void fitsTheScreen();
-    void widthKeptAcrossLanguages();
     void cutCaptionsAreFound();
 };
 
@@ -117,18 +116,6 @@ void MainWindowFitTest::fitsTheScreen()
                  qPrintable(QStringLiteral("page %1: %2")
                                 .arg(page)
                                 .arg(unreachable.join(QStringLiteral(", ")))));
-    }
-}
-
-void MainWindowFitTest::widthKeptAcrossLanguages()
-{
-    WindowFixture f;
-    FrmMainWindow &window = f.window();
-    const QSize size = window.size();
-    for (int i : {1, 3, 2, 0}) {
-        window.findChild<QAction *>(QStringLiteral("mnuOtherLanguage(%1)").arg(i))->trigger();
-        QCoreApplication::processEvents();
-        QCOMPARE(window.size(), size);
     }
 }
 

@@ -1,10 +1,11 @@
-// What the planner's keys and clicks do to the fields, and the language of
-// Qt's own dialog texts.
+// What the planner's keys and clicks do to the fields, and the language menu.
 #include "form/appglobals.h"
+#include "form/mmain.h"
 #include "frmmainwindow.h"
+#include "frmsplash.h"
 #include "mainform.h"
 #include "mainwindowfactory.h"
-#include "form/mmain.h"
+#include "datarows.h"
 #include "testsupport.h"
 #include "valuecombobox.h"
 #include "windowfixture.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace vc;
 using vc::test::WindowFixture;
@@ -30,45 +32,44 @@ private Q_SLOTS:
     void listOpensAtTheValue_data();
     void listOpensAtTheValue();
     void choosingAnEntryKeepsTheFocusColour();
-    void standardDialogsSpeakTheLanguage_data();
-    void standardDialogsSpeakTheLanguage();
+    void languageMenu_data();
+    void languageMenu();
     void firstStartWithTheShippedProfile();
 };
 
 void MainWindowInputTest::onlyATextChangeMarksTheProject_data()
 {
-    QTest::addColumn<QString>("keys"); // key names, or "type:TEXT" / "paste:TEXT"
-    QTest::addColumn<bool>("changed");
-    QTest::newRow("Tab") << "Tab" << false;
-    QTest::newRow("Ctrl+C") << "Ctrl+C" << false;
-    QTest::newRow("arrows") << "Left Right Up Down Home End" << false;
-    QTest::newRow("shift+arrow selects") << "Shift+Left" << false;
-    QTest::newRow("the same text pasted") << "paste:Hotel Nord" << false;
-    QTest::newRow("a letter typed") << "type:x" << true;
-    QTest::newRow("Delete") << "Delete" << true;
-    QTest::newRow("another text pasted") << "paste:Hotel Süd" << true;
+    test::addRows(QStringLiteral("projectchanged.tsv"));
 }
 
 void MainWindowInputTest::onlyATextChangeMarksTheProject()
 {
+    QFETCH(QString, field);
     QFETCH(QString, keys);
     QFETCH(bool, changed);
     WindowFixture f;
-    f.main().Text1(0).setText(QStringLiteral("Hotel Nord"));
+    f.main().selectPage(field.startsWith(QLatin1String("Text3"))   ? MainForm::DistancePage
+                        : field.startsWith(QLatin1String("Text1")) ? MainForm::ProjectPage
+                                                                   : MainForm::LoadPage);
+    if (field == QLatin1String("Text1(0)"))
+        f.main().Text1(0).setText(QStringLiteral("Hotel Nord"));
     f.main().ProjectChanged = false;
-    auto *client = f.window().findChild<QLineEdit *>(QStringLiteral("Text1(0)"));
-    client->setFocus(Qt::TabFocusReason); // selects the whole text
+    auto *edit = f.window().findChild<QWidget *>(field);
+    if (edit->hasFocus())
+        f.window().tabs()->setFocus(Qt::TabFocusReason);
+    edit->setFocus(Qt::TabFocusReason); // selects the whole text
     for (const QString &key : keys.split(QLatin1Char(' '))) {
         if (key.startsWith(QLatin1String("type:"))) {
-            QTest::keyClicks(client, key.mid(5));
+            QTest::keyClicks(edit, key.mid(5));
+            QCOMPARE(f.field(field), key.mid(5));
         } else if (key.startsWith(QLatin1String("paste:"))) {
+            auto *line = qobject_cast<QLineEdit *>(edit);
             QApplication::clipboard()->setText(keys.mid(6));
-            client->selectAll();
-            client->paste();
+            line->selectAll();
+            line->paste();
             break;
         } else {
-            const QKeySequence sequence(key);
-            QTest::keySequence(client, sequence);
+            QTest::keySequence(edit, QKeySequence(key));
         }
     }
     QCOMPARE(f.main().ProjectChanged, changed);
@@ -130,28 +131,44 @@ void MainWindowInputTest::choosingAnEntryKeepsTheFocusColour()
     QCOMPARE(combo->lineEdit()->palette().color(QPalette::Base), QColor(255, 255, 0));
 }
 
-void MainWindowInputTest::standardDialogsSpeakTheLanguage_data()
+void MainWindowInputTest::languageMenu_data()
 {
     QTest::addColumn<int>("menuItem");
-    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("yes"); // Qt's own dialogs speak the language too
     QTest::newRow("Deutsch") << 1 << "&Ja";
     QTest::newRow("Français") << 2 << "&Oui";
     QTest::newRow("Polski") << 3 << "&Tak";
     QTest::newRow("back to English") << 0 << "&Yes";
 }
 
-void MainWindowInputTest::standardDialogsSpeakTheLanguage()
+void MainWindowInputTest::languageMenu()
 {
     QFETCH(int, menuItem);
     QFETCH(QString, yes);
     WindowFixture f;
+    FrmMainWindow &window = f.window();
+    const QSize size = window.size();
+    const QString englishTab = window.tabs()->tabText(1);
+    const QString englishCalc = window.findChild<QPushButton *>(QStringLiteral("btnCalc"))->text();
+    const auto choose = [&](int item) {
+        window.findChild<QAction *>(QStringLiteral("mnuOtherLanguage(%1)").arg(item))->trigger();
+        QCoreApplication::processEvents();
+    };
     if (menuItem == 0) // from another language back to English
-        f.window().findChild<QAction *>(QStringLiteral("mnuOtherLanguage(1)"))->trigger();
-    f.window()
-        .findChild<QAction *>(QStringLiteral("mnuOtherLanguage(%1)").arg(menuItem))
-        ->trigger();
+        choose(1);
+    choose(menuItem);
     QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No);
     QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), yes);
+    QCOMPARE(window.tabs()->tabText(1) == englishTab, menuItem == 0);
+    QVERIFY(!window.tabs()->tabText(1).isEmpty());
+    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("btnCalc"))->text() == englishCalc,
+             menuItem == 0);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(
+            window.findChild<QAction *>(QStringLiteral("mnuOtherLanguage(%1)").arg(i))->isChecked(),
+            i == menuItem);
+    QCOMPARE(window.windowTitle(), f.main().form().caption());
+    QCOMPARE(window.size(), size); // the window does not follow the length of the texts
 }
 
 void MainWindowInputTest::firstStartWithTheShippedProfile()
@@ -167,6 +184,23 @@ void MainWindowInputTest::firstStartWithTheShippedProfile()
     QVERIFY(window->windowTitle() != QLatin1String("Form1"));
     QVERIFY(window->findChild<QAction *>(QStringLiteral("mnuOtherLanguage(0)"))->isChecked());
     QCOMPARE(main->mainForm().Text2(0).text(), QStringLiteral("8000"));
+    QVERIFY(window->isHidden());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    // The about box: an ordinary window that stays until a key or click, and comes again.
+    QAction *aboutCommand = window->findChild<QAction *>(QStringLiteral("mnuAbout"));
+    aboutCommand->trigger();
+    auto *about = window->findChild<ui::frmSplash *>();
+    QVERIFY(about && QTest::qWaitForWindowExposed(about));
+    QVERIFY(!about->isModal());
+    QVERIFY(!about->Timer1()->isActive());
+    QTest::keyClick(about, Qt::Key_Escape);
+    QVERIFY(!about->isVisible());
+    aboutCommand->trigger();
+    QCOMPARE(window->findChild<ui::frmSplash *>(), about);
+    QVERIFY(about->isVisible());
+    about->close();
 }
 
 QTEST_MAIN(MainWindowInputTest)

@@ -9,38 +9,18 @@
 #include "richtext/richtextfield.h"
 #include "windowfixture.h"
 
-#include <functional>
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 
 using namespace vc;
 using vc::test::WindowFixture;
 
 namespace {
-
-// Runs what the user does in the modal window that the trigger opens; the
-// window's class name, or "" when none opened.
-QString inModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &act)
-{
-    QString opened;
-    QTimer::singleShot(0, [&] {
-        if (QWidget *window = QApplication::activeModalWidget()) {
-            opened = QString::fromLatin1(window->metaObject()->className());
-            act(window);
-            if (window->isVisible()) // a window the act left open ends the test's wait
-                QTimer::singleShot(0, window, [window] { window->close(); });
-        }
-    });
-    trigger();
-    return opened;
-}
 
 void type(QWidget *window, const char *name, const QString &text)
 {
@@ -55,11 +35,6 @@ void press(QWidget *window, const char *name)
     auto *button = window->findChild<QPushButton *>(QLatin1String(name));
     QVERIFY2(button, name);
     QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QPushButton *button(WindowFixture &f, const char *name)
-{
-    return f.window().findChild<QPushButton *>(QLatin1String(name));
 }
 
 } // namespace
@@ -96,9 +71,9 @@ void ManualWindowsTest::distanceWindow()
     main.Text3(4).setText(QStringLiteral("10"));
     main.Label30(1).setText(QStringLiteral("3.3"));
     main.Label30(3).setText(QStringLiteral("950"));
-    QVERIFY(button(f, "Command30(0)")->isEnabled());
-    const QString opened = inModal(
-        [&] { button(f, "Command30(0)")->click(); },
+    QVERIFY(f.widget<QPushButton>("Command30(0)")->isEnabled());
+    const QString opened = test::inModal(
+        [&] { f.widget<QPushButton>("Command30(0)")->click(); },
         [&](QWidget *window) {
             QCOMPARE(window->windowTitle(),
                      QStringLiteral("Humidification distance \u2013 manual input"));
@@ -137,19 +112,19 @@ void ManualWindowsTest::loadWindow()
     QFETCH(QStringList, after);
     WindowFixture f;
     const QString opened =
-        inModal([&] { button(f, "Command20(0)")->click(); },
-                [&](QWidget *window) {
-                    QCOMPARE(window->windowTitle(),
-                             QStringLiteral("Humidification load \u2013 manual input"));
-                    type(window, "TextbV(0)", QStringLiteral("1600"));
-                    type(window, "Textxa", QStringLiteral("1.7"));
-                    type(window, "Textxi", QStringLiteral("8.8"));
-                    type(window, "Textsl(1)", QStringLiteral("539"));
-                    press(window, qPrintable(command));
-                });
+        test::inModal([&] { f.widget<QPushButton>("Command20(0)")->click(); },
+                      [&](QWidget *window) {
+                          QCOMPARE(window->windowTitle(),
+                                   QStringLiteral("Humidification load \u2013 manual input"));
+                          type(window, "TextbV(0)", QStringLiteral("1600"));
+                          type(window, "Textxa", QStringLiteral("1.7"));
+                          type(window, "Textxi", QStringLiteral("8.8"));
+                          type(window, "Textsl(1)", QStringLiteral("539"));
+                          press(window, qPrintable(command));
+                      });
     QCOMPARE(opened, QStringLiteral("vc::FrmManDM"));
     const QString pressure = f.field("Combo2(1)"), outside = f.field("Combo2(2)");
-    QTest::mouseClick(button(f, "btnCalc"), Qt::LeftButton);
+    f.click("btnCalc");
     QCOMPARE((QStringList{pressure, outside, f.field("Label20(1)"), f.field("Label20(2)")}), after);
 }
 
@@ -184,7 +159,7 @@ void ManualWindowsTest::informationWindow()
         QWidget *spot = f.window().familyPage()->hotSpot(1);
         QTest::mouseClick(spot, Qt::LeftButton, {}, spot->rect().center());
     };
-    const QString opened = inModal(trigger, [&](QWidget *window) {
+    const QString opened = test::inModal(trigger, [&](QWidget *window) {
         QCOMPARE(window->windowTitle(), QStringLiteral("SC"));
         auto *text = window->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
         QVERIFY(text->toPlainText().startsWith(start));

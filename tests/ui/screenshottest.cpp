@@ -25,12 +25,8 @@ class ScreenshotTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void pages_data();
-    void pages();
-    void splash_data();
-    void splash();
-    void preview_data();
-    void preview();
+    void windows_data();
+    void windows();
     void chartWindow_data();
     void chartWindow();
 
@@ -69,18 +65,6 @@ double contentShare(const QImage &image)
     return all ? 1.0 - double(most) / all : 0.0;
 }
 
-void addLanguageRows()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("unitSystem");
-    for (const char *language : {"English", "Deutsch",
-                                 "Fran\xc3\xa7"
-                                 "ais",
-                                 "Polski"})
-        QTest::newRow(language) << QString::fromUtf8(language) << 0;
-    QTest::newRow("English US units") << QStringLiteral("English") << 1;
-}
-
 } // namespace
 
 QString ScreenshotTest::folder()
@@ -95,85 +79,59 @@ QString ScreenshotTest::screenName()
     return scaled() ? QStringLiteral("1920x1080-175") : QStringLiteral("1366x768");
 }
 
-void ScreenshotTest::pages_data()
+void ScreenshotTest::windows_data()
 {
-    addLanguageRows();
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("unitSystem");
+    for (const char *language : {"English", "Deutsch",
+                                 "Fran\xc3\xa7"
+                                 "ais",
+                                 "Polski"})
+        QTest::newRow(language) << QString::fromUtf8(language) << 0;
+    QTest::newRow("English US units") << QStringLiteral("English") << 1;
 }
 
-void ScreenshotTest::pages()
+// Every page of the main window, the about box and the print preview.
+void ScreenshotTest::windows()
 {
     QFETCH(QString, language);
     QFETCH(int, unitSystem);
     test::WindowFixture f(language, unitSystem);
-    // A whole design: the example project, opened as a planner opens it.
-    f.dialogs.script(f.path(unitSystem == 1 ? QStringLiteral("Data/Example US.sti")
-                                            : QStringLiteral("Data/Example metric.sti")));
-    f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    f.openExample(unitSystem); // a whole design, opened as a planner opens it
     f.window().resize(room());
-    QString suffix = language == QLatin1String("English") ? QString() : QLatin1Char('-') + language;
-    if (unitSystem == 1)
-        suffix += QStringLiteral("-US");
-    const auto take = [&](const QString &name) {
+    const QString suffix =
+        (language == QLatin1String("English") ? QString() : QLatin1Char('-') + language) +
+        (unitSystem == 1 ? "-US" : "");
+    const auto take = [&](QWidget *window, const QString &name) {
         QTest::qWait(20);
-        const QImage image = f.window().grab().toImage();
+        const QImage image = window->grab().toImage();
         QVERIFY2(contentShare(image) > 0.02, qPrintable(name + QStringLiteral(" looks blank")));
-        const QStringList clipped = test::clippedCaptions(&f.window());
+        const QStringList clipped = test::clippedCaptions(window);
         QVERIFY2(clipped.isEmpty(),
                  qPrintable(name + QStringLiteral(": ") + clipped.join(QStringLiteral("; "))));
-        QVERIFY(image.save(
-            QStringLiteral("%1/frmMain-%2-%3%4.png").arg(folder(), name, screenName(), suffix)));
+        QVERIFY(
+            image.save(QStringLiteral("%1/%2-%3%4.png").arg(folder(), name, screenName(), suffix)));
     };
     for (int page = 0; page < 6; ++page) {
         f.main().selectPage(page);
-        take(QStringLiteral("page%1").arg(page));
+        take(&f.window(), QStringLiteral("frmMain-page%1").arg(page));
     }
     // The family page with the refusal message, the longest text of the panel.
     f.main().selectPage(MainForm::FamilyPage);
     QTest::mouseClick(f.window().familyPage()->familyArea(5), Qt::LeftButton);
     QVERIFY(!f.field(QStringLiteral("Label20(9)")).isEmpty());
-    take(QStringLiteral("page2-refused"));
-}
+    take(&f.window(), QStringLiteral("frmMain-page2-refused"));
 
-void ScreenshotTest::splash_data()
-{
-    addLanguageRows();
-}
-
-void ScreenshotTest::splash()
-{
-    QFETCH(QString, language);
-    QFETCH(int, unitSystem);
-    test::WindowFixture f(language, unitSystem);
     ui::frmSplash about(ui::frmSplash::Mode::About);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    const QStringList clipped = test::clippedCaptions(&about);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-    QVERIFY(about.grab().save(
-        QStringLiteral("%1/frmSplash-%2-%3.png").arg(folder(), screenName(), language)));
-}
-
-void ScreenshotTest::preview_data()
-{
-    addLanguageRows();
-}
-
-void ScreenshotTest::preview()
-{
-    QFETCH(QString, language);
-    QFETCH(int, unitSystem);
-    test::WindowFixture f(language, unitSystem);
-    f.dialogs.script(f.path(QStringLiteral("Data/Example metric.sti")));
-    f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    take(&about, QStringLiteral("frmSplash"));
     FrmPreview preview(f.main(), &f.window());
     preview.show();
     QVERIFY(QTest::qWaitForWindowExposed(&preview));
     QVERIFY2(preview.width() <= room().width() && preview.height() <= room().height(),
              "the print preview is larger than the screen");
-    const QStringList clipped = test::clippedCaptions(&preview);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-    QVERIFY(preview.grab().save(
-        QStringLiteral("%1/frmPreview-%2-%3%4.png").arg(folder(), screenName(), language, unitSystem ? "-US" : "")));
+    take(&preview, QStringLiteral("frmPreview"));
 }
 
 void ScreenshotTest::chartWindow_data()
@@ -190,9 +148,7 @@ void ScreenshotTest::chartWindow()
     QFETCH(QString, language);
     QFETCH(int, unitSystem);
     test::WindowFixture f(language, unitSystem);
-    f.dialogs.script(f.path(unitSystem == 1 ? QStringLiteral("Data/Example US.sti")
-                                            : QStringLiteral("Data/Example metric.sti")));
-    f.window().findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    f.openExample(unitSystem);
     FrmHxWindow window(f.main(), &f.window());
     window.resize(640, 800);
     window.show();

@@ -1,10 +1,11 @@
 // The "Selected humidifier" panel of the family page shows only the model
 // that the family and size it names call for, whatever the planner did before.
-#include "form/appglobals.h"
 #include "familypage.h"
+#include "form/appglobals.h"
+#include "form/settings.h"
 #include "frmmainwindow.h"
 #include "mainform.h"
-#include "form/settings.h"
+#include "datarows.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -38,12 +39,8 @@ QString panel(WindowFixture &f)
 void calculate(WindowFixture &f, const QString &airFlow)
 {
     f.main().selectPage(MainForm::LoadPage);
-    auto *edit = f.window().findChild<QLineEdit *>(QStringLiteral("Text2(0)"));
-    edit->setFocus(Qt::TabFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, airFlow);
-    QTest::mouseClick(f.window().findChild<QPushButton *>(QStringLiteral("btnCalc")),
-                      Qt::LeftButton);
+    f.typeInto(QStringLiteral("Text2(0)"), airFlow);
+    f.click(QStringLiteral("btnCalc"));
 }
 
 void chooseFamily(WindowFixture &f, int family)
@@ -66,26 +63,7 @@ private Q_SLOTS:
 
 void SelectedPanelTest::panelFollowsTheFamilyAndSize_data()
 {
-    QTest::addColumn<int>("unitSystem");
-    QTest::addColumn<QString>("steps"); // "calc N" and "family N", in order
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("Tavro at 1534") << 0 << "calc 8000;family 0"
-                                   << "Tavro 500 | 1534 | 11.4 kW | 470 x 645 x 305 mm";
-    QTest::newRow("Quenil at 2364 after Tavro at 1534")
-        << 0 << "calc 8000;family 0;calc 15000;family 1"
-        << "Quenil 500 | 2364 | 17.5 kW | 470 x 645 x 305 mm";
-    QTest::newRow("new calculation clears the figures")
-        << 0 << "calc 8000;family 0;calc 15000"
-        << " | 2364 | <hidden> <hidden> | <hidden> <hidden>";
-    QTest::newRow("refused click after an accepted one")
-        << 0 << "calc 8000;family 0;family 5"
-        << " | 1534 | <hidden> <hidden> | <hidden> <hidden>";
-    QTest::newRow("Sorbix at 4564 after Tavro at 1534")
-        << 0 << "calc 8000;family 0;calc 25000;family 2"
-        << "Sorbix | 4564 | 34.2 kW | 490 x 672 x 340 mm";
-    QTest::newRow("Tavro at 1534 in US units")
-        << 1 << "calc 5000;family 0"
-        << "Tavro 500 | 1534 | 11.4 kW | 18.5 x 25.4 x 12.0 in";
+    test::addRows(QStringLiteral("selectedpanel.tsv"));
 }
 
 void SelectedPanelTest::panelFollowsTheFamilyAndSize()
@@ -129,7 +107,7 @@ void SelectedPanelTest::lastFileShowsTheFilesModel()
     }
     f.main().ProjectChanged = false;
     settings::write(settings::LastFile, f.path(QStringLiteral("Data/Example metric.sti")));
-    f.window().findChild<QAction *>(QStringLiteral("mnuLastFile(0)"))->trigger();
+    f.action(QStringLiteral("mnuLastFile(0)"))->trigger();
     f.main().selectPage(MainForm::FamilyPage);
     QCOMPARE(panel(f), expected);
 }

@@ -5,9 +5,14 @@
 #include "localisation.h"
 #include "mainform.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace vc::test {
 
@@ -78,6 +83,53 @@ WindowFixture::~WindowFixture()
 QString WindowFixture::field(const QString &name) const
 {
     return m_main->form().at(name).text();
+}
+
+QAction *WindowFixture::action(const QString &name) const
+{
+    return m_window->findChild<QAction *>(name);
+}
+
+void WindowFixture::click(const QString &name)
+{
+    QTest::mouseClick(widget(name), Qt::LeftButton);
+}
+
+void WindowFixture::clickTab(int page)
+{
+    QTabBar *bar = m_window->tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+}
+
+void WindowFixture::typeInto(const QString &name, const QString &text)
+{
+    QWidget *field = widget(name);
+    if (field->hasFocus())
+        m_window->tabs()->setFocus(Qt::TabFocusReason);
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(field, text);
+}
+
+void WindowFixture::openExample(int unitSystem)
+{
+    dialogs.script(path(unitSystem == 1 ? QStringLiteral("Data/Example US.sti")
+                                        : QStringLiteral("Data/Example metric.sti")));
+    action(QStringLiteral("mnuOpen"))->trigger();
+}
+
+QString inModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &act)
+{
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *window = QApplication::activeModalWidget()) {
+            opened = QString::fromLatin1(window->metaObject()->className());
+            act(window);
+            if (window->isVisible()) // a window the act left open ends the test's wait
+                QTimer::singleShot(0, window, [window] { window->close(); });
+        }
+    });
+    trigger();
+    return opened;
 }
 
 } // namespace vc::test

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "form/platformservices.h"
+#include "frmmainwindow.h"
 #include "testsupport.h"
 
-#include <QString>
+#include <functional>
 #include <memory>
+#include <QString>
+
+class QAction;
 
 namespace vc {
-class FrmMainWindow;
 class MainForm;
 }
 
@@ -30,6 +33,22 @@ public:
     QString path(const QString &relative) const { return m_install.filePath(relative); }
     QString field(const QString &name) const;
 
+    // The window's widgets and menu commands by name, and what the planner does with them.
+    template <class T = QWidget> T *widget(const QString &name) const
+    {
+        T *w = m_window->findChild<T *>(name);
+        if (!w)
+            qWarning("no widget %s", qPrintable(name));
+        return w;
+    }
+    QAction *action(const QString &name) const;
+    void click(const QString &name);
+    void clickTab(int page);
+    // Tabs into a field, which selects its whole text, and types over it.
+    void typeInto(const QString &name, const QString &text);
+    // File > Open on the shipped example of the unit system.
+    void openExample(int unitSystem = 0);
+
     ScriptedMessages messages;
     ScriptedFileDialogs dialogs;
     MemoryClipboard clipboard;
@@ -39,5 +58,9 @@ private:
     std::unique_ptr<MainForm> m_main;
     std::unique_ptr<FrmMainWindow> m_window;
 };
+
+// Runs what the user does in the modal window the trigger opens, then closes
+// it if the act left it open; the window's class name, or "" when none opened.
+QString inModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &act);
 
 } // namespace vc::test

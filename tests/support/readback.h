@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+namespace vc::test {
+
+// What a program writes to standard output; its exit code in *status (-1 when it crashed).
+QString run(const QString &program, const QStringList &args, int *status = nullptr);
+
+// The built command line, as a batch user runs it.
+struct CliRun
+{
+    int status;
+    QString out, err;
+};
+CliRun runCli(const QStringList &args);
+
+// A PDF read back with poppler: its page count (-1 when unreadable) and its text.
+int pdfPages(const QString &pdf);
+QString pdfText(const QString &pdf, bool layout = false);
+
+// The private CUPS server of scripts/cups-start.sh, its queue and its folders
+// ("spool" holds the job files it keeps, "pdf" what cups-pdf made of them).
+void useTestCups();
+QString testQueue();
+QString cupsDir(const QString &sub);
+
+// Files matching pattern, each stamped with its modification time, so a file
+// written again counts as new.
+QSet<QString> stampedFiles(const QString &dir, const QString &pattern);
+
+// Up to n files that were not there before, once written whole, in name (for
+// CUPS: job) order; with a title, only PDFs whose title holds it, as the queue
+// is shared. Waits a minute at most.
+QStringList newFiles(const QString &dir, const QString &pattern, const QSet<QString> &before,
+                     int n = 1, const QString &title = QString());
+
+// The job files the test queue keeps, before a job and after it.
+inline QSet<QString> keptJobs()
+{
+    return stampedFiles(cupsDir(QStringLiteral("spool")), QStringLiteral("d*-001"));
+}
+inline QStringList newJobs(const QSet<QString> &before, int n = 1, const QString &title = QString())
+{
+    return newFiles(cupsDir(QStringLiteral("spool")), QStringLiteral("d*-001"), before, n, title);
+}
+
+} // namespace vc::test
