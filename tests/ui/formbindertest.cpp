@@ -5,12 +5,10 @@
 #include "shapemark.h"
 #include "testsupport.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 using namespace vc;
@@ -23,7 +21,6 @@ private Q_SLOTS:
     void designCaptionBecomesTheControls();
     void textsBothWays();
     void looksFollow();
-    void tabsAndMenus();
 };
 
 void FormBinderTest::designCaptionBecomesTheControls_data()
@@ -148,33 +145,6 @@ void FormBinderTest::looksFollow()
     ShapeMark mark;
     binder.bind(&mark, "Shape4(3)").setBackColor(QColor(192, 192, 192));
     QCOMPARE(mark.fillColor(), QColor(192, 192, 192));
-}
-
-void FormBinderTest::tabsAndMenus()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
-    QTabWidget tabs;
-    for (const char *page : {"Project", "Units", "Summary"})
-        tabs.addTab(new QWidget, page);
-    Control &pages = binder.bind(&tabs, "SSTab1");
-    QCOMPARE(pages.items(), QStringList({"Project", "Units", "Summary"}));
-    pages.setItems({"Projekt", "Geräte", "Zusammenfassung"});
-    QCOMPARE(tabs.tabText(1), QStringLiteral("Geräte"));
-    pages.setListIndex(2);
-    QCOMPARE(tabs.currentIndex(), 2);
-
-    QAction action("USA");
-    Control &command = binder.bind(&action, "mnuOtherUnit(1)");
-    QCOMPARE(command.text(), QStringLiteral("USA"));
-    command.setChecked(true);
-    QVERIFY(action.isChecked());
-    command.setChecked(false);
-    QVERIFY(!action.isChecked());
-    command.setText("US customary");
-    QCOMPARE(action.text(), QStringLiteral("US customary"));
-    command.setEnabled(false);
-    QVERIFY(!action.isEnabled());
 }
 
 QTEST_MAIN(FormBinderTest)
