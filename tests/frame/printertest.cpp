@@ -372,7 +372,8 @@ void PrinterTest::commandLineKeepsIndents_data()
     const QByteArray bullet("\\pard\\fi-220\\li400\\tx400 \\u8226?\\tab Text\\par");
     QTest::newRow("hanging bullet: the mark") << bullet << QStringLiteral("\u2022") << QString() << 81.0;
     QTest::newRow("hanging bullet: text at the tab stop") << bullet << "Text" << QString() << 92.0;
-    QTest::newRow("exact line height of 24 points") << QByteArray("\\pard\\sl-480 One\\par Two\\par\\pard End\\par") << "Two" << "One" << 24.0;
+    // the last line of a document set in exact line height was once lost
+    QTest::newRow("exact line height of 24 points, ending the document") << QByteArray("\\pard\\sl-480 One\\par Two\\par") << "Two" << "One" << 24.0;
     QTest::newRow("24 points before, below an 18-point line")
         << QByteArray("\\pard\\sl-360 Above\\par\\pard\\sl-360\\sb480 Below\\par") << "Below" << "Above" << 42.0;
 }

@@ -255,8 +255,9 @@ void RichTextPager::slicePart(Part &part, size_t index,
             row.bottom = qMax(row.bottom, rect.bottom() + rows[r].pad);
             for (int i = 0; i < lines; ++i) {
                 const QTextLine line = tl->lineAt(i);
-                row.lines.push_back({rect.top() + line.y(), rect.top() + line.y() + line.height(),
-                                     field + line.textStart()});
+                const double lineBottom = rect.top() + line.y() + line.height();
+                row.lines.push_back({rect.top() + line.y(), lineBottom, field + line.textStart()});
+                row.bottom = qMax(row.bottom, lineBottom + rows[r].pad);
             }
             continue;
         }
@@ -269,8 +270,10 @@ void RichTextPager::slicePart(Part &part, size_t index,
         for (int i = 0; i < lines; ++i) {
             const QTextLine line = tl->lineAt(i);
             const double top = i == 0 ? rect.top() : rect.top() + line.y();
-            const double bottom =
-                i == lines - 1 ? rect.bottom() : rect.top() + line.y() + line.height();
+            // An exact line height sets the line lower than its paragraph's
+            // box ends: the slice reaches as far as the line does.
+            const double lineBottom = rect.top() + line.y() + line.height();
+            const double bottom = i == lines - 1 ? qMax(rect.bottom(), lineBottom) : lineBottom;
             m_slices.push_back(
                 {field + line.textStart(), top, bottom, i == 0 && breakBefore, -1, int(index)});
         }
