@@ -94,10 +94,21 @@ if ! lpstat -r >/dev/null 2>&1; then
     echo "cups-start: the CUPS server on 127.0.0.1:$port does not answer (see $base/log/error_log)" >&2
     exit 1
 fi
-if ! lpstat -p "$queue" >/dev/null 2>&1; then
+add_queue() {
     ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -n1)
-    lpadmin -p "$queue" -E -v "cups-pdf:/$queue" ${ppd:+-P "$ppd"} -o printer-error-policy=abort-job
+    lpadmin -p "$queue" -E -v "cups-pdf:/$queue" ${ppd:+-P "$ppd"} -o printer-error-policy=abort-job || return 1
     cupsenable "$queue" 2>/dev/null || true
     cupsaccept "$queue" 2>/dev/null || true
     lpadmin -d "$queue"
+}
+# A server that has just started may answer lpstat and still refuse lpadmin
+# for a moment ("Bad file descriptor"): try again for a few seconds.
+for _ in $(seq 1 25); do
+    lpstat -p "$queue" >/dev/null 2>&1 && break
+    add_queue 2>"$base/log/lpadmin.log" && break
+    sleep 0.2
+done
+if ! lpstat -p "$queue" >/dev/null 2>&1; then
+    echo "cups-start: the queue $queue could not be added: $(tail -n1 "$base/log/lpadmin.log")" >&2
+    exit 1
 fi
