@@ -21,6 +21,8 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 running() { [ -f "$base/cupsd.pid" ] && kill -0 "$(cat "$base/cupsd.pid")" 2>/dev/null; }
+# lpstat -r exits 0 whether or not the scheduler answers; only its words tell.
+answers() { LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
 
 if ! running; then
     rm -rf "$base/etc" "$base/run" "$base/spool" "$base/cache"
@@ -74,7 +76,7 @@ CONF
     /usr/sbin/cupsd -c "$base/etc/cupsd.conf" -s "$base/etc/cups-files.conf" -f &
     echo $! > "$base/cupsd.pid"
     for _ in $(seq 1 50); do
-        lpstat -r >/dev/null 2>&1 && break
+        answers && break
         sleep 0.2
     done
 fi
@@ -90,7 +92,7 @@ Grp ${VC_CUPS_GROUP:-lp}
 CONF
 fi
 
-if ! lpstat -r >/dev/null 2>&1; then
+if ! answers; then
     echo "cups-start: the CUPS server on 127.0.0.1:$port does not answer (see $base/log/error_log)" >&2
     exit 1
 fi

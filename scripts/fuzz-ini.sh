@@ -7,28 +7,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 out=${1:-build-fuzz}
 seconds=${2:-20}
+. "$here/fuzzlib.sh"
 
-if ! command -v clang++ >/dev/null; then
-    echo "clang++ is missing: the INI fuzz target is skipped" >&2
-    exit 0
-fi
+fuzz_have_clang INI || exit 0
 mkdir -p "$out/corpus"
 target="$out/inifuzz"
-sources=("$root/src/frame/ini/inifile.cpp" "$root/src/frame/io/codepage1252.cpp" "$root/src/frame/io/textencoding.cpp"
-         "$root/tests/frame/inifuzz.cpp")
-headers=("$root/src/frame/ini/inifile.h" "$root/src/frame/io/codepage1252.h" "$root/src/frame/io/textencoding.h")
-stale=0
-[ -x "$target" ] || stale=1
-for f in "${sources[@]}" "${headers[@]}" "$0"; do
-    [ "$f" -nt "$target" ] && stale=1
-done
-if [ $stale -eq 1 ]; then
-    echo "Building the INI fuzz target"
-    # shellcheck disable=SC2046
-    clang++ -std=c++17 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
-        -DQT_NO_KEYWORDS -I"$root/src/frame" $(pkg-config --cflags Qt6Core) \
-        "${sources[@]}" -o "$target" $(pkg-config --libs Qt6Core)
-fi
+fuzz_build INI "$target" Qt6Core "" "$root/tests/frame/inifuzz.cpp" \
+    "$root"/src/frame/ini/inifile.{cpp,h} "$root"/src/frame/io/codepage1252.{cpp,h} \
+    "$root"/src/frame/io/textencoding.{cpp,h}
 
 # Seeds: the installation's INI files and a few hand-made oddities.
 find "$root/data" -type f \( -iname '*.lng' -o -iname '*.dat' -o -iname '*.ini' -o -iname '*.sti' \) \
@@ -36,11 +22,5 @@ find "$root/data" -type f \( -iname '*.lng' -o -iname '*.dat' -o -iname '*.ini' 
 printf '[System]\r\nLanguage=Deutsch\r\nUnit=1\r\n' > "$out/corpus/seed-profile"
 printf '\xEF\xBB\xBF[A\n k = "q" \r;c\r\n[B]x]\nk' > "$out/corpus/seed-odd"
 
-echo "Fuzzing the INI reader for ${seconds}s"
-ASAN_OPTIONS=detect_leaks=1 "$target" -max_total_time="$seconds" -max_len=65536 -artifact_prefix="$out/" \
-    -print_final_stats=0 "$out/corpus" 2>"$out/fuzz.log" || {
-    tail -40 "$out/fuzz.log" >&2
-    echo "the INI fuzz target found a failure; see $out/fuzz.log" >&2
-    exit 1
-}
-grep -E '^#[0-9]+ *DONE' "$out/fuzz.log" || tail -1 "$out/fuzz.log"
+ASAN_OPTIONS=detect_leaks=1 fuzz_run INI "$target" "$out/fuzz.log" "$seconds" \
+    -max_len=65536 -artifact_prefix="$out/" "$out/corpus"
