@@ -38,7 +38,7 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 $(ASAN_BUILD)/build.ninja:
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVC_SANITIZE=ON -DVC_BUILD_GUI=OFF
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVC_SANITIZE=ON -DVC_BUILD_GUI=OFF -DVC_BUILD_BENCH=OFF
 
 build-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -61,7 +61,7 @@ fuzz: deps
 
 # Line coverage of src/ and app/ by the whole test suite, measured with gcovr (PER_TEST=1: per test too).
 $(COV_BUILD)/build.ninja:
-	cmake -S . -B $(COV_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVC_COVERAGE=ON
+	cmake -S . -B $(COV_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVC_COVERAGE=ON -DVC_BUILD_BENCH=OFF
 
 coverage: PACKAGES += gcovr
 coverage: deps $(COV_BUILD)/build.ninja
