@@ -1,10 +1,20 @@
+#include "readback.h"
 #include "testsupport.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+// The calc command in the locale given.
+vc::test::CliRun calc(const QStringList &args, const QByteArray &locale = "C")
+{
+    qputenv("LC_ALL", locale);
+    return vc::test::runCli(QStringList{"calc"} + args);
+}
+} // namespace
 
 // The calc command line as a planner meets it: its options, its errors and
 // the numbers of the environment's locale.
@@ -12,34 +22,13 @@ class CliCalcTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void cleanupTestCase() { qputenv("LC_ALL", "C"); }
     void badInput_data();
     void badInput();
     void newProjectInLocales_data();
     void newProjectInLocales();
     void plainOutputListsEveryField();
-
-private:
-    struct Run {
-        int exitCode = -1;
-        QByteArray out, err;
-    };
-    Run run(const QStringList &args, const QString &locale = QStringLiteral("C"));
 };
-
-CliCalcTest::Run CliCalcTest::run(const QStringList &args, const QString &locale)
-{
-    QProcess cli;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), locale);
-    cli.setProcessEnvironment(env);
-    cli.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), QStringList{"calc"} + args);
-    Run result;
-    if (cli.waitForFinished(30000) && cli.exitStatus() == QProcess::NormalExit)
-        result.exitCode = cli.exitCode();
-    result.out = cli.readAllStandardOutput();
-    result.err = cli.readAllStandardError();
-    return result;
-}
 
 void CliCalcTest::badInput_data()
 {
@@ -57,7 +46,8 @@ void CliCalcTest::badInput_data()
     QTest::newRow("units without a value") << QStringList{"--new", "--units"} << "--units";
     QTest::newRow("family 6") << QStringList{"--new", "--family", "6"} << "0 to 5";
     QTest::newRow("family abc") << QStringList{"--new", "--family", "abc"} << "0 to 5";
-    QTest::newRow("language without a file") << QStringList{"--new", "--language", "Klingon"} << "no language file";
+    QTest::newRow("language without a file")
+        << QStringList{"--new", "--language", "Klingon"} << "no language file";
     QTest::newRow("unknown option") << QStringList{"--new", "--fast"} << "unknown option";
 }
 
@@ -65,23 +55,32 @@ void CliCalcTest::badInput()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, says);
-    const Run r = run(args);
-    QCOMPARE(r.exitCode, 2);
+    const vc::test::CliRun r = calc(args);
+    QCOMPARE(r.status, 2);
     QVERIFY(r.out.isEmpty());
     QCOMPARE(r.err.count('\n'), 1);
-    QVERIFY2(QString::fromUtf8(r.err).contains(says), r.err.constData());
+    QVERIFY2(r.err.contains(says), qPrintable(r.err));
 }
 
 void CliCalcTest::newProjectInLocales_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("units");
-    QTest::addColumn<QStringList>("fields"); // Label20(4), Label20(5), Label20(6), Label30(3), Text3(3), Label30(4)
-    QTest::newRow("C metric") << "C" << "metric" << QStringList{"1.12", "12.7", "539", "900", "8.8", "35"};
-    QTest::newRow("en_US metric") << "en_US.UTF-8" << "metric" << QStringList{"1.12", "12.7", "539", "900", "8.8", "35"};
-    QTest::newRow("de_DE metric") << "de_DE.UTF-8" << "metric" << QStringList{"1,12", "12,7", "539", "900", "8,8", "35"};
-    QTest::newRow("C US") << "C" << "us" << QStringList{"0.07", "30.3", "1,821", "35.4", "4.3", "1.38"};
-    QTest::newRow("de_DE US") << "de_DE.UTF-8" << "us" << QStringList{"0,07", "30,3", "1.821", "35,4", "4,3", "1,38"};
+    QTest::addColumn<QStringList>(
+        "fields"); // Label20(4), Label20(5), Label20(6), Label30(3), Text3(3), Label30(4)
+    QTest::newRow("C metric") << "C"
+                              << "metric" << QStringList{"1.12", "12.7", "539", "900", "8.8", "35"};
+    QTest::newRow("en_US metric") << "en_US.UTF-8"
+                                  << "metric"
+                                  << QStringList{"1.12", "12.7", "539", "900", "8.8", "35"};
+    QTest::newRow("de_DE metric") << "de_DE.UTF-8"
+                                  << "metric"
+                                  << QStringList{"1,12", "12,7", "539", "900", "8,8", "35"};
+    QTest::newRow("C US") << "C"
+                          << "us" << QStringList{"0.07", "30.3", "1,821", "35.4", "4.3", "1.38"};
+    QTest::newRow("de_DE US") << "de_DE.UTF-8"
+                              << "us"
+                              << QStringList{"0,07", "30,3", "1.821", "35,4", "4,3", "1,38"};
 }
 
 void CliCalcTest::newProjectInLocales()
@@ -89,15 +88,16 @@ void CliCalcTest::newProjectInLocales()
     QFETCH(QString, locale);
     QFETCH(QString, units);
     QFETCH(QStringList, fields);
-    const Run r = run({"--new", "--units", units, "--json"}, locale);
-    QCOMPARE(r.exitCode, 0);
-    const QJsonObject out = QJsonDocument::fromJson(r.out).object();
+    const vc::test::CliRun r = calc({"--new", "--units", units, "--json"}, locale.toLatin1());
+    QCOMPARE(r.status, 0);
+    const QJsonObject out = QJsonDocument::fromJson(r.out.toUtf8()).object();
     const QJsonObject f = out.value(QLatin1String("fields")).toObject();
     QCOMPARE(f.size(), 51);
-    QCOMPARE((QStringList{f.value("Label20(4)").toString(), f.value("Label20(5)").toString(),
-                          f.value("Label20(6)").toString(), f.value("Label30(3)").toString(),
-                          f.value("Text3(3)").toString(), f.value("Label30(4)").toString()}),
-             fields);
+    QStringList got;
+    for (const char *name :
+         {"Label20(4)", "Label20(5)", "Label20(6)", "Label30(3)", "Text3(3)", "Label30(4)"})
+        got << f.value(QLatin1String(name)).toString();
+    QCOMPARE(got, fields);
     QCOMPARE(f.value("Label20(8)").toString(), QStringLiteral("1534"));
     QCOMPARE(out.value(QLatin1String("no_model_found")).toBool(), false);
     // No family was chosen: the distance page asked once, and No was the answer.
@@ -106,9 +106,9 @@ void CliCalcTest::newProjectInLocales()
 
 void CliCalcTest::plainOutputListsEveryField()
 {
-    const Run r = run({"--new", "--family", "0"});
-    QCOMPARE(r.exitCode, 0);
-    const QStringList lines = QString::fromUtf8(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const vc::test::CliRun r = calc({"--new", "--family", "0"});
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(lines.contains(QStringLiteral("Label20(7): Tavro 500")));
     QVERIFY(lines.contains(QStringLiteral("Label30(12): 6 / 10")));
     QCOMPARE(lines.first(), QStringLiteral("Text1(0): "));

@@ -1,12 +1,19 @@
-#include "testsupport.h"
 #include "ini/vixinihandling.h"
+#include "readback.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
+
+namespace {
+QString casesDir()
+{
+    return vc::test::sharedDir() + QStringLiteral("/design-cases");
+}
+} // namespace
 
 // Runs every worked design case through the command line, as a planner would,
 // and compares each listed field, the message boxes and the no-model flag.
@@ -14,6 +21,12 @@ class DesignCasesTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The cases name their project files relative to their folder, in the C locale.
+    void initTestCase()
+    {
+        QVERIFY(QDir::setCurrent(casesDir()));
+        qputenv("LC_ALL", "C");
+    }
     void designCase_data();
     void designCase();
 
@@ -23,16 +36,10 @@ private:
     QString expectedText(const QString &value) const;
 };
 
-namespace {
-QString casesDir()
-{
-    return vc::test::sharedDir() + QStringLiteral("/design-cases");
-}
-} // namespace
-
 QString DesignCasesTest::languageText(const QString &key) const
 {
-    return vc::VixIniHandling().Read_INI(vc::test::binDir() + QStringLiteral("/Language/English.lng"),
+    return vc::VixIniHandling().Read_INI(vc::test::binDir() +
+                                             QStringLiteral("/Language/English.lng"),
                                          QStringLiteral("frmMain"), key);
 }
 
@@ -49,7 +56,8 @@ QString DesignCasesTest::expectedText(const QString &value) const
 void DesignCasesTest::designCase_data()
 {
     QTest::addColumn<QString>("jsonFile");
-    const QStringList cases = QDir(casesDir()).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    const QStringList cases =
+        QDir(casesDir()).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     QVERIFY2(cases.size() >= 40, qPrintable(casesDir()));
     for (const QString &file : cases)
         QTest::newRow(qPrintable(QFileInfo(file).completeBaseName())) << file;
@@ -58,22 +66,19 @@ void DesignCasesTest::designCase_data()
 void DesignCasesTest::designCase()
 {
     QFETCH(QString, jsonFile);
-    const QJsonObject expected = QJsonDocument::fromJson(vc::test::readFile(casesDir() + QLatin1Char('/') + jsonFile)).object();
-    QStringList args = expected.value(QLatin1String("command")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QJsonObject expected =
+        QJsonDocument::fromJson(vc::test::readFile(casesDir() + QLatin1Char('/') + jsonFile))
+            .object();
+    QStringList args = expected.value(QLatin1String("command"))
+                           .toString()
+                           .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QCOMPARE(args.value(0), QStringLiteral("veltranncalc-cli"));
     args.removeFirst();
 
-    QProcess cli;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    cli.setProcessEnvironment(env);
-    cli.setWorkingDirectory(casesDir());
-    cli.start(vc::test::binDir() + QStringLiteral("/veltranncalc-cli"), args);
-    QVERIFY(cli.waitForFinished(30000));
-    QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0,
-             cli.readAllStandardError().constData());
+    const vc::test::CliRun cli = vc::test::runCli(args);
+    QVERIFY2(cli.status == 0, qPrintable(cli.err));
     QJsonParseError error{};
-    const QJsonObject actual = QJsonDocument::fromJson(cli.readAllStandardOutput(), &error).object();
+    const QJsonObject actual = QJsonDocument::fromJson(cli.out.toUtf8(), &error).object();
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
 
     const QJsonObject fields = actual.value(QLatin1String("fields")).toObject();
@@ -85,15 +90,16 @@ void DesignCasesTest::designCase()
     }
     for (auto it = fields.begin(); it != fields.end(); ++it) {
         const QString text = it.value().toString();
-        QVERIFY2(!text.contains(QLatin1String("nan"), Qt::CaseInsensitive)
-                     && !text.contains(QLatin1String("inf"), Qt::CaseInsensitive),
+        QVERIFY2(!text.contains(QLatin1String("nan"), Qt::CaseInsensitive) &&
+                     !text.contains(QLatin1String("inf"), Qt::CaseInsensitive),
                  qPrintable(it.key() + QLatin1String(": ") + text));
     }
 
     QStringList messages;
     for (const QJsonValue &key : expected.value(QLatin1String("message_keys")).toArray()) {
         const QString k = key.toString();
-        const QString second = k == QLatin1String("msgbox1") ? QStringLiteral("msgbox2") : QStringLiteral("msg22");
+        const QString second =
+            k == QLatin1String("msgbox1") ? QStringLiteral("msgbox2") : QStringLiteral("msg22");
         messages.append(languageText(k) + QStringLiteral("\r\n") + languageText(second));
     }
     QStringList shown;

@@ -1,36 +1,37 @@
-#include "designfixture.h"
 #include "distributorsizing.h"
-#include "tablefile.h"
+#include "datarows.h"
+#include "designfixture.h"
+#include "selectedhumidifier.h"
 
 #include <QtTest>
 
 using namespace vc;
+using vc::test::addRows;
 using vc::test::DesignFixture;
-using vc::test::readTable;
-using vc::test::text;
+
+namespace {
+// The model figures the distance page shows: power, width, height, depth.
+QStringList modelFigures(MainForm &f)
+{
+    return {f.Label20(10).text(), f.Label20(11).text(), f.Label20(12).text(), f.Label20(13).text()};
+}
+} // namespace
 
 class DistributorSizingTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void pipeLength_data();
+    void pipeLength_data() { addRows(QStringLiteral("pipelength.tsv")); }
     void pipeLength();
-    void modelData_data();
+    void modelData_data() { addRows(QStringLiteral("modeldata.tsv")); }
     void modelData();
+    void capacityOfSizeCode_data() { addRows(QStringLiteral("capacityofcode.tsv")); }
+    void capacityOfSizeCode();
     void smallCodeSetsTheCapacity();
     void roomOnlyFamilyHidesTheDuct();
     void usUnitsShowInches();
     void noModelRowKeepsTheOldTexts();
 };
-
-void DistributorSizingTest::pipeLength_data()
-{
-    QTest::addColumn<double>("steam");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<QString>("length");
-    for (const auto &r : readTable(QStringLiteral("pipelength.tsv"), 4))
-        QTest::newRow(r[0].constData()) << r[1].toDouble() << r[2].toDouble() << text(r[3]);
-}
 
 void DistributorSizingTest::pipeLength()
 {
@@ -38,19 +39,6 @@ void DistributorSizingTest::pipeLength()
     QFETCH(double, width);
     QFETCH(QString, length);
     QCOMPARE(DistributorSizing::pipeLengthText(steam, width), length);
-}
-
-void DistributorSizingTest::modelData_data()
-{
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<QString>("capacity");
-    QTest::addColumn<QStringList>("data");
-    for (const auto &r : readTable(QStringLiteral("modeldata.tsv"), 3)) {
-        QStringList data;
-        for (qsizetype i = 3; i < r.size(); ++i)
-            data << text(r[i]);
-        QTest::newRow(r[0].constData()) << text(r[1]) << text(r[2]) << data;
-    }
 }
 
 void DistributorSizingTest::modelData()
@@ -64,6 +52,14 @@ void DistributorSizingTest::modelData()
         QCOMPARE((QStringList{found.power, found.width, found.height, found.depth}), data);
 }
 
+// The selected-humidifier panel finds its model by the capacity the size code names.
+void DistributorSizingTest::capacityOfSizeCode()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, capacity);
+    QCOMPARE(SelectedHumidifier::capacityOf(code), capacity);
+}
+
 void DistributorSizingTest::smallCodeSetsTheCapacity()
 {
     DesignFixture fx;
@@ -75,7 +71,7 @@ void DistributorSizingTest::smallCodeSetsTheCapacity()
     QCOMPARE(fx.f().Label30(11).text(), QStringLiteral("322"));
     QCOMPARE(fx.f().Text3(4).text(), QStringLiteral("3"));
     QCOMPARE(fx.f().Label30(3).text(), QStringLiteral("850")); // the pipe still sized for 4 kg/h
-    QCOMPARE(fx.f().Label20(10).text(), QStringLiteral("3"));   // model data for "3": 4 or less
+    QCOMPARE(fx.f().Label20(10).text(), QStringLiteral("3"));  // model data for "3": 4 or less
 }
 
 void DistributorSizingTest::roomOnlyFamilyHidesTheDuct()
@@ -87,9 +83,7 @@ void DistributorSizingTest::roomOnlyFamilyHidesTheDuct()
     fx.f().selectPage(MainForm::DistancePage);
     QCOMPARE(fx.f().Label30(0).text(), QStringLiteral("Dremon 500"));
     QCOMPARE(fx.f().Text3(4).text(), QStringLiteral("3"));
-    QCOMPARE((QStringList{fx.f().Label20(10).text(), fx.f().Label20(11).text(), fx.f().Label20(12).text(),
-                          fx.f().Label20(13).text()}),
-             (QStringList{"2.2", "250", "650", "195"}));
+    QCOMPARE(modelFigures(fx.f()), (QStringList{"2.2", "250", "650", "195"}));
     for (int i : {1, 2, 5})
         QVERIFY(!fx.f().Text3(i).isVisible());
     QVERIFY(!fx.f().Label30(3).isVisible());
@@ -118,13 +112,11 @@ void DistributorSizingTest::usUnitsShowInches()
     fx.f().Image9_Click(0);
     fx.f().btnCalcHumid_Click();
     // 390 × 585 × 230 mm
-    QCOMPARE((QStringList{fx.f().Label20(10).text(), fx.f().Label20(11).text(), fx.f().Label20(12).text(),
-                          fx.f().Label20(13).text()}),
-             (QStringList{"3", "15.4", "23.0", "9.1"}));
+    QCOMPARE(modelFigures(fx.f()), (QStringList{"3", "15.4", "23.0", "9.1"}));
     QCOMPARE(fx.f().Label30(12).text(), QStringLiteral("0.2/0.4"));
     // Running again does not divide again.
     fx.f().btnCalcHumid_Click();
-    QCOMPARE(fx.f().Label20(11).text(), QStringLiteral("15.4"));
+    QCOMPARE(modelFigures(fx.f()), (QStringList{"3", "15.4", "23.0", "9.1"}));
 }
 
 void DistributorSizingTest::noModelRowKeepsTheOldTexts()

@@ -1,6 +1,6 @@
-#include "designfixture.h"
-#include "tablefile.h"
 #include "humidificationdistance.h"
+#include "datarows.h"
+#include "designfixture.h"
 
 #include <QtTest>
 
@@ -37,7 +37,7 @@ private Q_SLOTS:
     void usDisplay();
     void velocityLimit_data();
     void velocityLimit();
-    void temperatureWarning_data();
+    void temperatureWarning_data() { vc::test::addRows(QStringLiteral("temperaturewarning.tsv")); }
     void temperatureWarning();
 };
 
@@ -46,12 +46,15 @@ void HumidificationDistanceTest::workedExample_data()
     QTest::addColumn<double>("steam");
     QTest::addColumn<QStringList>("texts");
     // V = 2500 / (0.0036 · 1000 · 500) = 1.389 m/s
-    // K = (11.4 + 1.5 · 1.179) · 2.718^((−0.175 + 0.00025 · 1.929) · (22 − 9.92)) = 13.168 · 0.1215 = 1.600
-    // BN = 1.600 · (230 / 900)^0.5 = 0.809 → 0.8; 5, 2.5, 1.5, 1 × 0.8
-    QTest::newRow("23 kg/h") << 23.0 << QStringList{"1.4", "1.6", "900", "0.8", "4.0", "2.0", "1.2", "0.8"};
+    // K = (11.4 + 1.5 · 1.179) · 2.718^((−0.175 + 0.00025 · 1.929) · (22 − 9.92)) = 13.168 · 0.1215
+    // = 1.600 BN = 1.600 · (230 / 900)^0.5 = 0.809 → 0.8; 5, 2.5, 1.5, 1 × 0.8
+    QTest::newRow("23 kg/h") << 23.0
+                             << QStringList{"1.4", "1.6", "900", "0.8", "4.0", "2.0", "1.2", "0.8"};
     // BN = 1.600 · (150 / 900)^0.5 = 0.653 → 0.7: the minimum distances follow the 0.7 shown
-    QTest::newRow("15 kg/h, rounded distance") << 15.0 << QStringList{"1.4", "1.6", "900", "0.7", "3.5", "1.8", "1.1", "0.7"};
-    QTest::newRow("no steam") << 0.0 << QStringList{"1.4", "1.6", "900", "0.0", "0.0", "0.0", "0.0", "0.0"};
+    QTest::newRow("15 kg/h, rounded distance")
+        << 15.0 << QStringList{"1.4", "1.6", "900", "0.7", "3.5", "1.8", "1.1", "0.7"};
+    QTest::newRow("no steam") << 0.0 << QStringList{"1.4", "1.6", "900", "0.0",
+                                                    "0.0", "0.0", "0.0", "0.0"};
 }
 
 void HumidificationDistanceTest::workedExample()
@@ -62,8 +65,8 @@ void HumidificationDistanceTest::workedExample()
     Distance::Inputs in = worked();
     in.steamOutput = steam;
     const Distance::Texts t = Distance::compute(in, false);
-    QCOMPARE((QStringList{t.velocity, t.factorK, t.pipeLength, t.distance, t.minimum[0], t.minimum[1],
-                          t.minimum[2], t.minimum[3]}),
+    QCOMPARE((QStringList{t.velocity, t.factorK, t.pipeLength, t.distance, t.minimum[0],
+                          t.minimum[1], t.minimum[2], t.minimum[3]}),
              texts);
     QLocale::setDefault(QLocale());
 }
@@ -76,7 +79,8 @@ void HumidificationDistanceTest::morePipesShortenTheDistance()
     QVERIFY(std::isnan(Distance::distance(k, 23, 900, 0)));
     QVERIFY(std::isnan(Distance::airVelocity(2500, 0, 500)));
     // A velocity that cannot be evaluated counts as 0: K = 11.4 · 2.718^(−0.175 · 12.08)
-    QVERIFY(std::abs(Distance::factorK(Distance::airVelocity(2500, 0, 500), 22, 8) - 1.37690) < 1e-5);
+    QVERIFY(std::abs(Distance::factorK(Distance::airVelocity(2500, 0, 500), 22, 8) - 1.37690) <
+            1e-5);
 }
 
 void HumidificationDistanceTest::usDisplay()
@@ -88,7 +92,7 @@ void HumidificationDistanceTest::usDisplay()
     const Distance::Texts t = Distance::compute(in, true, 50.7);
     QCOMPARE(t.velocity, QStringLiteral("273")); // 1.389 m/s ÷ 0.00508
     QCOMPARE(t.pipeLength, QStringLiteral("35.4"));
-    QCOMPARE(t.distance, QStringLiteral("2.7"));   // 0.809 m ÷ 0.3048 = 2.65 ft
+    QCOMPARE(t.distance, QStringLiteral("2.7")); // 0.809 m ÷ 0.3048 = 2.65 ft
     QCOMPARE(t.minimum[0], QStringLiteral("13.5"));
     QLocale::setDefault(QLocale());
 }
@@ -119,15 +123,6 @@ void HumidificationDistanceTest::velocityLimit()
     QCOMPARE(fx.f().Einheit(10).isVisible(), distancesShown);
 }
 
-void HumidificationDistanceTest::temperatureWarning_data()
-{
-    QTest::addColumn<int>("units");
-    QTest::addColumn<QString>("temperature");
-    QTest::addColumn<bool>("warned");
-    for (const auto &r : vc::test::readTable(QStringLiteral("temperaturewarning.tsv"), 4))
-        QTest::newRow(r[0].constData()) << r[1].toInt() << vc::test::text(r[2]) << (r[3] == "true");
-}
-
 void HumidificationDistanceTest::temperatureWarning()
 {
     QFETCH(int, units);
@@ -137,7 +132,8 @@ void HumidificationDistanceTest::temperatureWarning()
     fx.f().btnCalc_Click();
     fx.f().Combo3(0).setText(temperature);
     fx.f().btnCalcHumid_Click();
-    QCOMPARE(fx.messages.texts(), warned ? QStringList{DesignFixture::rangeWarning()} : QStringList{});
+    QCOMPARE(fx.messages.texts(),
+             warned ? QStringList{DesignFixture::rangeWarning()} : QStringList{});
     QVERIFY(!fx.f().Label30(5).text().isEmpty()); // the computation went on
 }
 

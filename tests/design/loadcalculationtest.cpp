@@ -1,15 +1,14 @@
-#include "designfixture.h"
-#include "tablefile.h"
 #include "loadcalculation.h"
-#include "convert/numberformat.h"
+#include "datarows.h"
+#include "designfixture.h"
 
 #include <QRegularExpression>
 #include <QtTest>
 
 using namespace vc;
+using vc::test::addRows;
 using vc::test::DesignFixture;
 using vc::test::readGroups;
-using vc::test::readTable;
 using vc::test::text;
 
 using Fields = QList<QPair<QString, QString>>;
@@ -29,8 +28,9 @@ Fields fields(const QList<QList<QByteArray>> &rows)
 bool unsightly(const QString &text)
 {
     static const QRegularExpression negativeZero(QStringLiteral("^-0([.,]0*)?$"));
-    return text.contains(QLatin1String("nan"), Qt::CaseInsensitive)
-        || text.contains(QLatin1String("inf"), Qt::CaseInsensitive) || negativeZero.match(text).hasMatch();
+    return text.contains(QLatin1String("nan"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
+           negativeZero.match(text).hasMatch();
 }
 
 } // namespace
@@ -41,14 +41,13 @@ class LoadCalculationTest : public QObject
 private Q_SLOTS:
     void defaultProjectsWorkedByHand_data();
     void defaultProjectsWorkedByHand();
-    void sizeLadder_data();
+    void sizeLadder_data() { addRows(QStringLiteral("sizeladder.tsv")); }
     void sizeLadder();
-    void ladderComparesTheRoundedLoad();
-    void distributorPreset_data();
+    void distributorPreset_data() { addRows(QStringLiteral("distributorpreset.tsv")); }
     void distributorPreset();
     void notesWhenNoModelFits_data();
     void notesWhenNoModelFits();
-    void rangeWarnings_data();
+    void rangeWarnings_data() { addRows(QStringLiteral("rangewarnings.tsv")); }
     void rangeWarnings();
     void oddInputsNeverStopTheCalculation_data();
     void oddInputsNeverStopTheCalculation();
@@ -78,16 +77,6 @@ void LoadCalculationTest::defaultProjectsWorkedByHand()
     QVERIFY(fx.messages.shown().empty());
 }
 
-void LoadCalculationTest::sizeLadder_data()
-{
-    QTest::addColumn<double>("load");
-    QTest::addColumn<int>("voltage");
-    QTest::addColumn<int>("phases");
-    QTest::addColumn<QString>("code");
-    for (const auto &r : readTable(QStringLiteral("sizeladder.tsv"), 5))
-        QTest::newRow(r[0].constData()) << r[1].toDouble() << r[2].toInt() << r[3].toInt() << text(r[4]);
-}
-
 void LoadCalculationTest::sizeLadder()
 {
     QFETCH(double, load);
@@ -95,25 +84,6 @@ void LoadCalculationTest::sizeLadder()
     QFETCH(int, phases);
     QFETCH(QString, code);
     QCOMPARE(LoadCalculation::modelSizeCode(load, voltage, phases), code);
-}
-
-void LoadCalculationTest::ladderComparesTheRoundedLoad()
-{
-    // 4.44 shows as 4.4 and so is the small size; 4.45 shows as 4.5.
-    QCOMPARE(LoadCalculation::modelSizeCode(roundHalfAway(4.44, 1), 400, 3), QStringLiteral("434"));
-    QCOMPARE(LoadCalculation::modelSizeCode(roundHalfAway(4.45, 1), 400, 3), QStringLiteral("834"));
-    QCOMPARE(LoadCalculation::modelSizeCode(roundHalfAway(143.04, 1), 400, 3), QStringLiteral("13064"));
-}
-
-void LoadCalculationTest::distributorPreset_data()
-{
-    QTest::addColumn<double>("load");
-    QTest::addColumn<int>("voltage");
-    QTest::addColumn<QString>("steam");
-    QTest::addColumn<QString>("pipes");
-    QTest::addColumn<int>("diameter");
-    for (const auto &r : readTable(QStringLiteral("distributorpreset.tsv"), 6))
-        QTest::newRow(r[0].constData()) << r[1].toDouble() << r[2].toInt() << text(r[3]) << text(r[4]) << r[5].toInt();
 }
 
 void LoadCalculationTest::distributorPreset()
@@ -136,7 +106,8 @@ void LoadCalculationTest::notesWhenNoModelFits_data()
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("diameter");
     for (const auto &group : readGroups(QStringLiteral("nomodelnotes.tsv"), 3))
-        QTest::newRow(group.head[0].constData()) << fields(group.rows) << text(group.head[1]) << text(group.head[2]);
+        QTest::newRow(group.head[0].constData())
+            << fields(group.rows) << text(group.head[1]) << text(group.head[2]);
 }
 
 void LoadCalculationTest::notesWhenNoModelFits()
@@ -157,15 +128,6 @@ void LoadCalculationTest::notesWhenNoModelFits()
     QCOMPARE(fx.f().Label20(7).text(), QString());
     QCOMPARE(fx.f().ImageSelected().picture(), QString());
     QCOMPARE(fx.f().Label30(4).text(), diameter);
-}
-
-void LoadCalculationTest::rangeWarnings_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("warnings");
-    for (const auto &r : readTable(QStringLiteral("rangewarnings.tsv"), 4))
-        QTest::newRow(r[0].constData()) << text(r[1]) << text(r[2]) << r[3].toInt();
 }
 
 void LoadCalculationTest::rangeWarnings()
@@ -191,11 +153,13 @@ void LoadCalculationTest::oddInputsNeverStopTheCalculation_data()
 {
     QTest::addColumn<int>("units");
     QTest::addColumn<QString>("text");
-    const char *odd[] = {"", "abc", "1,5", "8000 m3/h", "1e308", "-1e308", "-0", "0", "nan", "inf",
-                         "1e", "  12  ", ".", "-", "99999999999999999999"};
+    const char *odd[] = {"",       "abc",    "1,5", "8000 m3/h", "1e308",
+                         "-1e308", "-0",     "0",   "nan",       "inf",
+                         "1e",     "  12  ", ".",   "-",         "99999999999999999999"};
     for (int units : {0, 1}) {
         for (const char *text : odd)
-            QTest::addRow("%s \"%s\"", units ? "US" : "metric", text) << units << QString::fromLatin1(text);
+            QTest::addRow("%s \"%s\"", units ? "US" : "metric", text)
+                << units << QString::fromLatin1(text);
     }
 }
 
@@ -203,9 +167,9 @@ void LoadCalculationTest::oddInputsNeverStopTheCalculation()
 {
     QFETCH(int, units);
     QFETCH(QString, text);
-    const QStringList inputs = {"Text2(0)", "Text2(1)", "Text2(2)", "Combo2(0)", "Combo2(1)",
-                                "Combo2(2)", "Combo2(3)", "Combo2(4)", "Combo2(5)", "Text3(1)",
-                                "Text3(2)", "Combo3(0)"};
+    const QStringList inputs = {"Text2(0)",  "Text2(1)",  "Text2(2)",  "Combo2(0)",
+                                "Combo2(1)", "Combo2(2)", "Combo2(3)", "Combo2(4)",
+                                "Combo2(5)", "Text3(1)",  "Text3(2)",  "Combo3(0)"};
     for (const QString &input : inputs) {
         DesignFixture fx(units);
         fx.f()[input].setText(text);
@@ -217,7 +181,8 @@ void LoadCalculationTest::oddInputsNeverStopTheCalculation()
             if (name == input || name == QLatin1String("Text3(0)"))
                 continue; // what was typed stays as typed
             QVERIFY2(!unsightly(fx.f()[name].text()),
-                     qPrintable(input + QLatin1String(": ") + name + QLatin1String(" = ") + fx.f()[name].text()));
+                     qPrintable(input + QLatin1String(": ") + name + QLatin1String(" = ") +
+                                fx.f()[name].text()));
         }
         QCOMPARE(fx.f()[input].text(), text);
     }

@@ -1,20 +1,16 @@
 // The File menu's commands on the main window's form, without a window.
 #include "filecommands.h"
-#include "form/appglobals.h"
+#include "datarows.h"
+#include "designfixture.h"
+#include "form/settings.h"
 #include "io/atomicfile.h"
 #include "languagecaptions.h"
-#include "mainform.h"
-#include "form/platformservices.h"
-#include "projectfile.h"
-#include "form/settings.h"
-#include "testsupport.h"
-#include "tablefile.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 #include <unistd.h>
 
@@ -22,55 +18,19 @@ using namespace vc;
 
 namespace {
 
-// The main window's form on a throw-away installation, English, metric.
-class Fixture
+// The File commands on the main window's form, on a throw-away installation.
+struct Fixture : test::DesignFixture
 {
-public:
-    Fixture() : m_saved(app())
-    {
-        AppGlobals &g = app();
-        g.AppPath = m_install.path();
-        g.DataPath = g.AppPath + "/Data";
-        g.DocsPath = g.AppPath + "/Docs";
-        g.SettingsFile = g.AppPath + "/VeltrannCalc.ini";
-        g.LanguageName = "English";
-        g.LanguageFile = g.AppPath + "/Language/English.lng";
-        g.UnitSystem = 0;
-        g.ProjectFile.clear();
-        Services::setMessages(&messages);
-        Services::setFileDialogs(&dialogs);
-        main = std::make_unique<MainForm>();
-        main->load();
-        files = std::make_unique<FileCommands>(*main);
-    }
-    ~Fixture()
-    {
-        files.reset();
-        main.reset();
-        Services::setMessages(nullptr);
-        Services::setFileDialogs(nullptr);
-        app() = m_saved;
-    }
-    QString path(const QString &relative) const { return m_install.filePath(relative); }
-    QString field(const QString &name) { return (*main)[name].text(); }
-
+    Fixture() : DesignFixture(0, true), files(f()) {}
     // Saves the project under a new name in the Data folder.
     QString saveAs(const QString &name)
     {
         const QString file = path("Data/" + name);
         dialogs.script(file);
-        files->mnuSaveAs();
+        files.mnuSaveAs();
         return file;
     }
-
-    ScriptedMessages messages;
-    ScriptedFileDialogs dialogs;
-    std::unique_ptr<MainForm> main;
-    std::unique_ptr<FileCommands> files;
-
-private:
-    AppGlobals m_saved;
-    test::TempInstall m_install;
+    FileCommands files;
 };
 
 // The disk as a save meets it when it is full or goes away: one step of the
@@ -131,94 +91,51 @@ class FileCommandsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void dialogsHaveTheirFixedTexts_data();
-    void dialogsHaveTheirFixedTexts();
-    void saveAsRecordsTheFileEverywhere();
-    void newEmptiesOnlyTheProjectInformation();
+    void saveAndNew();
     void openRecalculatesTheDesign();
     void lastFile_data();
     void lastFile();
-    void refusedFiles_data();
+    void refusedFiles_data() { test::addRows(QStringLiteral("refusedfiles.tsv")); }
     void refusedFiles();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void lastFileOutsideWindows1252();
 };
 
-void FileCommandsTest::dialogsHaveTheirFixedTexts_data()
-{
-    QTest::addColumn<bool>("open");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("defaultName");
-    QTest::newRow("Open") << true << "Open" << "";
-    QTest::newRow("Save as") << false << "Save" << "MyProject";
-}
-
-void FileCommandsTest::dialogsHaveTheirFixedTexts()
-{
-    QFETCH(bool, open);
-    QFETCH(QString, title);
-    QFETCH(QString, defaultName);
-    Fixture f;
-    f.dialogs.script(QString()); // cancelled
-    open ? f.files->mnuOpen() : f.files->mnuSaveAs();
-    QCOMPARE(f.dialogs.asked().size(), size_t(1));
-    const auto &asked = f.dialogs.asked().front();
-    QCOMPARE(asked.mode, open ? FileDialogService::Mode::Open : FileDialogService::Mode::Save);
-    QCOMPARE(asked.title, title);
-    QCOMPARE(asked.defaultName, defaultName);
-    QCOMPARE(asked.filter, QStringLiteral("Veltrann Documents (*.sti)|*.sti"));
-    QCOMPARE(asked.initialFolder, app().DataPath);
-    QCOMPARE(asked.defaultExtension, QStringLiteral("sti"));
-}
-
-void FileCommandsTest::saveAsRecordsTheFileEverywhere()
+void FileCommandsTest::saveAndNew()
 {
     Fixture f;
-    (*f.main)["Text1(0)"].setText("Client");
-    f.main->ProjectChanged = true;
+    f.f()["Text1(3)"].setText("Offer 7");
+    f.f().ProjectChanged = true;
     const QString file = f.saveAs("job.sti");
-    QVERIFY(QFile::exists(file));
-    QCOMPARE(app().ProjectFile, file);
-    QCOMPARE(f.field("msgLabel"), file);
+    QCOMPARE(f.dialogs.asked().front().mode, FileDialogService::Mode::Save);
     QCOMPARE(settings::read(settings::LastFile), file);
-    QVERIFY(!f.main->ProjectChanged);
-    QCOMPARE(f.messages.shown().size(), size_t(0));
+    QVERIFY(!f.f().ProjectChanged);
     const QByteArray saved = test::readFile(file);
 
     // Design inputs do not mark the project changed: Save writes nothing.
-    (*f.main)["Text2(0)"].setText("9000");
-    f.files->mnuSave();
+    f.f()["Text2(0)"].setText("9000");
+    f.files.mnuSave();
     QCOMPARE(test::readFile(file), saved);
     // Once the project information was typed in, Save writes the whole project, asking nothing.
-    f.main->ProjectChanged = true;
-    f.files->mnuSave();
+    f.f().ProjectChanged = true;
+    f.files.mnuSave();
     QVERIFY(test::readFile(file).contains("0=9000"));
     QCOMPARE(f.dialogs.asked().size(), size_t(1));
 
     // A cancelled Save as forgets the file.
     f.dialogs.script(QString());
-    f.files->mnuSaveAs();
+    f.files.mnuSaveAs();
     QCOMPARE(app().ProjectFile, QString());
     QCOMPARE(f.field("msgLabel"), QString());
-    QVERIFY(f.main->ProjectChanged);
-}
+    QVERIFY(f.f().ProjectChanged);
 
-void FileCommandsTest::newEmptiesOnlyTheProjectInformation()
-{
-    Fixture f;
-    f.main->btnCalc_Click();
-    f.main->Image9_Click(0);
-    (*f.main)["Text1(3)"].setText("Offer 7");
-    f.main->ProjectChanged = false;
-    f.saveAs("job.sti");
-    f.files->mnuNew();
+    // New empties only the project information.
+    f.f().ProjectChanged = false;
+    f.files.mnuNew();
     QCOMPARE(f.field("Text1(3)"), QString());
-    QCOMPARE(f.field("Label20(7)"), QStringLiteral("Tavro 500"));
-    QCOMPARE(f.field("Text2(0)"), QStringLiteral("8000"));
-    QCOMPARE(app().ProjectFile, QString());
-    QCOMPARE(f.field("msgLabel"), QString());
-    QVERIFY(!f.main->ProjectChanged);
+    QCOMPARE(f.field("Text2(0)"), QStringLiteral("9000"));
+    QVERIFY(!f.f().ProjectChanged);
     QCOMPARE(f.messages.shown().size(), size_t(0));
 }
 
@@ -227,125 +144,108 @@ void FileCommandsTest::openRecalculatesTheDesign()
     Fixture f;
     const QString file = f.path("Data/Example metric.sti");
     f.dialogs.script(file);
-    f.files->mnuOpen();
+    f.files.mnuOpen();
+    QCOMPARE(f.dialogs.asked().front().mode, FileDialogService::Mode::Open);
     QCOMPARE(app().ProjectFile, file);
-    QCOMPARE(f.field("Label20(5)"), QStringLiteral("12.7"));
     QCOMPARE(f.field("Label20(8)"), QStringLiteral("1534"));
-    QCOMPARE(f.field("Label20(7)"), QStringLiteral("Tavro 500"));
     QCOMPARE(f.field("Label30(5)"), QStringLiteral("0.9"));
     QCOMPARE(settings::read(settings::LastFile), file);
-    QVERIFY(!f.main->ProjectChanged);
+    QVERIFY(!f.f().ProjectChanged);
 }
 
 void FileCommandsTest::lastFile_data()
 {
     QTest::addColumn<bool>("changed");
-    QTest::addColumn<int>("answer"); // MessageService::Answer when asked
+    QTest::addColumn<bool>("yes");       // the answer when asked to save the changes
     QTest::addColumn<QString>("client"); // Text1(0) afterwards
-    QTest::addColumn<int>("questions");
     QTest::addColumn<bool>("reopened");
     QTest::addColumn<bool>("family"); // a family is chosen, so a save succeeds
     QTest::newRow("nothing changed: reopens the last file")
-        << false << int(MessageService::Answer::No) << "Saved" << 0 << true << true;
+        << false << false << "Saved" << true << true;
     QTest::newRow("changes kept on No: nothing reopened")
-        << true << int(MessageService::Answer::No) << "Typed" << 1 << false << true;
-    QTest::newRow("changes saved on Yes, then reopened")
-        << true << int(MessageService::Answer::Yes) << "Typed" << 1 << true << true;
+        << true << false << "Typed" << false << true;
+    QTest::newRow("changes saved on Yes, then reopened") << true << true << "Typed" << true << true;
     QTest::newRow("Yes, but the save fails without a family: the file is forgotten")
-        << true << int(MessageService::Answer::Yes) << "Typed" << 1 << false << false;
+        << true << true << "Typed" << false << false;
 }
 
 void FileCommandsTest::lastFile()
 {
     QFETCH(bool, changed);
-    QFETCH(int, answer);
+    QFETCH(bool, yes);
     QFETCH(QString, client);
-    QFETCH(int, questions);
     QFETCH(bool, reopened);
     QFETCH(bool, family);
     Fixture f;
     if (family) {
-        f.main->btnCalc_Click();
-        f.main->Image9_Click(0);
+        f.f().btnCalc_Click();
+        f.f().Image9_Click(0);
     }
-    (*f.main)["Text1(0)"].setText("Saved");
+    f.f()["Text1(0)"].setText("Saved");
     const QString file = f.saveAs("job.sti");
-    (*f.main)["Text1(0)"].setText("Typed");
-    f.main->ProjectChanged = changed;
-    f.messages.script(MessageService::Answer(answer));
-    f.files->mnuLastFile();
-    QCOMPARE(int(f.messages.shown().size()), questions);
+    f.f()["Text1(0)"].setText("Typed");
+    f.f().ProjectChanged = changed;
+    f.messages.script(yes ? MessageService::Answer::Yes : MessageService::Answer::No);
+    f.files.mnuLastFile();
+    QCOMPARE(f.messages.shown().size(), size_t(changed ? 1 : 0));
     QCOMPARE(f.field("Text1(0)"), client);
-    const bool forgotten = answer == int(MessageService::Answer::Yes) && !reopened;
-    QCOMPARE(f.field("msgLabel"), forgotten ? QString() : file);
-    QCOMPARE(f.main->ProjectChanged, !reopened);
-}
-
-void FileCommandsTest::refusedFiles_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("messageKey");
-    for (const auto &r : test::readTable(QStringLiteral("refusedfiles.tsv"), 4))
-        QTest::newRow(r[0].constData()) << test::text(r[1]) << test::text(r[2]) << test::text(r[3]);
+    QCOMPARE(f.field("msgLabel"), yes && !reopened ? QString() : file);
+    QCOMPARE(f.f().ProjectChanged, !reopened);
 }
 
 void FileCommandsTest::refusedFiles()
 {
     QFETCH(QString, command);
     QFETCH(QString, target);
+    QFETCH(QByteArray, content);
+    QFETCH(int, lock);
     QFETCH(QString, messageKey);
     Fixture f;
-    (*f.main)["Text1(0)"].setText("Current client");
+    f.f()["Text1(0)"].setText("Current client");
     const QString current = f.saveAs("current.sti");
-    f.main->ProjectChanged = true;
+    f.f().ProjectChanged = true;
 
-    QString path = f.path("Data/target.sti");
-    QByteArray content;
-    if (target == "binary")
-        content = QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16);
-    else if (target == "language")
+    const QString path = f.path(target);
+    if (content == "LNG")
         content = test::readFile(f.path("Language/English.lng"));
-    else if (target == "readonly")
+    else if (content == "CUR")
         content = test::readFile(current);
-    if (target == "gone")
-        path = f.path("Data/gone.sti");
-    else if (target == "lockedfolder")
-        path = f.path("Locked/target.sti");
-    else if (target == "nofolder")
-        path = f.path("Missing/target.sti");
-    else
+    if (!content.isNull())
         QVERIFY(test::writeFile(path, content));
-    if (target == "readonly")
-        QFile::setPermissions(path, QFileDevice::ReadOwner);
-    if (target == "lockedfolder") {
-        QVERIFY(QDir().mkpath(f.path("Locked")));
-        QFile::setPermissions(f.path("Locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    }
+    const QString locked = lock == 2 ? QFileInfo(path).path() : path;
+    if (lock == 2)
+        QVERIFY(QDir().mkpath(locked));
+    if (lock)
+        QFile::setPermissions(locked,
+                              QFileDevice::ReadOwner |
+                                  (lock == 2 ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
+    const auto unlock = qScopeGuard([&] {
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    });
 
     f.dialogs.script(path);
     if (command == "open") {
-        f.files->mnuOpen();
+        f.files.mnuOpen();
     } else if (command == "lastfile") {
-        f.main->ProjectChanged = false;
+        f.f().ProjectChanged = false;
         settings::write(settings::LastFile, path);
-        f.files->mnuLastFile();
+        f.files.mnuLastFile();
     } else {
-        f.files->mnuSaveAs();
+        f.files.mnuSaveAs();
     }
-    QFile::setPermissions(f.path("Locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(f.messages.shown().size(), size_t(command == "open" ? 2 : 1)); // Open asks about the changes first
-    const QString text = f.messages.shown().back().text;
-    QVERIFY2(text.startsWith(languageText("Messages", messageKey)), qPrintable(text));
-    QVERIFY(!languageText("Messages", messageKey).isEmpty());
+    // Open asks about the changes first.
+    QCOMPARE(f.messages.shown().size(), size_t(command == "open" ? 2 : 1));
+    const QString message = languageText("Messages", messageKey);
+    QVERIFY(!message.isEmpty());
+    QVERIFY2(f.messages.shown().back().text.startsWith(message),
+             qPrintable(f.messages.shown().back().text));
     QCOMPARE(f.field("Text1(0)"), QStringLiteral("Current client"));
     QCOMPARE(app().ProjectFile, current);
     QCOMPARE(f.field("msgLabel"), current);
-    if (!content.isNull() || target == "empty")
-        QCOMPARE(test::readFile(path), content);
-    QVERIFY(!QFile::exists(f.path("Locked/target.sti")));
-    QVERIFY(!QFile::exists(f.path("Missing/target.sti")));
+    QCOMPARE(QFile::exists(path), !content.isNull());
+    QCOMPARE(test::readFile(path), content);
 }
 
 void FileCommandsTest::failedSaveKeepsTheOldFile_data()
@@ -370,43 +270,44 @@ void FileCommandsTest::failedSaveKeepsTheOldFile()
     QFETCH(QString, target);
     QFETCH(Failing, step);
     Fixture f;
-    (*f.main)["Text1(0)"].setText(QStringLiteral("Old client"));
+    f.f()["Text1(0)"].setText(QStringLiteral("Old client"));
     const QString project = f.saveAs("job.sti");
     const QString file = target == "profile" ? app().SettingsFile : project;
     const QByteArray before = test::readFile(file);
-    const QStringList folder =
-        QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden);
-    (*f.main)["Text1(0)"].setText(QStringLiteral("New client ") + QString(5000, QLatin1Char('x')));
-    f.main->ProjectChanged = true;
+    const QDir folder(QFileInfo(file).path());
+    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden);
+    f.f()["Text1(0)"].setText(QStringLiteral("New client ") + QString(5000, QLatin1Char('x')));
+    f.f().ProjectChanged = true;
     settings::resetWriteFailureReport();
     {
         FailingDisk disk(step);
         if (target == "profile") {
             QVERIFY(!settings::write(settings::LastFile, f.path("Data/other.sti")));
         } else if (target == "project, Save") {
-            f.files->mnuSave();
+            f.files.mnuSave();
         } else {
             f.dialogs.script(project);
-            f.files->mnuSaveAs();
+            f.files.mnuSaveAs();
         }
     }
     QCOMPARE(test::readFile(file), before);
-    QCOMPARE(QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden), folder);
+    QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden), entries);
     QCOMPARE(f.messages.shown().size(), size_t(1));
     if (target == "profile")
         return;
-    QVERIFY(f.main->ProjectChanged);
-    QVERIFY(f.messages.shown().back().text.startsWith(languageText("Messages", "msgFileNotSaved")));
-    QVERIFY(!languageText("Messages", "msgFileNotSaved").isEmpty());
+    QVERIFY(f.f().ProjectChanged);
+    const QString notSaved = languageText("Messages", "msgFileNotSaved");
+    QVERIFY(!notSaved.isEmpty());
+    QVERIFY(f.messages.shown().back().text.startsWith(notSaved));
     // New after a Yes to saving that failed keeps the project in the window.
     f.messages.script(MessageService::Answer::Yes);
     {
         FailingDisk disk(step);
-        f.files->mnuNew();
+        f.files.mnuNew();
     }
     QVERIFY(f.field("Text1(0)").startsWith("New client"));
     // Once the disk takes it again, the same Save goes through.
-    f.files->mnuSave();
+    f.files.mnuSave();
     QCOMPARE(f.messages.shown().size(), size_t(3));
     QVERIFY(test::readFile(file).contains("0=New client xxx"));
 }
@@ -414,13 +315,13 @@ void FileCommandsTest::failedSaveKeepsTheOldFile()
 void FileCommandsTest::lastFileOutsideWindows1252()
 {
     Fixture f;
-    (*f.main)["Text1(0)"].setText(QStringLiteral("Zak\u0142ad Energetyczny"));
+    f.f()["Text1(0)"].setText(QStringLiteral("Zak\u0142ad Energetyczny"));
     const QString file = f.saveAs(QStringLiteral("Zak\u0142ad.sti"));
     QCOMPARE(settings::read(settings::LastFile), file);
     QVERIFY(test::readFile(app().SettingsFile).startsWith("\xEF\xBB\xBF"));
     QVERIFY(!test::readFile(app().SettingsFile).contains('?'));
-    f.files->mnuNew();
-    f.files->mnuLastFile();
+    f.files.mnuNew();
+    f.files.mnuLastFile();
     QCOMPARE(app().ProjectFile, file);
     QCOMPARE(f.field("Text1(0)"), QStringLiteral("Zak\u0142ad Energetyczny"));
     QCOMPARE(f.messages.shown().size(), size_t(0));

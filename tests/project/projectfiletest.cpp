@@ -1,81 +1,28 @@
-#include "form/appglobals.h"
-#include "mainform.h"
-#include "form/platformservices.h"
 #include "projectfile.h"
-#include "tablefile.h"
-#include "testsupport.h"
-#include "ini/vixinihandling.h"
+#include "datarows.h"
+#include "designfixture.h"
 
-#include <memory>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vc;
+using vc::test::DesignFixture;
 
-// The main window's part of a project file, written and read back byte by
-// byte and field by field, and files that are not what they should be.
-class ProjectFileTest : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void newFileAfterAFullDesign();
-    void readBackFieldByField();
-    void noFamilyWritesAllButThePicture();
-    void saveKeepsWhatItDoesNotWrite();
-    void missingEntriesEmptyTheirFields();
-    void missingPictureLeavesThePictureShown();
-    void brokenFiles_data();
-    void brokenFiles();
-    void encodings_data();
-    void encodings();
-    void textOutsideWindows1252_data();
-    void textOutsideWindows1252();
-    void sizeIsNoSignOfAProject();
+namespace {
 
-private:
-    std::unique_ptr<MainForm> loadedForm();
-    void fillDesign(MainForm &f);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    AppGlobals m_saved;
-    ScriptedMessages m_messages;
-};
-
-void ProjectFileTest::init()
-{
-    m_saved = app();
-    m_dir = std::make_unique<QTemporaryDir>();
-    AppGlobals &g = app();
-    g.AppPath = test::dataDir();
-    g.DocsPath = g.AppPath + QStringLiteral("/Docs");
-    g.LanguageName = QStringLiteral("English");
-    g.LanguageFile = g.AppPath + QStringLiteral("/Language/English.lng");
-    g.UnitSystem = 0;
-    g.ProjectFile = m_dir->filePath(QStringLiteral("Hotel.sti"));
-    Services::setMessages(&m_messages);
-}
-
-void ProjectFileTest::cleanup()
-{
-    Services::setMessages(nullptr);
-    app() = m_saved;
-    m_dir.reset();
-}
-
-std::unique_ptr<MainForm> ProjectFileTest::loadedForm()
+// A loaded main window's form.
+std::unique_ptr<MainForm> loadedForm()
 {
     auto f = std::make_unique<MainForm>();
     f->load();
     return f;
 }
 
-void ProjectFileTest::fillDesign(MainForm &f)
+void fillDesign(MainForm &f)
 {
-    const QStringList info = {"Hôtel Lumière", "Spa", "AHU 2", "2026/114", "R-7", "Müller & Söhne",
-                              "A. User", "Nord"};
+    const QStringList info = {"Hôtel Lumière",  "Spa",     "AHU 2", "2026/114", "R-7",
+                              "Müller & Söhne", "A. User", "Nord"};
     for (int i = 0; i < 8; ++i)
         f.Text1(i).setText(info.at(i));
     f.Text2(0).setText(QStringLiteral("12500"));
@@ -85,6 +32,42 @@ void ProjectFileTest::fillDesign(MainForm &f)
     f.Image9_Click(2);
 }
 
+} // namespace
+
+// The main window's part of a project file, written and read back byte by
+// byte and field by field, and files that are not what they should be.
+class ProjectFileTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_fixture = std::make_unique<DesignFixture>();
+        app().ProjectFile = m_dir->filePath(QStringLiteral("Hotel.sti"));
+    }
+    void cleanup()
+    {
+        m_fixture.reset();
+        m_dir.reset();
+    }
+    void newFileAfterAFullDesign();
+    void readBackFieldByField();
+    void saveWithoutFamilyKeepsWhatItDoesNotWrite();
+    void missingEntriesEmptyTheirFields();
+    void brokenFiles_data() { test::addRows(QStringLiteral("projectcheck.tsv")); }
+    void brokenFiles();
+    void encodings_data();
+    void encodings();
+    void textOutsideWindows1252_data() { test::addRows(QStringLiteral("clientnames.tsv")); }
+    void textOutsideWindows1252();
+    void sizeIsNoSignOfAProject();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<DesignFixture> m_fixture;
+};
+
 void ProjectFileTest::newFileAfterAFullDesign()
 {
     auto f = loadedForm();
@@ -92,7 +75,8 @@ void ProjectFileTest::newFileAfterAFullDesign()
     QVERIFY(WriteProject(*f));
     QVERIFY(!f->ProjectChanged);
     // Windows-1252 with CRLF, every section in the order the program has always written it.
-    QCOMPARE(test::readFile(app().ProjectFile), test::readFile(test::testData(QStringLiteral("fulldesign.sti"))));
+    QCOMPARE(test::readFile(app().ProjectFile),
+             test::readFile(test::testData(QStringLiteral("fulldesign.sti"))));
 }
 
 void ProjectFileTest::readBackFieldByField()
@@ -105,35 +89,22 @@ void ProjectFileTest::readBackFieldByField()
     read->ProjectChanged = true;
     QVERIFY(ReadProject(*read));
     QVERIFY(!read->ProjectChanged);
-    QStringList stored;
+    QStringList stored{"Text2(0)", "Text2(1)", "Text2(2)",  "Combo3(0)",
+                       "Text3(1)", "Text3(2)", "Label20(7)"};
     for (int i = 0; i < 8; ++i)
-        stored << QStringLiteral("Text1(%1)").arg(i);
+        stored << Form::item(QStringLiteral("Text1"), i);
     for (int i = 0; i < 6; ++i)
-        stored << QStringLiteral("Combo2(%1)").arg(i);
-    stored << "Text2(0)" << "Text2(1)" << "Text2(2)" << "Combo3(0)" << "Text3(1)" << "Text3(2)" << "Label20(7)";
+        stored << Form::item(QStringLiteral("Combo2"), i);
     for (const QString &name : stored)
-        QCOMPARE(name + QLatin1Char('=') + (*read)[name].text(), name + QLatin1Char('=') + (*written)[name].text());
+        QCOMPARE(name + QLatin1Char('=') + (*read)[name].text(),
+                 name + QLatin1Char('=') + (*written)[name].text());
     QCOMPARE(read->picturePath, written->picturePath);
     QCOMPARE(read->ImageSelected().picture(), written->picturePath);
     // Results are not stored: Open recalculates them.
     QCOMPARE(read->Label20(5).text(), QString());
 }
 
-void ProjectFileTest::noFamilyWritesAllButThePicture()
-{
-    auto f = loadedForm();
-    f->btnCalc_Click();
-    QVERIFY(!WriteProject(*f));
-    QVERIFY(f->ProjectChanged);
-    QStringList titles;
-    QVERIFY(VixIniHandling().ReadAllSectionTitle(app().ProjectFile, titles));
-    QCOMPARE(titles, (QStringList{"Seite1-Text1", "Seite2-Combo2", "Seite2-Text2", "Seite3-Combo3",
-                                  "Seite3-Text3", QStringLiteral("Ger\u00e4t")}));
-    const QByteArray bytes = test::readFile(app().ProjectFile);
-    QVERIFY(bytes.endsWith("[Ger\xe4t]\r\nModel=\r\n"));
-}
-
-void ProjectFileTest::saveKeepsWhatItDoesNotWrite()
+void ProjectFileTest::saveWithoutFamilyKeepsWhatItDoesNotWrite()
 {
     QVERIFY(test::writeFile(app().ProjectFile,
                             "[WKorbListe]\r\nRows=3\r\n[wKorb]\r\n0=1\r\n1=TV-4\r\n2=Unit\r\n3=\r\n"
@@ -141,9 +112,12 @@ void ProjectFileTest::saveKeepsWhatItDoesNotWrite()
     auto f = loadedForm();
     f->btnCalc_Click(); // no family: the picture step fails
     QVERIFY(!WriteProject(*f));
+    QVERIFY(f->ProjectChanged);
     const VixIniHandling ini;
-    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("WKorb"), QStringLiteral("1")), QStringLiteral("TV-4"));
-    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), QStringLiteral("Model")), QString());
+    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("WKorb"), QStringLiteral("1")),
+             QStringLiteral("TV-4"));
+    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), QStringLiteral("Model")),
+             QString());
     QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), QStringLiteral("Bild")),
              QStringLiteral("U-oskel.jpg"));
     QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Seite2-Text2"), QStringLiteral("0")),
@@ -152,38 +126,25 @@ void ProjectFileTest::saveKeepsWhatItDoesNotWrite()
 
 void ProjectFileTest::missingEntriesEmptyTheirFields()
 {
-    QVERIFY(test::writeFile(app().ProjectFile, "[Seite2-Text2]\r\n0=  9000  \r\n2=\"21\"\r\n"));
+    QVERIFY(test::writeFile(app().ProjectFile,
+                            "[Seite2-Text2]\r\n0=  9000  \r\n2=\"21\"\r\n"
+                            "[Ger\xe4t]\r\nModel=Falcy 500\r\nBild=U-gone.jpg\r\n"));
     auto f = loadedForm();
+    f->ImageSelected().setPicture(QStringLiteral("shown.jpg"));
+    f->picturePath = QStringLiteral("shown.jpg");
     QVERIFY(ReadProject(*f));
+    // A picture that is gone leaves the one shown.
+    QCOMPARE(f->Label20(7).text(), QStringLiteral("Falcy 500"));
+    QCOMPARE(f->ImageSelected().picture(), QStringLiteral("shown.jpg"));
+    QCOMPARE(f->picturePath, QStringLiteral("shown.jpg"));
     QCOMPARE(f->Text2(0).text(), QStringLiteral("9000")); // blanks lost, as always
     QCOMPARE(f->Text2(1).text(), QString());
     QCOMPARE(f->Text2(2).text(), QStringLiteral("21"));
     QCOMPARE(f->Combo2(1).text(), QString());
     QCOMPARE(f->Text3(1).text(), QString());
-    QCOMPARE(f->Label20(7).text(), QString());
     // What is missing calculates like anything typed.
     f->calculateLoad();
     QVERIFY(f->NoModelFound);
-}
-
-void ProjectFileTest::missingPictureLeavesThePictureShown()
-{
-    QVERIFY(test::writeFile(app().ProjectFile, "[Ger\xe4t]\r\nModel=Falcy 500\r\nBild=U-gone.jpg\r\n"));
-    auto f = loadedForm();
-    f->ImageSelected().setPicture(QStringLiteral("shown.jpg"));
-    f->picturePath = QStringLiteral("shown.jpg");
-    QVERIFY(ReadProject(*f));
-    QCOMPARE(f->Label20(7).text(), QStringLiteral("Falcy 500"));
-    QCOMPARE(f->ImageSelected().picture(), QStringLiteral("shown.jpg"));
-    QCOMPARE(f->picturePath, QStringLiteral("shown.jpg"));
-}
-
-void ProjectFileTest::brokenFiles_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("project");
-    for (const auto &r : test::readTable(QStringLiteral("projectcheck.tsv"), 3))
-        QTest::newRow(r[0].constData()) << r[1] << (r[2] == "true");
 }
 
 void ProjectFileTest::brokenFiles()
@@ -225,14 +186,6 @@ void ProjectFileTest::encodings()
     QVERIFY(ReadProject(*f));
     QCOMPARE(f->Text1(0).text(), QStringLiteral("H\u00f4tel Lumi\u00e8re"));
     QCOMPARE(f->Label20(7).caption(), QStringLiteral("Sorbix"));
-}
-
-void ProjectFileTest::textOutsideWindows1252_data()
-{
-    QTest::addColumn<QString>("client");
-    QTest::addColumn<bool>("utf8");
-    for (const auto &r : test::readTable(QStringLiteral("clientnames.tsv"), 3))
-        QTest::newRow(r[0].constData()) << test::text(r[1]) << (r[2] == "true");
 }
 
 void ProjectFileTest::textOutsideWindows1252()
