@@ -1,22 +1,20 @@
-#include "captionkeys.h"
-#include "form/form.h"
 #include "languagecaptions.h"
+#include "captionkeys.h"
+#include "datarows.h"
+#include "form/form.h"
+#include "ini/vixinihandling.h"
 #include "languagemenu.h"
 #include "localisationfixture.h"
-#include "tablefile.h"
 #include "unitlabels.h"
-#include "ini/vixinihandling.h"
 
 #include <QTest>
 
 using namespace vc;
+using vc::test::addRows;
 using vc::test::LocalisationInstall;
-using vc::test::readTable;
 using vc::test::text;
 
 namespace {
-
-const QString French = QStringLiteral("Fran\u00e7ais");
 
 // Reads a caption the way a window shows it: tab captions from the tab
 // control's list, the title from the form, anything else from its control.
@@ -29,42 +27,26 @@ QString shown(Form &form, const QString &what)
     return form.at(what).caption();
 }
 
-void writeLatin1(const QString &path, const QByteArray &lines)
-{
-    QVERIFY(vc::test::writeFile(path, lines));
-}
-
 } // namespace
 
 class LanguageCaptionsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void switchShowsLanguage_data();
+    void switchShowsLanguage_data() { addRows(QStringLiteral("languageswitch.tsv")); }
     void switchShowsLanguage();
-    void windowsTakeTheirSection_data();
+    void windowsTakeTheirSection_data() { addRows(QStringLiteral("windowcaptions.tsv")); }
     void windowsTakeTheirSection();
     void noLanguageFileKeepsBuiltInTexts();
     void customFile_data();
     void customFile();
     void switchToMissingFileEmptiesCaptionsAndStillRecordsIt();
-    void menuTick_data();
-    void menuTick();
     void choosingActiveLanguageReloadsIt();
     void languageSwitchLeavesPressureLabelToLanguageFile();
-    void badFiles_data();
+    void badFiles_data() { addRows(QStringLiteral("badlanguagefiles.tsv")); }
     void badFiles();
     void messages();
 };
-
-void LanguageCaptionsTest::switchShowsLanguage_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : readTable(QStringLiteral("languageswitch.tsv"), 4))
-        QTest::newRow(r[0].constData()) << r[1].toInt() << text(r[2]) << text(r[3]);
-}
 
 void LanguageCaptionsTest::switchShowsLanguage()
 {
@@ -79,20 +61,12 @@ void LanguageCaptionsTest::switchShowsLanguage()
 
     QCOMPARE(shown(main, control), expected);
     QCOMPARE(app().LanguageName, LanguageMenu::names().at(command));
-    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"), QStringLiteral("Language")),
+    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"),
+                                       QStringLiteral("Language")),
              LanguageMenu::names().at(command));
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked(), i == command);
-}
-
-void LanguageCaptionsTest::windowsTakeTheirSection_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : readTable(QStringLiteral("windowcaptions.tsv"), 5))
-        QTest::newRow(r[0].constData()) << text(r[1]) << text(r[2]) << text(r[3]) << text(r[4]);
+        QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked(),
+                 i == command);
 }
 
 void LanguageCaptionsTest::windowsTakeTheirSection()
@@ -140,7 +114,7 @@ void LanguageCaptionsTest::customFile_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("pairs"); // control, caption, control, caption ...
-    for (const auto &r : readTable(QStringLiteral("customcaptions.tsv"), 3)) {
+    for (const auto &r : vc::test::readTable(QStringLiteral("customcaptions.tsv"), 3)) {
         QStringList pairs;
         for (qsizetype i = 3; i < r.size(); i += 2)
             pairs << text(r[i]) << text(r.value(i + 1));
@@ -155,7 +129,7 @@ void LanguageCaptionsTest::customFile()
     QFETCH(QStringList, pairs);
     LocalisationInstall install;
     const QString path = install.languageFile(QStringLiteral("Test"));
-    writeLatin1(path, file);
+    QVERIFY(vc::test::writeFile(path, file));
     install.useLanguageFile(path, QStringLiteral("Test"));
     Form form(window);
     // Every caption starts as designed, so an emptied one shows.
@@ -189,36 +163,10 @@ void LanguageCaptionsTest::switchToMissingFileEmptiesCaptionsAndStillRecordsIt()
     QCOMPARE(main.at(QStringLiteral("mnuLanguage")).caption(), QStringLiteral("Language"));
     QVERIFY(main.at(QStringLiteral("mnuOtherLanguage(1)")).isChecked());
     QVERIFY(!main.at(QStringLiteral("mnuOtherLanguage(0)")).isChecked());
-    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("SYSTEM"), QStringLiteral("language")),
+    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("SYSTEM"),
+                                       QStringLiteral("language")),
              QStringLiteral("Deutsch"));
     QVERIFY(!QFile::exists(install.languageFile(QStringLiteral("Deutsch"))));
-}
-
-void LanguageCaptionsTest::menuTick_data()
-{
-    QTest::addColumn<QString>("languageName");
-    QTest::addColumn<int>("ticked");
-    QTest::newRow("English") << "English" << 0;
-    QTest::newRow("Deutsch") << "Deutsch" << 1;
-    QTest::newRow("Francais") << French << 2;
-    QTest::newRow("Polski") << "Polski" << 3;
-    QTest::newRow("another language's file") << "Klingon" << -1;
-    QTest::newRow("no language file") << "" << -1;
-}
-
-void LanguageCaptionsTest::menuTick()
-{
-    QFETCH(QString, languageName);
-    QFETCH(int, ticked);
-    LocalisationInstall install;
-    install.useLanguageFile(install.languageFile(languageName), languageName);
-    Form main(QStringLiteral("frmMain"));
-    main.at(QStringLiteral("mnuOtherLanguage(2)")).setChecked(true);
-
-    LanguageMenu::check(main);
-
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked(), i == ticked);
 }
 
 void LanguageCaptionsTest::choosingActiveLanguageReloadsIt()
@@ -233,7 +181,8 @@ void LanguageCaptionsTest::choosingActiveLanguageReloadsIt()
     LanguageMenu::mnuOtherLanguage_Click(main, 3);
 
     QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), QStringLiteral("&Oblicz"));
-    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"), QStringLiteral("Language")),
+    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"),
+                                       QStringLiteral("Language")),
              QStringLiteral("Polski"));
 }
 
@@ -253,32 +202,25 @@ void LanguageCaptionsTest::languageSwitchLeavesPressureLabelToLanguageFile()
     QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QStringLiteral("cfm"));
 }
 
-void LanguageCaptionsTest::badFiles_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : readTable(QStringLiteral("badlanguagefiles.tsv"), 3))
-        QTest::newRow(r[0].constData()) << r[1] << text(r[2]);
-    QByteArray garbage(4096, '\0');
-    for (int i = 0; i < garbage.size(); ++i)
-        garbage[i] = char((i * 7919) % 251);
-    QTest::newRow("garbage") << garbage << QString();
-}
-
 void LanguageCaptionsTest::badFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expected);
     LocalisationInstall install;
     const QString file = install.languageFile(QStringLiteral("Test"));
-    writeLatin1(file, bytes);
+    QVERIFY(vc::test::writeFile(file, bytes));
     install.useLanguageFile(file, QStringLiteral("Test"));
     const auto before = install.installationDataSums();
     Form main(QStringLiteral("frmMain"));
+    main.at(QStringLiteral("mnuOtherLanguage(2)")).setChecked(true);
 
     LoadLanguageCaptions(main);
+    LanguageMenu::check(main);
 
     QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), expected);
+    // Another language's file ticks none of the four.
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(!main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked());
     QCOMPARE(install.installationDataSums(), before);
     // The menus keep a caption whatever the file holds, their own when it gives none.
     const bool polish = QTest::currentDataTag() == QLatin1String("UTF-16 little-endian");
@@ -293,7 +235,8 @@ void LanguageCaptionsTest::messages()
     LocalisationInstall install;
     const QString builtIn = QStringLiteral("Your data would be changed, you need to save");
     QCOMPARE(saveChangesQuestion(), builtIn);
-    QCOMPARE(messageText(QStringLiteral("Messages"), QStringLiteral("msgFileNotFound"), QStringLiteral("x")),
+    QCOMPARE(messageText(QStringLiteral("Messages"), QStringLiteral("msgFileNotFound"),
+                         QStringLiteral("x")),
              QStringLiteral("x"));
     // Other messages read the file whether or not captions are applied.
     app().LanguageFile = install.languageFile(QStringLiteral("Deutsch"));
@@ -301,16 +244,20 @@ void LanguageCaptionsTest::messages()
              QStringLiteral("Es ist noch kein Befeuchter ausgewählt."));
 
     install.useLanguage(QStringLiteral("Deutsch"));
-    QCOMPARE(saveChangesQuestion(),
-             QString::fromUtf8("Das Projekt enthält ungespeicherte Änderungen. Möchten Sie diese zuerst speichern?"));
-    QCOMPARE(messageText(QStringLiteral("Messages"), QStringLiteral("msgFileNotFound"), QStringLiteral("x")),
+    QCOMPARE(
+        saveChangesQuestion(),
+        QString::fromUtf8(
+            "Das Projekt enthält ungespeicherte Änderungen. Möchten Sie diese zuerst speichern?"));
+    QCOMPARE(messageText(QStringLiteral("Messages"), QStringLiteral("msgFileNotFound"),
+                         QStringLiteral("x")),
              QStringLiteral("Die Projektdatei wurde nicht gefunden."));
-    QCOMPARE(messageText(QStringLiteral("Messages"), QStringLiteral("noSuchKey"), QStringLiteral("x")),
-             QStringLiteral("x"));
+    QCOMPARE(
+        messageText(QStringLiteral("Messages"), QStringLiteral("noSuchKey"), QStringLiteral("x")),
+        QStringLiteral("x"));
 
     // A language file without the question gives an empty question.
     const QString file = install.languageFile(QStringLiteral("Test"));
-    writeLatin1(file, "[Messages]\r\n");
+    QVERIFY(vc::test::writeFile(file, "[Messages]\r\n"));
     install.useLanguageFile(file, QStringLiteral("Test"));
     QCOMPARE(saveChangesQuestion(), QString());
 }

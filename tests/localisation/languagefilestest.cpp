@@ -1,8 +1,8 @@
 #include "captionkeys.h"
+#include "ini/vixinihandling.h"
 #include "io/codepage1252.h"
 #include "testsupport.h"
 #include "unitlabels.h"
-#include "ini/vixinihandling.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -26,15 +26,16 @@ QString unitFile(const QString &name)
     return vc::test::dataDir() + QStringLiteral("/Unit/") + name + QStringLiteral(".lng");
 }
 
-// key -> value of a section, in file order, as the profile functions see it.
-QList<QPair<QString, QString>> entries(const QString &file, const QString &section)
+// The keys of a section in file order, trimmed and in lower case, as the
+// profile functions match them; with their values when asked for.
+QStringList keys(const QString &file, const QString &section, QStringList *values = nullptr)
 {
-    QStringList lines;
+    QStringList lines, result;
     VixIniHandling().ReadSection(file, section, lines);
-    QList<QPair<QString, QString>> result;
     for (const QString &line : lines) {
-        const int equals = line.indexOf(QLatin1Char('='));
-        result.append({line.left(equals).trimmed(), line.mid(equals + 1)});
+        result.append(line.section(QLatin1Char('='), 0, 0).trimmed().toLower());
+        if (values)
+            values->append(line.section(QLatin1Char('='), 1));
     }
     return result;
 }
@@ -47,27 +48,21 @@ QStringList normalised(const QStringList &keys)
     return result;
 }
 
-QStringList keysOf(const QList<QPair<QString, QString>> &list)
-{
-    QStringList keys;
-    for (const auto &entry : list)
-        keys.append(entry.first);
-    return keys;
-}
-
 // Texts that are the same in every language: names, unit systems, OK.
 bool sameInEveryLanguage(const QString &text)
 {
-    static const QSet<QString> names{"VeltrannCalc", "SI", "USA", "&OK", "Tavro 500", "Quenil 500", "Sorbix",
-                                     "Dremon 500", "Falcy 500", "Oskel", "Pelmor", QString::fromUtf8("PDF…")};
+    static const QSet<QString> names{
+        "VeltrannCalc", "SI",         "USA",       "&OK",   "Tavro 500", "Quenil 500",
+        "Sorbix",       "Dremon 500", "Falcy 500", "Oskel", "Pelmor",    QString::fromUtf8("PDF…")};
     return names.contains(text);
 }
 
 // Words a language shares with English by nature, not by oversight.
 bool sharedWord(const QString &language, const QString &text)
 {
-    return (language == QLatin1String("Deutsch") && text == QLatin1String("&Info"))
-        || (language == QString::fromUtf8("Français") && (text == QLatin1String("Client") || text == QLatin1String("Document")));
+    return (language == QLatin1String("Deutsch") && text == QLatin1String("&Info")) ||
+           (language == QString::fromUtf8("Français") &&
+            (text == QLatin1String("Client") || text == QLatin1String("Document")));
 }
 
 } // namespace
@@ -102,10 +97,10 @@ void LanguageFilesTest::languageFileHoldsExactlyTheKeysRead()
 {
     QFETCH(QString, language);
     QFETCH(QString, section);
-    const QStringList inFile = keysOf(entries(languageFile(language), section));
+    const QStringList inFile = keys(languageFile(language), section);
 
     // Same keys in the same order, no key twice, none the program never reads.
-    QCOMPARE(normalised(inFile), normalised(CaptionKeys::allKeys(section)));
+    QCOMPARE(inFile, normalised(CaptionKeys::allKeys(section)));
     QCOMPARE(QSet<QString>(inFile.begin(), inFile.end()).size(), inFile.size());
 
     QStringList titles;
@@ -135,11 +130,14 @@ void LanguageFilesTest::codePages_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("utf8");
     QTest::addColumn<QString>("sample"); // a text only the right reading gives
-    QTest::newRow("English") << languageFile("English") << false << QString::fromUtf8("Steam capacity");
-    QTest::newRow("Deutsch") << languageFile("Deutsch") << false << QString::fromUtf8("Länge des Dampfverteilrohrs");
+    QTest::newRow("English") << languageFile("English") << false
+                             << QString::fromUtf8("Steam capacity");
+    QTest::newRow("Deutsch") << languageFile("Deutsch") << false
+                             << QString::fromUtf8("Länge des Dampfverteilrohrs");
     QTest::newRow("Francais") << languageFile(QString::fromUtf8("Français")) << false
                               << QString::fromUtf8("Débit d'air à humidifier");
-    QTest::newRow("Polski") << languageFile("Polski") << true << QString::fromUtf8("Długość lancy parowej");
+    QTest::newRow("Polski") << languageFile("Polski") << true
+                            << QString::fromUtf8("Długość lancy parowej");
     QTest::newRow("SI") << unitFile("SI") << false << QString::fromUtf8("°C");
     QTest::newRow("USA") << unitFile("USA") << false << QString::fromUtf8("°F");
 }
@@ -175,21 +173,21 @@ void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead_data()
     QTest::addColumn<QString>("section");
     for (const char *file : {"SI", "USA"})
         for (const QString &section : UnitLabels::windows())
-            QTest::newRow(qPrintable(QLatin1String(file) + QLatin1Char('/') + section)) << file << section;
+            QTest::newRow(qPrintable(QLatin1String(file) + QLatin1Char('/') + section))
+                << file << section;
 }
 
 void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead()
 {
     QFETCH(QString, file);
     QFETCH(QString, section);
-    const auto list = entries(unitFile(file), section);
-    QStringList expected;
+    QStringList values, expected;
+    const QStringList inFile = keys(unitFile(file), section, &values);
     for (const UnitLabels::Entry &entry : UnitLabels::keys(section))
         expected.append(entry.key);
 
-    QCOMPARE(normalised(keysOf(list)), normalised(expected));
-    for (const auto &entry : list)
-        QVERIFY2(!entry.second.isEmpty(), qPrintable(entry.first));
+    QCOMPARE(inFile, normalised(expected));
+    QVERIFY(!values.contains(QString()));
     QStringList titles;
     QVERIFY(VixIniHandling().ReadAllSectionTitle(unitFile(file), titles));
     QCOMPARE(titles, UnitLabels::windows());
@@ -199,8 +197,10 @@ void LanguageFilesTest::capacityRowsKeepTheirAlignment_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("unit");
-    QTest::newRow("SI") << "SI" << "kg/h";
-    QTest::newRow("USA") << "USA" << "lb/h";
+    QTest::newRow("SI") << "SI"
+                        << "kg/h";
+    QTest::newRow("USA") << "USA"
+                         << "lb/h";
 }
 
 void LanguageFilesTest::capacityRowsKeepTheirAlignment()
@@ -227,12 +227,14 @@ void LanguageFilesTest::usLabelsNameUsUnits()
 {
     // Each US label names the unit the conversions produce; none is metric.
     const VixIniHandling ini;
-    static const QRegularExpression metric(QStringLiteral("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C"));
+    static const QRegularExpression metric(
+        QStringLiteral("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C"));
     for (const QString &section : UnitLabels::windows())
         for (const UnitLabels::Entry &entry : UnitLabels::keys(section)) {
             const QString us = ini.Read_INI(unitFile(QStringLiteral("USA")), section, entry.key);
             const QString si = ini.Read_INI(unitFile(QStringLiteral("SI")), section, entry.key);
-            QVERIFY2(!metric.match(us).hasMatch(), qPrintable(entry.key + QStringLiteral(": ") + us));
+            QVERIFY2(!metric.match(us).hasMatch(),
+                     qPrintable(entry.key + QStringLiteral(": ") + us));
             if (si != QLatin1String("%"))
                 QVERIFY2(us != si, qPrintable(entry.key));
         }
@@ -244,11 +246,12 @@ void LanguageFilesTest::installedBesideTheExecutable()
     if (!QDir(installed).exists())
         QSKIP("installation data not laid beside the executables in this build");
     for (const QString &language : languages)
-        QCOMPARE(vc::test::readFile(installed + QLatin1Char('/') + language + QStringLiteral(".lng")),
-                 vc::test::readFile(languageFile(language)));
+        QCOMPARE(
+            vc::test::readFile(installed + QLatin1Char('/') + language + QStringLiteral(".lng")),
+            vc::test::readFile(languageFile(language)));
     for (const char *unit : {"SI", "USA"})
-        QCOMPARE(vc::test::readFile(vc::test::binDir() + QStringLiteral("/Unit/") + QLatin1String(unit)
-                                    + QStringLiteral(".lng")),
+        QCOMPARE(vc::test::readFile(vc::test::binDir() + QStringLiteral("/Unit/") +
+                                    QLatin1String(unit) + QStringLiteral(".lng")),
                  vc::test::readFile(unitFile(QLatin1String(unit))));
 }
 

@@ -1,14 +1,12 @@
+#include "unitlabels.h"
+#include "datarows.h"
 #include "form/form.h"
 #include "localisationfixture.h"
-#include "tablefile.h"
-#include "unitlabels.h"
 
 #include <QTest>
 
 using namespace vc;
 using vc::test::LocalisationInstall;
-using vc::test::readTable;
-using vc::test::text;
 
 namespace {
 
@@ -30,15 +28,6 @@ void designMainWindow(Form &main)
         main.add(label.first, Control::Kind::Label).setCaption(label.second);
 }
 
-QByteArray withoutLine(const QByteArray &file, const QByteArray &key)
-{
-    QList<QByteArray> lines = file.split('\n');
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [&](const QByteArray &line) { return line.startsWith(key); }),
-                lines.end());
-    return lines.join('\n');
-}
-
 } // namespace
 
 class UnitLabelsTest : public QObject
@@ -47,10 +36,9 @@ class UnitLabelsTest : public QObject
 private Q_SLOTS:
     void labelsStayAsDesigned_data();
     void labelsStayAsDesigned();
-    void missingKeyEmptiesOnlyItsLabel();
-    void shippedFiles_data();
+    void shippedFiles_data() { vc::test::addRows(QStringLiteral("unitlabels.tsv")); }
     void shippedFiles();
-    void customFile_data();
+    void customFile_data() { vc::test::addRows(QStringLiteral("customunits.tsv")); }
     void customFile();
     void fileGoneAfterStartEmptiesLabels();
 };
@@ -78,33 +66,6 @@ void UnitLabelsTest::labelsStayAsDesigned()
     QCOMPARE(install.installationDataSums(), before);
 }
 
-void UnitLabelsTest::missingKeyEmptiesOnlyItsLabel()
-{
-    LocalisationInstall install;
-    install.useUnits(1, QStringLiteral("1"));
-    const QByteArray usa = vc::test::readFile(app().UnitFile);
-    QVERIFY(vc::test::writeFile(app().UnitFile, withoutLine(usa, "Einheit(9).Caption")));
-    Form main(QStringLiteral("frmMain"));
-    designMainWindow(main);
-
-    UnitLabels::LoadUnitLabels(main);
-
-    QCOMPARE(main.at(QStringLiteral("Einheit(9)")).caption(), QString());
-    QCOMPARE(main.at(QStringLiteral("Einheit(10)")).caption(), QStringLiteral("ft"));
-    QCOMPARE(main.at(QStringLiteral("Einheit(13)")).caption(), QStringLiteral("ft"));
-    QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QStringLiteral("cfm"));
-}
-
-void UnitLabelsTest::shippedFiles_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("system");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : readTable(QStringLiteral("unitlabels.tsv"), 5))
-        QTest::newRow(r[0].constData()) << text(r[1]) << r[2].toInt() << text(r[3]) << text(r[4]);
-}
-
 void UnitLabelsTest::shippedFiles()
 {
     QFETCH(QString, window);
@@ -120,15 +81,6 @@ void UnitLabelsTest::shippedFiles()
     UnitLabels::LoadUnitLabels(form);
 
     QCOMPARE(form.at(label).caption(), expected);
-}
-
-void UnitLabelsTest::customFile_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : readTable(QStringLiteral("customunits.tsv"), 4))
-        QTest::newRow(r[0].constData()) << r[1] << text(r[2]) << text(r[3]);
 }
 
 void UnitLabelsTest::customFile()

@@ -1,8 +1,11 @@
-#include "form/form.h"
-#include "localisationfixture.h"
-#include "tablefile.h"
 #include "unitswitch.h"
+#include "datarows.h"
+#include "form/form.h"
+#include "form/platformservices.h"
 #include "ini/vixinihandling.h"
+#include "localisation.h"
+#include "localisationfixture.h"
+#include "mainform.h"
 
 #include <QTest>
 
@@ -13,8 +16,9 @@ namespace {
 
 using Fields = QMap<QString, QString>;
 
-const QStringList convertedFields{"Text2(0)", "Combo2(1)", "Text2(1)", "Text2(2)", "Text3(0)", "Text3(1)",
-                                  "Text3(2)", "Text3(3)",  "Text3(4)",  "Label30(4)", "Combo3(0)"};
+const QStringList convertedFields{"Text2(0)", "Combo2(1)",  "Text2(1)", "Text2(2)",
+                                  "Text3(0)", "Text3(1)",   "Text3(2)", "Text3(3)",
+                                  "Text3(4)", "Label30(4)", "Combo3(0)"};
 
 QStringList range(int first, int last, int step)
 {
@@ -28,7 +32,7 @@ QStringList range(int first, int last, int step)
 // load calculation (which copies the air flow and the humidity to page 3).
 Fields metricDefaults()
 {
-    return {{"Text2(0)", "8000"}, {"Combo2(1)", "950"}, {"Text2(1)", "-5"}, {"Text2(2)", "22"},
+    return {{"Text2(0)", "8000"}, {"Combo2(1)", "950"}, {"Text2(1)", "-5"},  {"Text2(2)", "22"},
             {"Text3(0)", "8000"}, {"Text3(1)", "1000"}, {"Text3(2)", "500"}, {"Text3(3)", "7.2"},
             {"Text3(4)", "15"},   {"Label30(4)", "35"}, {"Combo3(0)", "22"}};
 }
@@ -37,8 +41,10 @@ void setUp(Form &main, const Fields &fields, int system)
 {
     for (auto it = fields.begin(); it != fields.end(); ++it)
         main.at(it.key()).setText(it.value());
-    main.at(QStringLiteral("Combo2(1)")).setItems(system == 1 ? range(23, 35, 1) : range(750, 1050, 10));
-    main.at(QStringLiteral("Combo3(0)")).setItems(system == 1 ? range(50, 86, 1) : range(10, 30, 1));
+    main.at(QStringLiteral("Combo2(1)"))
+        .setItems(system == 1 ? range(23, 35, 1) : range(750, 1050, 10));
+    main.at(QStringLiteral("Combo3(0)"))
+        .setItems(system == 1 ? range(50, 86, 1) : range(10, 30, 1));
     main.at(QStringLiteral("mnuOtherUnit(0)")).setChecked(system != 1);
     main.at(QStringLiteral("mnuOtherUnit(1)")).setChecked(system == 1);
     // Fields never converted.
@@ -66,7 +72,8 @@ Fields fieldsOf(Form &main)
 
 QString profileUnit()
 {
-    return VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"), QStringLiteral("Unit"));
+    return VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"),
+                                     QStringLiteral("Unit"));
 }
 
 } // namespace
@@ -75,43 +82,71 @@ class UnitSwitchTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void init() { Services::setMessages(&m_messages); }
+    void cleanup()
+    {
+        Services::setMessages(nullptr);
+        m_messages.clear();
+        QLocale::setDefault(QLocale::c());
+    }
 
-    void activeSystemChangesNothing_data();
-    void activeSystemChangesNothing();
+    void noSwitch_data();
+    void noSwitch();
     void roundTrip_data();
     void roundTrip();
     void switchRecordsReloadsAndRecalculates();
-    void unreadableFieldsBecomeEmpty_data();
+    void unreadableFieldsBecomeEmpty_data()
+    {
+        vc::test::addRows(QStringLiteral("unreadablefields.tsv"));
+    }
     void unreadableFieldsBecomeEmpty();
     void regionalNumberFormat();
-    void indexOutsideTheMenu();
-    void missingUnitFileEmptiesLabels();
+    void loadAppliesLanguageThenUnits_data()
+    {
+        vc::test::addRows(QStringLiteral("mainwindowlanguage.tsv"));
+    }
+    void loadAppliesLanguageThenUnits();
+    void switchRecalculatesBothPages();
+
+private:
+    ScriptedMessages m_messages;
 };
 
-void UnitSwitchTest::activeSystemChangesNothing_data()
+// The active system, or an index outside the menu: nothing is converted or written.
+void UnitSwitchTest::noSwitch_data()
 {
     QTest::addColumn<int>("system");
-    QTest::newRow("metric while metric") << 0;
-    QTest::newRow("US while US") << 1;
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("recalculations");
+    QTest::newRow("metric while metric") << 0 << 0 << 0;
+    QTest::newRow("US while US") << 1 << 1 << 0;
+    QTest::newRow("index outside the menu: recalculated, no unit ticked") << 0 << 2 << 1;
 }
 
-void UnitSwitchTest::activeSystemChangesNothing()
+void UnitSwitchTest::noSwitch()
 {
     QFETCH(int, system);
+    QFETCH(int, command);
+    QFETCH(int, recalculations);
     LocalisationInstall install;
     install.useUnits(system, QString::number(system));
+    const QString unitFile = app().UnitFile;
     Form main(QStringLiteral("frmMain"));
     setUp(main, metricDefaults(), system);
     main.at(QStringLiteral("Einheit(5)")).setCaption(QStringLiteral("as designed"));
     int recalculated = 0;
 
-    UnitSwitch::mnuOtherUnit_Click(main, system, [&] { ++recalculated; });
+    UnitSwitch::mnuOtherUnit_Click(main, command, [&] { ++recalculated; });
 
     QCOMPARE(fieldsOf(main), metricDefaults());
-    QCOMPARE(recalculated, 0);
-    QVERIFY(!QFile::exists(app().SettingsFile));
-    QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QStringLiteral("as designed"));
+    QCOMPARE(recalculated, recalculations);
+    QCOMPARE(app().UnitFile, unitFile);
+    if (command == system) { // the active system returns at once
+        QVERIFY(!QFile::exists(app().SettingsFile));
+        QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QStringLiteral("as designed"));
+    }
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherUnit"), i)).isChecked(), i == command);
 }
 
 void UnitSwitchTest::roundTrip_data()
@@ -122,7 +157,8 @@ void UnitSwitchTest::roundTrip_data()
     // Three lines a case: the name and metric fields, the fields in US units, back to metric.
     const auto rows = vc::test::readTable(QStringLiteral("unitroundtrip.tsv"), 12);
     for (qsizetype i = 0; i + 2 < rows.size(); i += 3)
-        QTest::newRow(rows[i][0].constData()) << fieldsOf(rows[i]) << fieldsOf(rows[i + 1]) << fieldsOf(rows[i + 2]);
+        QTest::newRow(rows[i][0].constData())
+            << fieldsOf(rows[i]) << fieldsOf(rows[i + 1]) << fieldsOf(rows[i + 2]);
 }
 
 void UnitSwitchTest::roundTrip()
@@ -153,8 +189,9 @@ void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
     setUp(main, metricDefaults(), 0);
     QStringList seenByRecalculation;
     auto recalculate = [&] {
-        seenByRecalculation << main.at(QStringLiteral("Text2(0)")).text() + QLatin1Char('|')
-                + QString::number(app().UnitSystem) + QLatin1Char('|') + main.at(QStringLiteral("Einheit(5)")).caption();
+        seenByRecalculation << main.at(QStringLiteral("Text2(0)")).text() + QLatin1Char('|') +
+                                   QString::number(app().UnitSystem) + QLatin1Char('|') +
+                                   main.at(QStringLiteral("Einheit(5)")).caption();
     };
 
     UnitSwitch::mnuOtherUnit_Click(main, 1, recalculate);
@@ -170,7 +207,8 @@ void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
     QCOMPARE(main.at(QStringLiteral("Combo2(1)")).items(), range(23, 35, 1));
     QCOMPARE(main.at(QStringLiteral("Combo3(0)")).items(), range(50, 86, 1));
     QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("28.1"));
-    const QStringList metricOnly{"Command20(0)", "Label2(17)", "Line2", "Command30(0)", "Label3(12)", "Line3"};
+    const QStringList metricOnly{"Command20(0)", "Label2(17)", "Line2",
+                                 "Command30(0)", "Label3(12)", "Line3"};
     for (const QString &name : metricOnly)
         QVERIFY2(!main.at(name).isVisible(), qPrintable(name));
     QVERIFY(main.at(QStringLiteral("btnCalc")).isVisible());
@@ -186,17 +224,6 @@ void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
         QVERIFY2(main.at(name).isVisible(), qPrintable(name));
     // Once per switch, after the inputs are converted and the labels loaded.
     QCOMPARE(seenByRecalculation, (QStringList{"4709|1|cfm", "8001|0|m3 / h"}));
-}
-
-void UnitSwitchTest::unreadableFieldsBecomeEmpty_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty duct width") << "Text3(1)" << "";
-    QTest::newRow("words in the air flow") << "Text2(0)" << "a lot";
-    QTest::newRow("unit typed after the number") << "Text3(2)" << "500 mm";
-    QTest::newRow("pipe diameter not yet calculated") << "Label30(4)" << "?";
-    QTest::newRow("blank pressure") << "Combo2(1)" << "   ";
 }
 
 void UnitSwitchTest::unreadableFieldsBecomeEmpty()
@@ -232,7 +259,8 @@ void UnitSwitchTest::regionalNumberFormat()
 
     UnitSwitch::mnuOtherUnit_Click(main, 1, {});
 
-    QCOMPARE(main.at(QStringLiteral("Text2(0)")).text(), QStringLiteral("11772")); // no separator written
+    QCOMPARE(main.at(QStringLiteral("Text2(0)")).text(),
+             QStringLiteral("11772")); // no separator written
     QCOMPARE(main.at(QStringLiteral("Text2(2)")).text(), QStringLiteral("72,5"));
     QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("28,1"));
     QCOMPARE(main.at(QStringLiteral("Label30(4)")).text(), QStringLiteral("1,38"));
@@ -245,36 +273,51 @@ void UnitSwitchTest::regionalNumberFormat()
     QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("952"));
 }
 
-void UnitSwitchTest::indexOutsideTheMenu()
+// The language and unit behaviour plugged into the real main window's form.
+void UnitSwitchTest::loadAppliesLanguageThenUnits()
 {
+    QFETCH(QString, language);
+    QFETCH(int, system);
+    QFETCH(QString, control);
+    QFETCH(QString, expected);
     LocalisationInstall install;
-    Form main(QStringLiteral("frmMain"));
-    setUp(main, metricDefaults(), 0);
-    int recalculated = 0;
+    install.useLanguage(language);
+    install.useUnits(system, QString::number(system));
+    MainForm main;
+    installLocalisation(main);
 
-    UnitSwitch::mnuOtherUnit_Click(main, 2, [&] { ++recalculated; });
+    main.load();
 
-    QCOMPARE(fieldsOf(main), metricDefaults());
-    QCOMPARE(app().UnitFile, install.unitFile(QStringLiteral("SI")));
-    QVERIFY(!main.at(QStringLiteral("mnuOtherUnit(0)")).isChecked());
-    QVERIFY(!main.at(QStringLiteral("mnuOtherUnit(1)")).isChecked());
-    QCOMPARE(recalculated, 1);
+    QCOMPARE(main[control].caption(), expected);
+    QCOMPARE(main.form().caption(), QStringLiteral("VeltrannCalc"));
+    QVERIFY(main[QStringLiteral("mnuOtherUnit(%1)").arg(system)].isChecked());
+    // The start-up unit command returns at once: nothing written.
+    QVERIFY(!QFile::exists(app().SettingsFile));
+    QVERIFY(m_messages.shown().empty());
 }
 
-void UnitSwitchTest::missingUnitFileEmptiesLabels()
+// The switch ends with the load calculation, which copies the air flow to the
+// distance page, and with the distance page's Calculate.
+void UnitSwitchTest::switchRecalculatesBothPages()
 {
     LocalisationInstall install;
-    QVERIFY(QFile::remove(install.unitFile(QStringLiteral("USA"))));
-    Form main(QStringLiteral("frmMain"));
-    setUp(main, metricDefaults(), 0);
-    main.at(QStringLiteral("Einheit(5)")).setCaption(QStringLiteral("m3 / h"));
-    const auto before = install.installationDataSums();
+    install.useLanguage(QStringLiteral("English"));
+    install.useUnits(0, QStringLiteral("0"));
+    MainForm main;
+    installLocalisation(main);
+    main.load();
+    main.btnCalc_Click();
+    main.btnCalcHumid_Click();
+    const QString metricVelocity = main.Label30(1).text();
+    QVERIFY(!metricVelocity.isEmpty());
 
-    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+    main.hooks.unitCommand(1);
 
-    QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QString());
-    QCOMPARE(main.at(QStringLiteral("Text2(0)")).text(), QStringLiteral("4709"));
-    QCOMPARE(install.installationDataSums(), before);
+    QCOMPARE(main.Text3(0).text(), QStringLiteral("4709"));
+    QCOMPARE(main.Label20(0).text(), QStringLiteral("942")); // 20 % of 4709 cfm
+    QVERIFY(main.Label30(1).text() != metricVelocity);
+    QCOMPARE(profileUnit(), QStringLiteral("1"));
+    QVERIFY(main.usUnits());
 }
 
 QTEST_GUILESS_MAIN(UnitSwitchTest)
