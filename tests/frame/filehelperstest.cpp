@@ -1,6 +1,6 @@
 #include "io/filehelpers.h"
+#include "datarows.h"
 #include "form/platformservices.h"
-#include "tablefile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -15,9 +15,12 @@ class FileHelpersTest : public QObject
 private Q_SLOTS:
     void init() { QVERIFY(m_dir.isValid()); }
     void missingFolderIsCreatedButReportedMissing();
-    void pathExistsKinds_data();
+    void pathExistsKinds_data() { vc::test::addRows(QStringLiteral("pathexists.tsv")); }
     void pathExistsKinds();
-    void nativePathMatchesWithoutCase_data();
+    void nativePathMatchesWithoutCase_data()
+    {
+        vc::test::addRows(QStringLiteral("nativepath.tsv"));
+    }
     void nativePathMatchesWithoutCase();
     void fileNameOf();
     void fileDialogSaveAddsExtension();
@@ -41,15 +44,6 @@ void FileHelpersTest::missingFolderIsCreatedButReportedMissing()
     QVERIFY(!QDir(path(QStringLiteral("Docs"))).exists());
 }
 
-void FileHelpersTest::pathExistsKinds_data()
-{
-    QTest::addColumn<QString>("relative");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("expected");
-    for (const auto &r : vc::test::readTable(QStringLiteral("pathexists.tsv"), 4))
-        QTest::newRow(r[0].constData()) << vc::test::text(r[1]) << r[2].toInt() << (r[3] == "true");
-}
-
 void FileHelpersTest::pathExistsKinds()
 {
     QFETCH(QString, relative);
@@ -57,14 +51,6 @@ void FileHelpersTest::pathExistsKinds()
     QFETCH(bool, expected);
     QVERIFY(writeFile(path(QStringLiteral("Unit/SI.lng")), "[x]\r\n"));
     QCOMPARE(vc::PathExists(m_dir.path() + QLatin1Char('/') + relative, kind, false), expected);
-}
-
-void FileHelpersTest::nativePathMatchesWithoutCase_data()
-{
-    QTest::addColumn<QString>("asWritten");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : vc::test::readTable(QStringLiteral("nativepath.tsv"), 3))
-        QTest::newRow(r[0].constData()) << vc::test::text(r[1]) << vc::test::text(r[2]);
 }
 
 void FileHelpersTest::nativePathMatchesWithoutCase()

@@ -1,8 +1,8 @@
 #include "ini/vixinihandling.h"
+#include "datarows.h"
 #include "ini/inibatch.h"
 #include "ini/inistore.h"
 #include "io/codepage1252.h"
-#include "tablefile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -12,6 +12,7 @@
 #include <QtTest>
 
 using vc::VixIniHandling;
+using vc::test::addRows;
 using vc::test::readFile;
 using vc::test::readTable;
 using vc::test::text;
@@ -22,28 +23,23 @@ class VixIniHandlingTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void readRules_data();
+    void readRules_data() { addRows(QStringLiteral("iniread.tsv")); }
     void readRules();
-    void missingFileOrNameReadsEmpty();
-    void writeKeepsOtherLines_data();
+    void writeKeepsOtherLines_data() { addRows(QStringLiteral("iniwrite.tsv")); }
     void writeKeepsOtherLines();
     void writeCreatesFile();
-    void removeSection_data();
+    void missingFilesAndNames();
+    void removeSection_data() { addRows(QStringLiteral("iniremove.tsv")); }
     void removeSection();
-    void removeSectionOfMissingFile();
     void writeArrayReplacesLongerList();
     void readArrayFillsMissingEntries();
     void readSectionInFileOrder();
     void readSectionStopsAtBufferSize();
     void readAllSectionTitle_data();
     void readAllSectionTitle();
-    void readAllSectionTitleOfMissingFile();
-    void getIniFile();
     void changeByAnotherProgramIsSeen();
     void parseIsReused();
     void readOnlyFileIsLeftAlone();
-    void writeIntoMissingFolderFails();
-    void writeLeavesNoTemporaryFile();
     void fileNameMatchedWithoutCase();
     void writeKeepsPermissionsAndLinks();
     void batchSavesOnce();
@@ -65,16 +61,6 @@ void VixIniHandlingTest::init()
     vc::IniStore::clearCache();
 }
 
-void VixIniHandlingTest::readRules_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : readTable(QStringLiteral("iniread.tsv"), 5))
-        QTest::newRow(r[0].constData()) << r[1] << text(r[2]) << text(r[3]) << text(r[4]);
-}
-
 void VixIniHandlingTest::readRules()
 {
     QFETCH(QByteArray, content);
@@ -84,26 +70,6 @@ void VixIniHandlingTest::readRules()
     const QString file = path(QStringLiteral("r.ini"));
     QVERIFY(writeFile(file, content));
     QCOMPARE(ini.Read_INI(file, section, key), expected);
-}
-
-void VixIniHandlingTest::missingFileOrNameReadsEmpty()
-{
-    QCOMPARE(
-        ini.Read_INI(path(QStringLiteral("none.ini")), QStringLiteral("S"), QStringLiteral("k")),
-        QString());
-    QCOMPARE(ini.Read_INI(QString(), QStringLiteral("S"), QStringLiteral("k")), QString());
-    QCOMPARE(ini.Read_INI(m_dir.path(), QStringLiteral("S"), QStringLiteral("k")), QString());
-}
-
-void VixIniHandlingTest::writeKeepsOtherLines_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QByteArray>("after");
-    for (const auto &r : readTable(QStringLiteral("iniwrite.tsv"), 6))
-        QTest::newRow(r[0].constData()) << r[1] << text(r[2]) << text(r[3]) << text(r[4]) << r[5];
 }
 
 void VixIniHandlingTest::writeKeepsOtherLines()
@@ -140,15 +106,29 @@ void VixIniHandlingTest::writeCreatesFile()
     QVERIFY(
         !ini.Write_INI(QString(), QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
     QVERIFY(!ini.Write_INI(file, QStringLiteral(" "), QStringLiteral("k"), QStringLiteral("v")));
+    // Each write replaces the file whole and leaves nothing beside it.
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"new.ini"});
 }
 
-void VixIniHandlingTest::removeSection_data()
+void VixIniHandlingTest::missingFilesAndNames()
 {
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QByteArray>("after");
-    for (const auto &r : readTable(QStringLiteral("iniremove.tsv"), 4))
-        QTest::newRow(r[0].constData()) << r[1] << text(r[2]) << r[3];
+    const QString none = path(QStringLiteral("none.ini"));
+    const QString s = QStringLiteral("S"), k = QStringLiteral("k");
+    for (const QString &file : {none, QString(), m_dir.path()})
+        QCOMPARE(ini.Read_INI(file, s, k), QString());
+    QStringList titles{QStringLiteral("stale")};
+    QVERIFY(!ini.ReadAllSectionTitle(none, titles));
+    QVERIFY(titles.isEmpty());
+    QVERIFY(!ini.ReadAllSectionTitle(QString(), titles));
+    // Removing from a file that is not there succeeds and makes none.
+    QVERIFY(ini.Remove_Section(none, s));
+    QVERIFY(!QFile::exists(none));
+    // A folder is never made for a file.
+    QVERIFY(!ini.Write_INI(path(QStringLiteral("no/such/x.ini")), s, k, QStringLiteral("v")));
+    QVERIFY(!QDir(path(QStringLiteral("no"))).exists());
+    QVERIFY(!ini.GetIniFile(QString()));
+    QVERIFY(ini.GetIniFile(none));
+    QVERIFY(ini.GetIniFile(QStringLiteral(" ")));
 }
 
 void VixIniHandlingTest::removeSection()
@@ -161,13 +141,6 @@ void VixIniHandlingTest::removeSection()
     QVERIFY(ini.Remove_Section(file, section));
     QCOMPARE(readFile(file), after);
     QCOMPARE(ini.Read_INI(file, section, QStringLiteral("a")), QString());
-}
-
-void VixIniHandlingTest::removeSectionOfMissingFile()
-{
-    const QString file = path(QStringLiteral("missing.ini"));
-    QVERIFY(ini.Remove_Section(file, QStringLiteral("A")));
-    QVERIFY(!QFile::exists(file));
 }
 
 void VixIniHandlingTest::writeArrayReplacesLongerList()
@@ -254,21 +227,6 @@ void VixIniHandlingTest::readAllSectionTitle()
     QCOMPARE(got, titles);
 }
 
-void VixIniHandlingTest::readAllSectionTitleOfMissingFile()
-{
-    QStringList got{QStringLiteral("stale")};
-    QVERIFY(!ini.ReadAllSectionTitle(path(QStringLiteral("none.dat")), got));
-    QVERIFY(got.isEmpty());
-    QVERIFY(!ini.ReadAllSectionTitle(QString(), got));
-}
-
-void VixIniHandlingTest::getIniFile()
-{
-    QVERIFY(!ini.GetIniFile(QString()));
-    QVERIFY(ini.GetIniFile(path(QStringLiteral("missing.ini"))));
-    QVERIFY(ini.GetIniFile(QStringLiteral(" ")));
-}
-
 void VixIniHandlingTest::changeByAnotherProgramIsSeen()
 {
     const QString file = path(QStringLiteral("c.ini"));
@@ -320,21 +278,6 @@ void VixIniHandlingTest::readOnlyFileIsLeftAlone()
     QCOMPARE(ini.Read_INI(file, QStringLiteral("System"), QStringLiteral("Language")),
              QStringLiteral("English"));
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-}
-
-void VixIniHandlingTest::writeIntoMissingFolderFails()
-{
-    QVERIFY(!ini.Write_INI(path(QStringLiteral("no/such/x.ini")), QStringLiteral("S"),
-                           QStringLiteral("k"), QStringLiteral("v")));
-    QVERIFY(!QDir(path(QStringLiteral("no"))).exists());
-}
-
-void VixIniHandlingTest::writeLeavesNoTemporaryFile()
-{
-    const QString file = path(QStringLiteral("p.sti"));
-    for (int i = 0; i < 5; ++i)
-        QVERIFY(ini.Write_INI(file, QStringLiteral("S"), QString::number(i), QStringLiteral("v")));
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"p.sti"});
 }
 
 void VixIniHandlingTest::fileNameMatchedWithoutCase()
