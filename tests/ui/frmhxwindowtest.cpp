@@ -1,14 +1,19 @@
 // The h-x chart window offscreen over a calculated main window: opened from
 // the load page, the markers and the line where the states are, captions
-// from the language file, the scrolling viewport, Copy and Save.
+// from the language file, the scrolling viewport, Copy, Save, and printing on
+// the CUPS test queue (scripts/cups-start.sh).
 #include "frmhxwindow.h"
 #include "frmhx.h"
 #include "frmmainwindow.h"
 #include "mainform.h"
+#include "print/printer.h"
+#include "readback.h"
 #include "vixgraphwidget.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -33,6 +38,7 @@ private Q_SLOTS:
     void markersAndLineWhereTheStatesAre_data();
     void markersAndLineWhereTheStatesAre();
     void viewportScrollsWhenTheWindowIsSmall();
+    void printsOnePageOnTheChosenPrinter();
 };
 
 // Opened modally by the load page's button; Copy and Save on its own buttons.
@@ -136,6 +142,35 @@ void FrmHxWindowTest::viewportScrollsWhenTheWindowIsSmall()
     // the chart control keeps its size whatever it is given
     window.graphWidget()->resize(100, 100);
     QCOMPARE(window.graphWidget()->size(), QSize(595, 716));
+}
+
+// One page on the printer chosen in the window; the printer current before comes back.
+void FrmHxWindowTest::printsOnePageOnTheChosenPrinter()
+{
+    test::useTestCups();
+    const QString queue = test::testQueue();
+    test::WindowFixture f;
+    Printer::setPrinters(nullptr);
+    const QString before = Printer::current().deviceName();
+    FrmHxWindow window(f.main(), &f.window());
+    auto *list = static_cast<QComboBox *>(window.widget(QStringLiteral("PrtCombo")));
+    QTRY_VERIFY(list->count() > 0); // filled once the window runs
+    QCOMPARE(list->currentText(), before);
+    const int index = list->findText(queue);
+    QVERIFY2(index >= 0, "the CUPS test queue is missing; run scripts/cups-start.sh");
+    list->setCurrentIndex(index);
+    Q_EMIT list->activated(index);
+    QCOMPARE(Printer::current().deviceName(), queue);
+
+    const QSet<QString> jobsBefore = test::keptJobs();
+    const QString title = QStringLiteral("h,x chart %1").arg(QDateTime::currentMSecsSinceEpoch());
+    window.logic().form().setCaption(title);
+    QVERIFY(window.logic().Command3_Click());
+    const QString job = test::newJobs(jobsBefore, 1, title).value(0);
+    QVERIFY2(!job.isEmpty(), "CUPS kept no job file (PreserveJobFiles)");
+    QCOMPARE(test::pdfPages(job), 1);
+    window.close();
+    QCOMPARE(Printer::current().deviceName(), before);
 }
 
 QTEST_MAIN(FrmHxWindowTest)

@@ -1,11 +1,11 @@
 // What the planner's keys and clicks do to the fields, and the language menu.
+#include "datarows.h"
 #include "form/appglobals.h"
 #include "form/mmain.h"
 #include "frmmainwindow.h"
 #include "frmsplash.h"
 #include "mainform.h"
 #include "mainwindowfactory.h"
-#include "datarows.h"
 #include "testsupport.h"
 #include "valuecombobox.h"
 #include "windowfixture.h"
@@ -27,20 +27,15 @@ class MainWindowInputTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void onlyATextChangeMarksTheProject_data();
+    void onlyATextChangeMarksTheProject_data() { test::addRows("projectchanged.tsv"); }
     void onlyATextChangeMarksTheProject();
-    void listOpensAtTheValue_data();
+    void listOpensAtTheValue_data() { test::addRows("listopensat.tsv"); }
     void listOpensAtTheValue();
     void choosingAnEntryKeepsTheFocusColour();
     void languageMenu_data();
     void languageMenu();
     void firstStartWithTheShippedProfile();
 };
-
-void MainWindowInputTest::onlyATextChangeMarksTheProject_data()
-{
-    test::addRows(QStringLiteral("projectchanged.tsv"));
-}
 
 void MainWindowInputTest::onlyATextChangeMarksTheProject()
 {
@@ -54,10 +49,8 @@ void MainWindowInputTest::onlyATextChangeMarksTheProject()
     if (field == QLatin1String("Text1(0)"))
         f.main().Text1(0).setText(QStringLiteral("Hotel Nord"));
     f.main().ProjectChanged = false;
-    auto *edit = f.window().findChild<QWidget *>(field);
-    if (edit->hasFocus())
-        f.window().tabs()->setFocus(Qt::TabFocusReason);
-    edit->setFocus(Qt::TabFocusReason); // selects the whole text
+    QWidget *edit = f.widget(field);
+    f.typeInto(field, QString()); // tabs in, which selects the whole text
     for (const QString &key : keys.split(QLatin1Char(' '))) {
         if (key.startsWith(QLatin1String("type:"))) {
             QTest::keyClicks(edit, key.mid(5));
@@ -75,25 +68,6 @@ void MainWindowInputTest::onlyATextChangeMarksTheProject()
     QCOMPARE(f.main().ProjectChanged, changed);
 }
 
-void MainWindowInputTest::listOpensAtTheValue_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("opensAt");
-    QTest::newRow("pressure in the list") << "Combo2(1)"
-                                          << "980"
-                                          << "980";
-    QTest::newRow("pressure between entries") << "Combo2(1)"
-                                              << "953"
-                                              << "950";
-    QTest::newRow("fresh air") << "Combo2(0)"
-                               << "20"
-                               << "20";
-    QTest::newRow("phases") << "Combo2(5)"
-                            << "1"
-                            << "1";
-}
-
 void MainWindowInputTest::listOpensAtTheValue()
 {
     QFETCH(QString, field);
@@ -102,7 +76,7 @@ void MainWindowInputTest::listOpensAtTheValue()
     WindowFixture f;
     f.main().selectPage(MainForm::LoadPage);
     f.main()[field].setText(value);
-    auto *combo = f.window().findChild<ValueComboBox *>(field);
+    auto *combo = f.widget<ValueComboBox>(field);
     combo->setFocus(Qt::TabFocusReason);
     combo->showPopup();
     QCOMPARE(combo->view()->currentIndex().data().toString(), opensAt);
@@ -115,7 +89,7 @@ void MainWindowInputTest::choosingAnEntryKeepsTheFocusColour()
 {
     WindowFixture f;
     f.main().selectPage(MainForm::LoadPage);
-    auto *combo = f.window().findChild<ValueComboBox *>(QStringLiteral("Combo2(2)"));
+    auto *combo = f.widget<ValueComboBox>(QStringLiteral("Combo2(2)"));
     combo->setFocus(Qt::TabFocusReason);
     QCOMPARE(f.main()["Combo2(2)"].backColor(), QColor(255, 255, 0));
     combo->showPopup();
