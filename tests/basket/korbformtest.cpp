@@ -1,9 +1,9 @@
 #include "korbform.h"
 #include "basketstore.h"
+#include "datarows.h"
 #include "form/appglobals.h"
 #include "form/platformservices.h"
 #include "mainform.h"
-#include "datarows.h"
 #include "testsupport.h"
 
 #include <memory>
@@ -21,23 +21,265 @@ class KorbFormTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void details_data();
-    void details();
-    void addAndRemove();
-    void insertFromCalculation_data();
-    void insertFromCalculation();
-    void savedLayoutByteForByte();
-    void damagedRows_data();
-    void damagedRows();
-    void closing_data();
-    void closing();
-    void clipboardText();
-    void csvReadBackByAParser();
+    void init()
+    {
+        m_saved = app();
+        AppGlobals &g = app();
+        g.AppPath = test::dataDir();
+        g.DocsPath = g.AppPath + QStringLiteral("/Docs");
+        g.DataPath = m_install.path();
+        g.LanguageName = QStringLiteral("English");
+        g.LanguageFile = g.AppPath + QStringLiteral("/Language/English.lng");
+        g.ProjectFile.clear();
+        g.SettingsFile = m_install.filePath(QStringLiteral("VeltrannCalc.ini"));
+        m_messages = ScriptedMessages();
+        m_dialogs = ScriptedFileDialogs();
+        Services::setMessages(&m_messages);
+        Services::setFileDialogs(&m_dialogs);
+        Services::setClipboard(&m_clipboard);
+        m_main = std::make_unique<MainForm>();
+        m_form = std::make_unique<KorbForm>(*m_main);
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_main.reset();
+        Services::setMessages(nullptr);
+        Services::setFileDialogs(nullptr);
+        Services::setClipboard(nullptr);
+        app() = m_saved;
+    }
+
+    void details_data() { test::addRows(QStringLiteral("basketdetails.tsv")); }
+
+    void details()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, unitShown);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, checks);
+        QFETCH(bool, picture);
+        QFETCH(bool, messageShown);
+        useCatalogue();
+        const QString messagesBefore = m_form->form().at(QStringLiteral("lblMessage")).text();
+        QVERIFY(node(key) >= 0);
+        m_form->WKorb_NodeClick(node(key));
+        Form &f = m_form->form();
+        QCOMPARE(f.at(QStringLiteral("frmGerate")).isVisible(), unitShown);
+        QCOMPARE(f.at(QStringLiteral("frmOption")).isVisible(), !unitShown);
+        QCOMPARE(m_form->IsOtherArticle, !unitShown);
+        const QList<int> indexes = unitShown ? QList<int>{0, 1, 2, 3, 6} : QList<int>{4, 5};
+        for (int i = 0; i < indexes.size(); ++i)
+            QCOMPARE(m_form->lbDesc1(indexes[i]).text(), fields[i]);
+        for (int i = 0; i < checks.size(); ++i)
+            QCOMPARE(!m_form->ImgCheck(i).picture().isEmpty(), checks[i] == u'1');
+        QCOMPARE(f.at(QStringLiteral("artImage")).isVisible(), picture);
+        QCOMPARE(f.at(QStringLiteral("lblMessage")).text() != messagesBefore, messageShown);
+    }
+
+    void addAndRemove()
+    {
+        useCatalogue();
+        // 18 catalogue files are missing: each is named in the message line.
+        QCOMPARE(m_form->form()
+                     .at(QStringLiteral("lblMessage"))
+                     .text()
+                     .count(QLatin1String("is missing")),
+                 18);
+        BasketList &list = m_form->ListView1();
+        m_form->WKorb_NodeClick(node(QStringLiteral("1001")));
+        m_form->Command1_Click();
+        m_form->WKorb_NodeClick(node(QStringLiteral("2001")));
+        m_form->Command1_Click();
+        m_form->Command1_Click();
+        QCOMPARE(list.rows(), (std::vector<BasketRow>{{"1", "1001", "Tavro 500 / 1534"},
+                                                      {"1", "2001", "Hose DN 22"},
+                                                      {"1", "2001", "Hose DN 22"}}));
+        Control &remove = m_form->form().at(QStringLiteral("Command2"));
+        QVERIFY(!remove.isEnabled());
+        m_form->ListView1_KeyDown(KorbForm::keyDelete); // nothing selected: nothing happens
+        QCOMPARE(list.count(), 3);
+        m_form->ListView1_Click(0);
+        QVERIFY(remove.isEnabled());
+        m_form->ListView1_KeyDown(KorbForm::keyDelete);
+        m_form->ListView1_Click(1);
+        m_form->Command2_Click();
+        QCOMPARE(list.rows(), (std::vector<BasketRow>{{"1", "2001", "Hose DN 22"}}));
+    }
+
+    void insertFromCalculation_data() { test::addRows(QStringLiteral("insertpipe.tsv")); }
+
+    void insertFromCalculation()
+    {
+        QFETCH(QString, length);
+        QFETCH(QString, pipe);
+        m_form->Form_Load();
+        QVERIFY(m_form->catalogue().problems().empty());
+        m_main->Label20(7).setText(QStringLiteral("TAVRO 500"));
+        m_main->Label20(8).setText(QStringLiteral("1534"));
+        m_main->Label30(4).setText(QStringLiteral("35"));
+        m_main->Label30(3).setText(length);
+        m_main->Text3(5).setText(QStringLiteral("2"));
+        m_form->Command5_Click();
+        const auto &rows = m_form->ListView1().rows();
+        QCOMPARE(rows.size(), size_t(2));
+        QCOMPARE(rows[0].quantity, QStringLiteral("1"));
+        QCOMPARE(rows[0].description, QStringLiteral("Tavro 500 / 1534"));
+        QCOMPARE(rows[1].quantity, QStringLiteral("2"));
+        QCOMPARE(rows[1].description, pipe);
+        QVERIFY(rows[0].article.at(0).isDigit() && rows[1].article.at(0).isDigit());
+    }
+
+    void savedLayoutByteForByte()
+    {
+        const QString project = m_install.filePath(QStringLiteral("Hotel.sti"));
+        QVERIFY(test::writeFile(project,
+                                "[Seite1-Text1]\r\n0=Hotel\r\n[Ger\xe4t]\r\nModel=Sorbix\r\n"));
+        const std::vector<BasketRow> rows{{"1", "1101001", "Tavro 500 / 422"},
+                                          {"4", "23020900", "Steam distribution pipe, 35-900"}};
+        QVERIFY(BasketStore::save(project, rows));
+        QCOMPARE(
+            test::readFile(project),
+            QByteArray("[Seite1-Text1]\r\n0=Hotel\r\n[Ger\xe4t]\r\nModel=Sorbix\r\n[WKorbListe]"
+                       "\r\nRows=6\r\n[wKorb]\r\n"
+                       "0=1\r\n1=1101001\r\n2=Tavro 500 / 422\r\n3=4\r\n4=23020900\r\n5=Steam "
+                       "distribution pipe, 35-900\r\n6=\r\n"));
+        const BasketStore::Loaded loaded = BasketStore::load(project);
+        QCOMPARE(loaded.rows, rows);
+        QVERIFY(!loaded.repaired);
+        // Saving a shorter basket leaves no old line behind.
+        QVERIFY(BasketStore::save(project, {rows[1]}));
+        QCOMPARE(BasketStore::load(project).rows, std::vector<BasketRow>{rows[1]});
+        QVERIFY(test::readFile(project).endsWith(
+            "[wKorb]\r\n0=4\r\n1=23020900\r\n2=Steam distribution pipe, 35-900\r\n3=\r\n"));
+    }
+
+    void damagedRows_data() { test::addRows(QStringLiteral("basketrows.tsv")); }
+
+    void damagedRows()
+    {
+        QFETCH(QByteArray, rows);
+        QFETCH(QByteArray, values);
+        QFETCH(QStringList, lines);
+        QFETCH(bool, repaired);
+        const QString project = m_install.filePath(QStringLiteral("Damaged.sti"));
+        QByteArray text = "[Seite1-Text1]\r\n0=x\r\n";
+        if (!rows.isNull())
+            text += "[WKorbListe]\r\nRows=" + rows + "\r\n";
+        if (!values.isEmpty())
+            text += "[wKorb]\r\n" + values;
+        QVERIFY(test::writeFile(project, text));
+        app().ProjectFile = project;
+        m_form->Form_Load();
+        QStringList shown;
+        for (const BasketRow &row : m_form->ListView1().rows())
+            shown << row.quantity + u'|' + row.article + u'|' + row.description;
+        QCOMPARE(shown, lines);
+        QCOMPARE(m_form->form()
+                     .at(QStringLiteral("lblMessage"))
+                     .text()
+                     .contains(QLatin1String("damaged")),
+                 repaired);
+    }
+
+    void closing_data() { test::addRows(QStringLiteral("basketclosing.tsv")); }
+
+    void closing()
+    {
+        QFETCH(int, rows);
+        QFETCH(bool, hasProject);
+        QFETCH(QString, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, keptOpen);
+        QFETCH(bool, written);
+        const QString project = m_install.filePath(QStringLiteral("Closing.sti"));
+        QFile::remove(project);
+        if (hasProject) {
+            QVERIFY(test::writeFile(project, "[Seite1-Text1]\r\n0=x\r\n"));
+            app().ProjectFile = project;
+        }
+        m_dialogs.script(project); // the Save dialog's answer, when Save asks
+        m_messages.script(answer == QLatin1String("Yes")  ? MessageService::Answer::Yes
+                          : answer == QLatin1String("No") ? MessageService::Answer::No
+                                                          : MessageService::Answer::Cancel);
+        m_form->Form_Load();
+        for (int i = 0; i < rows; ++i)
+            m_form->ListView1().append(
+                {QStringLiteral("1"), QStringLiteral("K%1").arg(i), QStringLiteral("D")});
+
+        QCOMPARE(m_form->Form_QueryUnload(), keptOpen);
+        QVERIFY2(m_messages.shown().size() == size_t(asked ? 1 : 0),
+                 qPrintable(m_messages.texts().join(u'|')));
+        if (asked) {
+            QCOMPARE(m_messages.shown().front().buttons, MessageService::Buttons::YesNoCancel);
+            QCOMPARE(m_messages.shown().front().text.left(19),
+                     QStringLiteral("The basket is not y"));
+        }
+        QCOMPARE(BasketStore::load(project).rows.size(), size_t(written ? rows : 0));
+        QCOMPARE(m_form->ListView1().count(), rows);
+    }
+
+    void clipboardText()
+    {
+        BasketList &list = m_form->ListView1();
+        m_form->Command4_Click();
+        QCOMPARE(m_clipboard.text(), QStringLiteral("QTA\tART\tDescription\r\n"));
+        list.append({QStringLiteral("2"), QStringLiteral("K"), QStringLiteral("D")});
+        list.append({QStringLiteral("1"), QStringLiteral("4301005"),
+                     QString::fromUtf8("Dampfzylinder für Tavro 500")});
+        m_form->Command4_Click();
+        QCOMPARE(
+            m_clipboard.text(),
+            QString::fromUtf8(
+                "QTA\tART\tDescription\r\n2\tK\tD\r\n1\t4301005\tDampfzylinder für Tavro 500\r\n"));
+    }
+
+    void csvReadBackByAParser()
+    {
+        const std::vector<BasketRow> rows{
+            {"1", "1101001", "Tavro 500 / 422"},
+            {"4", "23020900", "Steam distribution pipe 35-1,200 mm"},
+            {"2", "3201001", "Hygrostat \"Room\", 30 %"},
+            {"1", "2201022", QString::fromUtf8("Wąż parowy DN 22, za metr")},
+            {"", "", "two\r\nlines"}};
+        for (const BasketRow &row : rows)
+            m_form->ListView1().append(row);
+        const QString path = m_install.filePath(QStringLiteral("basket.csv"));
+        m_dialogs.script(path);
+        m_form->cmdExport_Click();
+        QProcess python;
+        python.start(QStringLiteral("python3"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import csv, json, sys; "
+                                     "print(json.dumps(list(csv.reader(open(sys.argv[1], "
+                                     "encoding='utf-8-sig', newline='')))))"),
+                      path});
+        QVERIFY(python.waitForFinished(30000));
+        const QJsonArray read = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+        QCOMPARE(read.size(), 6);
+        QCOMPARE(read.at(0).toArray().toVariantList(), QVariantList({"QTA", "ART", "Description"}));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(read.at(i + 1).toArray().toVariantList(),
+                     QVariantList({rows[i].quantity, rows[i].article, rows[i].description}));
+    }
 
 private:
-    void useCatalogue(const QByteArray &units, const QByteArray &hoses);
+    // Two small catalogue files of our own (tests/basket/data/catalogue), the other 18 missing.
+    void useCatalogue()
+    {
+        app().DocsPath = m_install.path();
+        const QString img = test::dataDir() + QStringLiteral("/Docs/img/");
+        const QList<QPair<QString, QString>> files{
+            {test::testData("catalogue/U_TV.dat"), "En/U_TV.dat"},
+            {test::testData("catalogue/A_Hose.dat"), "En/A_Hose.dat"},
+            {img + "check.jpg", "img/check.jpg"},
+            {img + "A-hose.jpg", "img/a-HOSE.jpg"}};
+        for (const auto &[from, to] : files)
+            QVERIFY(test::writeFile(m_install.filePath(to), test::readFile(from)));
+        m_form->Form_Load();
+    }
+
     int node(const QString &key) const { return m_form->catalogue().indexOf(key); }
 
     test::TempInstall m_install{false};
@@ -48,285 +290,6 @@ private:
     std::unique_ptr<MainForm> m_main;
     std::unique_ptr<KorbForm> m_form;
 };
-
-void KorbFormTest::init()
-{
-    m_saved = app();
-    AppGlobals &g = app();
-    g.AppPath = test::dataDir();
-    g.DocsPath = g.AppPath + QStringLiteral("/Docs");
-    g.DataPath = m_install.path();
-    g.LanguageName = QStringLiteral("English");
-    g.LanguageFile = g.AppPath + QStringLiteral("/Language/English.lng");
-    g.ProjectFile.clear();
-    g.SettingsFile = m_install.filePath(QStringLiteral("VeltrannCalc.ini"));
-    m_messages = ScriptedMessages();
-    m_dialogs = ScriptedFileDialogs();
-    Services::setMessages(&m_messages);
-    Services::setFileDialogs(&m_dialogs);
-    Services::setClipboard(&m_clipboard);
-    m_main = std::make_unique<MainForm>();
-    m_form = std::make_unique<KorbForm>(*m_main);
-}
-
-void KorbFormTest::cleanup()
-{
-    m_form.reset();
-    m_main.reset();
-    Services::setMessages(nullptr);
-    Services::setFileDialogs(nullptr);
-    Services::setClipboard(nullptr);
-    app() = m_saved;
-}
-
-void KorbFormTest::useCatalogue(const QByteArray &units, const QByteArray &hoses)
-{
-    app().DocsPath = m_install.path();
-    QVERIFY(test::writeFile(m_install.filePath(QStringLiteral("En/U_TV.dat")), units));
-    QVERIFY(test::writeFile(m_install.filePath(QStringLiteral("En/A_Hose.dat")), hoses));
-    QVERIFY(
-        test::writeFile(m_install.filePath(QStringLiteral("img/check.jpg")),
-                        test::readFile(test::dataDir() + QStringLiteral("/Docs/img/check.jpg"))));
-    QVERIFY(
-        test::writeFile(m_install.filePath(QStringLiteral("img/a-HOSE.jpg")),
-                        test::readFile(test::dataDir() + QStringLiteral("/Docs/img/A-hose.jpg"))));
-    m_form->Form_Load();
-}
-
-void KorbFormTest::details_data()
-{
-    test::addRows(QStringLiteral("basketdetails.tsv"));
-}
-
-void KorbFormTest::details()
-{
-    QFETCH(QString, key);
-    QFETCH(bool, unitShown);
-    QFETCH(QStringList, fields);
-    QFETCH(QString, checks);
-    QFETCH(bool, picture);
-    QFETCH(bool, messageShown);
-    useCatalogue(
-        "[1001]\r\ntype=u\r\nDesc=Tavro 500 / 1534\r\nKgH=15\r\nSpec=400 V\r\n"
-        "[1002]\r\ntype=U\r\nDesc=Odd\r\nKgH=fifteen\r\n[0815]\r\ntype=U\r\nDesc=Zero\r\nKgH=1\r\n",
-        "[2001]\r\nDesc=Hose DN 22\r\nimg=A-Hose.JPG\r\nTV=1\r\nQN=1\r\nSX=1\r\nDR=0\r\n"
-        "[2002]\r\nDesc=Clamp\r\nimg=none.jpg\r\nTV=2\r\nQN=x\r\nPZ=-1\r\n");
-    const QString messagesBefore = m_form->form().at(QStringLiteral("lblMessage")).text();
-    QVERIFY(node(key) >= 0);
-    m_form->WKorb_NodeClick(node(key));
-    Form &f = m_form->form();
-    QCOMPARE(f.at(QStringLiteral("frmGerate")).isVisible(), unitShown);
-    QCOMPARE(f.at(QStringLiteral("frmOption")).isVisible(), !unitShown);
-    QCOMPARE(m_form->IsOtherArticle, !unitShown);
-    const QList<int> indexes = unitShown ? QList<int>{0, 1, 2, 3, 6} : QList<int>{4, 5};
-    for (int i = 0; i < indexes.size(); ++i)
-        QCOMPARE(m_form->lbDesc1(indexes[i]).text(), fields[i]);
-    for (int i = 0; i < checks.size(); ++i)
-        QCOMPARE(!m_form->ImgCheck(i).picture().isEmpty(), checks[i] == u'1');
-    QCOMPARE(f.at(QStringLiteral("artImage")).isVisible(), picture);
-    QCOMPARE(f.at(QStringLiteral("lblMessage")).text() != messagesBefore, messageShown);
-}
-
-void KorbFormTest::addAndRemove()
-{
-    useCatalogue("[1001]\r\ntype=U\r\nDesc=Tavro 500 / 1534\r\nKgH=15\r\n",
-                 "[2001]\r\nDesc=Hose DN 22\r\n");
-    // 18 catalogue files are missing: each is named in the message line.
-    QCOMPARE(
-        m_form->form().at(QStringLiteral("lblMessage")).text().count(QLatin1String("is missing")),
-        18);
-    BasketList &list = m_form->ListView1();
-    m_form->WKorb_NodeClick(node(QStringLiteral("1001")));
-    m_form->Command1_Click();
-    m_form->WKorb_NodeClick(node(QStringLiteral("2001")));
-    m_form->Command1_Click();
-    m_form->Command1_Click();
-    QCOMPARE(list.rows(), (std::vector<BasketRow>{{"1", "1001", "Tavro 500 / 1534"},
-                                                  {"1", "2001", "Hose DN 22"},
-                                                  {"1", "2001", "Hose DN 22"}}));
-    Control &remove = m_form->form().at(QStringLiteral("Command2"));
-    QVERIFY(!remove.isEnabled());
-    m_form->ListView1_KeyDown(KorbForm::keyDelete); // nothing selected: nothing happens
-    QCOMPARE(list.count(), 3);
-    m_form->ListView1_Click(0);
-    QVERIFY(remove.isEnabled());
-    m_form->ListView1_KeyDown(KorbForm::keyDelete);
-    m_form->ListView1_Click(1);
-    m_form->Command2_Click();
-    QCOMPARE(list.rows(), (std::vector<BasketRow>{{"1", "2001", "Hose DN 22"}}));
-}
-
-void KorbFormTest::insertFromCalculation_data()
-{
-    QTest::addColumn<QString>("length");
-    QTest::addColumn<QString>("pipe");
-    const QString pipe1200 = QStringLiteral("Steam distribution pipe 35-1,200 mm (1.38-47.2 in)");
-    QTest::newRow("900 mm") << "900"
-                            << "Steam distribution pipe 35-900 mm (1.38-35.4 in)";
-    QTest::newRow("1 200 mm as the catalogue writes it") << "1,200" << pipe1200;
-    // The calculation writes the user's locale, the catalogue its language.
-    QTest::newRow("1 200 mm in German digit groups") << "1.200" << pipe1200;
-    QTest::newRow("1 200 mm without digit groups") << "1200" << pipe1200;
-    QTest::newRow("120 mm finds its pipe, not the 1 200 mm one")
-        << "120"
-        << "Steam distribution pipe 35-120 mm, cut to duct width";
-}
-
-void KorbFormTest::insertFromCalculation()
-{
-    QFETCH(QString, length);
-    QFETCH(QString, pipe);
-    m_form->Form_Load();
-    QVERIFY(m_form->catalogue().problems().empty());
-    m_main->Label20(7).setText(QStringLiteral("TAVRO 500"));
-    m_main->Label20(8).setText(QStringLiteral("1534"));
-    m_main->Label30(4).setText(QStringLiteral("35"));
-    m_main->Label30(3).setText(length);
-    m_main->Text3(5).setText(QStringLiteral("2"));
-    m_form->Command5_Click();
-    const auto &rows = m_form->ListView1().rows();
-    QCOMPARE(rows.size(), size_t(2));
-    QCOMPARE(rows[0].quantity, QStringLiteral("1"));
-    QCOMPARE(rows[0].description, QStringLiteral("Tavro 500 / 1534"));
-    QCOMPARE(rows[1].quantity, QStringLiteral("2"));
-    QCOMPARE(rows[1].description, pipe);
-    QVERIFY(rows[0].article.at(0).isDigit() && rows[1].article.at(0).isDigit());
-}
-
-void KorbFormTest::savedLayoutByteForByte()
-{
-    const QString project = m_install.filePath(QStringLiteral("Hotel.sti"));
-    QVERIFY(
-        test::writeFile(project, "[Seite1-Text1]\r\n0=Hotel\r\n[Ger\xe4t]\r\nModel=Sorbix\r\n"));
-    const std::vector<BasketRow> rows{{"1", "1101001", "Tavro 500 / 422"},
-                                      {"4", "23020900", "Steam distribution pipe, 35-900"}};
-    QVERIFY(BasketStore::save(project, rows));
-    QCOMPARE(test::readFile(project),
-             QByteArray("[Seite1-Text1]\r\n0=Hotel\r\n[Ger\xe4t]\r\nModel=Sorbix\r\n[WKorbListe]"
-                        "\r\nRows=6\r\n[wKorb]\r\n"
-                        "0=1\r\n1=1101001\r\n2=Tavro 500 / 422\r\n3=4\r\n4=23020900\r\n5=Steam "
-                        "distribution pipe, 35-900\r\n6=\r\n"));
-    const BasketStore::Loaded loaded = BasketStore::load(project);
-    QCOMPARE(loaded.rows, rows);
-    QVERIFY(!loaded.repaired);
-    // Saving a shorter basket leaves no old line behind.
-    QVERIFY(BasketStore::save(project, {rows[1]}));
-    QCOMPARE(BasketStore::load(project).rows, std::vector<BasketRow>{rows[1]});
-    QVERIFY(test::readFile(project).endsWith(
-        "[wKorb]\r\n0=4\r\n1=23020900\r\n2=Steam distribution pipe, 35-900\r\n3=\r\n"));
-}
-
-void KorbFormTest::damagedRows_data()
-{
-    test::addRows(QStringLiteral("basketrows.tsv"));
-}
-
-void KorbFormTest::damagedRows()
-{
-    QFETCH(QByteArray, rows);
-    QFETCH(QByteArray, values);
-    QFETCH(QStringList, lines);
-    QFETCH(bool, repaired);
-    const QString project = m_install.filePath(QStringLiteral("Damaged.sti"));
-    QByteArray text = "[Seite1-Text1]\r\n0=x\r\n";
-    if (!rows.isNull())
-        text += "[WKorbListe]\r\nRows=" + rows + "\r\n";
-    if (!values.isEmpty())
-        text += "[wKorb]\r\n" + values;
-    QVERIFY(test::writeFile(project, text));
-    app().ProjectFile = project;
-    m_form->Form_Load();
-    QStringList shown;
-    for (const BasketRow &row : m_form->ListView1().rows())
-        shown << row.quantity + u'|' + row.article + u'|' + row.description;
-    QCOMPARE(shown, lines);
-    QCOMPARE(
-        m_form->form().at(QStringLiteral("lblMessage")).text().contains(QLatin1String("damaged")),
-        repaired);
-}
-
-void KorbFormTest::closing_data()
-{
-    test::addRows(QStringLiteral("basketclosing.tsv"));
-}
-
-void KorbFormTest::closing()
-{
-    QFETCH(int, rows);
-    QFETCH(bool, hasProject);
-    QFETCH(QString, answer);
-    QFETCH(bool, asked);
-    QFETCH(bool, keptOpen);
-    QFETCH(bool, written);
-    const QString project = m_install.filePath(QStringLiteral("Closing.sti"));
-    QFile::remove(project);
-    if (hasProject) {
-        QVERIFY(test::writeFile(project, "[Seite1-Text1]\r\n0=x\r\n"));
-        app().ProjectFile = project;
-    }
-    m_dialogs.script(project); // the Save dialog's answer, when Save asks
-    m_messages.script(answer == QLatin1String("Yes")  ? MessageService::Answer::Yes
-                      : answer == QLatin1String("No") ? MessageService::Answer::No
-                                                      : MessageService::Answer::Cancel);
-    m_form->Form_Load();
-    for (int i = 0; i < rows; ++i)
-        m_form->ListView1().append(
-            {QStringLiteral("1"), QStringLiteral("K%1").arg(i), QStringLiteral("D")});
-
-    QCOMPARE(m_form->Form_QueryUnload(), keptOpen);
-    QVERIFY2(m_messages.shown().size() == size_t(asked ? 1 : 0),
-             qPrintable(m_messages.texts().join(u'|')));
-    if (asked) {
-        QCOMPARE(m_messages.shown().front().buttons, MessageService::Buttons::YesNoCancel);
-        QCOMPARE(m_messages.shown().front().text.left(19), QStringLiteral("The basket is not y"));
-    }
-    QCOMPARE(BasketStore::load(project).rows.size(), size_t(written ? rows : 0));
-    QCOMPARE(m_form->ListView1().count(), rows);
-}
-
-void KorbFormTest::clipboardText()
-{
-    BasketList &list = m_form->ListView1();
-    m_form->Command4_Click();
-    QCOMPARE(m_clipboard.text(), QStringLiteral("QTA\tART\tDescription\r\n"));
-    list.append({QStringLiteral("2"), QStringLiteral("K"), QStringLiteral("D")});
-    list.append({QStringLiteral("1"), QStringLiteral("4301005"),
-                 QString::fromUtf8("Dampfzylinder für Tavro 500")});
-    m_form->Command4_Click();
-    QCOMPARE(
-        m_clipboard.text(),
-        QString::fromUtf8(
-            "QTA\tART\tDescription\r\n2\tK\tD\r\n1\t4301005\tDampfzylinder für Tavro 500\r\n"));
-}
-
-void KorbFormTest::csvReadBackByAParser()
-{
-    const std::vector<BasketRow> rows{
-        {"1", "1101001", "Tavro 500 / 422"},
-        {"4", "23020900", "Steam distribution pipe 35-1,200 mm"},
-        {"2", "3201001", "Hygrostat \"Room\", 30 %"},
-        {"1", "2201022", QString::fromUtf8("Wąż parowy DN 22, za metr")},
-        {"", "", "two\r\nlines"}};
-    for (const BasketRow &row : rows)
-        m_form->ListView1().append(row);
-    const QString path = m_install.filePath(QStringLiteral("basket.csv"));
-    m_dialogs.script(path);
-    m_form->cmdExport_Click();
-    QProcess python;
-    python.start(QStringLiteral("python3"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import csv, json, sys; "
-                                 "print(json.dumps(list(csv.reader(open(sys.argv[1], "
-                                 "encoding='utf-8-sig', newline='')))))"),
-                  path});
-    QVERIFY(python.waitForFinished(30000));
-    const QJsonArray read = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-    QCOMPARE(read.size(), 6);
-    QCOMPARE(read.at(0).toArray().toVariantList(), QVariantList({"QTA", "ART", "Description"}));
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(read.at(i + 1).toArray().toVariantList(),
-                 QVariantList({rows[i].quantity, rows[i].article, rows[i].description}));
-}
 
 QTEST_GUILESS_MAIN(KorbFormTest)
 #include "korbformtest.moc"

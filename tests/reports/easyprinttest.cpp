@@ -1,11 +1,11 @@
 // The print layout engine on the "PDF file" printer and the CUPS test queue:
 // where the text and shapes land is read back from the PDF with poppler.
 #include "easyprint.h"
+#include "datarows.h"
 #include "form/control.h"
 #include "form/platformservices.h"
 #include "print/printer.h"
 #include "readback.h"
-#include "datarows.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -18,35 +18,26 @@ namespace {
 
 constexpr double ptPerMm = 72 / 25.4;
 
+// The printed words with their boxes, in millimetres from the paper corner.
 struct Word
 {
     QString text;
     double x0, y0, x1, y1;
-}; // millimetres from the paper corner
+};
 
 QList<Word> words(const QString &pdf)
 {
-    const QString html = vc::test::run(QStringLiteral("pdftotext"),
-                                       {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression re(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     QList<Word> list;
-    for (auto it = re.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        list.append({m.captured(5), m.captured(1).toDouble() / ptPerMm,
-                     m.captured(2).toDouble() / ptPerMm, m.captured(3).toDouble() / ptPerMm,
-                     m.captured(4).toDouble() / ptPerMm});
-    }
+    for (const vc::test::PdfWord &w : vc::test::pdfWords(pdf))
+        list.append({w.text, w.box.left() / ptPerMm, w.box.top() / ptPerMm, w.box.right() / ptPerMm,
+                     w.box.bottom() / ptPerMm});
     return list;
 }
 
 Word find(const QList<Word> &list, const QString &text)
 {
-    for (const Word &w : list)
-        if (w.text == text)
-            return w;
-    return {QString(), -1, -1, -1, -1};
+    auto it = std::find_if(list.begin(), list.end(), [&](const Word &w) { return w.text == text; });
+    return it == list.end() ? Word{QString(), -1, -1, -1, -1} : *it;
 }
 
 } // namespace
@@ -56,201 +47,178 @@ class EasyPrintTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void linesAtCarriageReturns_data();
-    void linesAtCarriageReturns();
-    void propertyRules();
-    void textLandsInMillimetres();
-    void shapeRadiusShortened();
-    void correctionOnPrinterWithBorder();
-    void failingPrinterKeepsProgram();
-    void pictureOfAControl_data();
-    void pictureOfAControl();
+    void init()
+    {
+        vc::test::useTestCups();
+        m_messages.clear();
+        vc::Services::setMessages(&m_messages);
+        Printer::setCurrent(vc::PrinterList::pdfFileName());
+        Printer::setPdfOutputPath(m_dir.filePath(QStringLiteral("easyprint.pdf")));
+    }
+
+    void cleanup() { vc::Services::setMessages(nullptr); }
+
+    void linesAtCarriageReturns_data() { vc::test::addRows(QStringLiteral("linebreaks.tsv")); }
+
+    void linesAtCarriageReturns()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, returns);
+        QFETCH(QStringList, lines);
+        QCOMPARE(EasyPrint::countReturns(text), returns);
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(EasyPrint::lineOf(text, i), lines.at(i));
+    }
+
+    void propertyRules()
+    {
+        EasyPrint ep;
+        QCOMPARE(ep.spaziaturaLinea(), 0.0f);
+        ep.setSpaziaturaLinea(-3);
+        QCOMPARE(ep.spaziaturaLinea(), 1.0f);
+        ep.setFontSize(10.6f);
+        QCOMPARE(ep.fontSize(), std::int16_t(11));
+        ep.setFontName(QStringLiteral("Liberation Sans"));
+        ep.setFontName(QString()); // rejected, previous name stays
+        QCOMPARE(ep.fontName(), QStringLiteral("Liberation Sans"));
+        // the file printer has no border: A4 as it is
+        QVERIFY(qAbs(ep.pageWidth() - 210) < 0.5 && qAbs(ep.pageHeight() - 297) < 0.5);
+        QVERIFY(ep.fontCount() > 0 && !ep.fonts(0).isEmpty());
+        QVERIFY(m_messages.shown().empty());
+    }
+
+    void textLandsInMillimetres()
+    {
+        EasyPrint ep;
+        ep.setFontName(QStringLiteral("Liberation Sans"));
+        ep.setFontSize(12);
+        const float h = ep.textHeight(QStringLiteral("Kx"));
+        ep.setSpaziaturaLinea(1);
+        ep.printLeft(20, 30, QStringLiteral("Leftward"), 5);
+        ep.printRight(190, 50, QStringLiteral("Rightward"));
+        ep.printCentre(105, 70, QStringLiteral("Centred"));
+        ep.printLeft(20, 90, QStringLiteral("Upper\r\n  Lower"), 0);
+        ep.printRight(190, 120, QStringLiteral("XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX"), 0, 20);
+        ep.printLeft(-1, 140, QStringLiteral("First"));
+        ep.printLeft(20, 150, QStringLiteral("Start"));
+        ep.setCurrentX(60);
+        ep.setCurrentY(150);
+        ep.printLeft(-1, -1, QStringLiteral("Continued"));
+        QVERIFY(ep.endDoc());
+
+        const QList<Word> w = words(Printer::pdfOutputPath());
+        const double tol = 0.6;
+        QVERIFY(qAbs(find(w, QStringLiteral("Leftward")).x0 - 25) < tol);   // X + indent
+        QVERIFY(qAbs(find(w, QStringLiteral("Rightward")).x1 - 190) < tol); // right end at X
+        const Word c = find(w, QStringLiteral("Centred"));
+        QVERIFY(qAbs((c.x0 + c.x1) / 2 - 105) < tol);
+        const Word upper = find(w, QStringLiteral("Upper")),
+                   lower = find(w, QStringLiteral("Lower"));
+        QVERIFY(qAbs(upper.x0 - 20) < tol && qAbs(lower.x0 - 20) < tol);
+        QVERIFY2(qAbs((lower.y0 - upper.y0) - (h + 1)) < 0.3,
+                 qPrintable(QString::number(lower.y0 - upper.y0)));
+        QVERIFY(qAbs(upper.y0 - 90) < 1.5); // line top at Y
+        for (const Word &x : w)
+            if (x.text.startsWith(QLatin1Char('X'))) {
+                QVERIFY(x.x1 - x.x0 <= 20.3);
+                QVERIFY(qAbs(x.x1 - 190) < tol);
+            }
+        QVERIFY(qAbs(find(w, QStringLiteral("Continued")).x0 - 60) < tol);
+        QVERIFY(find(w, QStringLiteral("First")).x0 >= 0); // X -1 kept the position
+    }
+
+    void shapeRadiusShortened()
+    {
+        EasyPrint ep;
+        float radius = 8;
+        ep.printShape(20, 40, 20, 10, radius);
+        QCOMPARE(radius, 5.0f);
+        QVERIFY(qAbs(ep.currentX() - 40) < 1e-3 && qAbs(ep.currentY() - 50) < 1e-3);
+        float square = 0;
+        ep.printShape(60, 40, 30, 15, square);
+        QCOMPARE(square, 0.0f);
+        QVERIFY(qAbs(ep.currentX() - 90) < 1e-3 && qAbs(ep.currentY() - 55) < 1e-3);
+        QVERIFY(ep.endDoc());
+        QVERIFY(QFile::exists(Printer::pdfOutputPath()));
+    }
+
+    void correctionOnPrinterWithBorder()
+    {
+        QVERIFY2(Printer::setCurrent(vc::test::testQueue()),
+                 "the CUPS test queue is missing; run scripts/cups-start.sh");
+        Printer &p = Printer::current();
+        const double expected =
+            p.deviceCaps(Printer::PhysicalOffsetX) * -25.4 / p.deviceCaps(Printer::LogPixelsX);
+        EasyPrint ep;
+        QVERIFY(qAbs(ep.leftCorrection() - expected) < 1e-3);
+        QVERIFY2(ep.leftCorrection() < 0, "the test queue should have an unprintable border");
+        QVERIFY(qAbs(ep.pageWidth() - 210) < 0.5); // printable width plus both borders
+        ep.setCurrentX(20);
+        QVERIFY(qAbs(p.currentX() - (20 + ep.leftCorrection())) < 1e-3);
+        ep.killDoc();
+        Printer::restorePrevious();
+    }
+
+    void failingPrinterKeepsProgram()
+    {
+        Printer::setPdfOutputPath(QStringLiteral("/nonexistent-folder/out.pdf"));
+        EasyPrint ep;
+        ep.printLeft(20, 20, QStringLiteral("lost"));
+        float r = 2;
+        ep.printShape(10, 10, 5, 5, r);
+        ep.printCentre(50, 50, QStringLiteral("also lost"));
+        QVERIFY(ep.failed());
+        QCOMPARE(int(m_messages.shown().size()), 1); // once per job
+        const auto &shown = m_messages.shown().front();
+        QCOMPARE(shown.title, QStringLiteral("EasyPrint"));
+        QCOMPARE(shown.icon, vc::MessageService::Icon::Critical);
+        const QStringList lines = shown.text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("Errore nella routine di stampa"));
+        QVERIFY(lines[1].startsWith(QLatin1String("Errore numero: ")));
+        QVERIFY(lines[2].contains(QLatin1String("/nonexistent-folder/out.pdf")));
+        QVERIFY(!ep.endDoc());
+        QVERIFY(!ep.failed()); // the next job may try again
+        QVERIFY(!QFile::exists(QStringLiteral("/nonexistent-folder/out.pdf")));
+    }
+
+    void pictureOfAControl_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("images");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("family picture")
+            << QStringLiteral(VC_DATA_DIR "/Docs/img/U-tavro 500.jpg") << 1 << 0;
+        QTest::newRow("no picture") << QString() << 0 << 0;
+        QTest::newRow("not a picture")
+            << QStringLiteral(VC_DATA_DIR "/Docs/En/Calculationresults.rtf") << 0 << 1;
+    }
+
+    void pictureOfAControl()
+    {
+        QFETCH(QString, picture);
+        QFETCH(int, images);
+        QFETCH(int, messages);
+        vc::Control image(QStringLiteral("Image1"), vc::Control::Kind::Image);
+        image.setPicture(picture);
+        EasyPrint ep;
+        ep.printLeft(20, 20, QStringLiteral("Picture:"));
+        ep.printPicture(20, 30, image, 40, 0);
+        QCOMPARE(int(m_messages.shown().size()), messages);
+        QCOMPARE(ep.endDoc(), messages == 0);
+        if (messages)
+            return;
+        const QStringList lines = vc::test::run(QStringLiteral("pdfimages"),
+                                                {QStringLiteral("-list"), Printer::pdfOutputPath()})
+                                      .trimmed()
+                                      .split(QLatin1Char('\n'));
+        QCOMPARE(lines.size() - 2, images); // two header lines
+    }
 
 private:
     vc::ScriptedMessages m_messages;
     QTemporaryDir m_dir;
 };
-
-void EasyPrintTest::init()
-{
-    vc::test::useTestCups();
-    m_messages.clear();
-    vc::Services::setMessages(&m_messages);
-    Printer::setCurrent(vc::PrinterList::pdfFileName());
-    Printer::setPdfOutputPath(m_dir.filePath(QStringLiteral("easyprint.pdf")));
-}
-
-void EasyPrintTest::cleanup()
-{
-    vc::Services::setMessages(nullptr);
-}
-
-void EasyPrintTest::linesAtCarriageReturns_data()
-{
-    vc::test::addRows(QStringLiteral("linebreaks.tsv"));
-}
-
-void EasyPrintTest::linesAtCarriageReturns()
-{
-    QFETCH(QString, text);
-    QFETCH(int, returns);
-    QFETCH(QStringList, lines);
-    QCOMPARE(EasyPrint::countReturns(text), returns);
-    for (int i = 0; i < lines.size(); ++i)
-        QCOMPARE(EasyPrint::lineOf(text, i), lines.at(i));
-}
-
-void EasyPrintTest::propertyRules()
-{
-    EasyPrint ep;
-    QCOMPARE(ep.spaziaturaLinea(), 0.0f);
-    ep.setSpaziaturaLinea(-3);
-    QCOMPARE(ep.spaziaturaLinea(), 1.0f);
-    ep.setFontSize(10.6f);
-    QCOMPARE(ep.fontSize(), std::int16_t(11));
-    ep.setFontName(QStringLiteral("Liberation Sans"));
-    ep.setFontName(QString()); // rejected, previous name stays
-    QCOMPARE(ep.fontName(), QStringLiteral("Liberation Sans"));
-    ep.setCurrentX(20);
-    ep.setCurrentY(30);
-    QCOMPARE(ep.currentX(), 20.0f);
-    QCOMPARE(ep.currentY(), 30.0f);
-    // the file printer has no border: A4 as it is
-    QVERIFY(qAbs(ep.pageWidth() - 210) < 0.5);
-    QVERIFY(qAbs(ep.pageHeight() - 297) < 0.5);
-    QVERIFY(ep.fontCount() > 0);
-    QVERIFY(!ep.fonts(0).isEmpty());
-    QVERIFY(m_messages.shown().empty());
-}
-
-void EasyPrintTest::textLandsInMillimetres()
-{
-    EasyPrint ep;
-    ep.setFontName(QStringLiteral("Liberation Sans"));
-    ep.setFontSize(12);
-    const float h = ep.textHeight(QStringLiteral("Kx"));
-    ep.setSpaziaturaLinea(1);
-    ep.printLeft(20, 30, QStringLiteral("Leftward"), 5);
-    ep.printRight(190, 50, QStringLiteral("Rightward"));
-    ep.printCentre(105, 70, QStringLiteral("Centred"));
-    ep.printLeft(20, 90, QStringLiteral("Upper\r\n  Lower"), 0);
-    ep.printRight(190, 120, QStringLiteral("XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX"), 0, 20);
-    ep.printLeft(-1, 140, QStringLiteral("First"));
-    ep.printLeft(20, 150, QStringLiteral("Start"));
-    ep.setCurrentX(60);
-    ep.setCurrentY(150);
-    ep.printLeft(-1, -1, QStringLiteral("Continued"));
-    QVERIFY(ep.endDoc());
-
-    const QList<Word> w = words(Printer::pdfOutputPath());
-    const double tol = 0.6;
-    QVERIFY(qAbs(find(w, QStringLiteral("Leftward")).x0 - 25) < tol);   // X + indent
-    QVERIFY(qAbs(find(w, QStringLiteral("Rightward")).x1 - 190) < tol); // right end at X
-    const Word c = find(w, QStringLiteral("Centred"));
-    QVERIFY(qAbs((c.x0 + c.x1) / 2 - 105) < tol);
-    const Word upper = find(w, QStringLiteral("Upper")), lower = find(w, QStringLiteral("Lower"));
-    QVERIFY(qAbs(upper.x0 - 20) < tol && qAbs(lower.x0 - 20) < tol);
-    QVERIFY2(qAbs((lower.y0 - upper.y0) - (h + 1)) < 0.3,
-             qPrintable(QString::number(lower.y0 - upper.y0)));
-    QVERIFY(qAbs(upper.y0 - 90) < 1.5); // line top at Y
-    for (const Word &x : w)
-        if (x.text.startsWith(QLatin1Char('X'))) {
-            QVERIFY(x.x1 - x.x0 <= 20.3);
-            QVERIFY(qAbs(x.x1 - 190) < tol);
-        }
-    QVERIFY(qAbs(find(w, QStringLiteral("Continued")).x0 - 60) < tol);
-    QVERIFY(find(w, QStringLiteral("First")).x0 >= 0); // X -1 kept the position
-}
-
-void EasyPrintTest::shapeRadiusShortened()
-{
-    EasyPrint ep;
-    float radius = 8;
-    ep.printShape(20, 40, 20, 10, radius);
-    QCOMPARE(radius, 5.0f);
-    QVERIFY(qAbs(ep.currentX() - 40) < 1e-3 && qAbs(ep.currentY() - 50) < 1e-3);
-    float square = 0;
-    ep.printShape(60, 40, 30, 15, square);
-    QCOMPARE(square, 0.0f);
-    QVERIFY(qAbs(ep.currentX() - 90) < 1e-3 && qAbs(ep.currentY() - 55) < 1e-3);
-    QVERIFY(ep.endDoc());
-    QVERIFY(QFile::exists(Printer::pdfOutputPath()));
-}
-
-void EasyPrintTest::correctionOnPrinterWithBorder()
-{
-    QVERIFY2(Printer::setCurrent(vc::test::testQueue()),
-             "the CUPS test queue is missing; run scripts/cups-start.sh");
-    Printer &p = Printer::current();
-    const double expected =
-        p.deviceCaps(Printer::PhysicalOffsetX) * -25.4 / p.deviceCaps(Printer::LogPixelsX);
-    EasyPrint ep;
-    QVERIFY(qAbs(ep.leftCorrection() - expected) < 1e-3);
-    QVERIFY2(ep.leftCorrection() < 0, "the test queue should have an unprintable border");
-    QVERIFY(qAbs(ep.pageWidth() - 210) < 0.5); // printable width plus both borders
-    ep.setCurrentX(20);
-    QVERIFY(qAbs(p.currentX() - (20 + ep.leftCorrection())) < 1e-3);
-    ep.killDoc();
-    Printer::restorePrevious();
-}
-
-void EasyPrintTest::failingPrinterKeepsProgram()
-{
-    Printer::setPdfOutputPath(QStringLiteral("/nonexistent-folder/out.pdf"));
-    EasyPrint ep;
-    ep.printLeft(20, 20, QStringLiteral("lost"));
-    float r = 2;
-    ep.printShape(10, 10, 5, 5, r);
-    ep.printCentre(50, 50, QStringLiteral("also lost"));
-    QVERIFY(ep.failed());
-    QCOMPARE(int(m_messages.shown().size()), 1); // once per job
-    const auto &shown = m_messages.shown().front();
-    QCOMPARE(shown.title, QStringLiteral("EasyPrint"));
-    QCOMPARE(shown.icon, vc::MessageService::Icon::Critical);
-    const QStringList lines = shown.text.split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0], QStringLiteral("Errore nella routine di stampa"));
-    QVERIFY(lines[1].startsWith(QLatin1String("Errore numero: ")));
-    QVERIFY(lines[2].contains(QLatin1String("/nonexistent-folder/out.pdf")));
-    QVERIFY(!ep.endDoc());
-    QVERIFY(!ep.failed()); // the next job may try again
-    QVERIFY(!QFile::exists(QStringLiteral("/nonexistent-folder/out.pdf")));
-}
-
-void EasyPrintTest::pictureOfAControl_data()
-{
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<int>("images");
-    QTest::addColumn<int>("messages");
-    QTest::newRow("family picture")
-        << QStringLiteral(VC_DATA_DIR "/Docs/img/U-tavro 500.jpg") << 1 << 0;
-    QTest::newRow("no picture") << QString() << 0 << 0;
-    QTest::newRow("not a picture")
-        << QStringLiteral(VC_DATA_DIR "/Docs/En/Calculationresults.rtf") << 0 << 1;
-}
-
-void EasyPrintTest::pictureOfAControl()
-{
-    QFETCH(QString, picture);
-    QFETCH(int, images);
-    QFETCH(int, messages);
-    vc::Control image(QStringLiteral("Image1"), vc::Control::Kind::Image);
-    image.setPicture(picture);
-    EasyPrint ep;
-    ep.printLeft(20, 20, QStringLiteral("Picture:"));
-    ep.printPicture(20, 30, image, 40, 0);
-    QCOMPARE(int(m_messages.shown().size()), messages);
-    QCOMPARE(ep.endDoc(), messages == 0);
-    if (messages)
-        return;
-    const QStringList lines = vc::test::run(QStringLiteral("pdfimages"),
-                                            {QStringLiteral("-list"), Printer::pdfOutputPath()})
-                                  .trimmed()
-                                  .split(QLatin1Char('\n'));
-    QCOMPARE(lines.size() - 2, images); // two header lines
-}
 
 QTEST_MAIN(EasyPrintTest)
 #include "easyprinttest.moc"

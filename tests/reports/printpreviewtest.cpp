@@ -2,6 +2,7 @@
 // CUPS test queue (job files read back with poppler) and into one PDF.
 #include "printpreview.h"
 #include "../design/designfixture.h"
+#include "datarows.h"
 #include "print/printer.h"
 #include "readback.h"
 #include "reportdocuments.h"
@@ -17,16 +18,16 @@ using namespace vc::test;
 
 namespace {
 
-// A long report: the shipped template with its project block repeated.
+// Both documents filled as the planner's way through the pages fills them.
 void fillProject(vc::MainForm &f, int family)
 {
     vc::installReports(f);
     f.btnCalc_Click();
     f.selectPage(vc::MainForm::FamilyPage);
     f.Image9_Click(family);
-    f.selectPage(vc::MainForm::DistancePage);
-    f.selectPage(vc::MainForm::SummaryPage);
-    f.selectPage(vc::MainForm::TenderPage);
+    for (int page :
+         {vc::MainForm::DistancePage, vc::MainForm::SummaryPage, vc::MainForm::TenderPage})
+        f.selectPage(page);
 }
 
 } // namespace
@@ -36,157 +37,140 @@ class PrintPreviewTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void copiesGiveJobsInOrder_data();
-    void copiesGiveJobsInOrder();
-    void bothDocumentsIntoOnePdf();
-    void unwritablePdfKeepsEverything();
-    void printerChoiceRestoredOnClose();
+    void init()
+    {
+        useTestCups();
+        Printer::setPrinters(nullptr);
+    }
+
+    void cleanup() { Printer::setCurrent(vc::PrinterList::pdfFileName()); }
+
+    void copiesGiveJobsInOrder_data() { addRows("previewcopies.tsv"); }
+
+    // Copies 2: report, report, tender, tender, each its own job from "Seite 1",
+    // each as many pages as the preview lays out.
+    void copiesGiveJobsInOrder()
+    {
+        QFETCH(QString, copies);
+        QFETCH(int, reportRepeats);
+        DesignFixture fx;
+        vc::MainForm &f = fx.f();
+        fillProject(f, 0);
+        if (reportRepeats) {
+            QByteArray rtf = f.RtfCalulation().richText();
+            const int end = int(rtf.lastIndexOf('}'));
+            QByteArray extra;
+            for (int i = 0; i < reportRepeats * 20; ++i)
+                extra += "\\pard Additional design note line " + QByteArray::number(i) + ".\\par\n";
+            f.RtfCalulation().setRichText(rtf.left(end) + extra + "}");
+        }
+        QVERIFY2(Printer::setCurrent(testQueue()),
+                 "the CUPS test queue is missing; run scripts/cups-start.sh");
+        const QSet<QString> before = keptJobs();
+        const QString jobName =
+            QStringLiteral("preview test %1").arg(QDateTime::currentMSecsSinceEpoch());
+        Printer::current().setDocName(jobName);
+        PrintPreview preview(f);
+        preview.Form_Load();
+        const int reportPages = preview.pageCount();
+        preview.Command2_Click(1);
+        const int tenderPages = preview.pageCount();
+        QCOMPARE(preview.form().at(QStringLiteral("PrtCombo")).text(), testQueue());
+        preview.form().at(QStringLiteral("Copys")).setText(copies);
+        bool isNumber = false;
+        const int n = copies.toInt(&isNumber);
+        QCOMPARE(preview.Vixbutton1_Click(), isNumber);
+        QCOMPARE(fx.messages.shown().size(), size_t(isNumber ? 0 : 1));
+        QCOMPARE(preview.jobPages().size(), 2 * n);
+        if (n == 0)
+            return;
+        QVERIFY(reportRepeats == 0 || reportPages > 1);
+        const QStringList jobs = newJobs(before, 2 * n, jobName);
+        QCOMPARE(jobs.size(), 2 * n);
+        for (int j = 0; j < 2 * n; ++j) {
+            const bool report = j < n;
+            const int expected = report ? reportPages : tenderPages;
+            QCOMPARE(preview.jobPages().at(j), expected);
+            QCOMPARE(pdfPages(jobs.at(j)), expected);
+            const QString text = pdfText(jobs.at(j)).simplified();
+            QVERIFY(
+                text.contains(report ? f.Label20(5).text() : QStringLiteral("Bill of quantities")));
+            for (int p = 1; p <= expected; ++p)
+                QVERIFY2(text.contains(QStringLiteral("Seite %1").arg(p)),
+                         qPrintable(QString::number(p)));
+            QVERIFY(!text.contains(QStringLiteral("Seite %1").arg(expected + 1)));
+        }
+        // the window shows the tender text afterwards
+        QCOMPARE(preview.RichTextBox1().text(), f.RtfTender().text());
+    }
+
+    void bothDocumentsIntoOnePdf()
+    {
+        DesignFixture fx;
+        vc::MainForm &f = fx.f();
+        fillProject(f, 1);
+        QVERIFY(Printer::setCurrent(testQueue()));
+        PrintPreview preview(f);
+        preview.Form_Load();
+        const QString out = m_dir.filePath(QStringLiteral("both.pdf"));
+        fx.messages.clear();
+        QVERIFY(preview.printPdf(out));
+        QCOMPARE(Printer::current().deviceName(), testQueue()); // the chosen printer stays current
+        QCOMPARE(preview.jobPages().size(), 2);
+        QCOMPARE(pdfPages(out), preview.jobPages().at(0) + preview.jobPages().at(1));
+        const QString text = pdfText(out).simplified();
+        QVERIFY(text.indexOf(f.Label20(5).text()) <
+                text.indexOf(QStringLiteral("Bill of quantities")));
+        QCOMPARE(int(text.count(QStringLiteral("Seite 1"))), 2); // every document counts from 1
+        QVERIFY(text.contains(f.Text3(4).text()));
+    }
+
+    void unwritablePdfKeepsEverything()
+    {
+        DesignFixture fx;
+        vc::MainForm &f = fx.f();
+        fillProject(f, 0);
+        const QString before = f.RtfCalulation().text();
+        PrintPreview preview(f);
+        preview.Form_Load();
+        fx.messages.clear();
+        QVERIFY(!preview.printPdf(QStringLiteral("/nonexistent-folder/out.pdf")));
+        QCOMPARE(int(fx.messages.shown().size()), 1);
+        QVERIFY(fx.messages.shown().front().text.contains(
+            QLatin1String("/nonexistent-folder/out.pdf")));
+        QCOMPARE(f.RtfCalulation().text(), before);
+        QVERIFY(!QFile::exists(QStringLiteral("/nonexistent-folder/out.pdf")));
+    }
+
+    void printerChoiceRestoredOnClose()
+    {
+        vc::ScriptedPrinterList fake({{QStringLiteral("Office"), QStringLiteral("PCL 6")},
+                                      {QStringLiteral("Plotter"), QStringLiteral("HPGL")}},
+                                     QStringLiteral("Office"));
+        Printer::setPrinters(&fake);
+        DesignFixture fx;
+        PrintPreview preview(fx.f());
+        preview.Form_Load();
+        QCOMPARE(preview.form().at(QStringLiteral("PrtCombo")).items(),
+                 (QStringList{QStringLiteral("Office"), QStringLiteral("Plotter"),
+                              vc::PrinterList::pdfFileName()}));
+        QCOMPARE(preview.form().at(QStringLiteral("Copys")).items().size(), 11);
+        preview.form().at(QStringLiteral("PrtCombo")).setText(QStringLiteral("Plotter"));
+        preview.PrtCombo_Validate();
+        QCOMPARE(Printer::current().deviceName(), QStringLiteral("Plotter"));
+        // a printer the system cannot reach: the job is abandoned with a message
+        QVERIFY(!preview.Vixbutton1_Click());
+        QCOMPARE(int(fx.messages.shown().size()), 1);
+        QVERIFY(fx.messages.shown().front().text.contains(QLatin1String("Plotter")));
+        QVERIFY(preview.jobPages().isEmpty());
+        preview.Form_Unload();
+        QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
+        Printer::setPrinters(nullptr);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void PrintPreviewTest::init()
-{
-    useTestCups();
-    Printer::setPrinters(nullptr);
-}
-
-void PrintPreviewTest::cleanup()
-{
-    Printer::setCurrent(vc::PrinterList::pdfFileName());
-}
-
-void PrintPreviewTest::copiesGiveJobsInOrder_data()
-{
-    QTest::addColumn<QString>("copies");
-    QTest::addColumn<int>("reportRepeats"); // report long enough for several pages
-    QTest::newRow("one copy, two-page report") << QStringLiteral("1") << 3;
-    QTest::newRow("two copies, one-page report") << QStringLiteral("2") << 0;
-    QTest::newRow("no copies") << QStringLiteral("0") << 0;
-    QTest::newRow("copies not a number: a message, no job") << QStringLiteral("two") << 0;
-}
-
-// Copies 2: report, report, tender, tender, each its own job from "Seite 1",
-// each as many pages as the preview lays out.
-void PrintPreviewTest::copiesGiveJobsInOrder()
-{
-    QFETCH(QString, copies);
-    QFETCH(int, reportRepeats);
-    DesignFixture fx;
-    vc::MainForm &f = fx.f();
-    fillProject(f, 0);
-    if (reportRepeats) {
-        QByteArray rtf = f.RtfCalulation().richText();
-        const int end = int(rtf.lastIndexOf('}'));
-        QByteArray extra;
-        for (int i = 0; i < reportRepeats * 20; ++i)
-            extra += "\\pard Additional design note line " + QByteArray::number(i) + ".\\par\n";
-        f.RtfCalulation().setRichText(rtf.left(end) + extra + "}");
-    }
-    QVERIFY2(Printer::setCurrent(testQueue()),
-             "the CUPS test queue is missing; run scripts/cups-start.sh");
-    const QSet<QString> before = keptJobs();
-    const QString jobName =
-        QStringLiteral("preview test %1").arg(QDateTime::currentMSecsSinceEpoch());
-    Printer::current().setDocName(jobName);
-    PrintPreview preview(f);
-    preview.Form_Load();
-    const int reportPages = preview.pageCount();
-    preview.Command2_Click(1);
-    const int tenderPages = preview.pageCount();
-    QCOMPARE(preview.form().at(QStringLiteral("PrtCombo")).text(), testQueue());
-    preview.form().at(QStringLiteral("Copys")).setText(copies);
-    bool isNumber = false;
-    const int n = copies.toInt(&isNumber);
-    QCOMPARE(preview.Vixbutton1_Click(), isNumber);
-    QCOMPARE(fx.messages.shown().size(), size_t(isNumber ? 0 : 1));
-    QCOMPARE(preview.jobPages().size(), 2 * n);
-    if (n == 0)
-        return;
-    QVERIFY(reportRepeats == 0 || reportPages > 1);
-    const QStringList jobs = newJobs(before, 2 * n, jobName);
-    QCOMPARE(jobs.size(), 2 * n);
-    for (int j = 0; j < 2 * n; ++j) {
-        const bool report = j < n;
-        const int expected = report ? reportPages : tenderPages;
-        QCOMPARE(preview.jobPages().at(j), expected);
-        QCOMPARE(pdfPages(jobs.at(j)), expected);
-        const QString text = pdfText(jobs.at(j)).simplified();
-        QVERIFY(text.contains(report ? f.Label20(5).text() : QStringLiteral("Bill of quantities")));
-        for (int p = 1; p <= expected; ++p)
-            QVERIFY2(text.contains(QStringLiteral("Seite %1").arg(p)),
-                     qPrintable(QString::number(p)));
-        QVERIFY(!text.contains(QStringLiteral("Seite %1").arg(expected + 1)));
-    }
-    // the window shows the tender text afterwards
-    QCOMPARE(preview.RichTextBox1().text(), f.RtfTender().text());
-}
-
-void PrintPreviewTest::bothDocumentsIntoOnePdf()
-{
-    DesignFixture fx;
-    vc::MainForm &f = fx.f();
-    fillProject(f, 1);
-    QVERIFY(Printer::setCurrent(testQueue()));
-    PrintPreview preview(f);
-    preview.Form_Load();
-    const QString out = m_dir.filePath(QStringLiteral("both.pdf"));
-    fx.messages.clear();
-    QVERIFY(preview.printPdf(out));
-    QCOMPARE(Printer::current().deviceName(), testQueue()); // the chosen printer stays current
-    QCOMPARE(preview.jobPages().size(), 2);
-    QCOMPARE(pdfPages(out), preview.jobPages().at(0) + preview.jobPages().at(1));
-    const QString text = pdfText(out).simplified();
-    QVERIFY(text.indexOf(f.Label20(5).text()) < text.indexOf(QStringLiteral("Bill of quantities")));
-    QCOMPARE(int(text.count(QStringLiteral("Seite 1"))), 2); // every document counts from 1
-    QVERIFY(text.contains(f.Text3(4).text()));
-}
-
-void PrintPreviewTest::unwritablePdfKeepsEverything()
-{
-    DesignFixture fx;
-    vc::MainForm &f = fx.f();
-    fillProject(f, 0);
-    const QString before = f.RtfCalulation().text();
-    PrintPreview preview(f);
-    preview.Form_Load();
-    fx.messages.clear();
-    QVERIFY(!preview.printPdf(QStringLiteral("/nonexistent-folder/out.pdf")));
-    QCOMPARE(int(fx.messages.shown().size()), 1);
-    QVERIFY(
-        fx.messages.shown().front().text.contains(QLatin1String("/nonexistent-folder/out.pdf")));
-    QCOMPARE(f.RtfCalulation().text(), before);
-    QVERIFY(!QFile::exists(QStringLiteral("/nonexistent-folder/out.pdf")));
-}
-
-void PrintPreviewTest::printerChoiceRestoredOnClose()
-{
-    vc::ScriptedPrinterList fake({{QStringLiteral("Office"), QStringLiteral("PCL 6")},
-                                  {QStringLiteral("Plotter"), QStringLiteral("HPGL")}},
-                                 QStringLiteral("Office"));
-    Printer::setPrinters(&fake);
-    DesignFixture fx;
-    PrintPreview preview(fx.f());
-    preview.Form_Load();
-    QCOMPARE(preview.form().at(QStringLiteral("PrtCombo")).items(),
-             (QStringList{QStringLiteral("Office"), QStringLiteral("Plotter"),
-                          vc::PrinterList::pdfFileName()}));
-    QCOMPARE(preview.form().at(QStringLiteral("Copys")).items().size(), 11);
-    preview.form().at(QStringLiteral("PrtCombo")).setText(QStringLiteral("Plotter"));
-    preview.PrtCombo_Validate();
-    QCOMPARE(Printer::current().deviceName(), QStringLiteral("Plotter"));
-    // a printer the system cannot reach: the job is abandoned with a message
-    QVERIFY(!preview.Vixbutton1_Click());
-    QCOMPARE(int(fx.messages.shown().size()), 1);
-    QVERIFY(fx.messages.shown().front().text.contains(QLatin1String("Plotter")));
-    QVERIFY(preview.jobPages().isEmpty());
-    preview.Form_Unload();
-    QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
-    Printer::setPrinters(nullptr);
-}
 
 QTEST_MAIN(PrintPreviewTest)
 #include "printpreviewtest.moc"

@@ -45,6 +45,22 @@ QString pdfText(const QString &pdf, bool layout)
     return run(QStringLiteral("pdftotext"), args);
 }
 
+QList<PdfWord> pdfWords(const QString &pdf)
+{
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, "-"});
+    for (auto it = word.globalMatch(boxes); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.append(
+            {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
+}
+
 void useTestCups()
 {
     if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))

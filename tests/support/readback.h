@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRectF>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,13 @@ CliRun runCli(const QStringList &args);
 // A PDF read back with poppler: its page count (-1 when unreadable) and its text.
 int pdfPages(const QString &pdf);
 QString pdfText(const QString &pdf, bool layout = false);
+// Its words, each with its box in points from its page's top left corner.
+struct PdfWord
+{
+    QString text;
+    QRectF box;
+};
+QList<PdfWord> pdfWords(const QString &pdf);
 
 // The private CUPS server of scripts/cups-start.sh, its queue and its folders
 // ("spool" holds the job files it keeps, "pdf" what cups-pdf made of them).

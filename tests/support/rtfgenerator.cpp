@@ -20,7 +20,7 @@ QByteArray n(int v)
 
 QByteArray word(int level, int row, int cell)
 {
-    return QByteArray("L") + n(level) + QByteArray("r") + n(row) + QByteArray("c") + n(cell);
+    return "L" + n(level) + "r" + n(row) + "c" + n(cell);
 }
 
 // The definition of a row: borders, shading on the first cell, widths in the unit asked for.
@@ -32,26 +32,26 @@ QByteArray rowDefinition(const RtfTableSpec &s, int cells, int row, int level)
     const bool merge = level == 1 && s.mergeEvery > 0 && row % s.mergeEvery == 0 && cells > 1;
     const int width = level == 1 ? s.cellWidth : s.cellWidth / (2 * level);
     for (int c = 0; c < cells; ++c) {
-        def += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdr"
-               "r\\brdrs\\brdrw10";
+        for (const char *side : {"t", "l", "b", "r"})
+            def += QByteArray("\\clbrdr") + side + "\\brdrs\\brdrw10";
         if (c == 0)
             def += "\\clcbpat2";
         if (merge && c < 2)
             def += c == 0 ? "\\clmgf" : "\\clmrg";
         switch (s.widths) {
         case RtfTableSpec::Widths::Twips:
-            def += QByteArray("\\clftsWidth3\\clwWidth") + n(width);
+            def += "\\clftsWidth3\\clwWidth" + n(width);
             break;
         case RtfTableSpec::Widths::Percent:
-            def += QByteArray("\\clftsWidth2\\clwWidth") + n(5000 / cells);
+            def += "\\clftsWidth2\\clwWidth" + n(5000 / cells);
             break;
         case RtfTableSpec::Widths::NoCellx:
-            def += QByteArray("\\clftsWidth3\\clwWidth") + n(width) + "\\cellx0\n";
+            def += "\\clftsWidth3\\clwWidth" + n(width) + "\\cellx0\n";
             continue;
         case RtfTableSpec::Widths::Cellx:
             break;
         }
-        def += QByteArray("\\cellx") + n(width * (c + 1)) + "\n";
+        def += "\\cellx" + n(width * (c + 1)) + "\n";
     }
     return def;
 }
@@ -64,10 +64,9 @@ QByteArray nested(const RtfTableSpec &s, int level)
         for (int c = 0; c < 2; ++c) {
             if (c == 0 && level < s.nesting)
                 out += nested(s, level + 1);
-            out += QByteArray("\\pard\\intbl\\itap") + n(level) + QByteArray(" ") +
-                   word(level, r, c) + "\\nestcell\n";
+            out += "\\pard\\intbl\\itap" + n(level) + " " + word(level, r, c) + "\\nestcell\n";
         }
-        out += QByteArray("{\\*\\nesttableprops") + rowDefinition(s, 2, r, level) +
+        out += "{\\*\\nesttableprops" + rowDefinition(s, 2, r, level) +
                "\\nestrow}{\\nonesttables\\par}\n";
     }
     return out;
@@ -90,7 +89,7 @@ QByteArray rtfTableDocument(const RtfTableSpec &s)
                 out += word(1, r, c);
             if (r == 0 && c == s.cells - 1)
                 for (int l = 1; l <= s.tallLines; ++l)
-                    out += QByteArray("\\line line") + n(l) + QByteArray("of") + n(s.tallLines);
+                    out += "\\line line" + n(l) + "of" + n(s.tallLines);
             out += "\\cell\n";
         }
         out += def + "\\row\n";
@@ -103,23 +102,19 @@ QByteArray rtfLongDocument(int pages)
     QByteArray out = head;
     // three sections fill about a page: a heading, three paragraphs, a table of eight rows each
     for (int p = 0; p < 3 * pages; ++p) {
-        out += QByteArray("\\pard\\sb240\\sa120\\fs28\\b Section ") + n(p + 1) +
+        out += "\\pard\\sb240\\sa120\\fs28\\b Section " + n(p + 1) +
                " Humidification load\\b0\\fs20\\par\n";
         for (int k = 0; k < 3; ++k)
-            out += QByteArray("\\pard\\qj\\f1 The steam demand of section ") + n(p + 1) +
+            out += "\\pard\\qj\\f1 The steam demand of section " + n(p + 1) +
                    " follows from the air flow, the outside and inside states and the density of "
-                   "the air; the "
-                   "humidifier is sized for the largest demand of the year, with the distance the "
-                   "steam needs to "
-                   "be absorbed before it reaches any fitting downstream of the distributor "
-                   "pipes.\\f0\\par\n";
+                   "the air; the humidifier is sized for the largest demand of the year, with the "
+                   "distance the steam needs to be absorbed before it reaches any fitting "
+                   "downstream of the distributor pipes.\\f0\\par\n";
         for (int r = 0; r < 8; ++r)
-            out += QByteArray("\\trowd\\trgaph108\\clbrdrb\\brdrs\\brdrw10\\cellx3400\\clbrdrb\\brd"
-                              "rs\\brdrw10"
-                              "\\cellx6800") +
-                   QByteArray("\\clbrdrb\\brdrs\\brdrw10\\cellx9600\\pard\\intbl Value ") + n(r) +
-                   QByteArray("\\cell ") + n(p * 8 + r) + QByteArray(" kg/h\\cell row ") + n(r) +
-                   QByteArray(" of section ") + n(p + 1) + "\\cell\\row\n";
+            out += "\\trowd\\trgaph108\\clbrdrb\\brdrs\\brdrw10\\cellx3400\\clbrdrb\\brdrs\\brdrw10"
+                   "\\cellx6800\\clbrdrb\\brdrs\\brdrw10\\cellx9600\\pard\\intbl Value " +
+                   n(r) + "\\cell " + n(p * 8 + r) + " kg/h\\cell row " + n(r) + " of section " +
+                   n(p + 1) + "\\cell\\row\n";
     }
     return out + "\\pard end of the report\\par}";
 }

@@ -17,82 +17,78 @@ class FormBinderTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void designCaptionBecomesTheControls_data();
-    void designCaptionBecomesTheControls();
-    void looksFollow();
+    void designCaptionBecomesTheControls_data()
+    {
+        QTest::addColumn<QString>("controlText");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("control without text takes the design caption") << QString() << "&Calculate";
+        QTest::newRow("control with a text keeps it") << "&Berechnen"
+                                                      << "&Berechnen";
+    }
+
+    void designCaptionBecomesTheControls()
+    {
+        QFETCH(QString, controlText);
+        QFETCH(QString, expected);
+        Form form("frmTest");
+        form.at("btnCalc").setText(controlText);
+        FormBinder binder(form);
+        QPushButton button("&Calculate");
+        binder.bind(&button, "btnCalc");
+        QCOMPARE(form.at("btnCalc").text(), expected);
+        QCOMPARE(button.text(), expected);
+        QCOMPARE(binder.widget("BTNCALC"), &button);
+    }
+
+    // What the window tests do not see: a selection the logic sets, a new list
+    // around a text, a disabled button, the message line that collapses, a
+    // picture cleared, a mark's fill. Typing, focus colours, underlines and
+    // visibility are driven through the real main window.
+    void looksFollow()
+    {
+        Form form("frmTest");
+        FormBinder binder(form);
+        QWidget parent;
+        auto *edit = new QLineEdit(&parent);
+        Control &text = binder.bind(edit, "Text2(0)");
+        text.setText("8950");
+        text.setSelection(1, 2);
+        QCOMPARE(edit->selectedText(), QStringLiteral("95"));
+
+        auto *combo = new QComboBox(&parent);
+        combo->setEditable(true);
+        Control &list = binder.bind(combo, "Combo2(1)");
+        list.setText("952");
+        list.setItems({"750", "760", "770"});
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->currentText(), QStringLiteral("952"));
+        QCOMPARE(list.text(), QStringLiteral("952"));
+
+        auto *button = new QPushButton("&Alternative", &parent);
+        binder.bind(button, "Command20(0)").setEnabled(false);
+        QVERIFY(!button->isEnabled());
+
+        auto *message = new QLabel(&parent);
+        FormBinder::collapseWhenEmpty(message);
+        Control &line = binder.bind(message, "Label20(9)");
+        QVERIFY(message->isHidden());
+        line.setText("This family cannot serve the size");
+        QVERIFY(!message->isHidden());
+        line.setText(QString());
+        QVERIFY(message->isHidden());
+        QVERIFY(line.isVisible()); // the control itself stays visible
+
+        PictureBox picture;
+        Control &image = binder.bind(&picture, "ImageSelected");
+        image.setPicture(test::dataDir() + "/Docs/img/U-Sorbix.jpg");
+        QVERIFY(picture.hasImage());
+        image.setPicture(QString());
+        QVERIFY(!picture.hasImage());
+        ShapeMark mark;
+        binder.bind(&mark, "Shape4(3)").setBackColor(QColor(192, 192, 192));
+        QCOMPARE(mark.fillColor(), QColor(192, 192, 192));
+    }
 };
-
-void FormBinderTest::designCaptionBecomesTheControls_data()
-{
-    QTest::addColumn<QString>("controlText");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("control without text takes the design caption") << QString() << "&Calculate";
-    QTest::newRow("control with a text keeps it") << "&Berechnen"
-                                                  << "&Berechnen";
-}
-
-void FormBinderTest::designCaptionBecomesTheControls()
-{
-    QFETCH(QString, controlText);
-    QFETCH(QString, expected);
-    Form form("frmTest");
-    form.at("btnCalc").setText(controlText);
-    FormBinder binder(form);
-    QPushButton button("&Calculate");
-    binder.bind(&button, "btnCalc");
-    QCOMPARE(form.at("btnCalc").text(), expected);
-    QCOMPARE(button.text(), expected);
-    QCOMPARE(binder.widget("BTNCALC"), &button);
-}
-
-// What the window tests do not see: a selection the logic sets, a new list
-// around a text, a disabled button, the message line that collapses, a
-// picture cleared, a mark's fill. Typing, focus colours, underlines and
-// visibility are driven through the real main window.
-void FormBinderTest::looksFollow()
-{
-    Form form("frmTest");
-    FormBinder binder(form);
-    QWidget parent;
-    auto *edit = new QLineEdit(&parent);
-    Control &text = binder.bind(edit, "Text2(0)");
-    text.setText("8950");
-    text.setSelection(1, 2);
-    QCOMPARE(edit->selectedText(), QStringLiteral("95"));
-
-    auto *combo = new QComboBox(&parent);
-    combo->setEditable(true);
-    Control &list = binder.bind(combo, "Combo2(1)");
-    list.setText("952");
-    list.setItems({"750", "760", "770"});
-    QCOMPARE(combo->count(), 3);
-    QCOMPARE(combo->currentText(), QStringLiteral("952"));
-    QCOMPARE(list.text(), QStringLiteral("952"));
-
-    auto *button = new QPushButton("&Alternative", &parent);
-    binder.bind(button, "Command20(0)").setEnabled(false);
-    QVERIFY(!button->isEnabled());
-
-    auto *message = new QLabel(&parent);
-    FormBinder::collapseWhenEmpty(message);
-    Control &line = binder.bind(message, "Label20(9)");
-    QVERIFY(message->isHidden());
-    line.setText("This family cannot serve the size");
-    QVERIFY(!message->isHidden());
-    line.setText(QString());
-    QVERIFY(message->isHidden());
-    QVERIFY(line.isVisible()); // the control itself stays visible
-
-    PictureBox picture;
-    Control &image = binder.bind(&picture, "ImageSelected");
-    image.setPicture(test::dataDir() + "/Docs/img/U-Sorbix.jpg");
-    QVERIFY(picture.hasImage());
-    image.setPicture(QString());
-    QVERIFY(!picture.hasImage());
-    ShapeMark mark;
-    binder.bind(&mark, "Shape4(3)").setBackColor(QColor(192, 192, 192));
-    QCOMPARE(mark.fillColor(), QColor(192, 192, 192));
-}
 
 QTEST_MAIN(FormBinderTest)
 #include "formbindertest.moc"

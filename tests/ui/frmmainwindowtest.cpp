@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -75,418 +74,347 @@ class FrmMainWindowTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void startsWithDefaults_data();
-    void startsWithDefaults();
-    void typicalJob();
-    void saveChangesQuestion_data();
-    void saveChangesQuestion();
-    void focusHighlighting();
-    void panelFollowsTheFamilyAndSize_data() { vc::test::addRows("selectedpanel.tsv"); }
-    void panelFollowsTheFamilyAndSize();
-    void exampleProjectsOpen_data();
-    void exampleProjectsOpen();
-    void failedFileCommandKeepsTheProject_data()
+    void startsWithDefaults_data()
     {
-        vc::test::addRows(QStringLiteral("failedfilecommands.tsv"));
+        // texts: Text2(0..2), Combo2(1), Text3(1), Text3(2), Combo3(0)
+        QTest::addColumn<int>("unitSystem");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("family"); // of the unit system's example project
+        QTest::newRow("metric") << 0 << QStringList{"8000", "-5", "22", "950", "1000", "500", "22"}
+                                << "Tavro 500";
+        QTest::newRow("US customary")
+            << 1 << QStringList{"5000", "23", "72", "28", "40", "20", "73"} << "Quenil 500";
     }
-    void failedFileCommandKeepsTheProject();
-    void previewAndHotSpotsFollowTheMouse();
-    void documentPagesShowAndCopyTheFields_data();
-    void documentPagesShowAndCopyTheFields();
-    void unitMenuConvertsTheInputs();
-    void exitClosesWithoutAsking(); // last: it ends the application's event loop
-};
 
-void FrmMainWindowTest::startsWithDefaults_data()
-{
-    QTest::addColumn<int>("unitSystem");
-    QTest::addColumn<QStringList>("texts"); // Text2(0..2), Combo2(1), Text3(1), Text3(2), Combo3(0)
-    QTest::newRow("metric") << 0 << QStringList{"8000", "-5", "22", "950", "1000", "500", "22"};
-    QTest::newRow("US customary") << 1 << QStringList{"5000", "23", "72", "28", "40", "20", "73"};
-}
+    void startsWithDefaults()
+    {
+        QFETCH(int, unitSystem);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, family);
+        WindowFixture f(QStringLiteral("English"), unitSystem);
+        const QStringList names{"Text2(0)", "Text2(1)", "Text2(2)", "Combo2(1)",
+                                "Text3(1)", "Text3(2)", "Combo3(0)"};
+        QCOMPARE(fields(f, names), texts);
+        for (int i = 0; i < names.size(); ++i) {
+            QWidget *w = f.widget(names[i]);
+            auto *edit = qobject_cast<QLineEdit *>(w);
+            QCOMPARE(edit ? edit->text() : static_cast<QComboBox *>(w)->currentText(), texts[i]);
+        }
+        QCOMPARE(f.window().tabs()->currentIndex(), 0);
+        QCOMPARE(f.window().tabs()->count(), 6);
+        QCOMPARE(f.widget<QLabel>("msgLabel")->text(), QString());
+        QCOMPARE(f.widget<QComboBox>("Combo2(0)")->count(), 100);
+        QCOMPARE(f.widget<QComboBox>("Combo2(1)")->count(), unitSystem == 1 ? 13 : 31);
+        // The manual input windows work in metric units only.
+        for (const char *name : {"Command20(0)", "Command30(0)", "Label2(17)"})
+            QCOMPARE(f.widget(name)->isHidden(), unitSystem == 1);
+        QVERIFY(f.action("mnuOtherUnit(" + QString::number(unitSystem) + ")")->isChecked());
+        QVERIFY(f.action("mnuOtherLanguage(0)")->isChecked());
+        QVERIFY(!f.main().ProjectChanged);
+        // The page buttons wrap around.
+        f.click("btnPrev");
+        QCOMPARE(f.window().tabs()->currentIndex(), 5);
+        f.click("btnNext");
+        QCOMPARE(f.window().tabs()->currentIndex(), 0);
 
-void FrmMainWindowTest::startsWithDefaults()
-{
-    QFETCH(int, unitSystem);
-    QFETCH(QStringList, texts);
-    WindowFixture f(QStringLiteral("English"), unitSystem);
-    const QStringList names{"Text2(0)", "Text2(1)", "Text2(2)", "Combo2(1)",
-                            "Text3(1)", "Text3(2)", "Combo3(0)"};
-    QCOMPARE(fields(f, names), texts);
-    for (int i = 0; i < names.size(); ++i) {
-        QWidget *w = f.widget(names[i]);
-        auto *edit = qobject_cast<QLineEdit *>(w);
-        QCOMPARE(edit ? edit->text() : static_cast<QComboBox *>(w)->currentText(), texts[i]);
+        // The shipped example opens whole, calculated and unchanged.
+        f.openExample(unitSystem);
+        QCOMPARE(f.messages.texts(), QStringList());
+        QCOMPARE(f.field("Label20(7)"), family);
+        QCOMPARE(f.field("Label20(9)"), QString());
+        QVERIFY(!f.main().NoModelFound);
+        for (const QString &name : {"Text1(0)", "Label20(8)"})
+            QVERIFY2(!f.field(name).isEmpty(), qPrintable(name));
+        for (int i = 1; i <= 9; ++i)
+            QVERIFY2(!f.field(Form::item("Label30", i)).isEmpty(), qPrintable(QString::number(i)));
+        QVERIFY(f.widget<PictureBox>("ImageSelected")->hasImage());
+        QVERIFY(!f.main().ProjectChanged);
     }
-    QCOMPARE(f.window().tabs()->currentIndex(), 0);
-    QCOMPARE(f.window().tabs()->count(), 6);
-    QCOMPARE(f.widget<QLabel>("msgLabel")->text(), QString());
-    QCOMPARE(f.widget<QComboBox>("Combo2(0)")->count(), 100);
-    QCOMPARE(f.widget<QComboBox>("Combo2(1)")->count(), unitSystem == 1 ? 13 : 31);
-    // The manual input windows work in metric units only.
-    for (const char *name : {"Command20(0)", "Command30(0)", "Label2(17)"})
-        QCOMPARE(f.widget(name)->isHidden(), unitSystem == 1);
-    QVERIFY(f.action("mnuOtherUnit(" + QString::number(unitSystem) + ")")->isChecked());
-    QVERIFY(f.action("mnuOtherLanguage(0)")->isChecked());
-    QVERIFY(!f.main().ProjectChanged);
-    // The page buttons wrap around.
-    f.click("btnPrev");
-    QCOMPARE(f.window().tabs()->currentIndex(), 5);
-    f.click("btnNext");
-    QCOMPARE(f.window().tabs()->currentIndex(), 0);
-}
 
-// The Overview's typical job, start to finish, with the file checked at the end.
-void FrmMainWindowTest::typicalJob()
-{
-    WindowFixture f;
-    f.typeInto("Text1(0)", "Hotel Brisa");
-    f.typeInto("Text1(6)", "A. Planner");
-    QVERIFY(f.main().ProjectChanged);
+    // A planner's typical job, start to finish, with the file checked at the end.
+    void typicalJob()
+    {
+        WindowFixture f;
+        f.typeInto("Text1(0)", "Hotel Brisa");
+        f.typeInto("Text1(6)", "A. Planner");
+        QVERIFY(f.main().ProjectChanged);
 
-    f.click("btnNext");
-    QCOMPARE(f.window().tabs()->currentIndex(), 1);
-    f.typeInto("Text2(0)", "8000");
-    f.typeInto("Text2(1)", "-5");
-    f.click("btnCalc");
-    QCOMPARE(fields(f, {"Label20(0)", "Label20(1)", "Label20(2)", "Label20(3)", "Label20(4)",
-                        "Label20(5)", "Label20(6)", "Label20(8)"}),
-             QStringList({"1600", "1.7", "8.8", "7.1", "1.12", "12.7", "539", "1534"}));
-    QCOMPARE(f.widget<QLabel>("Label20(5)")->text(), QStringLiteral("12.7"));
+        f.click("btnNext");
+        QCOMPARE(f.window().tabs()->currentIndex(), 1);
+        f.typeInto("Text2(0)", "8000");
+        f.typeInto("Text2(1)", "-5");
+        f.click("btnCalc");
+        QCOMPARE(fields(f, {"Label20(0)", "Label20(1)", "Label20(2)", "Label20(3)", "Label20(4)",
+                            "Label20(5)", "Label20(6)", "Label20(8)"}),
+                 QStringList({"1600", "1.7", "8.8", "7.1", "1.12", "12.7", "539", "1534"}));
+        QCOMPARE(f.widget<QLabel>("Label20(5)")->text(), QStringLiteral("12.7"));
 
-    // Family page: 1534 greys the three small families; Dremon 500 is refused, Tavro 500 taken.
-    f.click("btnNext");
-    QCOMPARE(f.window().tabs()->currentIndex(), 2);
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(f.widget(Form::item("Image5", i))->isVisibleTo(&f.window()), i < 3);
-    auto *picture = f.widget<PictureBox>("ImageSelected");
-    QTest::mouseClick(f.window().familyPage()->familyArea(3), Qt::LeftButton);
-    QCOMPARE(f.field("Label20(7)"), QString());
-    QVERIFY(!f.field("Label20(9)").isEmpty());
-    QCOMPARE(f.widget<QLabel>("Label20(9)")->text(), f.field("Label20(9)"));
-    QCOMPARE(picture->picture(), QString());
-    QTest::mouseClick(f.window().familyPage()->familyArea(0), Qt::LeftButton);
-    QCOMPARE(f.field("Label20(7)"), QStringLiteral("Tavro 500"));
-    QCOMPARE(f.field("Label20(9)"), QString());
-    QVERIFY(picture->picture().endsWith("U-tavro 500.jpg") && picture->hasImage());
+        // Family page: 1534 greys the three small families; Dremon 500 is refused, Tavro 500 taken.
+        f.click("btnNext");
+        QCOMPARE(f.window().tabs()->currentIndex(), 2);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(f.widget(Form::item("Image5", i))->isVisibleTo(&f.window()), i < 3);
+        auto *picture = f.widget<PictureBox>("ImageSelected");
+        QTest::mouseClick(f.window().familyPage()->familyArea(3), Qt::LeftButton);
+        QCOMPARE(f.field("Label20(7)"), QString());
+        QVERIFY(!f.field("Label20(9)").isEmpty());
+        QCOMPARE(f.widget<QLabel>("Label20(9)")->text(), f.field("Label20(9)"));
+        QCOMPARE(picture->picture(), QString());
+        QTest::mouseClick(f.window().familyPage()->familyArea(0), Qt::LeftButton);
+        QCOMPARE(f.field("Label20(7)"), QStringLiteral("Tavro 500"));
+        QCOMPARE(f.field("Label20(9)"), QString());
+        QVERIFY(picture->picture().endsWith("U-tavro 500.jpg") && picture->hasImage());
 
-    // Distance page: the family carried over, sized on Calculate.
-    f.click("btnNext");
-    QCOMPARE(f.window().tabs()->currentIndex(), 3);
-    QCOMPARE(fields(f, {"Label30(0)", "Text3(0)", "Text3(4)"}),
-             QStringList({"Tavro 500", "8000", "15"}));
-    f.click("btnCalcHumid");
-    QCOMPARE(fields(f, {"Label30(1)", "Label30(3)", "Label30(4)", "Label30(5)", "Label30(6)",
-                        "Label20(10)"}),
-             QStringList({"4.4", "900", "35", "0.9", "4.5", "11.4"}));
-    QCOMPARE(f.widget<QLabel>("Label30(5)")->text(), QStringLiteral("0.9"));
+        // Distance page: the family carried over, sized on Calculate.
+        f.click("btnNext");
+        QCOMPARE(f.window().tabs()->currentIndex(), 3);
+        QCOMPARE(fields(f, {"Label30(0)", "Text3(0)", "Text3(4)"}),
+                 QStringList({"Tavro 500", "8000", "15"}));
+        f.click("btnCalcHumid");
+        QCOMPARE(fields(f, {"Label30(1)", "Label30(3)", "Label30(4)", "Label30(5)", "Label30(6)",
+                            "Label20(10)"}),
+                 QStringList({"4.4", "900", "35", "0.9", "4.5", "11.4"}));
+        QCOMPARE(f.widget<QLabel>("Label30(5)")->text(), QStringLiteral("0.9"));
 
-    // Save as from the summary page's button; the dialog is titled with the menu caption
-    // shown without its access-key mark.
-    const QString file = f.path("Data/Hotel Brisa.sti");
-    f.dialogs.script(file);
-    f.clickTab(4);
-    f.click("Command50");
-    QCOMPARE(f.dialogs.asked().back().title, f.field("mnuSave").remove('&'));
-    QVERIFY(QFile::exists(file));
-    QCOMPARE(app().ProjectFile, file);
-    QCOMPARE(f.widget<QLabel>("msgLabel")->text(), file);
-    QCOMPARE(settings::read(settings::LastFile), file);
-    QVERIFY(!f.main().ProjectChanged);
+        // Save as from the summary page's button; the dialog is titled with the menu caption
+        // shown without its access-key mark.
+        const QString file = f.path("Data/Hotel Brisa.sti");
+        f.dialogs.script(file);
+        f.clickTab(4);
+        f.click("Command50");
+        QCOMPARE(f.dialogs.asked().back().title, f.field("mnuSave").remove('&'));
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(app().ProjectFile, file);
+        QCOMPARE(f.widget<QLabel>("msgLabel")->text(), file);
+        QCOMPARE(settings::read(settings::LastFile), file);
+        QVERIFY(!f.main().ProjectChanged);
 
-    // New empties the project information only; Open brings it back, recalculated.
-    f.action("mnuNew")->trigger();
-    QCOMPARE(f.widget<QLineEdit>("Text1(0)")->text(), QString());
-    QCOMPARE(f.field("Label20(7)"), QStringLiteral("Tavro 500"));
-    QCOMPARE(app().ProjectFile, QString());
-    f.dialogs.script(file);
-    f.action("mnuOpen")->trigger();
-    QCOMPARE(f.dialogs.asked().back().title, f.field("mnuOpen").remove('&'));
-    QCOMPARE(fields(f, {"Text1(0)", "Label20(7)", "Label20(5)", "Label30(5)"}),
-             QStringList({"Hotel Brisa", "Tavro 500", "12.7", "0.9"}));
+        // New empties the project information only; Open brings it back, recalculated.
+        f.action("mnuNew")->trigger();
+        QCOMPARE(f.widget<QLineEdit>("Text1(0)")->text(), QString());
+        QCOMPARE(f.field("Label20(7)"), QStringLiteral("Tavro 500"));
+        QCOMPARE(app().ProjectFile, QString());
+        f.dialogs.script(file);
+        f.action("mnuOpen")->trigger();
+        QCOMPARE(f.dialogs.asked().back().title, f.field("mnuOpen").remove('&'));
+        QCOMPARE(fields(f, {"Text1(0)", "Label20(7)", "Label20(5)", "Label30(5)"}),
+                 QStringList({"Hotel Brisa", "Tavro 500", "12.7", "0.9"}));
 
-    // Lastfile after clearing the window reopens the same project.
-    f.action("mnuNew")->trigger();
-    f.action("mnuLastFile(0)")->trigger();
-    QCOMPARE(fields(f, {"Text1(0)", "Text1(6)"}), QStringList({"Hotel Brisa", "A. Planner"}));
-    QCOMPARE(f.widget<QLabel>("msgLabel")->text(), file);
+        // Lastfile after clearing the window reopens the same project.
+        f.action("mnuNew")->trigger();
+        f.action("mnuLastFile(0)")->trigger();
+        QCOMPARE(fields(f, {"Text1(0)", "Text1(6)"}), QStringList({"Hotel Brisa", "A. Planner"}));
+        QCOMPARE(f.widget<QLabel>("msgLabel")->text(), file);
 
-    // The file holds the pages and the family.
-    const QList<QByteArrayList> saved{
-        {"Seite1-Text1", "0", "Hotel Brisa"}, {"Seite2-Text2", "0", "8000"},
-        {"Seite2-Combo2", "5", "3"},          {"Seite3-Text3", "1", "1000"},
-        {"Ger\xe4t", "Model", "Tavro 500"},   {"Ger\xe4t", "Bild", "U-tavro 500.jpg"}};
-    for (const QByteArrayList &entry : saved)
-        QCOMPARE(iniValue(file, entry[0], entry[1]), entry[2]);
-    QCOMPARE(f.messages.shown().size(), size_t(0));
-}
+        // Save writes a changed client; Save as on the tender page takes a new file.
+        f.typeInto("Text1(0)", "Hotel Brisa Sur");
+        f.action("mnuSave")->trigger();
+        QCOMPARE(iniValue(file, "Seite1-Text1", "0"), QByteArray("Hotel Brisa Sur"));
+        const QString copy = f.path("Data/Hotel Brisa Sur.sti");
+        f.dialogs.script(copy);
+        f.clickTab(5);
+        f.click("Command60");
+        QCOMPARE(app().ProjectFile, copy);
+        QCOMPARE(iniValue(copy, "Seite1-Text1", "0"), QByteArray("Hotel Brisa Sur"));
 
-void FrmMainWindowTest::saveChangesQuestion_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("answered Yes saves first") << true;
-    QTest::newRow("answered No discards the changes") << false;
-}
+        // The file holds the pages and the family.
+        const QList<QByteArrayList> saved{
+            {"Seite1-Text1", "6", "A. Planner"}, {"Seite2-Text2", "0", "8000"},
+            {"Seite2-Combo2", "5", "3"},         {"Seite3-Text3", "1", "1000"},
+            {"Ger\xe4t", "Model", "Tavro 500"},  {"Ger\xe4t", "Bild", "U-tavro 500.jpg"}};
+        for (const QByteArrayList &entry : saved)
+            QCOMPARE(iniValue(copy, entry[0], entry[1]), entry[2]);
+        QCOMPARE(f.messages.shown().size(), size_t(0));
+    }
 
-void FrmMainWindowTest::saveChangesQuestion()
-{
-    QFETCH(bool, yes);
-    WindowFixture f;
-    f.typeInto("Text1(0)", "Unsaved client");
-    const QString file = f.path("Data/unsaved.sti");
-    f.messages.script(yes ? MessageService::Answer::Yes : MessageService::Answer::No);
-    f.dialogs.script(file); // the Save as of a never-saved project, if asked
-    f.action("mnuNew")->trigger();
+    void saveChangesQuestion_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("answered Yes saves first") << true;
+        QTest::newRow("answered No discards the changes") << false;
+    }
 
-    QCOMPARE(f.messages.shown().size(), size_t(1));
-    QCOMPARE(f.messages.shown().front().buttons, MessageService::Buttons::YesNo);
-    QCOMPARE(f.messages.shown().front().icon, MessageService::Icon::Exclamation);
-    QVERIFY(!f.messages.shown().front().text.isEmpty());
-    QCOMPARE(QFile::exists(file), yes);
-    if (yes)
-        QCOMPARE(iniValue(file, "Seite1-Text1", "0"), QByteArray("Unsaved client"));
-    // Either way New goes on.
-    QCOMPARE(f.field("Text1(0)"), QString());
-    QCOMPARE(app().ProjectFile, QString());
-    QVERIFY(!f.main().ProjectChanged);
-}
+    void saveChangesQuestion()
+    {
+        QFETCH(bool, yes);
+        WindowFixture f;
+        f.typeInto("Text1(0)", "Unsaved client");
+        const QString file = f.path("Data/unsaved.sti");
+        f.messages.script(yes ? MessageService::Answer::Yes : MessageService::Answer::No);
+        f.dialogs.script(file); // the Save as of a never-saved project, if asked
+        f.action("mnuNew")->trigger();
 
-// Entering a field by Tab, the Tab key or a click turns it yellow and selects its
-// whole text; a drop-down field keeps its selection.
-void FrmMainWindowTest::focusHighlighting()
-{
-    WindowFixture f;
-    f.clickTab(1);
-    auto *first = f.widget<QLineEdit>("Text2(1)");
-    auto *second = f.widget<QLineEdit>("Text2(2)");
-    auto *combo = f.widget<QComboBox>("Combo2(2)");
-    const QColor normal = base(first);
-    first->setFocus(Qt::TabFocusReason);
-    QCOMPARE(base(first), yellow);
-    QCOMPARE(first->selectedText(), QStringLiteral("-5"));
-    QCOMPARE(f.main()["Text2(1)"].backColor(), yellow);
+        QCOMPARE(f.messages.shown().size(), size_t(1));
+        QCOMPARE(f.messages.shown().front().buttons, MessageService::Buttons::YesNo);
+        QCOMPARE(f.messages.shown().front().icon, MessageService::Icon::Exclamation);
+        QVERIFY(!f.messages.shown().front().text.isEmpty());
+        QCOMPARE(QFile::exists(file), yes);
+        if (yes)
+            QCOMPARE(iniValue(file, "Seite1-Text1", "0"), QByteArray("Unsaved client"));
+        // Either way New goes on.
+        QCOMPARE(f.field("Text1(0)"), QString());
+        QCOMPARE(app().ProjectFile, QString());
+        QVERIFY(!f.main().ProjectChanged);
+    }
 
-    combo->setFocus(Qt::TabFocusReason);
-    QCOMPARE(base(first), normal);
-    QCOMPARE(base(combo), yellow);
-    first->setFocus(Qt::TabFocusReason);
-    QCOMPARE(base(combo), normal);
+    // Entering a field by Tab, the Tab key or a click turns it yellow and selects its
+    // whole text; a drop-down field keeps its selection.
+    void focusHighlighting()
+    {
+        WindowFixture f;
+        f.clickTab(1);
+        auto *first = f.widget<QLineEdit>("Text2(1)");
+        auto *second = f.widget<QLineEdit>("Text2(2)");
+        auto *combo = f.widget<QComboBox>("Combo2(2)");
+        const QColor normal = base(first);
+        first->setFocus(Qt::TabFocusReason);
+        QCOMPARE(base(first), yellow);
+        QCOMPARE(first->selectedText(), QStringLiteral("-5"));
+        QCOMPARE(f.main()["Text2(1)"].backColor(), yellow);
 
-    QTest::keyClick(first, Qt::Key_Tab);
-    QVERIFY(second->hasFocus());
-    QCOMPARE(base(first), normal);
-    QCOMPARE(base(second), yellow);
-    QCOMPARE(second->selectedText(), QStringLiteral("22"));
+        combo->setFocus(Qt::TabFocusReason);
+        QCOMPARE(base(first), normal);
+        QCOMPARE(base(combo), yellow);
+        first->setFocus(Qt::TabFocusReason);
+        QCOMPARE(base(combo), normal);
 
-    first->setFocus(Qt::TabFocusReason);
-    QTest::mouseClick(second, Qt::LeftButton);
-    QTest::qWait(1);
-    QCOMPARE(second->selectedText(), QStringLiteral("22"));
-}
+        QTest::keyClick(first, Qt::Key_Tab);
+        QVERIFY(second->hasFocus());
+        QCOMPARE(base(first), normal);
+        QCOMPARE(base(second), yellow);
+        QCOMPARE(second->selectedText(), QStringLiteral("22"));
 
-// The panel shows only the model its family and size call for, whatever the planner did before.
-void FrmMainWindowTest::panelFollowsTheFamilyAndSize()
-{
-    QFETCH(int, unitSystem);
-    QFETCH(QString, steps);
-    QFETCH(QString, expected);
-    WindowFixture f(QStringLiteral("English"), unitSystem);
-    f.messages.setDefaultAnswer(MessageService::Answer::No);
-    for (const QString &step : steps.split(';')) {
-        const QString argument = step.section(' ', 1);
-        if (step.startsWith("calc")) {
-            f.main().selectPage(MainForm::LoadPage);
-            f.typeInto("Text2(0)", argument);
-            f.click("btnCalc");
-        } else if (step.startsWith("family")) {
-            f.main().selectPage(MainForm::FamilyPage);
-            QTest::mouseClick(f.window().familyPage()->familyArea(argument.toInt()),
-                              Qt::LeftButton);
-        } else {
-            f.main().ProjectChanged = false;
-            settings::write(settings::LastFile, f.path("Data/Example metric.sti"));
-            f.action("mnuLastFile(0)")->trigger();
-            f.main().selectPage(MainForm::FamilyPage);
+        first->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(second, Qt::LeftButton);
+        QTest::qWait(1);
+        QCOMPARE(second->selectedText(), QStringLiteral("22"));
+    }
+
+    void panelFollowsTheFamilyAndSize_data() { vc::test::addRows("selectedpanel.tsv"); }
+
+    // The panel shows only the model its family and size call for, whatever the planner did before.
+    void panelFollowsTheFamilyAndSize()
+    {
+        QFETCH(int, unitSystem);
+        QFETCH(QString, steps);
+        QFETCH(QString, expected);
+        WindowFixture f(QStringLiteral("English"), unitSystem);
+        f.messages.setDefaultAnswer(MessageService::Answer::No);
+        for (const QString &step : steps.split(';')) {
+            const QString argument = step.section(' ', 1);
+            if (step.startsWith("calc")) {
+                f.main().selectPage(MainForm::LoadPage);
+                f.typeInto("Text2(0)", argument);
+                f.click("btnCalc");
+            } else if (step.startsWith("family")) {
+                f.main().selectPage(MainForm::FamilyPage);
+                QTest::mouseClick(f.window().familyPage()->familyArea(argument.toInt()),
+                                  Qt::LeftButton);
+            } else {
+                f.main().ProjectChanged = false;
+                settings::write(settings::LastFile, f.path("Data/Example metric.sti"));
+                f.action("mnuLastFile(0)")->trigger();
+                f.main().selectPage(MainForm::FamilyPage);
+            }
+        }
+        QCOMPARE(panel(f), expected);
+    }
+
+    // Over a family its picture floats beside the mouse, inside the page; over a
+    // self-cleaning hot spot the caption and its marks light up; the page's
+    // margin ends both.
+    void previewAndHotSpotsFollowTheMouse()
+    {
+        WindowFixture f;
+        f.clickTab(2);
+        FamilyPage *page = f.window().familyPage();
+        PictureBox *preview = page->floatingPreview();
+        QVERIFY(preview->isHidden());
+        QWidget *quenil = page->familyArea(1);
+        QTest::mouseMove(quenil, quenil->rect().center());
+        QTRY_VERIFY(!preview->isHidden());
+        QVERIFY(preview->picture().endsWith("U-quenil 500.jpg"));
+        const QPoint first = preview->pos();
+        QTest::mouseMove(quenil, quenil->rect().center() + QPoint(-20, -30));
+        QTRY_VERIFY(preview->pos() != first);
+        QVERIFY(page->rect().contains(preview->geometry()));
+        QTest::mouseMove(page, QPoint(5, 5));
+        QTRY_VERIFY(preview->isHidden());
+        QCOMPARE(preview->picture(), QString());
+
+        auto *caption = f.widget<QLabel>("Label2(32)");
+        for (int spot = 0; spot < 3; ++spot) {
+            QTest::mouseMove(page->hotSpot(spot), page->hotSpot(spot)->rect().center());
+            QTRY_VERIFY(caption->font().underline());
+            QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+            QCOMPARE(f.main()["Shape5(0)"].backColor(), QColor(0, 0, 192));
+            QTest::mouseMove(page, QPoint(5, 5));
+            QTRY_VERIFY(!caption->font().underline());
+            QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+            QCOMPARE(f.main()["Shape5(1)"].backColor(), QColor(192, 64, 0));
         }
     }
-    QCOMPARE(panel(f), expected);
-}
 
-void FrmMainWindowTest::exampleProjectsOpen_data()
-{
-    QTest::addColumn<int>("unitSystem");
-    QTest::addColumn<QString>("family");
-    QTest::newRow("metric example") << 0 << "Tavro 500";
-    QTest::newRow("US example") << 1 << "Quenil 500";
-}
-
-void FrmMainWindowTest::exampleProjectsOpen()
-{
-    QFETCH(int, unitSystem);
-    QFETCH(QString, family);
-    WindowFixture f(QStringLiteral("English"), unitSystem);
-    f.openExample(unitSystem);
-    QCOMPARE(f.messages.texts(), QStringList());
-    QCOMPARE(f.field("Label20(7)"), family);
-    QCOMPARE(f.field("Label20(9)"), QString());
-    QVERIFY(!f.main().NoModelFound);
-    for (const QString &name : {"Text1(0)", "Label20(8)"})
-        QVERIFY2(!f.field(name).isEmpty(), qPrintable(name));
-    for (int i = 1; i <= 9; ++i)
-        QVERIFY2(!f.field(Form::item("Label30", i)).isEmpty(), qPrintable(QString::number(i)));
-    QVERIFY(f.widget<PictureBox>("ImageSelected")->hasImage());
-    QVERIFY(!f.main().ProjectChanged);
-}
-
-// A saved project, then a file command that cannot be carried out: one message,
-// the window and the project as they were, no file touched.
-void FrmMainWindowTest::failedFileCommandKeepsTheProject()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, target);
-    QFETCH(QByteArray, content);
-    QFETCH(int, lock);
-    QFETCH(bool, changed);
-    WindowFixture f;
-    const QString current = f.path("Data/current.sti");
-    f.typeInto("Text1(0)", "Original");
-    f.dialogs.script(current);
-    f.action("mnuSaveAs")->trigger();
-    if (changed)
-        f.typeInto("Text1(0)", "Changed");
-
-    const QString file = f.path(target);
-    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    if (content == "LNG")
-        content = vc::test::readFile(f.path("Language/English.lng"));
-    if (!content.isNull())
-        QVERIFY(vc::test::writeFile(file, content));
-    const bool existed = QFile::exists(file);
-    const QByteArray before = vc::test::readFile(file);
-    const QString locked = lock == 2 ? QFileInfo(file).path() : file;
-    const auto permissions = QFile::permissions(locked);
-    const auto unlock = qScopeGuard([&] { QFile::setPermissions(locked, permissions); });
-    if (lock)
-        QFile::setPermissions(locked,
-                              QFileDevice::ReadOwner |
-                                  (lock == 2 ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
-
-    if (command == QLatin1String("mnuLastFile(0)"))
-        settings::write(settings::LastFile, file);
-    else
-        f.dialogs.script(file);
-    if (command.startsWith(QLatin1String("mnu"))) {
-        f.action(command)->trigger();
-    } else {
-        f.clickTab(5);
-        f.click(command);
+    void documentPagesShowAndCopyTheFields_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<QString>("copy");
+        QTest::newRow("summary") << 4 << "RtfCalulation"
+                                 << "Command2";
+        QTest::newRow("text for tender") << 5 << "RtfTender"
+                                         << "Command1";
     }
 
-    QCOMPARE(f.messages.shown().size(), size_t(1));
-    if (command == QLatin1String("mnuOpen"))
-        QVERIFY(f.messages.shown().front().text.contains("bad.sti"));
-    QCOMPARE(f.field("Text1(0)"), changed ? QStringLiteral("Changed") : QStringLiteral("Original"));
-    QCOMPARE(f.main().ProjectChanged, changed);
-    QCOMPARE(app().ProjectFile, current);
-    QCOMPARE(f.widget<QLabel>("msgLabel")->text(), current);
-    if (command != QLatin1String("mnuLastFile(0)"))
-        QCOMPARE(settings::read(settings::LastFile), current);
-    QCOMPARE(QFile::exists(file), existed);
-    QCOMPARE(vc::test::readFile(file), before);
-}
-
-// Over a family its picture floats beside the mouse, inside the page; over a
-// self-cleaning hot spot the caption and its marks light up; the page's
-// margin ends both.
-void FrmMainWindowTest::previewAndHotSpotsFollowTheMouse()
-{
-    WindowFixture f;
-    f.clickTab(2);
-    FamilyPage *page = f.window().familyPage();
-    PictureBox *preview = page->floatingPreview();
-    QVERIFY(preview->isHidden());
-    QWidget *quenil = page->familyArea(1);
-    QTest::mouseMove(quenil, quenil->rect().center());
-    QTRY_VERIFY(!preview->isHidden());
-    QVERIFY(preview->picture().endsWith("U-quenil 500.jpg"));
-    const QPoint first = preview->pos();
-    QTest::mouseMove(quenil, quenil->rect().center() + QPoint(-20, -30));
-    QTRY_VERIFY(preview->pos() != first);
-    QVERIFY(page->rect().contains(preview->geometry()));
-    QTest::mouseMove(page, QPoint(5, 5));
-    QTRY_VERIFY(preview->isHidden());
-    QCOMPARE(preview->picture(), QString());
-
-    auto *caption = f.widget<QLabel>("Label2(32)");
-    for (int spot = 0; spot < 3; ++spot) {
-        QTest::mouseMove(page->hotSpot(spot), page->hotSpot(spot)->rect().center());
-        QTRY_VERIFY(caption->font().underline());
-        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-        QCOMPARE(f.main()["Shape5(0)"].backColor(), QColor(0, 0, 192));
-        QTest::mouseMove(page, QPoint(5, 5));
-        QTRY_VERIFY(!caption->font().underline());
-        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(192, 0, 0));
-        QCOMPARE(f.main()["Shape5(1)"].backColor(), QColor(192, 64, 0));
+    void documentPagesShowAndCopyTheFields()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, editor);
+        QFETCH(QString, copy);
+        WindowFixture f;
+        f.clickTab(page);
+        RichTextField &field = page == 4 ? f.main().RtfCalulation() : f.main().RtfTender();
+        const QString text = QStringLiteral("Humidification load 12.7 kg/h\nTavro 500");
+        field.setPlainText(text);
+        QCOMPARE(f.widget<QTextEdit>(editor)->toPlainText(), text);
+        f.click(copy);
+        for (const QString &line : text.split('\n'))
+            QVERIFY(f.clipboard.text().contains(line));
+        QCOMPARE(field.selectionStart(), 0);
+        QCOMPARE(field.selectionLength(), 0);
     }
-}
 
-void FrmMainWindowTest::documentPagesShowAndCopyTheFields_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("editor");
-    QTest::addColumn<QString>("copy");
-    QTest::newRow("summary") << 4 << "RtfCalulation"
-                             << "Command2";
-    QTest::newRow("text for tender") << 5 << "RtfTender"
-                                     << "Command1";
-}
+    void unitMenuConvertsTheInputs()
+    {
+        WindowFixture f;
+        const QString metricFlowUnit = f.widget<QLabel>("Einheit(5)")->text();
+        f.action("mnuOtherUnit(1)")->trigger();
+        QCOMPARE(f.widget<QLineEdit>("Text2(0)")->text(), QStringLiteral("4709"));
+        QCOMPARE(f.widget<QLineEdit>("Text2(1)")->text(), QStringLiteral("23.0"));
+        QCOMPARE(f.widget<QComboBox>("Combo2(1)")->count(), 13);
+        QVERIFY(f.widget<QLabel>("Einheit(5)")->text() != metricFlowUnit);
+        QVERIFY(f.action("mnuOtherUnit(1)")->isChecked() &&
+                !f.action("mnuOtherUnit(0)")->isChecked());
+        QVERIFY(f.widget("Command20(0)")->isHidden());
+        QVERIFY(!f.field("Label20(5)").isEmpty());
 
-void FrmMainWindowTest::documentPagesShowAndCopyTheFields()
-{
-    QFETCH(int, page);
-    QFETCH(QString, editor);
-    QFETCH(QString, copy);
-    WindowFixture f;
-    f.clickTab(page);
-    RichTextField &field = page == 4 ? f.main().RtfCalulation() : f.main().RtfTender();
-    const QString text = QStringLiteral("Humidification load 12.7 kg/h\nTavro 500");
-    field.setPlainText(text);
-    QCOMPARE(f.widget<QTextEdit>(editor)->toPlainText(), text);
-    f.click(copy);
-    for (const QString &line : text.split('\n'))
-        QVERIFY(f.clipboard.text().contains(line));
-    QCOMPARE(field.selectionStart(), 0);
-    QCOMPARE(field.selectionLength(), 0);
-}
+        f.action("mnuOtherUnit(0)")->trigger();
+        QCOMPARE(f.widget<QLineEdit>("Text2(0)")->text(), QStringLiteral("8001"));
+        QCOMPARE(f.widget<QLabel>("Einheit(5)")->text(), metricFlowUnit);
+        QVERIFY(!f.widget("Command20(0)")->isHidden());
+    }
 
-void FrmMainWindowTest::unitMenuConvertsTheInputs()
-{
-    WindowFixture f;
-    const QString metricFlowUnit = f.widget<QLabel>("Einheit(5)")->text();
-    f.action("mnuOtherUnit(1)")->trigger();
-    QCOMPARE(f.widget<QLineEdit>("Text2(0)")->text(), QStringLiteral("4709"));
-    QCOMPARE(f.widget<QLineEdit>("Text2(1)")->text(), QStringLiteral("23.0"));
-    QCOMPARE(f.widget<QComboBox>("Combo2(1)")->count(), 13);
-    QVERIFY(f.widget<QLabel>("Einheit(5)")->text() != metricFlowUnit);
-    QVERIFY(f.action("mnuOtherUnit(1)")->isChecked() && !f.action("mnuOtherUnit(0)")->isChecked());
-    QVERIFY(f.widget("Command20(0)")->isHidden());
-    QVERIFY(!f.field("Label20(5)").isEmpty());
-
-    f.action("mnuOtherUnit(0)")->trigger();
-    QCOMPARE(f.widget<QLineEdit>("Text2(0)")->text(), QStringLiteral("8001"));
-    QCOMPARE(f.widget<QLabel>("Einheit(5)")->text(), metricFlowUnit);
-    QVERIFY(!f.widget("Command20(0)")->isHidden());
-}
-
-void FrmMainWindowTest::exitClosesWithoutAsking()
-{
-    WindowFixture f;
-    f.typeInto("Text1(0)", "Unsaved");
-    f.action("mnuExit")->trigger();
-    QVERIFY(f.window().isHidden());
-    QCOMPARE(f.messages.shown().size(), size_t(0));
-    QVERIFY(QDir(f.path("Data")).entryList({"*.sti"}).size() == 2); // only the shipped examples
-}
+    // last: it ends the application's event loop
+    void exitClosesWithoutAsking()
+    {
+        WindowFixture f;
+        f.typeInto("Text1(0)", "Unsaved");
+        f.action("mnuExit")->trigger();
+        QVERIFY(f.window().isHidden());
+        QCOMPARE(f.messages.shown().size(), size_t(0));
+        QVERIFY(QDir(f.path("Data")).entryList({"*.sti"}).size() == 2); // only the shipped examples
+    }
+};
 
 QTEST_MAIN(FrmMainWindowTest)
 #include "frmmainwindowtest.moc"

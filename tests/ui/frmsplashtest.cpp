@@ -14,96 +14,90 @@ class FrmSplashTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void versionTexts_data();
-    void versionTexts();
-    void timerHandsOverOnce();
-    void clickOrKeyEndsIt_data();
-    void clickOrKeyEndsIt();
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        vc::app() = vc::AppGlobals();
+        vc::app().SettingsFile = m_dir.filePath(QStringLiteral("VeltrannCalc.ini"));
+        QVERIFY(
+            vc::test::writeFile(vc::app().SettingsFile, "[SYSTEM]\r\nVersion=Build 2026-11\r\n"));
+    }
+
+    void versionTexts_data()
+    {
+        QTest::addColumn<QString>("languageName");
+        QTest::addColumn<QString>("versionNo");
+
+        QTest::newRow("language file in use shows profile version") << "Deutsch"
+                                                                    << "Build 2026-11";
+        QTest::newRow("built-in English keeps design caption") << ""
+                                                               << "";
+    }
+
+    void versionTexts()
+    {
+        QFETCH(QString, languageName);
+        QFETCH(QString, versionNo);
+        vc::app().LanguageName = languageName;
+        frmSplash splash(frmSplash::Mode::About);
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
+                 QStringLiteral("Version  1.2."));
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("VersionNo"))->text(), versionNo);
+        QVERIFY(!splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text().isEmpty());
+    }
+
+    void timerHandsOverOnce()
+    {
+        frmSplash splash(frmSplash::Mode::StartUp);
+        QSignalSpy spy(&splash, &frmSplash::openMainWindow);
+        splash.show();
+        QVERIFY(splash.Timer1()->isActive());
+        QCOMPARE(splash.Timer1()->interval(), 800);
+        QTest::qWait(400);
+        QCOMPARE(spy.count(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 3000);
+        QVERIFY(!splash.isVisible());
+        QTest::qWait(900);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void clickOrKeyEndsIt_data()
+    {
+        QTest::addColumn<bool>("startUp");
+        QTest::addColumn<bool>("click");
+        QTest::newRow("start-up, click hands over at once") << true << true;
+        QTest::newRow("start-up, key press hands over at once") << true << false;
+        QTest::newRow("about box, click closes it, no timer, no hand-over") << false << true;
+    }
+
+    void clickOrKeyEndsIt()
+    {
+        QFETCH(bool, startUp);
+        QFETCH(bool, click);
+        frmSplash splash(startUp ? frmSplash::Mode::StartUp : frmSplash::Mode::About);
+        QSignalSpy spy(&splash, &frmSplash::openMainWindow);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QCOMPARE(splash.Timer1()->isActive(), startUp);
+        // Its size and colour stay whatever it is asked.
+        const QSize fixed(7920 / 15, 4350 / 15);
+        splash.resize(800, 600);
+        QCOMPARE(splash.size(), fixed);
+        splash.setGeometry(10, 10, 100, 50);
+        QCOMPARE(splash.size(), fixed);
+        QCOMPARE(splash.grab().toImage().pixelColor(fixed.width() - 3, 3), QColor(229, 255, 255));
+        if (click)
+            QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(300, 200));
+        else
+            QTest::keyClick(&splash, Qt::Key_Space);
+        QCOMPARE(spy.count(), startUp ? 1 : 0);
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!splash.Timer1()->isActive());
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void FrmSplashTest::init()
-{
-    QVERIFY(m_dir.isValid());
-    vc::app() = vc::AppGlobals();
-    vc::app().SettingsFile = m_dir.filePath(QStringLiteral("VeltrannCalc.ini"));
-    QVERIFY(vc::test::writeFile(vc::app().SettingsFile, "[SYSTEM]\r\nVersion=Build 2026-11\r\n"));
-}
-
-void FrmSplashTest::versionTexts_data()
-{
-    QTest::addColumn<QString>("languageName");
-    QTest::addColumn<QString>("versionNo");
-
-    QTest::newRow("language file in use shows profile version") << "Deutsch"
-                                                                << "Build 2026-11";
-    QTest::newRow("built-in English keeps design caption") << ""
-                                                           << "";
-}
-
-void FrmSplashTest::versionTexts()
-{
-    QFETCH(QString, languageName);
-    QFETCH(QString, versionNo);
-    vc::app().LanguageName = languageName;
-    frmSplash splash(frmSplash::Mode::About);
-    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
-             QStringLiteral("Version  1.2."));
-    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("VersionNo"))->text(), versionNo);
-    QVERIFY(!splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text().isEmpty());
-}
-
-void FrmSplashTest::timerHandsOverOnce()
-{
-    frmSplash splash(frmSplash::Mode::StartUp);
-    QSignalSpy spy(&splash, &frmSplash::openMainWindow);
-    splash.show();
-    QVERIFY(splash.Timer1()->isActive());
-    QCOMPARE(splash.Timer1()->interval(), 800);
-    QTest::qWait(400);
-    QCOMPARE(spy.count(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 3000);
-    QVERIFY(!splash.isVisible());
-    QTest::qWait(900);
-    QCOMPARE(spy.count(), 1);
-}
-
-void FrmSplashTest::clickOrKeyEndsIt_data()
-{
-    QTest::addColumn<bool>("startUp");
-    QTest::addColumn<bool>("click");
-    QTest::newRow("start-up, click hands over at once") << true << true;
-    QTest::newRow("start-up, key press hands over at once") << true << false;
-    QTest::newRow("about box, click closes it, no timer, no hand-over") << false << true;
-}
-
-void FrmSplashTest::clickOrKeyEndsIt()
-{
-    QFETCH(bool, startUp);
-    QFETCH(bool, click);
-    frmSplash splash(startUp ? frmSplash::Mode::StartUp : frmSplash::Mode::About);
-    QSignalSpy spy(&splash, &frmSplash::openMainWindow);
-    splash.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&splash));
-    QCOMPARE(splash.Timer1()->isActive(), startUp);
-    // Its size and colour stay whatever it is asked.
-    const QSize fixed(7920 / 15, 4350 / 15);
-    splash.resize(800, 600);
-    QCOMPARE(splash.size(), fixed);
-    splash.setGeometry(10, 10, 100, 50);
-    QCOMPARE(splash.size(), fixed);
-    QCOMPARE(splash.grab().toImage().pixelColor(fixed.width() - 3, 3), QColor(229, 255, 255));
-    if (click)
-        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(300, 200));
-    else
-        QTest::keyClick(&splash, Qt::Key_Space);
-    QCOMPARE(spy.count(), startUp ? 1 : 0);
-    QVERIFY(!splash.isVisible());
-    QVERIFY(!splash.Timer1()->isActive());
-}
 
 QTEST_MAIN(FrmSplashTest)
 #include "frmsplashtest.moc"

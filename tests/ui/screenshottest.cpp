@@ -140,125 +140,107 @@ class ScreenshotTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cutCaptionsAreFound();
-    void windows_data();
-    void windows();
-    void chartWindow_data();
-    void chartWindow();
-};
-
-// The caption check finds what a reader would miss, and only that.
-void ScreenshotTest::cutCaptionsAreFound()
-{
-    QWidget window;
-    auto *layout = new QVBoxLayout(&window);
-    const auto add = [&](const char *name, const QString &text) {
-        auto *label = new QLabel(text, &window);
-        label->setObjectName(QLatin1String(name));
-        layout->addWidget(label);
-        return label;
-    };
-    add("narrow", QStringLiteral("Befeuchtungsstrecke"))->setFixedWidth(30);
-    QLabel *shallow = add("shallow", QString::fromUtf8("Diese Baureihe ist für die vorgeschlagene "
-                                                       "Baugröße nicht lieferbar."));
-    shallow->setWordWrap(true);
-    shallow->setFixedSize(120, 20);
-    add("whole", QStringLiteral("Baureihe"));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QStringList clipped = clippedCaptions(&window);
-    for (QString &entry : clipped)
-        entry = entry.section(QLatin1Char(':'), 0, 0);
-    clipped.sort();
-    QCOMPARE(clipped, QStringList({"narrow", "shallow"}));
-}
-
-void ScreenshotTest::windows_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("unitSystem");
-    for (const char *language : {"English", "Deutsch",
-                                 "Fran\xc3\xa7"
-                                 "ais",
-                                 "Polski"})
-        QTest::newRow(language) << QString::fromUtf8(language) << 0;
-    QTest::newRow("English US units") << QStringLiteral("English") << 1;
-}
-
-// Every page of the main window, the about box and the print preview.
-void ScreenshotTest::windows()
-{
-    QFETCH(QString, language);
-    QFETCH(int, unitSystem);
-    test::WindowFixture f(language, unitSystem);
-    f.openExample(unitSystem); // a whole design, opened as a planner opens it
-    const QSize smallest = f.window().minimumSizeHint().expandedTo(f.window().minimumSize());
-    QVERIFY2(smallest.boundedTo(room()) == smallest, "the main window cannot shrink to the screen");
-    f.window().resize(room());
-    QTest::qWait(1);
-    QCOMPARE(f.window().size(), room());
-    const QString suffix =
-        (scaled() ? QStringLiteral("1920x1080-175") : QStringLiteral("1366x768")) +
-        (language == QLatin1String("English") ? QString() : QLatin1Char('-') + language) +
-        (unitSystem == 1 ? QStringLiteral("-US.png") : QStringLiteral(".png"));
-    const auto take = [&](QWidget *window, const QString &name) {
-        QTest::qWait(20);
-        const QImage image = window->grab().toImage();
-        QVERIFY2(contentShare(image) > 0.02, qPrintable(name + QStringLiteral(" looks blank")));
-        const QStringList clipped = clippedCaptions(window);
-        QVERIFY2(clipped.isEmpty(), qPrintable(name + QStringLiteral(": ") + clipped.join("; ")));
-        QVERIFY(image.save(folder() + QLatin1Char('/') + name + QLatin1Char('-') + suffix));
-    };
-    for (int page = 0; page < 6; ++page) {
-        f.main().selectPage(page);
-        take(&f.window(), QStringLiteral("frmMain-page%1").arg(page));
-        const QStringList lost = unreachable(&f.window());
-        QVERIFY2(lost.isEmpty(), qPrintable(QString::number(page) + ": " + lost.join(", ")));
+    // The caption check finds what a reader would miss, and only that.
+    void cutCaptionsAreFound()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        const auto add = [&](const char *name, const QString &text) {
+            auto *label = new QLabel(text, &window);
+            label->setObjectName(QLatin1String(name));
+            layout->addWidget(label);
+            return label;
+        };
+        add("narrow", QStringLiteral("Befeuchtungsstrecke"))->setFixedWidth(30);
+        QLabel *shallow =
+            add("shallow", QString::fromUtf8("Diese Baureihe ist für die vorgeschlagene "
+                                             "Baugröße nicht lieferbar."));
+        shallow->setWordWrap(true);
+        shallow->setFixedSize(120, 20);
+        add("whole", QStringLiteral("Baureihe"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList clipped = clippedCaptions(&window);
+        for (QString &entry : clipped)
+            entry = entry.section(QLatin1Char(':'), 0, 0);
+        clipped.sort();
+        QCOMPARE(clipped, QStringList({"narrow", "shallow"}));
     }
-    // The family page with the refusal message, the longest text of the panel.
-    f.main().selectPage(MainForm::FamilyPage);
-    QTest::mouseClick(f.window().familyPage()->familyArea(5), Qt::LeftButton);
-    QVERIFY(!f.field(QStringLiteral("Label20(9)")).isEmpty());
-    take(&f.window(), QStringLiteral("frmMain-page2-refused"));
 
-    ui::frmSplash about(ui::frmSplash::Mode::About);
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    take(&about, QStringLiteral("frmSplash"));
-    FrmPreview preview(f.main(), &f.window());
-    preview.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&preview));
-    QVERIFY2(preview.size().boundedTo(room()) == preview.size(),
-             "the print preview is larger than the screen");
-    take(&preview, QStringLiteral("frmPreview"));
-}
+    void windows_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("unitSystem");
+        for (const char *language : {"English", "Deutsch",
+                                     "Fran\xc3\xa7"
+                                     "ais",
+                                     "Polski"})
+            QTest::newRow(language) << QString::fromUtf8(language) << 0;
+        QTest::newRow("English US units") << QStringLiteral("English") << 1;
+    }
 
-void ScreenshotTest::chartWindow_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("unitSystem");
-    QTest::newRow("English") << "English" << 0;
-    QTest::newRow("German, US units") << "Deutsch" << 1;
-}
+    // Every page of the main window, the about box, the print preview and the chart window.
+    void windows()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, unitSystem);
+        test::WindowFixture f(language, unitSystem);
+        f.openExample(unitSystem); // a whole design, opened as a planner opens it
+        const QSize smallest = f.window().minimumSizeHint().expandedTo(f.window().minimumSize());
+        QVERIFY2(smallest.boundedTo(room()) == smallest,
+                 "the main window cannot shrink to the screen");
+        f.window().resize(room());
+        QTest::qWait(1);
+        QCOMPARE(f.window().size(), room());
+        const QString variant =
+            (language == QLatin1String("English") ? QString() : QLatin1Char('-') + language) +
+            (unitSystem == 1 ? QStringLiteral("-US") : QString());
+        const QString screen =
+            scaled() ? QStringLiteral("1920x1080-175") : QStringLiteral("1366x768");
+        const auto take = [&](QWidget *window, const QString &name) {
+            QTest::qWait(20);
+            const QImage image = window->grab().toImage();
+            QVERIFY2(contentShare(image) > 0.02, qPrintable(name + QStringLiteral(" looks blank")));
+            const QStringList clipped = clippedCaptions(window);
+            QVERIFY2(clipped.isEmpty(),
+                     qPrintable(name + QStringLiteral(": ") + clipped.join("; ")));
+            QVERIFY(image.save(folder() + "/" + name + "-" + screen + variant + ".png"));
+        };
+        for (int page = 0; page < 6; ++page) {
+            f.main().selectPage(page);
+            take(&f.window(), QStringLiteral("frmMain-page%1").arg(page));
+            const QStringList lost = unreachable(&f.window());
+            QVERIFY2(lost.isEmpty(), qPrintable(QString::number(page) + ": " + lost.join(", ")));
+        }
+        // The family page with the refusal message, the longest text of the panel.
+        f.main().selectPage(MainForm::FamilyPage);
+        QTest::mouseClick(f.window().familyPage()->familyArea(5), Qt::LeftButton);
+        QVERIFY(!f.field(QStringLiteral("Label20(9)")).isEmpty());
+        take(&f.window(), QStringLiteral("frmMain-page2-refused"));
 
-// The h-x chart window over the example project, comfort zone shown.
-void ScreenshotTest::chartWindow()
-{
-    QFETCH(QString, language);
-    QFETCH(int, unitSystem);
-    test::WindowFixture f(language, unitSystem);
-    f.openExample(unitSystem);
-    FrmHxWindow window(f.main(), &f.window());
-    window.resize(640, 800);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QMetaObject::invokeMethod(window.widget(QStringLiteral("Command1")), "click");
-    QTest::qWait(20);
-    const QImage image = window.grab().toImage();
-    QVERIFY(contentShare(image) > 0.05);
-    const QString suffix = unitSystem == 1 ? "-" + language + "-US" : QString();
-    QVERIFY(image.save(QStringLiteral("%1/frmhx%2.png").arg(folder(), suffix)));
-}
+        ui::frmSplash about(ui::frmSplash::Mode::About);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        take(&about, QStringLiteral("frmSplash"));
+        FrmPreview preview(f.main(), &f.window());
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QVERIFY2(preview.size().boundedTo(room()) == preview.size(),
+                 "the print preview is larger than the screen");
+        take(&preview, QStringLiteral("frmPreview"));
+
+        // The h-x chart window, comfort zone shown.
+        FrmHxWindow chart(f.main(), &f.window());
+        chart.resize(640, 800);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        QMetaObject::invokeMethod(chart.widget(QStringLiteral("Command1")), "click");
+        QTest::qWait(20);
+        const QImage image = chart.grab().toImage();
+        QVERIFY(contentShare(image) > 0.05);
+        QVERIFY(image.save(folder() + "/frmhx" + variant + ".png"));
+    }
+};
 
 QTEST_MAIN(ScreenshotTest)
 #include "screenshottest.moc"
