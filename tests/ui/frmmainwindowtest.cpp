@@ -182,7 +182,13 @@ private Q_SLOTS:
         f.dialogs.script(file);
         f.clickTab(4);
         f.click("Command50");
-        QCOMPARE(f.dialogs.asked().back().title, f.field("mnuSave").remove('&'));
+        const ScriptedFileDialogs::Asked saveAs = f.dialogs.asked().back();
+        QVERIFY(!saveAs.title.isEmpty());
+        QCOMPARE(saveAs.title, f.field("mnuSave").remove('&'));
+        QCOMPARE(saveAs.defaultName, QStringLiteral("MyProject"));
+        QCOMPARE(saveAs.initialFolder, app().DataPath);
+        QCOMPARE(saveAs.defaultExtension, QStringLiteral("sti"));
+        QCOMPARE(saveAs.filter, QStringLiteral("Veltrann Documents (*.sti)|*.sti"));
         QVERIFY(QFile::exists(file));
         QCOMPARE(app().ProjectFile, file);
         QCOMPARE(f.widget<QLabel>("msgLabel")->text(), file);
@@ -197,6 +203,7 @@ private Q_SLOTS:
         f.dialogs.script(file);
         f.action("mnuOpen")->trigger();
         QCOMPARE(f.dialogs.asked().back().title, f.field("mnuOpen").remove('&'));
+        QCOMPARE(f.dialogs.asked().back().defaultName, QString());
         QCOMPARE(fields(f, {"Text1(0)", "Label20(7)", "Label20(5)", "Label30(5)"}),
                  QStringList({"Hotel Brisa", "Tavro 500", "12.7", "0.9"}));
 
