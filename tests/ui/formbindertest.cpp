@@ -1,9 +1,6 @@
 // Widgets and controls kept in step both ways, widget kind by widget kind.
 #include "formbinder.h"
 #include "form/form.h"
-#include "picturebox.h"
-#include "shapemark.h"
-#include "testsupport.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -67,26 +64,6 @@ private Q_SLOTS:
         auto *button = new QPushButton("&Alternative", &parent);
         binder.bind(button, "Command20(0)").setEnabled(false);
         QVERIFY(!button->isEnabled());
-
-        auto *message = new QLabel(&parent);
-        FormBinder::collapseWhenEmpty(message);
-        Control &line = binder.bind(message, "Label20(9)");
-        QVERIFY(message->isHidden());
-        line.setText("This family cannot serve the size");
-        QVERIFY(!message->isHidden());
-        line.setText(QString());
-        QVERIFY(message->isHidden());
-        QVERIFY(line.isVisible()); // the control itself stays visible
-
-        PictureBox picture;
-        Control &image = binder.bind(&picture, "ImageSelected");
-        image.setPicture(test::dataDir() + "/Docs/img/U-Sorbix.jpg");
-        QVERIFY(picture.hasImage());
-        image.setPicture(QString());
-        QVERIFY(!picture.hasImage());
-        ShapeMark mark;
-        binder.bind(&mark, "Shape4(3)").setBackColor(QColor(192, 192, 192));
-        QCOMPARE(mark.fillColor(), QColor(192, 192, 192));
     }
 };
 

@@ -30,8 +30,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
         previousHandler(type, context, message);
 }
 
-} // namespace
-
+// Fills the application globals for an installation folder the way start-up
+// does for the executable's folder, with the language and unit system given.
 void useInstallation(const QString &appPath, const QString &language, int unitSystem)
 {
     AppGlobals &g = app();
@@ -44,11 +44,14 @@ void useInstallation(const QString &appPath, const QString &language, int unitSy
     g.LanguageFile = appPath + QStringLiteral("/Language/") + language + QStringLiteral(".lng");
     g.LanguageName = QFileInfo::exists(g.LanguageFile) ? language : QString();
     g.UnitSystem = qint16(unitSystem);
-    g.UnitFile = appPath + (unitSystem == 1 ? QStringLiteral("/Unit/USA.lng") : QStringLiteral("/Unit/SI.lng"));
+    g.UnitFile = appPath + (unitSystem == 1 ? QStringLiteral("/Unit/USA.lng")
+                                            : QStringLiteral("/Unit/SI.lng"));
     g.UnitName = QFileInfo::exists(g.UnitFile) ? QString::number(unitSystem) : QString();
     g.ProjectFile.clear();
     g.LanguageDocsPath.clear();
 }
+
+} // namespace
 
 WindowFixture::WindowFixture(const QString &language, int unitSystem)
 {
@@ -67,7 +70,8 @@ WindowFixture::WindowFixture(const QString &language, int unitSystem)
     m_window->load();
     m_window->show();
     m_window->activateWindow();
-    if (!QTest::qWaitForWindowExposed(m_window.get()) || !QTest::qWaitForWindowActive(m_window.get()))
+    if (!QTest::qWaitForWindowExposed(m_window.get()) ||
+        !QTest::qWaitForWindowActive(m_window.get()))
         qWarning("the main window did not become active; focus tests will fail");
 }
 
