@@ -1,3 +1,4 @@
+#include "datarows.h"
 #include "readback.h"
 #include "testsupport.h"
 
@@ -23,64 +24,26 @@ class CliCalcTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void cleanupTestCase() { qputenv("LC_ALL", "C"); }
-    void badInput_data();
+    void badInput_data() { vc::test::addRows(QStringLiteral("clibadinput.tsv")); }
     void badInput();
-    void newProjectInLocales_data();
+    void newProjectInLocales_data() { vc::test::addRows(QStringLiteral("clilocales.tsv")); }
     void newProjectInLocales();
     void plainOutputListsEveryField();
 };
-
-void CliCalcTest::badInput_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("says");
-    static QTemporaryDir dir;
-    const QString picture = vc::test::dataDir() + QStringLiteral("/Docs/img/U-oskel.jpg");
-    const QString folder = dir.path();
-    QTest::newRow("missing project file") << QStringList{"/nowhere/none.sti"} << "not found";
-    QTest::newRow("a picture is no project") << QStringList{picture} << "not a project file";
-    QTest::newRow("a folder is no project") << QStringList{folder} << "cannot be read";
-    QTest::newRow("no project and no --new") << QStringList{"--json"} << "no project file";
-    QTest::newRow("both a project and --new") << QStringList{picture, "--new"} << "not both";
-    QTest::newRow("unknown units") << QStringList{"--new", "--units", "imperial"} << "metric or us";
-    QTest::newRow("units without a value") << QStringList{"--new", "--units"} << "--units";
-    QTest::newRow("family 6") << QStringList{"--new", "--family", "6"} << "0 to 5";
-    QTest::newRow("family abc") << QStringList{"--new", "--family", "abc"} << "0 to 5";
-    QTest::newRow("language without a file")
-        << QStringList{"--new", "--language", "Klingon"} << "no language file";
-    QTest::newRow("unknown option") << QStringList{"--new", "--fast"} << "unknown option";
-}
 
 void CliCalcTest::badInput()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, says);
+    static QTemporaryDir folder;
+    args.replaceInStrings(QStringLiteral("PICTURE"),
+                          vc::test::dataDir() + QStringLiteral("/Docs/img/U-oskel.jpg"));
+    args.replaceInStrings(QStringLiteral("FOLDER"), folder.path());
     const vc::test::CliRun r = calc(args);
     QCOMPARE(r.status, 2);
     QVERIFY(r.out.isEmpty());
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
-}
-
-void CliCalcTest::newProjectInLocales_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("units");
-    QTest::addColumn<QStringList>(
-        "fields"); // Label20(4), Label20(5), Label20(6), Label30(3), Text3(3), Label30(4)
-    QTest::newRow("C metric") << "C"
-                              << "metric" << QStringList{"1.12", "12.7", "539", "900", "8.8", "35"};
-    QTest::newRow("en_US metric") << "en_US.UTF-8"
-                                  << "metric"
-                                  << QStringList{"1.12", "12.7", "539", "900", "8.8", "35"};
-    QTest::newRow("de_DE metric") << "de_DE.UTF-8"
-                                  << "metric"
-                                  << QStringList{"1,12", "12,7", "539", "900", "8,8", "35"};
-    QTest::newRow("C US") << "C"
-                          << "us" << QStringList{"0.07", "30.3", "1,821", "35.4", "4.3", "1.38"};
-    QTest::newRow("de_DE US") << "de_DE.UTF-8"
-                              << "us"
-                              << QStringList{"0,07", "30,3", "1.821", "35,4", "4,3", "1,38"};
 }
 
 void CliCalcTest::newProjectInLocales()

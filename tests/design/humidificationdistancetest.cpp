@@ -10,20 +10,11 @@ using vc::test::DesignFixture;
 using Distance = HumidificationDistance;
 
 namespace {
-// The worked example: 2500 m³/h through 1000 × 500 mm at 22 °C, 8 g/kg,
-// 23 kg/h on one 900 mm pipe.
+// The worked example: 2500 m³/h through 1000 × 500 mm, 8 g/kg at 22 °C, 23 kg/h
+// on one 900 mm pipe.
 Distance::Inputs worked()
 {
-    Distance::Inputs in;
-    in.airFlow = 2500;
-    in.width = 1000;
-    in.height = 500;
-    in.temperature = 22;
-    in.humidity = 8;
-    in.steamOutput = 23;
-    in.pipes = 1;
-    in.pipeLength = 900;
-    return in;
+    return {2500, 1000, 500, 8, 22, 23, 1, 900};
 }
 } // namespace
 

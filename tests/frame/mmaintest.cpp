@@ -1,8 +1,8 @@
 #include "form/mmain.h"
+#include "datarows.h"
 #include "form/appglobals.h"
 #include "form/platformservices.h"
 #include "form/settings.h"
-#include "tablefile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -12,7 +12,6 @@
 #include <QtTest>
 
 using vc::app;
-using vc::test::text;
 using vc::test::writeFile;
 
 namespace {
@@ -56,25 +55,7 @@ void MMainTest::cleanup()
 
 void MMainTest::startUp_data()
 {
-    QTest::addColumn<QByteArray>("profile"); // null: no profile at all
-    QTest::addColumn<bool>("languageFolder");
-    QTest::addColumn<bool>("unitFolder");
-    QTest::addColumn<QString>("languageName");
-    QTest::addColumn<int>("unitSystem");
-    QTest::addColumn<QString>("unitFile");
-    QTest::addColumn<QString>("unitName");
-    QTest::addColumn<QStringList>("messages");
-
-    for (const auto &r : vc::test::readTable(QStringLiteral("startup.tsv"), 9)) {
-        QStringList messages;
-        if (r[8].contains("language"))
-            messages << kLanguageMissing;
-        if (r[8].contains("unit"))
-            messages << kUnitMissing;
-        QTest::newRow(r[0].constData())
-            << (r[1] == "-" ? QByteArray() : r[1]) << (r[2] == "true") << (r[3] == "true")
-            << text(r[4]) << r[5].toInt() << text(r[6]) << text(r[7]) << messages;
-    }
+    vc::test::addRows(QStringLiteral("startup.tsv"));
     QByteArray garbage(4096, '\0');
     QRandomGenerator(17).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
     QTest::newRow("garbage profile") << garbage << true << true << "" << 0 << "SI.lng"
@@ -90,7 +71,7 @@ void MMainTest::startUp()
     QFETCH(int, unitSystem);
     QFETCH(QString, unitFile);
     QFETCH(QString, unitName);
-    QFETCH(QStringList, messages);
+    QFETCH(QStringList, missing);
 
     if (!profile.isNull())
         QVERIFY(writeFile(path(QStringLiteral("VeltrannCalc.ini")), profile));
@@ -107,6 +88,11 @@ void MMainTest::startUp()
     QCOMPARE(int(app().UnitSystem), unitSystem);
     QCOMPARE(app().UnitFile, path(QStringLiteral("Unit/") + unitFile));
     QCOMPARE(app().UnitName, unitName);
+    QStringList messages;
+    if (missing.contains(QLatin1String("language")))
+        messages << kLanguageMissing;
+    if (missing.contains(QLatin1String("unit")))
+        messages << kUnitMissing;
     QCOMPARE(m_messages.texts(), messages);
     for (const auto &shown : m_messages.shown()) {
         QCOMPARE(shown.title, QStringLiteral("Run Error"));

@@ -1,4 +1,5 @@
 #include "captionkeys.h"
+#include "datarows.h"
 #include "ini/vixinihandling.h"
 #include "io/codepage1252.h"
 #include "testsupport.h"
@@ -74,13 +75,11 @@ class LanguageFilesTest : public QObject
 private Q_SLOTS:
     void languageFileHoldsExactlyTheKeysRead_data();
     void languageFileHoldsExactlyTheKeysRead();
-    void codePages_data();
+    void codePages_data() { vc::test::addRows(QStringLiteral("codepages.tsv")); }
     void codePages();
     void unitFilesHoldExactlyTheKeysRead_data();
     void unitFilesHoldExactlyTheKeysRead();
-    void capacityRowsKeepTheirAlignment_data();
     void capacityRowsKeepTheirAlignment();
-    void usLabelsNameUsUnits();
     void installedBesideTheExecutable();
 };
 
@@ -125,29 +124,12 @@ void LanguageFilesTest::languageFileHoldsExactlyTheKeysRead()
     }
 }
 
-void LanguageFilesTest::codePages_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("utf8");
-    QTest::addColumn<QString>("sample"); // a text only the right reading gives
-    QTest::newRow("English") << languageFile("English") << false
-                             << QString::fromUtf8("Steam capacity");
-    QTest::newRow("Deutsch") << languageFile("Deutsch") << false
-                             << QString::fromUtf8("Länge des Dampfverteilrohrs");
-    QTest::newRow("Francais") << languageFile(QString::fromUtf8("Français")) << false
-                              << QString::fromUtf8("Débit d'air à humidifier");
-    QTest::newRow("Polski") << languageFile("Polski") << true
-                            << QString::fromUtf8("Długość lancy parowej");
-    QTest::newRow("SI") << unitFile("SI") << false << QString::fromUtf8("°C");
-    QTest::newRow("USA") << unitFile("USA") << false << QString::fromUtf8("°F");
-}
-
 void LanguageFilesTest::codePages()
 {
     QFETCH(QString, file);
     QFETCH(bool, utf8);
     QFETCH(QString, sample);
-    const QByteArray bytes = vc::test::readFile(file);
+    const QByteArray bytes = vc::test::readFile(vc::test::dataDir() + QLatin1Char('/') + file);
     QVERIFY(!bytes.isEmpty());
 
     QCOMPARE(bytes.startsWith("\xEF\xBB\xBF"), utf8);
@@ -169,75 +151,55 @@ void LanguageFilesTest::codePages()
 
 void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead_data()
 {
-    QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("section");
-    for (const char *file : {"SI", "USA"})
-        for (const QString &section : UnitLabels::windows())
-            QTest::newRow(qPrintable(QLatin1String(file) + QLatin1Char('/') + section))
-                << file << section;
+    for (const QString &section : UnitLabels::windows())
+        QTest::newRow(qPrintable(section)) << section;
 }
 
+// Both files hold the keys read, in order, each filled; each US label names the
+// unit the conversions produce, none metric.
 void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead()
 {
-    QFETCH(QString, file);
     QFETCH(QString, section);
-    QStringList values, expected;
-    const QStringList inFile = keys(unitFile(file), section, &values);
+    static const QRegularExpression metric(
+        QStringLiteral("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C"));
+    QStringList expected, si, us, titles;
     for (const UnitLabels::Entry &entry : UnitLabels::keys(section))
-        expected.append(entry.key);
-
-    QCOMPARE(inFile, normalised(expected));
-    QVERIFY(!values.contains(QString()));
-    QStringList titles;
-    QVERIFY(VixIniHandling().ReadAllSectionTitle(unitFile(file), titles));
-    QCOMPARE(titles, UnitLabels::windows());
-}
-
-void LanguageFilesTest::capacityRowsKeepTheirAlignment_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("unit");
-    QTest::newRow("SI") << "SI"
-                        << "kg/h";
-    QTest::newRow("USA") << "USA"
-                         << "lb/h";
+        expected.append(entry.key.trimmed().toLower());
+    QCOMPARE(keys(unitFile(QStringLiteral("SI")), section, &si), expected);
+    QCOMPARE(keys(unitFile(QStringLiteral("USA")), section, &us), expected);
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const QString where =
+            expected[i] + QStringLiteral(": ") + si[i] + QStringLiteral(" / ") + us[i];
+        QVERIFY2(!si[i].isEmpty() && !us[i].isEmpty(), qPrintable(where));
+        QVERIFY2(!metric.match(us[i]).hasMatch(), qPrintable(where));
+        QVERIFY2(us[i] != si[i] || si[i] == QLatin1String("%"), qPrintable(where));
+    }
+    for (const char *file : {"SI", "USA"}) {
+        QVERIFY(VixIniHandling().ReadAllSectionTitle(unitFile(QLatin1String(file)), titles));
+        QCOMPARE(titles, UnitLabels::windows());
+    }
 }
 
 void LanguageFilesTest::capacityRowsKeepTheirAlignment()
 {
-    QFETCH(QString, file);
-    QFETCH(QString, unit);
     static const QRegularExpression row(QStringLiteral("^( *)(\\d+)(\\D+)$"));
     const VixIniHandling ini;
-    int previous = 1 << 30;
-    for (int label = 29; label <= 32; ++label) {
-        const QString text = ini.Read_INI(unitFile(file), QStringLiteral("frmMain"),
-                                          QStringLiteral("Einheit(%1).Caption").arg(label));
-        const auto match = row.match(text);
-        QVERIFY2(match.hasMatch(), qPrintable(text));
-        // Two blanks stand for each digit fewer than three, as in the design.
-        QCOMPARE(match.captured(1).size(), 2 * (3 - match.captured(2).size()));
-        QCOMPARE(match.captured(3), unit);
-        QVERIFY(match.captured(2).toInt() <= previous);
-        previous = match.captured(2).toInt();
-    }
-}
-
-void LanguageFilesTest::usLabelsNameUsUnits()
-{
-    // Each US label names the unit the conversions produce; none is metric.
-    const VixIniHandling ini;
-    static const QRegularExpression metric(
-        QStringLiteral("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C"));
-    for (const QString &section : UnitLabels::windows())
-        for (const UnitLabels::Entry &entry : UnitLabels::keys(section)) {
-            const QString us = ini.Read_INI(unitFile(QStringLiteral("USA")), section, entry.key);
-            const QString si = ini.Read_INI(unitFile(QStringLiteral("SI")), section, entry.key);
-            QVERIFY2(!metric.match(us).hasMatch(),
-                     qPrintable(entry.key + QStringLiteral(": ") + us));
-            if (si != QLatin1String("%"))
-                QVERIFY2(us != si, qPrintable(entry.key));
+    for (const auto &[file, unit] : {std::pair{"SI", "kg/h"}, std::pair{"USA", "lb/h"}}) {
+        int previous = 1 << 30;
+        for (int label = 29; label <= 32; ++label) {
+            const QString text =
+                ini.Read_INI(unitFile(QLatin1String(file)), QStringLiteral("frmMain"),
+                             QStringLiteral("Einheit(%1).Caption").arg(label));
+            const auto match = row.match(text);
+            QVERIFY2(match.hasMatch(), qPrintable(text));
+            // Two blanks stand for each digit fewer than three, as in the design.
+            QCOMPARE(match.captured(1).size(), 2 * (3 - match.captured(2).size()));
+            QCOMPARE(match.captured(3), QLatin1String(unit));
+            QVERIFY(match.captured(2).toInt() <= previous);
+            previous = match.captured(2).toInt();
         }
+    }
 }
 
 void LanguageFilesTest::installedBesideTheExecutable()
