@@ -72,13 +72,6 @@ void MainFormTest::distancePageAsksForAFamily()
                                 QStringLiteral("\r\n") +
                                 DesignFixture::text(QStringLiteral("msgbox2")));
     QCOMPARE(question.buttons, MessageService::Buttons::YesNo);
-
-    // With a family nothing is asked.
-    fx.f().Image9_Click(0);
-    fx.f().selectPage(MainForm::ProjectPage);
-    fx.f().selectPage(MainForm::DistancePage);
-    QCOMPARE(int(fx.messages.shown().size()), 1);
-    QCOMPARE(fx.f().Label30(0).text(), QStringLiteral("Tavro 500"));
 }
 
 void MainFormTest::documentHooksRunInOrder()

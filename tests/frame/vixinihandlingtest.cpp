@@ -38,7 +38,6 @@ private Q_SLOTS:
     void readAllSectionTitle_data();
     void readAllSectionTitle();
     void changeByAnotherProgramIsSeen();
-    void parseIsReused();
     void readOnlyFileIsLeftAlone();
     void fileNameMatchedWithoutCase();
     void writeKeepsPermissionsAndLinks();
@@ -243,25 +242,6 @@ void VixIniHandlingTest::changeByAnotherProgramIsSeen()
     QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("33"));
     QVERIFY(QFile::remove(file));
     QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QString());
-}
-
-void VixIniHandlingTest::parseIsReused()
-{
-    const QString file = path(QStringLiteral("Deutsch.lng"));
-    QVERIFY(writeFile(file, "[frmMain]\r\nCaption=Planung\r\n"));
-    const auto first = vc::IniStore::load(file);
-    QVERIFY(first);
-    QCOMPARE(vc::IniStore::load(file), first);
-    // Another spelling of the same file shares the parse.
-    QCOMPARE(vc::IniStore::load(m_dir.path() + QStringLiteral("\\DEUTSCH.lng")), first);
-    QVERIFY(writeFile(file, "[frmMain]\r\nCaption=Neu\r\n"));
-    const auto second = vc::IniStore::load(file);
-    QVERIFY(second != first);
-    QVERIFY(ini.Write_INI(file, QStringLiteral("frmMain"), QStringLiteral("Caption"),
-                          QStringLiteral("Mehr")));
-    const auto third = vc::IniStore::load(file);
-    QVERIFY(third != second);
-    QCOMPARE(vc::IniStore::load(file), third);
 }
 
 void VixIniHandlingTest::readOnlyFileIsLeftAlone()
