@@ -93,7 +93,7 @@ class FileCommandsTest : public QObject
 private Q_SLOTS:
     void saveAndNew();
     void openRecalculatesTheDesign();
-    void lastFile_data();
+    void lastFile_data() { test::addRows(QStringLiteral("lastfile.tsv")); }
     void lastFile();
     void refusedFiles_data() { test::addRows(QStringLiteral("refusedfiles.tsv")); }
     void refusedFiles();
@@ -151,22 +151,6 @@ void FileCommandsTest::openRecalculatesTheDesign()
     QCOMPARE(f.field("Label30(5)"), QStringLiteral("0.9"));
     QCOMPARE(settings::read(settings::LastFile), file);
     QVERIFY(!f.f().ProjectChanged);
-}
-
-void FileCommandsTest::lastFile_data()
-{
-    QTest::addColumn<bool>("changed");
-    QTest::addColumn<bool>("yes");       // the answer when asked to save the changes
-    QTest::addColumn<QString>("client"); // Text1(0) afterwards
-    QTest::addColumn<bool>("reopened");
-    QTest::addColumn<bool>("family"); // a family is chosen, so a save succeeds
-    QTest::newRow("nothing changed: reopens the last file")
-        << false << false << "Saved" << true << true;
-    QTest::newRow("changes kept on No: nothing reopened")
-        << true << false << "Typed" << false << true;
-    QTest::newRow("changes saved on Yes, then reopened") << true << true << "Typed" << true << true;
-    QTest::newRow("Yes, but the save fails without a family: the file is forgotten")
-        << true << true << "Typed" << false << false;
 }
 
 void FileCommandsTest::lastFile()
