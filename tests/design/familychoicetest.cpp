@@ -38,6 +38,7 @@ private Q_SLOTS:
     void smallCodeRaisedForLargeFamilies_data();
     void smallCodeRaisedForLargeFamilies();
     void missingPictureKeepsTheChoice();
+    void hoverPreview();
 };
 
 void FamilyChoiceTest::refusals()
@@ -112,6 +113,18 @@ void FamilyChoiceTest::missingPictureKeepsTheChoice()
     QCOMPARE(fx.f().Label20(7).text(), QStringLiteral("Quenil 500"));
     QCOMPARE(fx.f().ImageSelected().picture(), QStringLiteral("earlier.jpg"));
     QCOMPARE(fx.f().picturePath, QString());
+}
+
+// A family's picture floats while the mouse is over it; a column without one shows none.
+void FamilyChoiceTest::hoverPreview()
+{
+    DesignFixture fx;
+    fx.f().Image9_MouseMove(5);
+    QVERIFY(fx.f().ImgFlowting().isVisible());
+    QVERIFY(fx.f().ImgFlowting().picture().endsWith(QLatin1String("U-oskel.jpg")));
+    fx.f().Image9_MouseMove(6);
+    QVERIFY(!fx.f().ImgFlowting().isVisible());
+    QCOMPARE(fx.f().ImgFlowting().picture(), QString());
 }
 
 QTEST_GUILESS_MAIN(FamilyChoiceTest)

@@ -142,10 +142,13 @@ void FileCommandsTest::saveAndNew()
 void FileCommandsTest::openRecalculatesTheDesign()
 {
     Fixture f;
+    f.dialogs.script(QString()); // cancelled: nothing happens
+    f.files.mnuOpen();
+    QCOMPARE(f.dialogs.asked().front().mode, FileDialogService::Mode::Open);
+    QCOMPARE(app().ProjectFile, QString());
     const QString file = f.path("Data/Example metric.sti");
     f.dialogs.script(file);
     f.files.mnuOpen();
-    QCOMPARE(f.dialogs.asked().front().mode, FileDialogService::Mode::Open);
     QCOMPARE(app().ProjectFile, file);
     QCOMPARE(f.field("Label20(8)"), QStringLiteral("1534"));
     QCOMPARE(f.field("Label30(5)"), QStringLiteral("0.9"));
