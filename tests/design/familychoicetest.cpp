@@ -35,8 +35,8 @@ private Q_SLOTS:
     void refusals();
     void refreshGreysColumns_data() { vc::test::addRows(QStringLiteral("familygrey.tsv")); }
     void refreshGreysColumns();
-    void smallCodeRaisedForLargeFamilies_data();
-    void smallCodeRaisedForLargeFamilies();
+    void click_data();
+    void click();
     void missingPictureKeepsTheChoice();
     void hoverPreview();
 };
@@ -69,24 +69,29 @@ void FamilyChoiceTest::refreshGreysColumns()
     }
 }
 
-void FamilyChoiceTest::smallCodeRaisedForLargeFamilies_data()
+// A click takes the family, or refuses it with a note; either way the project
+// has changed. The three large families raise a small size to 422.
+void FamilyChoiceTest::click_data()
 {
     QTest::addColumn<int>("family");
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("name"); // empty: refused
     QTest::addColumn<QString>("newCode");
-    QTest::newRow("222 with Tavro 500") << 0 << "222"
-                                        << "Tavro 500"
-                                        << "422";
-    QTest::newRow("322 with Sorbix") << 2 << "322"
-                                     << "Sorbix"
-                                     << "422";
+    QTest::newRow("222 with Tavro 500: raised") << 0 << "222"
+                                                << "Tavro 500"
+                                                << "422";
+    QTest::newRow("322 with Sorbix: raised") << 2 << "322"
+                                             << "Sorbix"
+                                             << "422";
     QTest::newRow("322 with Dremon 500 stays") << 3 << "322"
                                                << "Dremon 500"
                                                << "322";
+    QTest::newRow("322 refused by Oskel") << 5 << "322"
+                                          << ""
+                                          << "322";
 }
 
-void FamilyChoiceTest::smallCodeRaisedForLargeFamilies()
+void FamilyChoiceTest::click()
 {
     QFETCH(int, family);
     QFETCH(QString, code);
@@ -95,11 +100,18 @@ void FamilyChoiceTest::smallCodeRaisedForLargeFamilies()
     DesignFixture fx;
     fx.f().Combo2(5).setText(QStringLiteral("1"));
     fx.f().Label20(8).setText(code);
+    fx.f().Label20(9).setText(QStringLiteral("old note"));
+    fx.f().ImageSelected().setPicture(QStringLiteral("earlier.jpg"));
+    fx.f().ProjectChanged = false;
     fx.f().Image9_Click(family);
     QCOMPARE(fx.f().Label20(7).text(), name);
     QCOMPARE(fx.f().Label20(8).text(), newCode);
-    const QStringList expectedGrey = newCode == code ? QStringList() : QStringList{"3", "4", "5"};
-    QCOMPARE(greyColumns(fx.f()), expectedGrey);
+    QCOMPARE(fx.f().Label20(9).text(),
+             name.isEmpty() ? DesignFixture::text(QStringLiteral("msg4")) : QString());
+    QCOMPARE(fx.f().ImageSelected().picture().isEmpty(), name.isEmpty());
+    QVERIFY(fx.f().ProjectChanged);
+    const QStringList grey = newCode == code ? QStringList() : QStringList{"3", "4", "5"};
+    QCOMPARE(greyColumns(fx.f()), grey);
 }
 
 void FamilyChoiceTest::missingPictureKeepsTheChoice()

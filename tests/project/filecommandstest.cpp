@@ -214,6 +214,8 @@ void FileCommandsTest::refusedFiles()
     f.dialogs.script(path);
     if (command == "open") {
         f.files.mnuOpen();
+    } else if (command == "save") {
+        f.files.mnuSave();
     } else if (command == "lastfile") {
         f.f().ProjectChanged = false;
         settings::write(settings::LastFile, path);
@@ -231,6 +233,7 @@ void FileCommandsTest::refusedFiles()
     QCOMPARE(f.field("Text1(0)"), QStringLiteral("Current client"));
     QCOMPARE(app().ProjectFile, current);
     QCOMPARE(f.field("msgLabel"), current);
+    QCOMPARE(f.f().ProjectChanged, command != "lastfile");
     QCOMPARE(QFile::exists(path), !content.isNull());
     QCOMPARE(test::readFile(path), content);
 }
