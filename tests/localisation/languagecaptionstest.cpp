@@ -61,9 +61,7 @@ void LanguageCaptionsTest::switchShowsLanguage()
 
     QCOMPARE(shown(main, control), expected);
     QCOMPARE(app().LanguageName, LanguageMenu::names().at(command));
-    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"),
-                                       QStringLiteral("Language")),
-             LanguageMenu::names().at(command));
+    QCOMPARE(install.recorded(QStringLiteral("Language")), LanguageMenu::names().at(command));
     for (int i = 0; i < 4; ++i)
         QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked(),
                  i == command);
@@ -163,9 +161,7 @@ void LanguageCaptionsTest::switchToMissingFileEmptiesCaptionsAndStillRecordsIt()
     QCOMPARE(main.at(QStringLiteral("mnuLanguage")).caption(), QStringLiteral("Language"));
     QVERIFY(main.at(QStringLiteral("mnuOtherLanguage(1)")).isChecked());
     QVERIFY(!main.at(QStringLiteral("mnuOtherLanguage(0)")).isChecked());
-    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("SYSTEM"),
-                                       QStringLiteral("language")),
-             QStringLiteral("Deutsch"));
+    QCOMPARE(install.recorded(QStringLiteral("Language")), QStringLiteral("Deutsch"));
     QVERIFY(!QFile::exists(install.languageFile(QStringLiteral("Deutsch"))));
 }
 
@@ -181,9 +177,7 @@ void LanguageCaptionsTest::choosingActiveLanguageReloadsIt()
     LanguageMenu::mnuOtherLanguage_Click(main, 3);
 
     QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), QStringLiteral("&Oblicz"));
-    QCOMPARE(VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"),
-                                       QStringLiteral("Language")),
-             QStringLiteral("Polski"));
+    QCOMPARE(install.recorded(QStringLiteral("Language")), QStringLiteral("Polski"));
 }
 
 void LanguageCaptionsTest::languageSwitchLeavesPressureLabelToLanguageFile()

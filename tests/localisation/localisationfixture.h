@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/appglobals.h"
+#include "ini/vixinihandling.h"
 #include "testsupport.h"
 
 #include <QCryptographicHash>
@@ -41,7 +42,8 @@ public:
     void useLanguage(const QString &name)
     {
         app().LanguageFile = languageFile(name);
-        app().LanguageName = !name.isEmpty() && QFile::exists(app().LanguageFile) ? name : QString();
+        app().LanguageName =
+            !name.isEmpty() && QFile::exists(app().LanguageFile) ? name : QString();
     }
     void useLanguageFile(const QString &file, const QString &name)
     {
@@ -55,6 +57,12 @@ public:
         app().UnitName = unitName;
     }
 
+    // What the settings profile records under [System].
+    static QString recorded(const QString &key)
+    {
+        return VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"), key);
+    }
+
     // Checksums of every language and unit file, to prove nothing wrote them.
     QMap<QString, QByteArray> installationDataSums() const
     {
@@ -63,7 +71,8 @@ public:
             QDirIterator it(path() + QLatin1Char('/') + QLatin1String(folder), QDir::Files);
             while (it.hasNext()) {
                 const QString file = it.next();
-                sums.insert(file, QCryptographicHash::hash(readFile(file), QCryptographicHash::Sha1));
+                sums.insert(file,
+                            QCryptographicHash::hash(readFile(file), QCryptographicHash::Sha1));
             }
         }
         return sums;

@@ -70,12 +70,6 @@ Fields fieldsOf(Form &main)
     return fields;
 }
 
-QString profileUnit()
-{
-    return VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"),
-                                     QStringLiteral("Unit"));
-}
-
 } // namespace
 
 class UnitSwitchTest : public QObject
@@ -196,7 +190,7 @@ void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
 
     UnitSwitch::mnuOtherUnit_Click(main, 1, recalculate);
 
-    QCOMPARE(profileUnit(), QStringLiteral("1"));
+    QCOMPARE(install.recorded(QStringLiteral("Unit")), QStringLiteral("1"));
     QCOMPARE(app().UnitSystem, qint16(1));
     QCOMPARE(app().UnitName, QStringLiteral("1"));
     QCOMPARE(app().UnitFile, install.unitFile(QStringLiteral("USA")));
@@ -211,7 +205,7 @@ void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
 
     UnitSwitch::mnuOtherUnit_Click(main, 0, recalculate);
 
-    QCOMPARE(profileUnit(), QStringLiteral("0"));
+    QCOMPARE(install.recorded(QStringLiteral("Unit")), QStringLiteral("0"));
     QCOMPARE(app().UnitFile, install.unitFile(QStringLiteral("SI")));
     QCOMPARE(main.at(QStringLiteral("Label2(8)")).caption(), QStringLiteral("hPa or mbar"));
     QCOMPARE(main.at(QStringLiteral("Combo3(0)")).items(), range(10, 30, 1));
@@ -311,7 +305,7 @@ void UnitSwitchTest::switchRecalculatesBothPages()
     QCOMPARE(main.Text3(0).text(), QStringLiteral("4709"));
     QCOMPARE(main.Label20(0).text(), QStringLiteral("942")); // 20 % of 4709 cfm
     QVERIFY(main.Label30(1).text() != metricVelocity);
-    QCOMPARE(profileUnit(), QStringLiteral("1"));
+    QCOMPARE(install.recorded(QStringLiteral("Unit")), QStringLiteral("1"));
     QVERIFY(main.usUnits());
 }
 
