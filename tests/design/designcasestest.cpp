@@ -9,10 +9,30 @@
 #include <QtTest>
 
 namespace {
+
 QString casesDir()
 {
     return vc::test::sharedDir() + QStringLiteral("/design-cases");
 }
+
+QString languageText(const QString &key)
+{
+    return vc::VixIniHandling().Read_INI(vc::test::binDir() +
+                                             QStringLiteral("/Language/English.lng"),
+                                         QStringLiteral("frmMain"), key);
+}
+
+// "@key" and "@a + b" resolved against the main window's section.
+QString expectedText(const QString &value)
+{
+    if (!value.startsWith(QLatin1Char('@')))
+        return value;
+    QStringList parts;
+    for (const QString &key : value.mid(1).split(QStringLiteral(" + ")))
+        parts.append(languageText(key.trimmed()));
+    return parts.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 // Runs every worked design case through the command line, as a planner would,
@@ -29,29 +49,7 @@ private Q_SLOTS:
     }
     void designCase_data();
     void designCase();
-
-private:
-    QString languageText(const QString &key) const;
-    // "@key" and "@a + b" resolved against the main window's section.
-    QString expectedText(const QString &value) const;
 };
-
-QString DesignCasesTest::languageText(const QString &key) const
-{
-    return vc::VixIniHandling().Read_INI(vc::test::binDir() +
-                                             QStringLiteral("/Language/English.lng"),
-                                         QStringLiteral("frmMain"), key);
-}
-
-QString DesignCasesTest::expectedText(const QString &value) const
-{
-    if (!value.startsWith(QLatin1Char('@')))
-        return value;
-    QStringList parts;
-    for (const QString &key : value.mid(1).split(QStringLiteral(" + ")))
-        parts.append(languageText(key.trimmed()));
-    return parts.join(QLatin1Char(' '));
-}
 
 void DesignCasesTest::designCase_data()
 {
