@@ -6,8 +6,8 @@
 #include "mainform.h"
 #include "testsupport.h"
 
-#include <QLocale>
 #include <memory>
+#include <QLocale>
 
 namespace vc::test {
 
@@ -59,7 +59,8 @@ public:
     }
     static QString rangeWarning()
     {
-        return text(QStringLiteral("msg21")) + QStringLiteral("\r\n") + text(QStringLiteral("msg22"));
+        return text(QStringLiteral("msg21")) + QStringLiteral("\r\n") +
+               text(QStringLiteral("msg22"));
     }
 
     ScriptedMessages messages;
