@@ -1,5 +1,7 @@
 #include "richtext/richtextpager.h"
 
+#include "richtext/collapsedborders.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QTextBlock>
@@ -85,6 +87,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkC
             *origins = copy.origins();
     }
     TextChunkCopy::copyResources(m_doc, *doc);
+    CollapsedBorders::separate(*doc, m_device.logicalDpiY());
     layOut(*doc, m_width);
     return doc;
 }
@@ -235,6 +238,8 @@ void RichTextPager::slicePart(Part &part, size_t index,
             b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
         const QTextLayout *tl = b.layout();
         const int lines = tl ? tl->lineCount() : 0;
+        if (lines > 1)
+            part.tall.push_back({b.blockNumber(), rect});
         while (r < rows.size() && rows[r].last < b.position())
             ++r;
         // the empty paragraph a table stands on takes no room of its own
@@ -325,7 +330,7 @@ void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
         while (j < to && m_slices[j].part == part)
             ++j;
         const double base = m_parts[size_t(part)].base;
-        QTextDocument *doc = partDocument(size_t(part));
+        partDocument(size_t(part));
         const double top = m_slices[i].top - base, bottom = m_slices[j - 1].bottom - base;
         painter->save();
         painter->translate(0, base - y0);
@@ -338,7 +343,7 @@ void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
                                          m_slices[j - 1].bottom - m_slices[j - 1].top);
         ctx.clip = QRectF(0, top + inset, m_width + 1, qMax(0.01, bottom - top - 2 * inset));
         ctx.palette.setColor(QPalette::Text, Qt::black);
-        drawAcrossTop(painter, doc, ctx, top);
+        drawAcrossTop(painter, m_parts[size_t(part)], ctx, top);
         painter->restore();
         i = j;
     }
@@ -347,9 +352,10 @@ void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
 // The layout draws a paragraph from the last line above its clip on: the line
 // the page before ends with would come again, clipped away but in the file.
 // Paragraphs running in from above are drawn here line by line instead.
-void RichTextPager::drawAcrossTop(QPainter *painter, QTextDocument *doc,
+void RichTextPager::drawAcrossTop(QPainter *painter, const Part &part,
                                   const QAbstractTextDocumentLayout::PaintContext &ctx, double top)
 {
+    QTextDocument *doc = part.doc.get();
     QAbstractTextDocumentLayout *layout = doc->documentLayout();
     struct Moved
     {
@@ -358,13 +364,12 @@ void RichTextPager::drawAcrossTop(QPainter *painter, QTextDocument *doc,
         QPointF origin;
     };
     std::vector<Moved> moved;
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        QTextLayout *tl = b.layout();
-        if (!tl || tl->lineCount() < 2)
-            continue;
-        const QRectF rect = layout->blockBoundingRect(b);
-        if (rect.top() < top - 0.5 && rect.bottom() > top + 0.5) {
-            moved.push_back({tl, tl->position(), rect.topLeft()});
+    // the paragraphs' places come from slicing: looked up again, those in
+    // table cells cost the layout a search through the table each
+    for (const Tall &t : part.tall) {
+        if (t.rect.top() < top - 0.5 && t.rect.bottom() > top + 0.5) {
+            QTextLayout *tl = doc->findBlockByNumber(t.block).layout();
+            moved.push_back({tl, tl->position(), t.rect.topLeft()});
             tl->setPosition(tl->position() + QPointF(0, 1e7)); // out of every clip
         }
     }

@@ -46,6 +46,12 @@ public:
     double width() const { return m_width; }
 
 private:
+    // A paragraph of more than one line: a page may start inside it.
+    struct Tall
+    {
+        int block;
+        QRectF rect;
+    };
     struct Part
     {
         TextChunkCopy::Place begin, end;
@@ -53,6 +59,7 @@ private:
         size_t firstSlice = 0;
         std::unique_ptr<QTextDocument> doc;
         int lastUse = 0;
+        std::vector<Tall> tall;
     };
     bool layOutNext();
     std::unique_ptr<QTextDocument> build(Part &part, const TextChunkCopy::Place *until,
@@ -60,7 +67,7 @@ private:
     QTextDocument *partDocument(size_t index);
     void slicePart(Part &part, size_t index, const std::vector<TextChunkCopy::Origin> &origins);
     void sliceRow(std::vector<Slice> &out, struct RowLines &row);
-    void drawAcrossTop(QPainter *painter, QTextDocument *doc,
+    void drawAcrossTop(QPainter *painter, const Part &part,
                        const QAbstractTextDocumentLayout::PaintContext &ctx, double top);
     static int splitPoint(const QTextBlock &block, int from, void *pager);
 

@@ -1,0 +1,260 @@
+#include "richtext/collapsedborders.h"
+
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace vc {
+
+namespace {
+
+enum Edge { Top, Bottom, Left, Right };
+constexpr Edge opposite[] = {Bottom, Top, Right, Left};
+constexpr QTextFormat::Property widthProp[] = {
+    QTextFormat::TableCellTopBorder, QTextFormat::TableCellBottomBorder,
+    QTextFormat::TableCellLeftBorder, QTextFormat::TableCellRightBorder};
+constexpr QTextFormat::Property styleProp[] = {
+    QTextFormat::TableCellTopBorderStyle, QTextFormat::TableCellBottomBorderStyle,
+    QTextFormat::TableCellLeftBorderStyle, QTextFormat::TableCellRightBorderStyle};
+constexpr QTextFormat::Property paddingProp[] = {
+    QTextFormat::TableCellTopPadding, QTextFormat::TableCellBottomPadding,
+    QTextFormat::TableCellLeftPadding, QTextFormat::TableCellRightPadding};
+constexpr QTextFormat::Property brushProp[] = {
+    QTextFormat::TableCellTopBorderBrush, QTextFormat::TableCellBottomBorderBrush,
+    QTextFormat::TableCellLeftBorderBrush, QTextFormat::TableCellRightBorderBrush};
+
+struct Cell
+{
+    int row, col, rows, cols;
+    QTextTableCell cell;
+    QTextCharFormat format;
+    std::array<double, 4> width; // as the layout takes it: a style without a width is 3
+};
+
+// The layout's fixed point: 1/64 device pixel, fractions cut off.
+int fixed(double px)
+{
+    return int(px * 64);
+}
+
+// A length in 1/96 inch that the layout reads back as exactly `f` fixed.
+double length(int f, double scale)
+{
+    return (f + (f < 0 ? -0.5 : 0.5)) / 64 / scale;
+}
+
+class Grid
+{
+public:
+    explicit Grid(QTextTable *table) : m_rows(table->rows()), m_cols(table->columns())
+    {
+        m_at.assign(size_t(m_rows) * size_t(m_cols), -1);
+        // row by row, a cell is met first at its top-left corner
+        for (int r = 0; r < m_rows; ++r)
+            for (int c = 0; c < m_cols; ++c) {
+                if (m_at[index(r, c)] >= 0)
+                    continue;
+                Cell cell{r, c, 1, 1, table->cellAt(r, c), {}, {}};
+                cell.format = cell.cell.format();
+                cell.rows = qMax(1, cell.format.intProperty(QTextFormat::TableCellRowSpan));
+                cell.cols = qMax(1, cell.format.intProperty(QTextFormat::TableCellColumnSpan));
+                for (int e = 0; e < 4; ++e) {
+                    const bool styled = cell.format.hasProperty(styleProp[e]);
+                    const bool sized = cell.format.hasProperty(widthProp[e]);
+                    cell.width[size_t(e)] = !styled ? 0.0
+                                            : sized ? cell.format.doubleProperty(widthProp[e])
+                                                    : 3.0;
+                }
+                const int id = int(m_cells.size());
+                for (int rr = r; rr < qMin(m_rows, r + cell.rows); ++rr)
+                    for (int cc = c; cc < qMin(m_cols, c + cell.cols); ++cc)
+                        m_at[index(rr, cc)] = id;
+                m_cells.push_back(std::move(cell));
+            }
+    }
+
+    int rows() const { return m_rows; }
+    int columns() const { return m_cols; }
+    std::vector<Cell> &cells() { return m_cells; }
+
+    int neighbour(int id, Edge e) const
+    {
+        const Cell &c = m_cells[size_t(id)];
+        int r = c.row, k = c.col;
+        switch (e) {
+        case Top:
+            --r;
+            break;
+        case Bottom:
+            r += c.rows;
+            break;
+        case Left:
+            --k;
+            break;
+        case Right:
+            k += c.cols;
+            break;
+        }
+        if (r < 0 || k < 0 || r >= m_rows || k >= m_cols)
+            return -1;
+        return m_at[index(r, k)];
+    }
+
+    struct Side
+    {
+        double width;
+        int cell; // whose border is drawn, or -1
+        Edge edge;
+    };
+    Side side(int id, Edge e) const
+    {
+        return {id < 0 ? 0.0 : m_cells[size_t(id)].width[size_t(e)], id, e};
+    }
+    // The wider wins; of two as wide, the bottom or right border of the cell
+    // above or left of the line.
+    static Side wider(const Side &a, const Side &b)
+    {
+        if (b.cell < 0 || b.width < a.width)
+            return a;
+        if (b.width > a.width)
+            return b;
+        return (a.edge == Top && b.edge == Bottom) || (a.edge == Left && b.edge == Right) ? b : a;
+    }
+    // The border drawn on one side of a cell with collapsed borders: its own,
+    // its neighbour's across the line, and where the two do not start on the
+    // same line, the one beside the neighbour.
+    Side shared(int id, Edge e) const
+    {
+        Side best = side(id, e);
+        const int n = neighbour(id, e);
+        if (n < 0)
+            return best;
+        best = wider(best, side(n, opposite[e]));
+        const Cell &a = m_cells[size_t(id)], &b = m_cells[size_t(n)];
+        const bool offset = (e == Top || e == Bottom) ? a.col != b.col : a.row != b.row;
+        if (offset)
+            best = wider(best, side(neighbour(n, opposite[e]), e));
+        return best;
+    }
+
+private:
+    size_t index(int r, int c) const { return size_t(r) * size_t(m_cols) + size_t(c); }
+    int m_rows, m_cols;
+    std::vector<int> m_at;
+    std::vector<Cell> m_cells;
+};
+
+} // namespace
+
+void CollapsedBorders::separate(QTextDocument &doc, int dpi)
+{
+    std::vector<QTextFrame *> frames{doc.rootFrame()};
+    while (!frames.empty()) {
+        QTextFrame *frame = frames.back();
+        frames.pop_back();
+        for (QTextFrame *child : frame->childFrames())
+            frames.push_back(child);
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            separate(table, dpi);
+    }
+}
+
+// Each line between two cells is drawn by the cell above or left of it alone,
+// inside its box: the line between two rows is moved down by whole pixels,
+// the row above growing by as much as the row below shrinks, so that the
+// line lies where that cell drew it before; the line between two columns
+// moves left by half its width. Paddings keep every cell's text where it was.
+bool CollapsedBorders::separate(QTextTable *table, int dpi)
+{
+    const double s = 1.0 * dpi / 96; // as the layout scales
+    QTextTableFormat tf = table->format();
+    if (!tf.borderCollapse() || tf.border() != 0 || table->rows() <= 0 || table->columns() <= 0)
+        return false;
+    Grid grid(table);
+    auto &cells = grid.cells();
+    const int rows = grid.rows(), cols = grid.columns();
+    double outerTop = 0, outerBottom = 0;
+    for (const Cell &c : cells) {
+        if ((c.col == 0 && c.width[Left] > 0) || (c.col + c.cols >= cols && c.width[Right] > 0))
+            return false;
+        if (c.row == 0)
+            outerTop = qMax(outerTop, c.width[Top]);
+        if (c.row + c.rows >= rows)
+            outerBottom = qMax(outerBottom, c.width[Bottom]);
+    }
+    // The table keeps room for half its widest outer border above and below,
+    // in whole pixels; the outer rows take that room into their own borders.
+    const int roomTop = (fixed(outerTop / 2 * dpi / 96) + 32) & -64;
+    const int roomBottom = (fixed(outerBottom / 2 * dpi / 96) + 32) & -64;
+    const int cellPadding = fixed(tf.cellPadding() * dpi / 96);
+
+    std::vector<std::array<Grid::Side, 4>> lines(cells.size());
+    std::vector<int> shift(size_t(rows) + 1, 0); // whole pixels each row line moves down
+    for (size_t id = 0; id < cells.size(); ++id) {
+        for (int e = 0; e < 4; ++e)
+            lines[id][size_t(e)] = grid.shared(int(id), Edge(e));
+        const Cell &c = cells[id];
+        const int below = c.row + c.rows;
+        if (below < rows)
+            shift[size_t(below)] =
+                qMax(shift[size_t(below)], int(std::floor(lines[id][Bottom].width * dpi / 96 / 2)));
+    }
+    auto drawn = [&](const Grid::Side &line) {
+        const QTextCharFormat &f = cells[size_t(line.cell)].format;
+        return line.width > 0 &&
+               f.intProperty(styleProp[line.edge]) != QTextFrameFormat::BorderStyle_None;
+    };
+
+    for (size_t id = 0; id < cells.size(); ++id) {
+        Cell &c = cells[id];
+        QTextCharFormat f = c.format;
+        for (int e = 0; e < 4; ++e) {
+            const Grid::Side &line = lines[id][size_t(e)];
+            const QVariant padding = c.format.property(paddingProp[e]);
+            int total = (padding.isNull() ? cellPadding : fixed(padding.toReal() * s)) +
+                        fixed(line.width / 2 * s);
+            bool draws = true;
+            if (e == Top && c.row == 0) {
+                total += roomTop;
+            } else if (e == Bottom && c.row + c.rows >= rows) {
+                total += roomBottom;
+            } else if (e == Top) {
+                total -= 64 * shift[size_t(c.row)];
+                // a line the cell above does not draw over this cell
+                const int above = grid.neighbour(int(id), Top);
+                draws = above >= 0 && lines[size_t(above)][Bottom].width < line.width;
+            } else if (e == Bottom) {
+                total += 64 * shift[size_t(c.row + c.rows)];
+            } else if (e == Left) {
+                draws = false;
+            }
+            // drawn as wide as before, from the same cell's side of the line
+            const int border = draws && drawn(line) ? fixed(line.width * s) : 0;
+            f.setProperty(paddingProp[e], length(total - border, s));
+            if (border <= 0) {
+                f.clearProperty(widthProp[e]);
+                f.clearProperty(styleProp[e]);
+                f.clearProperty(brushProp[e]);
+                continue;
+            }
+            const QTextCharFormat &from = cells[size_t(line.cell)].format;
+            f.setProperty(widthProp[e], line.width);
+            f.setProperty(styleProp[e], from.property(styleProp[line.edge]));
+            if (from.hasProperty(brushProp[line.edge]))
+                f.setProperty(brushProp[e], from.property(brushProp[line.edge]));
+            else
+                f.clearProperty(brushProp[e]);
+        }
+        if (f != c.format)
+            c.cell.setFormat(f);
+    }
+    tf.setBorderCollapse(false);
+    tf.setCellSpacing(0);
+    table->setFormat(tf);
+    return true;
+}
+
+} // namespace vc
