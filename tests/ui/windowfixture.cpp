@@ -30,6 +30,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
         previousHandler(type, context, message);
 }
 
+} // namespace
+
 // Fills the application globals for an installation folder the way start-up
 // does for the executable's folder, with the language and unit system given.
 void useInstallation(const QString &appPath, const QString &language, int unitSystem)
@@ -50,8 +52,6 @@ void useInstallation(const QString &appPath, const QString &language, int unitSy
     g.ProjectFile.clear();
     g.LanguageDocsPath.clear();
 }
-
-} // namespace
 
 WindowFixture::WindowFixture(const QString &language, int unitSystem)
 {

@@ -16,6 +16,10 @@ class MainForm;
 
 namespace vc::test {
 
+// Fills the application globals for an installation folder the way start-up
+// does for the executable's folder, with the language and unit system given.
+void useInstallation(const QString &appPath, const QString &language, int unitSystem);
+
 // A main window on a throw-away installation, with scripted message boxes,
 // file dialogs and clipboard; shown, loaded and active.
 class WindowFixture
