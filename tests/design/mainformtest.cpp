@@ -1,5 +1,4 @@
 #include "designfixture.h"
-#include "richtext/richtextfield.h"
 
 #include <QtTest>
 
@@ -15,8 +14,6 @@ private Q_SLOTS:
     void distancePageAsksForAFamily_data();
     void distancePageAsksForAFamily();
     void documentHooksRunInOrder();
-    void copyWholeDocument_data();
-    void copyWholeDocument();
 };
 
 void MainFormTest::freshStart_data()
@@ -93,33 +90,6 @@ void MainFormTest::documentHooksRunInOrder()
     QCOMPARE(calls,
              (QStringList{"report", "fill tender", "template", "report", "fill tender", "tender"}));
     QCOMPARE(fx.f().currentPage(), int(MainForm::SummaryPage));
-}
-
-// The Copy buttons of the Summary and Text-for-tender pages put the whole
-// document on the clipboard and leave the caret at the start.
-void MainFormTest::copyWholeDocument_data()
-{
-    QTest::addColumn<bool>("report");
-    QTest::newRow("report (Command2)") << true;
-    QTest::newRow("tender text (Command1)") << false;
-}
-
-void MainFormTest::copyWholeDocument()
-{
-    QFETCH(bool, report);
-    DesignFixture fx;
-    MemoryClipboard clipboard;
-    Services::setClipboard(&clipboard);
-    RichTextField &field = report ? fx.f().RtfCalulation() : fx.f().RtfTender();
-    field.setPlainText(QStringLiteral("Humidification load 12.7 kg/h\nModel 1534"));
-    field.select(5, 3);
-    report ? fx.f().Command2_Click() : fx.f().Command1_Click();
-    Services::setClipboard(nullptr);
-    QCOMPARE(clipboard.text().replace(QLatin1Char('\r'), QLatin1Char('\n')).trimmed(),
-             QStringLiteral("Humidification load 12.7 kg/h\nModel 1534"));
-    QVERIFY(!clipboard.rtf().isEmpty());
-    QCOMPARE(field.selectionStart(), 0);
-    QCOMPARE(field.selectionLength(), 0);
 }
 
 QTEST_MAIN(MainFormTest)
