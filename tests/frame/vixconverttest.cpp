@@ -1,7 +1,9 @@
 #include "convert/vixconvert.h"
+#include "convert/numberformat.h"
 #include "datarows.h"
 #include "testsupport.h"
 
+#include <cmath>
 #include <functional>
 #include <QImage>
 #include <QTemporaryDir>
@@ -49,6 +51,7 @@ QVariant convert(const QString &function, const QVariant &v, const QString &argu
 
 } // namespace
 
+// The forgiving conversions and the number formats.
 class VixConvertTest : public QObject
 {
     Q_OBJECT
@@ -59,6 +62,12 @@ private Q_SLOTS:
     void gDblReadsUserLocale();
     void searchAndReplace();
     void isImage();
+    void formatNumber_data() { vc::test::addRows(QStringLiteral("numberformat.tsv")); }
+    void formatNumber();
+    void roundHalfAway_data();
+    void roundHalfAway();
+    void leadingNumber_data() { vc::test::addRows(QStringLiteral("leadingnumber.tsv")); }
+    void leadingNumber();
 };
 
 void VixConvertTest::conversions()
@@ -111,6 +120,39 @@ void VixConvertTest::isImage()
     QVERIFY(!VixConvert::IsImage(dir.filePath(QStringLiteral("text.png"))));
     QVERIFY(!VixConvert::IsImage(dir.filePath(QStringLiteral("none.png"))));
     QVERIFY(!VixConvert::IsImage(QString()));
+}
+
+void VixConvertTest::formatNumber()
+{
+    QFETCH(double, value);
+    QFETCH(QString, pattern);
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(vc::formatNumber(value, pattern, QLocale(locale)), expected);
+}
+
+void VixConvertTest::roundHalfAway_data()
+{
+    vc::test::addRows(QStringLiteral("roundhalfaway.tsv"));
+    // A product as the program computes it, not as a text reads.
+    QTest::newRow("2.5 x 0.7 as computed") << 2.5 * 0.7 << 1 << 1.8;
+}
+
+void VixConvertTest::roundHalfAway()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(double, expected);
+    QCOMPARE(vc::roundHalfAway(value, decimals), expected);
+}
+
+void VixConvertTest::leadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    const double got = vc::leadingNumber(text);
+    QCOMPARE(got, expected);
+    QVERIFY(!std::signbit(got) || expected < 0);
 }
 
 QTEST_GUILESS_MAIN(VixConvertTest)
