@@ -2,6 +2,7 @@
 
 #include "print/pagesetup.h"
 #include "print/printer.h"
+#include "richtext/pageparts.h"
 #include "richtext/richtextfield.h"
 
 #include <QFile>
@@ -80,8 +81,22 @@ int runPrintRtf(const QStringList &args)
     if (rect.width() < 1440 || rect.height() < 1440) // margins that leave no room
         rect = QRectF(720 - offX, 720 - offY, fullW - 1440, fullH - 1440);
     field.setTargetDevice(printer.device(), int(rect.width()));
+    const QRectF paper(-offX, -offY, fullW, fullH);
+    PagePartsPrinter parts(PageParts::of(field.document()), int(rect.width()));
 
     const int length = field.textLength();
+    if (parts.needsPageCount()) {
+        int pos = 0, count = 0;
+        while (true) {
+            ++count;
+            const int next =
+                field.formatRange(nullptr, parts.body(count, rect, paper), pos, -1, false);
+            if (next <= pos || next >= length)
+                break;
+            pos = next;
+        }
+        parts.setPageCount(count);
+    }
     int pos = 0, pages = 0;
     while (true) {
         QPainter *painter = printer.painter();
@@ -90,7 +105,8 @@ int runPrintRtf(const QStringList &args)
             return fail(QStringLiteral("print-rtf: %1").arg(printer.errorText()), 1);
         }
         ++pages;
-        const int next = field.formatRange(painter, rect, pos, -1);
+        parts.draw(painter, pages, rect, paper);
+        const int next = field.formatRange(painter, parts.body(pages, rect, paper), pos, -1);
         if (next <= pos || next >= length)
             break;
         pos = next;

@@ -108,7 +108,10 @@ void RtfReaderTest::corpusFile()
     bool ok = false;
     const RtfReadReport report = RtfReader::readFile(corpus(file), &doc, &ok);
     QVERIFY2(ok, qPrintable(corpus(file)));
-    const QString text = normalised(doc.toPlainText());
+    QString shown = doc.toPlainText(); // the body, and the header and footer of its pages
+    for (const QByteArray &part : report.parts.rtf)
+        shown += QLatin1Char('\n') + textOf(part);
+    const QString text = normalised(shown);
     for (const QString &s : sentences)
         QVERIFY2(text.contains(normalised(s)), qPrintable(QStringLiteral("missing \"%1\"").arg(s)));
     QVERIFY(report.tables >= minTables);
@@ -265,6 +268,18 @@ void RtfReaderTest::pageSetup()
     QCOMPARE(vc::PageSetup::of(&doc).marginRight, 1100); // kept with the document
     QTextDocument landscape;
     QVERIFY(RtfReader::read("{\\rtf1\\landscape\\paperw15840\\paperh12240 x}", &landscape).page.landscape);
+    // none named: letter with margins of an inch, as word processors take it
+    const vc::PageSetup plain = RtfReader::read("{\\rtf1 x}", &doc).page;
+    QCOMPARE(QList<int>({plain.paperWidth, plain.paperHeight, plain.marginLeft, plain.marginBottom}), QList<int>({12240, 15840, 1440, 1440}));
+    // headers and footers go on the pages, their page numbers stand as marks
+    const vc::PageParts parts = RtfReader::read("{\\rtf1\\titlepg\\headery500{\\header\\pard Page \\chpgn  of {\\field{\\*\\fldinst NUMPAGES}"
+                                                "{\\fldrslt 9}}\\par}{\\headerf First}{\\footerl left}{\\footer Foot}Body}", &doc).parts;
+    QCOMPARE(doc.toPlainText(), QStringLiteral("Body"));
+    QVERIFY(parts.titlePage);
+    QCOMPARE(parts.headerY, 500);
+    QCOMPARE(textOf(parts.rtf[vc::PageParts::Header]), QStringLiteral("Page \uE000 of \uE001"));
+    QCOMPARE(textOf(parts.rtf[vc::PageParts::FirstHeader]), QStringLiteral("First"));
+    QCOMPARE(textOf(parts.rtf[vc::PageParts::Footer]), QStringLiteral("Foot"));
 }
 
 void RtfReaderTest::badInput_data()
@@ -396,7 +411,7 @@ void RtfReaderTest::overlongControlWord()
     QTextDocument doc;
     const RtfReadReport r = RtfReader::read("{\\rtf1\\paperw700\\paperh700 \\" + QByteArray(1000000, 'x') + "7 after\\par}", &doc);
     QCOMPARE(doc.toPlainText(), QStringLiteral("after"));
-    QVERIFY(!r.page.declared);
+    QCOMPARE(r.page.paperWidth, 12240); // letter, as where no paper is named
     QVERIFY(r.skipped.join(u'|').contains(QLatin1String("32 letters")));
 }
 

@@ -272,12 +272,22 @@ void RichTextPager::slicePart(Part &part, size_t index,
             m_slices.push_back({field, rect.top(), rect.bottom(), breakBefore, -1, int(index)});
             continue;
         }
+        // An exact line height puts the baseline at four fifths of the line's
+        // box, whatever the font; an empty paragraph so set is a spacer whose
+        // box reaches well below its line.
+        const QTextBlockFormat bf = b.blockFormat();
+        const double exact = bf.lineHeightType() == QTextBlockFormat::FixedHeight
+                                 ? bf.lineHeight() * m_dpiY / 96.0
+                                 : 0.0;
         for (int i = 0; i < lines; ++i) {
             const QTextLine line = tl->lineAt(i);
             const double top = i == 0 ? rect.top() : rect.top() + line.y();
             // An exact line height sets the line lower than its paragraph's
             // box ends: the slice reaches as far as the line does.
-            const double lineBottom = rect.top() + line.y() + line.height();
+            double lineBottom = rect.top() + line.y() + line.height();
+            if (exact > 0)
+                lineBottom = qMax(lineBottom, rect.top() + line.y() + line.ascent() +
+                                                  qMax(line.leading(), 0.0) + exact / 5);
             const double bottom = i == lines - 1 ? qMax(rect.bottom(), lineBottom) : lineBottom;
             m_slices.push_back(
                 {field + line.textStart(), top, bottom, i == 0 && breakBefore, -1, int(index)});

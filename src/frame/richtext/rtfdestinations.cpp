@@ -122,6 +122,15 @@ void Parser::enterAside(int which)
     m_sink = &a.sink;
 }
 
+// Headers and footers show the number of the page they are printed on, and
+// the number of pages: marks that printing replaces.
+void Parser::pageNumber(bool count)
+{
+    if (m_state.aside < 0 || m_state.aside >= NotesAside)
+        return;
+    addChar(QChar(count ? PageParts::pageCountMark : PageParts::pageNumberMark));
+}
+
 void Parser::destination(QByteArrayView w)
 {
     static const std::unordered_set<std::string_view> skip = {"stylesheet",
@@ -139,7 +148,6 @@ void Parser::destination(QByteArrayView w)
                                                               "colorschememapping",
                                                               "latentstyles",
                                                               "datastore",
-                                                              "fldinst",
                                                               "objdata",
                                                               "nonshppict",
                                                               "template",
@@ -231,16 +239,21 @@ void Parser::destination(QByteArrayView w)
         m_state.groupOwnsDest = true;
         m_pict = Picture();
         m_pictDepth = m_depth;
+    } else if (w == "fldinst") {
+        if (m_state.dest == Dest::Skip)
+            return;
+        m_state.dest = Dest::FieldInstruction;
+        m_state.groupOwnsDest = true;
+        m_fieldInstruction.clear();
     } else if (w == "footnote") {
         enterAside(NotesAside);
-    } else if (w == "headerf" || w == "footerf") {
-        if (m_titlePage && !m_asides[w == "headerf" ? HeaderAside : FooterAside].used)
-            enterAside(w == "headerf" ? HeaderAside : FooterAside);
-        else
-            m_state.dest = Dest::Skip;
-    } else if (w == "header" || w == "headerr" || w == "footer" || w == "footerr") {
-        const int k = w.startsWith("header") ? HeaderAside : FooterAside;
-        if (!m_titlePage && !m_asides[k].used && m_state.aside < 0)
+    } else if (w == "headerf" || w == "footerf" || w == "header" || w == "headerr" ||
+               w == "footer" || w == "footerr") {
+        // the first definitions hold for the whole document; left pages share the right ones'
+        int k = w.startsWith("header") ? HeaderAside : FooterAside;
+        if (w.back() == 'f')
+            k += FirstHeaderAside;
+        if (!m_asides[size_t(k)].used && m_state.aside < 0)
             enterAside(k);
         else
             m_state.dest = Dest::Skip;

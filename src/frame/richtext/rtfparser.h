@@ -74,10 +74,11 @@ struct ParaState
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
 };
 
-enum class Dest { Normal, Skip, FontTable, ColorTable, Picture, Aside, Shape };
+enum class Dest { Normal, Skip, FontTable, ColorTable, Picture, Aside, Shape, FieldInstruction };
 
-// Text kept outside the body: the first page's header and footer, and the notes.
-enum Aside { HeaderAside, FooterAside, NotesAside, AsideCount };
+// Text kept outside the body: the pages' headers and footers (in the order
+// of PageParts) and the notes.
+enum Aside { HeaderAside, FooterAside, FirstHeaderAside, FirstFooterAside, NotesAside, AsideCount };
 
 struct State
 {
@@ -87,6 +88,7 @@ struct State
     int uc = 1;
     bool groupOwnsDest = false; // this group opened the picture or aside
     int aside = -1;
+    bool pageField = false; // a page number field: its result is the number of each page
 };
 
 struct FontEntry
@@ -229,6 +231,8 @@ private:
     std::array<AsideText, AsideCount> m_asides;
     bool m_titlePage = false;
     void enterAside(int which);
+    QByteArray m_fieldInstruction;
+    void pageNumber(bool count);
 
     QString m_text;
     CharState m_textState;

@@ -1,4 +1,5 @@
 #include "richtext/rtfparser.h"
+#include "richtext/rtfwriter.h"
 
 #include <QFile>
 #include <QTextBlock>
@@ -83,21 +84,26 @@ void Parser::run()
                 end.deletePreviousChar();
         }
     }
-    // No header or footer area here: the first page's header goes before the
-    // body, its footer and the notes after it, so none of their text is lost.
-    for (int k = 0; k < AsideCount; ++k) {
-        AsideText &a = m_asides[k];
-        if (!a.used || a.doc.isEmpty())
+    // Headers and footers are printed on the pages; the notes follow the body.
+    for (int k = 0; k < NotesAside; ++k) {
+        QTextDocument &d = m_asides[k].doc;
+        if (!m_asides[k].used || d.isEmpty())
             continue;
+        // their last paragraph mark ends the part, as the body's does
+        QTextCursor last(&d);
+        last.movePosition(QTextCursor::End);
+        if (last.block().length() == 1 && d.blockCount() > 1 && !last.currentTable() &&
+            last.block().previous().isValid() &&
+            !QTextCursor(last.block().previous()).currentTable())
+            last.deletePreviousChar();
+        m_report.parts.rtf[size_t(k)] = RtfWriter::write(&d);
+    }
+    m_report.parts.titlePage = m_titlePage;
+    if (AsideText &a = m_asides[NotesAside]; a.used && !a.doc.isEmpty()) {
         QTextCursor c(m_doc);
-        if (k == HeaderAside) {
-            c.insertFragment(QTextDocumentFragment(&a.doc));
-            c.insertBlock();
-        } else {
-            c.movePosition(QTextCursor::End);
-            c.insertBlock();
-            c.insertFragment(QTextDocumentFragment(&a.doc));
-        }
+        c.movePosition(QTextCursor::End);
+        c.insertBlock();
+        c.insertFragment(QTextDocumentFragment(&a.doc));
         for (int i = 0; i < m_imageCount; ++i) {
             const QUrl url(QStringLiteral("rtfimage://%1").arg(i));
             const QVariant v = a.doc.resource(QTextDocument::ImageResource, url);
@@ -153,6 +159,13 @@ void Parser::closeGroup()
         m_state = m_stack.back();
         m_stack.pop_back();
     }
+    if (closing.groupOwnsDest && closing.dest == Dest::FieldInstruction) {
+        const QByteArray kind = m_fieldInstruction.simplified().split(' ').value(0).toUpper();
+        if (kind == "PAGE" || kind == "NUMPAGES" || kind == "SECTIONPAGES") {
+            pageNumber(kind != "PAGE");
+            m_state.pageField = m_state.aside >= 0 && m_state.aside < NotesAside;
+        }
+    }
     if (closing.groupOwnsDest && closing.dest == Dest::Aside) {
         Sink &aside = m_asides[closing.aside].sink;
         m_sink = &aside;
@@ -174,6 +187,12 @@ RtfReadReport RtfReader::read(const QByteArray &rtf, QTextDocument *document)
     RtfReadReport report;
     if (!document)
         return report;
+    // Where a document names no paper or margins, word processors take US
+    // letter with margins of an inch, not the printer's paper.
+    PageSetup &page = report.page;
+    page.paperWidth = 12240;
+    page.paperHeight = 15840;
+    page.marginLeft = page.marginRight = page.marginTop = page.marginBottom = 1440;
     document->clear();
     document->setUndoRedoEnabled(false);
     {
@@ -185,7 +204,9 @@ RtfReadReport RtfReader::read(const QByteArray &rtf, QTextDocument *document)
         parser.run();
         edit.endEditBlock();
     }
-    report.page.applyTo(document);
+    page.declared = true;
+    page.applyTo(document);
+    report.parts.applyTo(document);
     return report;
 }
 

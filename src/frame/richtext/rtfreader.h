@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/pagesetup.h"
+#include "richtext/pageparts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +21,7 @@ struct RtfReadReport
     int emptyFrames = 0;    // metafiles and broken pictures, kept as empty frames of their size
     bool hadHeader = false; // started with {\rtf
     PageSetup page;
+    PageParts parts; // header and footer, printed on every page
 };
 
 // Reads rich text as word processors write it (Word, WordPad, LibreOffice,

@@ -56,6 +56,12 @@ void Parser::plainBytes()
         }
         return;
     }
+    if (dest == Dest::FieldInstruction) {
+        if (m_fieldInstruction.size() < 256)
+            m_fieldInstruction.append(m_in.constData() + start,
+                                      qMin(m_pos - start, qsizetype(256)));
+        return;
+    }
     if (dest == Dest::ColorTable) {
         for (qsizetype i = start; i < m_pos; ++i) {
             if (m_in.at(i) == ';') {
@@ -140,8 +146,9 @@ void Parser::controlSymbol(char c)
             addChar(QChar(0x00A0));
         return;
     case '_':
+        // a non-breaking hyphen is shown, copied and found as the hyphen it looks like
         if (!consumeSkip())
-            addChar(QChar(0x2011));
+            addChar(QLatin1Char('-'));
         return;
     case '-':
         consumeSkip();
@@ -210,6 +217,12 @@ void Parser::controlWord()
     m_starred = false;
     if (m_state.dest == Dest::Skip)
         return;
+    if (m_state.dest == Dest::FieldInstruction)
+        return;
+    if (w == "fldrslt" && m_state.pageField) {
+        m_state.dest = Dest::Skip; // the number the writer saw is stale
+        return;
+    }
     if (m_state.dest == Dest::Shape) {
         // Only a shape's picture and its text box are shown; its properties are not.
         if (w == "pict") {

@@ -99,6 +99,10 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
         addChar(QChar(sp->second));
         return;
     }
+    if (w == "chpgn") {
+        pageNumber(false);
+        return;
+    }
     if (w == "page") {
         flush();
         ensureContext();
@@ -181,6 +185,11 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
     }
     if (w == "landscape" || w == "lndscpsxn") {
         pg.landscape = true;
+        return;
+    }
+    if (w == "headery" || w == "footery") {
+        (w[0] == 'h' ? m_report.parts.headerY : m_report.parts.footerY) =
+            qBound(0, param, 1440 * 10);
         return;
     }
     if (w == "titlepg") {
