@@ -1,6 +1,6 @@
 // The rich text field's operations as the report, tender and preview windows use them.
-#include "form/platformservices.h"
 #include "richtext/richtextfield.h"
+#include "form/platformservices.h"
 #include "testsupport.h"
 
 #include <QImage>
@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextTable>
+
+#include <vector>
 
 using vc::RichTextField;
 
@@ -21,7 +23,8 @@ QByteArray rtfOfLines(const QStringList &lines)
         if (i)
             rtf += "\\par ";
         for (QChar c : lines[i])
-            rtf += c.unicode() < 128 ? QByteArray(1, char(c.unicode())) : "\\u" + QByteArray::number(c.unicode()) + '?';
+            rtf += c.unicode() < 128 ? QByteArray(1, char(c.unicode()))
+                                     : "\\u" + QByteArray::number(c.unicode()) + '?';
     }
     return rtf + '}';
 }
@@ -55,6 +58,7 @@ private Q_SLOTS:
     void pagingCoversEveryCharacterOnce_data();
     void pagingCoversEveryCharacterOnce();
     void pageBreakStartsNewPage();
+    void cellCutInPiecesFillsPages();
     void renderDrawsIntoRectangle();
 };
 
@@ -63,18 +67,30 @@ void RichTextFieldTest::findWholeWord_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("what");
     QTest::addColumn<int>("expected");
-    QTest::newRow("token inside a longer token") << "#####10" << "#####1" << -1;
-    QTest::newRow("token before a full stop") << "#####1." << "#####1" << 0;
-    QTest::newRow("token after a letter") << "x#####1 y" << "#####1" << 1;
-    QTest::newRow("rejected candidate, later match") << "#####10 #####1" << "#####1" << 8;
-    QTest::newRow("token followed by a letter") << "ab#####1x" << "#####1" << -1;
-    QTest::newRow("unit token inside number") << "##512 ##51" << "##51" << 6;
-    QTest::newRow("different letter case") << "CLIENT #####A" << "#####a" << 7;
-    QTest::newRow("word inside a word") << "words sword word" << "word" << 12;
-    QTest::newRow("word at the very end") << "a word" << "word" << 2;
-    QTest::newRow("digits count as word characters") << "x1 1x 1" << "1" << 6;
-    QTest::newRow("accented letters count") << "óword word" << "word" << 6;
-    QTest::newRow("paragraph end is a blank") << "#####1\r#####10" << "#####10" << 7;
+    QTest::newRow("token inside a longer token") << "#####10"
+                                                 << "#####1" << -1;
+    QTest::newRow("token before a full stop") << "#####1."
+                                              << "#####1" << 0;
+    QTest::newRow("token after a letter") << "x#####1 y"
+                                          << "#####1" << 1;
+    QTest::newRow("rejected candidate, later match") << "#####10 #####1"
+                                                     << "#####1" << 8;
+    QTest::newRow("token followed by a letter") << "ab#####1x"
+                                                << "#####1" << -1;
+    QTest::newRow("unit token inside number") << "##512 ##51"
+                                              << "##51" << 6;
+    QTest::newRow("different letter case") << "CLIENT #####A"
+                                           << "#####a" << 7;
+    QTest::newRow("word inside a word") << "words sword word"
+                                        << "word" << 12;
+    QTest::newRow("word at the very end") << "a word"
+                                          << "word" << 2;
+    QTest::newRow("digits count as word characters") << "x1 1x 1"
+                                                     << "1" << 6;
+    QTest::newRow("accented letters count") << "óword word"
+                                            << "word" << 6;
+    QTest::newRow("paragraph end is a blank") << "#####1\r#####10"
+                                              << "#####10" << 7;
 }
 
 void RichTextFieldTest::findWholeWord()
@@ -93,9 +109,12 @@ void RichTextFieldTest::findLimits()
     RichTextField f;
     f.setPlainText(QStringLiteral("#####1 and #####1"));
     QCOMPARE(f.find(QStringLiteral("#####1"), 1, -1, RichTextField::WholeWord), 11);
-    QCOMPARE(f.find(QStringLiteral("#####1"), 1, 16, RichTextField::WholeWord), -1); // would end after 16
+    QCOMPARE(f.find(QStringLiteral("#####1"), 1, 16, RichTextField::WholeWord),
+             -1); // would end after 16
     QCOMPARE(f.find(QStringLiteral("AND"), 0, -1, RichTextField::WholeWord), 7);
-    QCOMPARE(f.find(QStringLiteral("AND"), 0, -1, RichTextField::WholeWord | RichTextField::MatchCase), -1);
+    QCOMPARE(
+        f.find(QStringLiteral("AND"), 0, -1, RichTextField::WholeWord | RichTextField::MatchCase),
+        -1);
     QCOMPARE(f.find(QString(), 0), -1);
     QCOMPARE(f.find(QStringLiteral("1"), 100), -1);
 }
@@ -103,7 +122,8 @@ void RichTextFieldTest::findLimits()
 void RichTextFieldTest::replaceKeepsFormat()
 {
     RichTextField f;
-    f.setRichText("{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}Client: {\\b\\cf1\\fs28 #####1} end}");
+    f.setRichText(
+        "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}Client: {\\b\\cf1\\fs28 #####1} end}");
     const int pos = f.find(QStringLiteral("#####1"), 0, -1, RichTextField::WholeWord);
     QCOMPARE(pos, 8);
     f.select(pos, 6);
@@ -123,10 +143,12 @@ void RichTextFieldTest::replaceKeepsFormat()
 void RichTextFieldTest::replaceEveryToken()
 {
     RichTextField f;
-    f.setRichText("{\\rtf1 {\\i ##51} a\\par\\trowd\\cellx2000\\cellx4000\\pard\\intbl ##51\\cell {\\b ##52}\\cell\\row\\pard ##51 ##510}");
+    f.setRichText("{\\rtf1 {\\i ##51} a\\par\\trowd\\cellx2000\\cellx4000\\pard\\intbl ##51\\cell "
+                  "{\\b ##52}\\cell\\row\\pard ##51 ##510}");
     const QString before = f.text();
     int found = 0;
-    for (const QString &token : {QStringLiteral("##51"), QStringLiteral("##51"), QStringLiteral("##52"), QStringLiteral("##51")}) {
+    for (const QString &token : {QStringLiteral("##51"), QStringLiteral("##51"),
+                                 QStringLiteral("##52"), QStringLiteral("##51")}) {
         const int pos = f.find(token, 0, -1, RichTextField::WholeWord);
         QVERIFY2(pos >= 0, qPrintable(token));
         f.select(pos, int(token.size()));
@@ -151,7 +173,8 @@ void RichTextFieldTest::textLengthCountsEnds()
     f.setRichText("{\\rtf1 ab\\par cde\\par}");
     QCOMPARE(f.text(), QStringLiteral("ab\rcde"));
     QCOMPARE(f.textLength(), 6);
-    f.setRichText("{\\rtf1 x\\par\\trowd\\cellx1000\\cellx2000\\pard\\intbl A\\cell BC\\cell\\row\\pard y}");
+    f.setRichText(
+        "{\\rtf1 x\\par\\trowd\\cellx1000\\cellx2000\\pard\\intbl A\\cell BC\\cell\\row\\pard y}");
     const QString t = f.text();
     QCOMPARE(f.textLength(), int(t.size()));
     const int a = int(t.indexOf(QLatin1Char('A')));
@@ -177,10 +200,12 @@ void RichTextFieldTest::selectClamps()
 void RichTextFieldTest::plainAndRichText()
 {
     RichTextField a, b;
-    a.setRichText("{\\rtf1\\paperw12240\\margl800{\\b bold} x\\par\\trowd\\cellx1000\\pard\\intbl c\\cell\\row\\pard y}");
+    a.setRichText("{\\rtf1\\paperw12240\\margl800{\\b bold} x\\par\\trowd\\cellx1000\\pard\\intbl "
+                  "c\\cell\\row\\pard y}");
     b.setRichText(a.richText());
     QCOMPARE(b.text(), a.text());
-    QCOMPARE(b.document()->find(QStringLiteral("bold")).charFormat().fontWeight(), int(QFont::Bold));
+    QCOMPARE(b.document()->find(QStringLiteral("bold")).charFormat().fontWeight(),
+             int(QFont::Bold));
     QVERIFY(QTextCursor(b.document()->findBlockByNumber(2)).currentTable());
     QCOMPARE(vc::PageSetup::of(b.document()).marginLeft, 800);
     b.setPlainText(QStringLiteral("File X not found"));
@@ -211,7 +236,8 @@ void RichTextFieldTest::copyPutsThreeFormats()
 void RichTextFieldTest::loadFile()
 {
     RichTextField f;
-    QVERIFY(f.loadFile(vc::test::sharedDir() + QStringLiteral("/corpus/rtf/wordpad-msftedit-czech.rtf")));
+    QVERIFY(f.loadFile(vc::test::sharedDir() +
+                       QStringLiteral("/corpus/rtf/wordpad-msftedit-czech.rtf")));
     QVERIFY(f.text().contains(QStringLiteral("Článek týdne")));
     const QString before = f.text();
     QVERIFY(!f.loadFile(QStringLiteral("/nonexistent/file.rtf")));
@@ -225,7 +251,8 @@ void RichTextFieldTest::pagingCoversEveryCharacterOnce_data()
     QTest::addColumn<int>("maxPages");
     QTest::newRow("46-page TextEdit notes") << "textedit-release-notes-281k.rtf" << 30 << 70;
     QTest::newRow("Word tables and pictures") << "word2003-emf-wmf-tables-1700k.rtf" << 5 << 20;
-    QTest::newRow("long listing of table rows") << "r2rtf-long-listing-numpages-120k.rtf" << 6 << 40;
+    QTest::newRow("long listing of table rows")
+        << "r2rtf-long-listing-numpages-120k.rtf" << 6 << 40;
 }
 
 void RichTextFieldTest::pagingCoversEveryCharacterOnce()
@@ -262,6 +289,40 @@ void RichTextFieldTest::pageBreakStartsNewPage()
     f.setTargetDevice(300, 300, 9000);
     const int next = f.formatRange(nullptr, QRectF(0, 0, 9000, 14000), 0, -1, false);
     QCOMPARE(f.text().mid(next), QStringLiteral("second page"));
+}
+
+// A cell too long to lay out whole is copied in pieces; the pieces are one
+// row, and every page they run over is as full as a plain paragraph's page.
+void RichTextFieldTest::cellCutInPiecesFillsPages()
+{
+    QByteArray words;
+    for (int i = 0; words.size() < 90000; ++i)
+        words += "word" + QByteArray::number(i) + (i % 7 ? " " : " alpha ");
+    const QByteArray head = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\fs20 ";
+    const QRectF rect(0, 0, 9638, 14000);
+    auto pageLengths = [&](const QByteArray &rtf) {
+        RichTextField f;
+        f.setRichText(rtf);
+        f.setTargetDevice(600, 600, int(rect.width()));
+        std::vector<int> lengths;
+        for (int pos = 0; pos < f.textLength() && lengths.size() < 100;) {
+            const int next = f.formatRange(nullptr, rect, pos, -1, false);
+            lengths.push_back(next - pos);
+            pos = next;
+        }
+        return lengths;
+    };
+    const std::vector<int> plain = pageLengths(head + "\\pard " + words + "\\par}");
+    const std::vector<int> cell =
+        pageLengths(head + "\\trowd\\trgaph0\\cellx9638\\pard\\intbl " + words + "\\cell\\row}");
+    QVERIFY(plain.size() > 5);
+    QCOMPARE(cell.size(), plain.size());
+    for (size_t i = 0; i + 1 < cell.size(); ++i)
+        QVERIFY2(cell[i] >= plain[i] * 97 / 100,
+                 qPrintable(QStringLiteral("page %1: %2 characters, %3 as a paragraph")
+                                .arg(i + 1)
+                                .arg(cell[i])
+                                .arg(plain[i])));
 }
 
 void RichTextFieldTest::renderDrawsIntoRectangle()

@@ -212,6 +212,8 @@ void RichTextPager::slicePart(Part &part, size_t index,
         if (!table)
             continue;
         const double pad = table->format().cellPadding() + table->format().border();
+        // a piece of a row cut into pieces goes on with the row before
+        const bool continues = table->format().boolProperty(TextChunkCopy::ContinuesRow);
         for (int r = 0; r < table->rows(); ++r) {
             int first = INT_MAX, last = -1;
             for (int c = 0; c < table->columns(); ++c) {
@@ -222,7 +224,7 @@ void RichTextPager::slicePart(Part &part, size_t index,
                 last = qMax(last, cell.lastPosition());
             }
             if (last >= 0)
-                rows.push_back({first, last, m_rows++, pad});
+                rows.push_back({first, last, continues && m_rows > 0 ? m_rows - 1 : m_rows++, pad});
         }
     }
     RowLines row;

@@ -263,7 +263,10 @@ bool TextChunkCopy::copyRowPiece(QTextTable *table, int row, int k)
         const QTextTableCell cell = table->cellAt(row, c);
         more = more || pieceStart(cell, k + 1) < cell.lastPosition();
     }
-    QTextTable *copy = m_cursor.insertTable(1, cols, table->format());
+    QTextTableFormat tf = table->format();
+    if (k > 0)
+        tf.setProperty(ContinuesRow, true);
+    QTextTable *copy = m_cursor.insertTable(1, cols, tf);
     for (int c = 0; c < cols; ++c) {
         QTextTableCellFormat f = table->cellAt(row, c).format().toTableCellFormat();
         f.clearProperty(QTextFormat::TableCellColumnSpan);

@@ -70,6 +70,10 @@ public:
         copyBlock(b, from, to, from == 0, to == b.length() - 1);
     }
 
+    // Set on the table of every piece of an oversized row but the first: the
+    // pieces are one row, which a page may break only where a line ends.
+    static constexpr int ContinuesRow = QTextFormat::UserProperty + 0x7643;
+
     // A paragraph longer than this is copied in parts.
     static constexpr int partLength = 16000;
     // Rows of a table copied together at most.
