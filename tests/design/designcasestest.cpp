@@ -1,3 +1,4 @@
+#include "datarows.h"
 #include "ini/vixinihandling.h"
 #include "readback.h"
 #include "testsupport.h"
@@ -6,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -17,9 +19,8 @@ QString casesDir()
 
 QString languageText(const QString &key)
 {
-    return vc::VixIniHandling().Read_INI(vc::test::binDir() +
-                                             QStringLiteral("/Language/English.lng"),
-                                         QStringLiteral("frmMain"), key);
+    return vc::VixIniHandling().Read_INI(vc::test::binDir() + "/Language/English.lng", "frmMain",
+                                         key);
 }
 
 // "@key" and "@a + b" resolved against the main window's section.
@@ -28,34 +29,44 @@ QString expectedText(const QString &value)
     if (!value.startsWith(QLatin1Char('@')))
         return value;
     QStringList parts;
-    for (const QString &key : value.mid(1).split(QStringLiteral(" + ")))
+    for (const QString &key : value.mid(1).split(" + "))
         parts.append(languageText(key.trimmed()));
     return parts.join(QLatin1Char(' '));
+}
+
+// The calc command in the locale given.
+vc::test::CliRun calc(const QStringList &args, const QByteArray &locale = "C")
+{
+    qputenv("LC_ALL", locale);
+    return vc::test::runCli(QStringList{"calc"} + args);
 }
 
 } // namespace
 
 // Runs every worked design case through the command line, as a planner would,
-// and compares each listed field, the message boxes and the no-model flag.
+// and compares each listed field, the message boxes and the no-model flag; and
+// the calc command's options, its errors and the numbers of the environment's
+// locale.
 class DesignCasesTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     // The cases name their project files relative to their folder, in the C locale.
-    void initTestCase()
-    {
-        QVERIFY(QDir::setCurrent(casesDir()));
-        qputenv("LC_ALL", "C");
-    }
+    void initTestCase() { QVERIFY(QDir::setCurrent(casesDir())); }
+    void init() { qputenv("LC_ALL", "C"); }
     void designCase_data();
     void designCase();
+    void badInput_data() { vc::test::addRows("clibadinput.tsv"); }
+    void badInput();
+    void newProjectInLocales_data() { vc::test::addRows("clilocales.tsv"); }
+    void newProjectInLocales();
+    void plainOutputListsEveryField();
 };
 
 void DesignCasesTest::designCase_data()
 {
     QTest::addColumn<QString>("jsonFile");
-    const QStringList cases =
-        QDir(casesDir()).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    const QStringList cases = QDir(casesDir()).entryList({"*.json"}, QDir::Files, QDir::Name);
     QVERIFY2(cases.size() >= 40, qPrintable(casesDir()));
     for (const QString &file : cases)
         QTest::newRow(qPrintable(QFileInfo(file).completeBaseName())) << file;
@@ -106,6 +117,51 @@ void DesignCasesTest::designCase()
     QCOMPARE(shown, messages);
     QCOMPARE(actual.value(QLatin1String("no_model_found")).toBool(),
              expected.value(QLatin1String("no_model_found")).toBool());
+}
+
+void DesignCasesTest::badInput()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, says);
+    static QTemporaryDir folder;
+    args.replaceInStrings("PICTURE", vc::test::dataDir() + QStringLiteral("/Docs/img/U-oskel.jpg"));
+    args.replaceInStrings("FOLDER", folder.path());
+    const vc::test::CliRun r = calc(args);
+    QCOMPARE(r.status, 2);
+    QVERIFY(r.out.isEmpty());
+    QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY2(r.err.contains(says), qPrintable(r.err));
+}
+
+void DesignCasesTest::newProjectInLocales()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, units);
+    QFETCH(QStringList, fields);
+    const vc::test::CliRun r = calc({"--new", "--units", units, "--json"}, locale.toLatin1());
+    QCOMPARE(r.status, 0);
+    const QJsonObject out = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    const QJsonObject f = out.value(QLatin1String("fields")).toObject();
+    QCOMPARE(f.size(), 51);
+    QStringList got;
+    for (const char *name :
+         {"Label20(4)", "Label20(5)", "Label20(6)", "Label30(3)", "Text3(3)", "Label30(4)"})
+        got << f.value(QLatin1String(name)).toString();
+    QCOMPARE(got, fields);
+    QCOMPARE(f.value("Label20(8)").toString(), QStringLiteral("1534"));
+    QCOMPARE(out.value(QLatin1String("no_model_found")).toBool(), false);
+    // No family was chosen: the distance page asked once, and No was the answer.
+    QCOMPARE(out.value(QLatin1String("messages")).toArray().size(), 1);
+}
+
+void DesignCasesTest::plainOutputListsEveryField()
+{
+    const vc::test::CliRun r = calc({"--new", "--family", "0"});
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(lines.contains("Label20(7): Tavro 500"));
+    QVERIFY(lines.contains("Label30(12): 6 / 10"));
+    QCOMPARE(lines.first(), QStringLiteral("Text1(0): "));
 }
 
 QTEST_GUILESS_MAIN(DesignCasesTest)

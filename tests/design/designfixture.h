@@ -29,7 +29,7 @@ public:
         g.DocsPath = g.AppPath + QStringLiteral("/Docs");
         if (m_install)
             g.SettingsFile = g.AppPath + QStringLiteral("/VeltrannCalc.ini");
-        g.LanguageName = QStringLiteral("English");
+        g.LanguageName = "English";
         g.LanguageFile = g.AppPath + QStringLiteral("/Language/English.lng");
         g.UnitSystem = qint16(unitSystem);
         g.ProjectFile.clear();
@@ -55,13 +55,9 @@ public:
     // The text of a key of the main window's section of the English file.
     static QString text(const QString &key)
     {
-        return VixIniHandling().Read_INI(app().LanguageFile, QStringLiteral("frmMain"), key);
+        return VixIniHandling().Read_INI(app().LanguageFile, "frmMain", key);
     }
-    static QString rangeWarning()
-    {
-        return text(QStringLiteral("msg21")) + QStringLiteral("\r\n") +
-               text(QStringLiteral("msg22"));
-    }
+    static QString rangeWarning() { return text("msg21") + QStringLiteral("\r\n") + text("msg22"); }
 
     ScriptedMessages messages;
     ScriptedFileDialogs dialogs;

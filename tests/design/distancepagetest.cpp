@@ -32,18 +32,18 @@ class DistancePageTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void workedExample_data() { addRows(QStringLiteral("distanceworked.tsv")); }
+    void workedExample_data() { addRows("distanceworked.tsv"); }
     void workedExample();
     void morePipesShortenTheDistance();
-    void velocityLimit_data() { addRows(QStringLiteral("velocitylimit.tsv")); }
+    void velocityLimit_data() { addRows("velocitylimit.tsv"); }
     void velocityLimit();
-    void temperatureWarning_data() { addRows(QStringLiteral("temperaturewarning.tsv")); }
+    void temperatureWarning_data() { addRows("temperaturewarning.tsv"); }
     void temperatureWarning();
-    void pipeLength_data() { addRows(QStringLiteral("pipelength.tsv")); }
+    void pipeLength_data() { addRows("pipelength.tsv"); }
     void pipeLength();
-    void modelData_data() { addRows(QStringLiteral("modeldata.tsv")); }
+    void modelData_data() { addRows("modeldata.tsv"); }
     void modelData();
-    void capacityOfSizeCode_data() { addRows(QStringLiteral("capacityofcode.tsv")); }
+    void capacityOfSizeCode_data() { addRows("capacityofcode.tsv"); }
     void capacityOfSizeCode();
     void smallCodeSetsTheCapacity();
     void roomOnlyFamilyHidesTheDuct();
@@ -138,10 +138,10 @@ void DistancePageTest::capacityOfSizeCode()
 void DistancePageTest::smallCodeSetsTheCapacity()
 {
     DesignFixture fx;
-    fx.f().Text3(4).setText(QStringLiteral("4"));
-    fx.f().Text3(1).setText(QStringLiteral("1000"));
-    fx.f().Label20(8).setText(QStringLiteral("322"));
-    fx.f().Label20(7).setText(QStringLiteral("Quenil 500"));
+    fx.f().Text3(4).setText("4");
+    fx.f().Text3(1).setText("1000");
+    fx.f().Label20(8).setText("322");
+    fx.f().Label20(7).setText("Quenil 500");
     fx.f().btnCalcHumid_Click();
     QCOMPARE(fx.f().Label30(11).text(), QStringLiteral("322"));
     QCOMPARE(fx.f().Text3(4).text(), QStringLiteral("3"));
@@ -152,8 +152,8 @@ void DistancePageTest::smallCodeSetsTheCapacity()
 void DistancePageTest::roomOnlyFamilyHidesTheDuct()
 {
     DesignFixture fx;
-    fx.f().Combo2(5).setText(QStringLiteral("1"));
-    fx.f().Label20(8).setText(QStringLiteral("322"));
+    fx.f().Combo2(5).setText("1");
+    fx.f().Label20(8).setText("322");
     fx.f().Image9_Click(3);
     fx.f().selectPage(MainForm::DistancePage);
     QCOMPARE(fx.f().Label30(0).text(), QStringLiteral("Dremon 500"));
@@ -165,22 +165,22 @@ void DistancePageTest::roomOnlyFamilyHidesTheDuct()
     QVERIFY(!fx.f().Label30(6).isVisible());
     QCOMPARE(fx.f().Label30(10).text(), QString());
     QCOMPARE(fx.f().Label30(5).text(),
-             DesignFixture::text(QStringLiteral("noDuct")) + QStringLiteral(" Duct application"));
+             DesignFixture::text("noDuct") + QStringLiteral(" Duct application"));
 
     // Another family brings the duct back.
-    fx.f().Label20(8).setText(QStringLiteral("422"));
+    fx.f().Label20(8).setText("422");
     fx.f().Image9_Click(0);
     fx.f().selectPage(MainForm::FamilyPage);
     fx.f().selectPage(MainForm::DistancePage);
     QVERIFY(fx.f().Text3(1).isVisible());
     QVERIFY(fx.f().Label30(6).isVisible());
-    QCOMPARE(fx.f().Label30(10).text(), DesignFixture::text(QStringLiteral("Label30(10).Caption")));
+    QCOMPARE(fx.f().Label30(10).text(), DesignFixture::text("Label30(10).Caption"));
 }
 
 void DistancePageTest::usUnitsShowInches()
 {
     DesignFixture fx(1);
-    fx.f().Text2(0).setText(QStringLiteral("1000")); // a small load: 4 kg/h, 9 lb/h
+    fx.f().Text2(0).setText("1000"); // a small load: 4 kg/h, 9 lb/h
     fx.f().btnCalc_Click();
     QCOMPARE(fx.f().Label20(8).text(), QStringLiteral("434"));
     QCOMPARE(fx.f().Text3(4).text(), QStringLiteral("9"));
@@ -201,7 +201,7 @@ void DistancePageTest::noModelRowKeepsTheOldTexts()
     fx.f().Image9_Click(2);
     fx.f().btnCalcHumid_Click();
     QCOMPARE(fx.f().Label20(10).text(), QStringLiteral("11.4"));
-    fx.f().Text3(4).setText(QStringLiteral("90"));
+    fx.f().Text3(4).setText("90");
     fx.f().btnCalcHumid_Click();
     QCOMPARE(fx.f().Label20(10).text(), QStringLiteral("11.4"));
 }

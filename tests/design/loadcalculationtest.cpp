@@ -52,20 +52,20 @@ class LoadCalculationTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void relations_data() { addRows(QStringLiteral("relations.tsv")); }
+    void relations_data() { addRows("relations.tsv"); }
     void relations();
     void altitudeRoundTrip();
     void relationsThatCannotBeEvaluated_data();
     void relationsThatCannotBeEvaluated();
     void defaultProjectsWorkedByHand_data();
     void defaultProjectsWorkedByHand();
-    void sizeLadder_data() { addRows(QStringLiteral("sizeladder.tsv")); }
+    void sizeLadder_data() { addRows("sizeladder.tsv"); }
     void sizeLadder();
-    void distributorPreset_data() { addRows(QStringLiteral("distributorpreset.tsv")); }
+    void distributorPreset_data() { addRows("distributorpreset.tsv"); }
     void distributorPreset();
     void notesWhenNoModelFits_data();
     void notesWhenNoModelFits();
-    void rangeWarnings_data() { addRows(QStringLiteral("rangewarnings.tsv")); }
+    void rangeWarnings_data() { addRows("rangewarnings.tsv"); }
     void rangeWarnings();
     void oddInputsNeverStopTheCalculation_data();
     void oddInputsNeverStopTheCalculation();
@@ -119,7 +119,7 @@ void LoadCalculationTest::defaultProjectsWorkedByHand_data()
 {
     QTest::addColumn<int>("units");
     QTest::addColumn<Fields>("expected");
-    for (const auto &group : readGroups(QStringLiteral("workeddefaults.tsv"), 3))
+    for (const auto &group : readGroups("workeddefaults.tsv", 3))
         QTest::newRow(group.head[0].constData()) << group.head[1].toInt() << fields(group.rows);
 }
 
@@ -165,7 +165,7 @@ void LoadCalculationTest::notesWhenNoModelFits_data()
     QTest::addColumn<Fields>("inputs");
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("diameter");
-    for (const auto &group : readGroups(QStringLiteral("nomodelnotes.tsv"), 3))
+    for (const auto &group : readGroups("nomodelnotes.tsv", 3))
         QTest::newRow(group.head[0].constData())
             << fields(group.rows) << text(group.head[1]) << text(group.head[2]);
 }
@@ -176,8 +176,8 @@ void LoadCalculationTest::notesWhenNoModelFits()
     QFETCH(QString, note);
     QFETCH(QString, diameter);
     DesignFixture fx;
-    fx.f().Label20(7).setText(QStringLiteral("Sorbix"));
-    fx.f().ImageSelected().setPicture(QStringLiteral("picture.jpg"));
+    fx.f().Label20(7).setText("Sorbix");
+    fx.f().ImageSelected().setPicture("picture.jpg");
     for (const auto &[name, text] : inputs)
         fx.f()[name].setText(text);
     fx.f().calculateLoad();
@@ -254,7 +254,7 @@ void LoadCalculationTest::largeFiguresInGerman()
     // thousands separator. The command line test covers the other patterns in both locales.
     DesignFixture fx;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    fx.f().Text2(0).setText(QStringLiteral("80000"));
+    fx.f().Text2(0).setText("80000");
     fx.f().btnCalc_Click();
     QCOMPARE(fx.f().Label20(0).text(), QStringLiteral("16000"));
     QCOMPARE(fx.f().Label20(5).text(), QStringLiteral("127,4"));
@@ -266,7 +266,7 @@ void LoadCalculationTest::unknownDiameterInUsUnitsKeepsItsCaption()
     DesignFixture fx(1);
     fx.f().btnCalc_Click();
     QCOMPARE(fx.f().Label30(4).text(), QStringLiteral("1.38"));
-    fx.f().Combo2(3).setText(QStringLiteral("5")); // drier inside: no load
+    fx.f().Combo2(3).setText("5"); // drier inside: no load
     fx.f().btnCalc_Click();
     QCOMPARE(fx.f().Text3(4).text(), QStringLiteral("0"));
     QCOMPARE(fx.f().Label30(4).text(), QStringLiteral("1.38"));

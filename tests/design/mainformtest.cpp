@@ -37,11 +37,11 @@ private Q_SLOTS:
     void distancePageAsksForAFamily_data();
     void distancePageAsksForAFamily();
     void documentHooksRunInOrder();
-    void refusals_data() { vc::test::addRows(QStringLiteral("familyrefusals.tsv")); }
+    void refusals_data() { vc::test::addRows("familyrefusals.tsv"); }
     void refusals();
-    void refreshGreysColumns_data() { vc::test::addRows(QStringLiteral("familygrey.tsv")); }
+    void refreshGreysColumns_data() { vc::test::addRows("familygrey.tsv"); }
     void refreshGreysColumns();
-    void click_data() { vc::test::addRows(QStringLiteral("familyclicks.tsv")); }
+    void click_data() { vc::test::addRows("familyclicks.tsv"); }
     void click();
     void missingPictureKeepsTheChoice();
     void hoverPreview();
@@ -96,9 +96,8 @@ void MainFormTest::distancePageAsksForAFamily()
     QCOMPARE(loaded, templateLoaded);
     QCOMPARE(int(fx.messages.shown().size()), 1);
     const auto &question = fx.messages.shown().front();
-    QCOMPARE(question.text, DesignFixture::text(QStringLiteral("msgbox1")) +
-                                QStringLiteral("\r\n") +
-                                DesignFixture::text(QStringLiteral("msgbox2")));
+    QCOMPARE(question.text, DesignFixture::text("msgbox1") + QStringLiteral("\r\n") +
+                                DesignFixture::text("msgbox2"));
     QCOMPARE(question.buttons, MessageService::Buttons::YesNo);
 }
 
@@ -159,16 +158,15 @@ void MainFormTest::click()
     QFETCH(QString, name);
     QFETCH(QString, newCode);
     DesignFixture fx;
-    fx.f().Combo2(5).setText(QStringLiteral("1"));
+    fx.f().Combo2(5).setText("1");
     fx.f().Label20(8).setText(code);
-    fx.f().Label20(9).setText(QStringLiteral("old note"));
-    fx.f().ImageSelected().setPicture(QStringLiteral("earlier.jpg"));
+    fx.f().Label20(9).setText("old note");
+    fx.f().ImageSelected().setPicture("earlier.jpg");
     fx.f().ProjectChanged = false;
     fx.f().Image9_Click(family);
     QCOMPARE(fx.f().Label20(7).text(), name);
     QCOMPARE(fx.f().Label20(8).text(), newCode);
-    QCOMPARE(fx.f().Label20(9).text(),
-             name.isEmpty() ? DesignFixture::text(QStringLiteral("msg4")) : QString());
+    QCOMPARE(fx.f().Label20(9).text(), name.isEmpty() ? DesignFixture::text("msg4") : QString());
     QCOMPARE(fx.f().ImageSelected().picture().isEmpty(), name.isEmpty());
     QVERIFY(fx.f().ProjectChanged);
     const QStringList grey = newCode == code ? QStringList() : QStringList{"3", "4", "5"};
@@ -181,7 +179,7 @@ void MainFormTest::missingPictureKeepsTheChoice()
     QTemporaryDir empty;
     app().DocsPath = empty.path();
     fx.f().btnCalc_Click();
-    fx.f().ImageSelected().setPicture(QStringLiteral("earlier.jpg"));
+    fx.f().ImageSelected().setPicture("earlier.jpg");
     fx.f().Image9_Click(1);
     QCOMPARE(fx.f().Label20(7).text(), QStringLiteral("Quenil 500"));
     QCOMPARE(fx.f().ImageSelected().picture(), QStringLiteral("earlier.jpg"));
