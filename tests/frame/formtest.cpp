@@ -17,26 +17,26 @@ private Q_SLOTS:
 
 void FormTest::namesMatchWithoutCase()
 {
-    Form form(QStringLiteral("frmMain"));
-    Control &label = form.add(QStringLiteral("Label20"), 7, Control::Kind::Label);
+    Form form("frmMain");
+    Control &label = form.add("Label20", 7, Control::Kind::Label);
     QCOMPARE(label.name(), QStringLiteral("Label20(7)"));
-    QCOMPARE(&form.at(QStringLiteral("label20(7)")), &label);
-    QVERIFY(form.has(QStringLiteral("LABEL20(7)")));
-    QCOMPARE(&form.add(QStringLiteral("Label20(7)"), Control::Kind::Label), &label);
+    QCOMPARE(&form.at("label20(7)"), &label);
+    QVERIFY(form.has("LABEL20(7)"));
+    QCOMPARE(&form.add("Label20(7)", Control::Kind::Label), &label);
     QCOMPARE(form.names().size(), 1);
     // An unknown name is made on first use and kept.
-    QVERIFY(!form.has(QStringLiteral("Label99(1)")));
-    form[QStringLiteral("Label99(1)")].setCaption(QStringLiteral("x"));
-    QCOMPARE(form.at(QStringLiteral("label99(1)")).text(), QStringLiteral("x"));
+    QVERIFY(!form.has("Label99(1)"));
+    form["Label99(1)"].setCaption("x");
+    QCOMPARE(form.at("label99(1)").text(), QStringLiteral("x"));
 }
 
 void FormTest::setterReportsOnlyRealChanges()
 {
-    Form form(QStringLiteral("frmMain"));
-    Control &text = form.add(QStringLiteral("Text2(0)"), Control::Kind::TextBox);
+    Form form("frmMain");
+    Control &text = form.add("Text2(0)", Control::Kind::TextBox);
     QSignalSpy spy(&text, &Control::changed);
-    text.setText(QStringLiteral("8000"));
-    text.setText(QStringLiteral("8000"));
+    text.setText("8000");
+    text.setText("8000");
     text.setVisible(true);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).value<Control::Property>(), Control::Property::Text);
@@ -44,9 +44,9 @@ void FormTest::setterReportsOnlyRealChanges()
 
 void FormTest::clearingListResetsIndex()
 {
-    Form form(QStringLiteral("frmMain"));
-    Control &combo = form.add(QStringLiteral("Combo2"), 1, Control::Kind::ComboBox);
-    combo.setItems({QStringLiteral("750"), QStringLiteral("760")});
+    Form form("frmMain");
+    Control &combo = form.add("Combo2", 1, Control::Kind::ComboBox);
+    combo.setItems({"750", "760"});
     combo.setListIndex(1);
     combo.clearItems();
     QVERIFY(combo.items().isEmpty());

@@ -16,10 +16,8 @@ using vc::app;
 using vc::test::writeFile;
 
 namespace {
-const QString kLanguageMissing =
-    QStringLiteral("Language folder not found\r\nI will be Run only on English");
-const QString kUnitMissing =
-    QStringLiteral("Unit folder not found\r\nI will be Run only with metric");
+const QString kLanguageMissing = "Language folder not found\r\nI will be Run only on English";
+const QString kUnitMissing = "Unit folder not found\r\nI will be Run only with metric";
 } // namespace
 
 // Start-up: the installation's folders and files as it finds them, and the
@@ -36,12 +34,9 @@ private Q_SLOTS:
     void languageFileFoundWithoutCase();
     void readOnlyProfileReportedOnce();
     void missingFolderIsCreatedButReportedMissing();
-    void pathExistsKinds_data() { vc::test::addRows(QStringLiteral("pathexists.tsv")); }
+    void pathExistsKinds_data() { vc::test::addRows("pathexists.tsv"); }
     void pathExistsKinds();
-    void nativePathMatchesWithoutCase_data()
-    {
-        vc::test::addRows(QStringLiteral("nativepath.tsv"));
-    }
+    void nativePathMatchesWithoutCase_data() { vc::test::addRows("nativepath.tsv"); }
     void nativePathMatchesWithoutCase();
     void fileNameOf();
     void fileDialogSaveAddsExtension();
@@ -68,7 +63,7 @@ void MMainTest::cleanup()
 
 void MMainTest::startUp_data()
 {
-    vc::test::addRows(QStringLiteral("startup.tsv"));
+    vc::test::addRows("startup.tsv");
     QByteArray garbage(4096, '\0');
     QRandomGenerator(17).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
     QTest::newRow("garbage profile") << garbage << true << true << "" << 0 << "SI.lng"
@@ -87,15 +82,15 @@ void MMainTest::startUp()
     QFETCH(QStringList, missing);
 
     if (!profile.isNull())
-        QVERIFY(writeFile(path(QStringLiteral("VeltrannCalc.ini")), profile));
+        QVERIFY(writeFile(path("VeltrannCalc.ini"), profile));
     if (languageFolder)
-        QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")), "[frmMain]\r\n"));
+        QVERIFY(writeFile(path("Language/Deutsch.lng"), "[frmMain]\r\n"));
     if (unitFolder) {
-        QVERIFY(writeFile(path(QStringLiteral("Unit/SI.lng")), "[frmMain]\r\n"));
-        QVERIFY(writeFile(path(QStringLiteral("Unit/USA.lng")), "[frmMain]\r\n"));
+        QVERIFY(writeFile(path("Unit/SI.lng"), "[frmMain]\r\n"));
+        QVERIFY(writeFile(path("Unit/USA.lng"), "[frmMain]\r\n"));
     }
 
-    vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
+    vc::mMain::Main(m_dir->path(), "VeltrannCalc");
 
     QCOMPARE(app().LanguageName, languageName);
     QCOMPARE(int(app().UnitSystem), unitSystem);
@@ -114,79 +109,79 @@ void MMainTest::startUp()
     }
     // The profile is only read.
     if (profile.isNull())
-        QVERIFY(!QFile::exists(path(QStringLiteral("VeltrannCalc.ini"))));
+        QVERIFY(!QFile::exists(path("VeltrannCalc.ini")));
     else
-        QCOMPARE(vc::test::readFile(path(QStringLiteral("VeltrannCalc.ini"))), profile);
+        QCOMPARE(vc::test::readFile(path("VeltrannCalc.ini")), profile);
 }
 
 void MMainTest::foldersAndFiles()
 {
-    vc::mMain::Main(m_dir->path() + QStringLiteral("/"), QStringLiteral("VeltrannCalc.exe"));
+    vc::mMain::Main(m_dir->path() + QStringLiteral("/"), "VeltrannCalc.exe");
     QCOMPARE(app().AppPath, m_dir->path());
-    QCOMPARE(app().DataPath, path(QStringLiteral("Data")));
-    QCOMPARE(app().DocsPath, path(QStringLiteral("Docs")));
+    QCOMPARE(app().DataPath, path("Data"));
+    QCOMPARE(app().DocsPath, path("Docs"));
     QVERIFY(QDir(app().DataPath).exists());
     QVERIFY(QDir(app().DocsPath).exists());
-    QCOMPARE(app().SettingsFile, path(QStringLiteral("VeltrannCalc.ini")));
-    QCOMPARE(app().LanguageFile, path(QStringLiteral("Language/.lng")));
+    QCOMPARE(app().SettingsFile, path("VeltrannCalc.ini"));
+    QCOMPARE(app().LanguageFile, path("Language/.lng"));
 
     // A folder where the profile should be reads as no profile.
-    QVERIFY(QDir().mkpath(path(QStringLiteral("VeltrannCalc.ini"))));
-    vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
+    QVERIFY(QDir().mkpath(path("VeltrannCalc.ini")));
+    vc::mMain::Main(m_dir->path(), "VeltrannCalc");
     QCOMPARE(app().LanguageName, QString());
 }
 
 void MMainTest::languageFileFoundWithoutCase()
 {
-    QVERIFY(writeFile(path(QStringLiteral("VeltrannCalc.ini")), "[System]\r\nLanguage=fran\xE7"
-                                                                "ais\r\n"));
+    QVERIFY(writeFile(path("VeltrannCalc.ini"), "[System]\r\nLanguage=fran\xE7"
+                                                "ais\r\n"));
     QVERIFY(writeFile(path(QStringLiteral("Language/Fran\u00e7ais.lng")), "[frmMain]\r\n"));
-    QVERIFY(writeFile(path(QStringLiteral("unit/si.LNG")), "[frmMain]\r\n"));
-    vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
+    QVERIFY(writeFile(path("unit/si.LNG"), "[frmMain]\r\n"));
+    vc::mMain::Main(m_dir->path(), "VeltrannCalc");
     QCOMPARE(app().LanguageName, QStringLiteral("fran\u00e7ais"));
     QCOMPARE(app().LanguageFile, path(QStringLiteral("Language/Fran\u00e7ais.lng")));
-    QCOMPARE(app().UnitFile, path(QStringLiteral("unit/si.LNG")));
+    QCOMPARE(app().UnitFile, path("unit/si.LNG"));
     QVERIFY(m_messages.texts().isEmpty());
 }
 
 void MMainTest::readOnlyProfileReportedOnce()
 {
-    const QString profile = path(QStringLiteral("VeltrannCalc.ini"));
+    const QString profile = path("VeltrannCalc.ini");
     const QByteArray content("[System]\r\nLanguage=Deutsch\r\n");
     QVERIFY(writeFile(profile, content));
-    QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")),
+    QVERIFY(writeFile(path("Language/Deutsch.lng"),
                       "[Messages]\r\nmsgSettingsNotSaved=Einstellungen nicht gespeichert.\r\n"));
-    QVERIFY(writeFile(path(QStringLiteral("Unit/SI.lng")), "[frmMain]\r\n"));
+    QVERIFY(writeFile(path("Unit/SI.lng"), "[frmMain]\r\n"));
     QVERIFY(QFile::setPermissions(profile, QFileDevice::ReadOwner));
-    vc::mMain::Main(m_dir->path(), QStringLiteral("VeltrannCalc"));
+    vc::mMain::Main(m_dir->path(), "VeltrannCalc");
     QCOMPARE(app().LanguageName, QStringLiteral("Deutsch"));
     QVERIFY(m_messages.texts().isEmpty());
 
-    QVERIFY(!vc::settings::write(vc::settings::Unit, QStringLiteral("1")));
-    QVERIFY(!vc::settings::write(vc::settings::LastFile, QStringLiteral("/x.sti")));
+    QVERIFY(!vc::settings::write(vc::settings::Unit, "1"));
+    QVERIFY(!vc::settings::write(vc::settings::LastFile, "/x.sti"));
     QCOMPARE(m_messages.shown().size(), size_t(1));
     QCOMPARE(m_messages.texts().first(),
              QStringLiteral("Einstellungen nicht gespeichert.\r\n") + profile);
     QCOMPARE(vc::test::readFile(profile), content);
 
     QFile::setPermissions(profile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QVERIFY(vc::settings::write(vc::settings::Unit, QStringLiteral("1")));
+    QVERIFY(vc::settings::write(vc::settings::Unit, "1"));
     QCOMPARE(vc::settings::read(vc::settings::Unit), QStringLiteral("1"));
     QCOMPARE(vc::settings::read(vc::settings::Version), QString());
 }
 
 void MMainTest::missingFolderIsCreatedButReportedMissing()
 {
-    const QString folder = path(QStringLiteral("Data"));
+    const QString folder = path("Data");
     QVERIFY(!vc::PathExists(folder, 1, true));
     QVERIFY(QDir(folder).exists());
     QVERIFY(vc::PathExists(folder, 1, true));
     // One folder only: a missing parent is not made.
-    QVERIFY(!vc::PathExists(path(QStringLiteral("a/b")), 1, true));
-    QVERIFY(!QDir(path(QStringLiteral("a"))).exists());
+    QVERIFY(!vc::PathExists(path("a/b"), 1, true));
+    QVERIFY(!QDir(path("a")).exists());
     // Without create nothing happens.
-    QVERIFY(!vc::PathExists(path(QStringLiteral("Docs")), 1, false));
-    QVERIFY(!QDir(path(QStringLiteral("Docs"))).exists());
+    QVERIFY(!vc::PathExists(path("Docs"), 1, false));
+    QVERIFY(!QDir(path("Docs")).exists());
 }
 
 void MMainTest::pathExistsKinds()
@@ -194,7 +189,7 @@ void MMainTest::pathExistsKinds()
     QFETCH(QString, relative);
     QFETCH(int, kind);
     QFETCH(bool, expected);
-    QVERIFY(writeFile(path(QStringLiteral("Unit/SI.lng")), "[x]\r\n"));
+    QVERIFY(writeFile(path("Unit/SI.lng"), "[x]\r\n"));
     QCOMPARE(vc::PathExists(m_dir->path() + QLatin1Char('/') + relative, kind, false), expected);
 }
 
@@ -202,26 +197,25 @@ void MMainTest::nativePathMatchesWithoutCase()
 {
     QFETCH(QString, asWritten);
     QFETCH(QString, expected);
-    QVERIFY(writeFile(path(QStringLiteral("Docs/img/tavro.jpg")), "jpg"));
+    QVERIFY(writeFile(path("Docs/img/tavro.jpg"), "jpg"));
     QCOMPARE(vc::nativePath(m_dir->path() + QLatin1Char('/') + asWritten),
              m_dir->path() + QLatin1Char('/') + expected);
 }
 
 void MMainTest::fileNameOf()
 {
-    QVERIFY(writeFile(path(QStringLiteral("Data/Sub/Hotel Nord.sti")), "[x]\r\n"));
+    QVERIFY(writeFile(path("Data/Sub/Hotel Nord.sti"), "[x]\r\n"));
     bool ok = false;
-    QCOMPARE(vc::FileNameOf(path(QStringLiteral("Data/Sub/Hotel Nord.sti")), &ok),
-             QStringLiteral("Hotel Nord.sti"));
+    QCOMPARE(vc::FileNameOf(path("Data/Sub/Hotel Nord.sti"), &ok), "Hotel Nord.sti");
     QVERIFY(ok);
     QCOMPARE(vc::FileNameOf(m_dir->path() + QStringLiteral("\\data\\SUB\\hotel nord.STI"), &ok),
-             QStringLiteral("Hotel Nord.sti"));
+             "Hotel Nord.sti");
     QVERIFY(ok);
     QCOMPARE(vc::FileNameOf(QString(), &ok), QString());
     QVERIFY(!ok);
-    vc::FileNameOf(path(QStringLiteral("Data/missing.sti")), &ok);
+    vc::FileNameOf(path("Data/missing.sti"), &ok);
     QVERIFY(!ok);
-    vc::FileNameOf(path(QStringLiteral("Data")), &ok);
+    vc::FileNameOf(path("Data"), &ok);
     QVERIFY(!ok);
 }
 
@@ -229,26 +223,23 @@ void MMainTest::fileDialogSaveAddsExtension()
 {
     vc::ScriptedFileDialogs dialogs;
     vc::Services::setFileDialogs(&dialogs);
-    dialogs.script(path(QStringLiteral("Data/MyProject")));
-    dialogs.script(path(QStringLiteral("Data/Other.sti")));
-    dialogs.script(path(QStringLiteral("Data/README")));
+    dialogs.script(path("Data/MyProject"));
+    dialogs.script(path("Data/Other.sti"));
+    dialogs.script(path("Data/README"));
     const QString filter =
         QStringLiteral("Project (*.sti)") + QChar(0) + QStringLiteral("*.sti") + QChar(0);
-    QCOMPARE(vc::ShowFileDialog(2, QStringLiteral("Save as"), QStringLiteral("MyProject"), filter,
-                                path(QStringLiteral("Data")), QStringLiteral("sti")),
-             path(QStringLiteral("Data/MyProject.sti")));
-    QCOMPARE(vc::ShowFileDialog(0, QStringLiteral("Save as"), QString(), filter, QString(),
-                                QStringLiteral("sti")),
-             path(QStringLiteral("Data/Other.sti")));
+    QCOMPARE(vc::ShowFileDialog(2, "Save as", "MyProject", filter, path("Data"), "sti"),
+             path("Data/MyProject.sti"));
+    QCOMPARE(vc::ShowFileDialog(0, "Save as", QString(), filter, QString(), "sti"),
+             path("Data/Other.sti"));
     const auto &asked = dialogs.asked().front();
     QCOMPARE(asked.mode, vc::FileDialogService::Mode::Save);
     QCOMPARE(asked.filter, QStringLiteral("Project (*.sti)|*.sti"));
     QCOMPARE(asked.defaultName, QStringLiteral("MyProject"));
-    QCOMPARE(asked.initialFolder, path(QStringLiteral("Data")));
+    QCOMPARE(asked.initialFolder, path("Data"));
     // Opening never adds an extension.
-    QCOMPARE(vc::ShowFileDialog(1, QStringLiteral("Open"), QString(), QString(), QString(),
-                                QStringLiteral("sti")),
-             path(QStringLiteral("Data/README")));
+    QCOMPARE(vc::ShowFileDialog(1, "Open", QString(), QString(), QString(), "sti"),
+             path("Data/README"));
     QCOMPARE(dialogs.asked().back().mode, vc::FileDialogService::Mode::Open);
     vc::Services::setFileDialogs(nullptr);
 }

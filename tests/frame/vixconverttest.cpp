@@ -57,16 +57,16 @@ class VixConvertTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
-    void conversions_data() { vc::test::addRows(QStringLiteral("conversions.tsv")); }
+    void conversions_data() { vc::test::addRows("conversions.tsv"); }
     void conversions();
     void gDblReadsUserLocale();
     void searchAndReplace();
     void isImage();
-    void formatNumber_data() { vc::test::addRows(QStringLiteral("numberformat.tsv")); }
+    void formatNumber_data() { vc::test::addRows("numberformat.tsv"); }
     void formatNumber();
     void roundHalfAway_data();
     void roundHalfAway();
-    void leadingNumber_data() { vc::test::addRows(QStringLiteral("leadingnumber.tsv")); }
+    void leadingNumber_data() { vc::test::addRows("leadingnumber.tsv"); }
     void leadingNumber();
 };
 
@@ -89,36 +89,34 @@ void VixConvertTest::conversions()
 
 void VixConvertTest::gDblReadsUserLocale()
 {
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    QCOMPARE(VixConvert::GDbl(QStringLiteral("1,5")), 1.5);
-    QCOMPARE(VixConvert::GDbl(QStringLiteral("1.234,5")), 1234.5);
+    QLocale::setDefault(QLocale("de_DE"));
+    QCOMPARE(VixConvert::GDbl("1,5"), 1.5);
+    QCOMPARE(VixConvert::GDbl("1.234,5"), 1234.5);
     QCOMPARE(VixConvert::GStr(2.5), QStringLiteral("2,5"));
 }
 
 void VixConvertTest::searchAndReplace()
 {
-    QString text = QStringLiteral("##KW## und ##KW##");
-    QCOMPARE(VixConvert::SearchAndReplaceTXT(text, QStringLiteral("##KW##"), QStringLiteral("12")),
-             QStringLiteral("12 und ##KW##"));
+    QString text = "##KW## und ##KW##";
+    QCOMPARE(VixConvert::SearchAndReplaceTXT(text, "##KW##", "12"), "12 und ##KW##");
     QCOMPARE(text, QStringLiteral("12 und ##KW##"));
-    QString unchanged = QStringLiteral("abc");
-    QCOMPARE(VixConvert::SearchAndReplaceTXT(unchanged, QStringLiteral("x"), QStringLiteral("y")),
-             QStringLiteral("abc"));
+    QString unchanged = "abc";
+    QCOMPARE(VixConvert::SearchAndReplaceTXT(unchanged, "x", "y"), "abc");
 }
 
 void VixConvertTest::isImage()
 {
     QTemporaryDir dir;
-    const QString picture = dir.filePath(QStringLiteral("Img/Unit.png"));
+    const QString picture = dir.filePath("Img/Unit.png");
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QVERIFY(vc::test::writeFile(picture, QByteArray()));
     QVERIFY(image.save(picture));
     QVERIFY(VixConvert::IsImage(picture));
     QVERIFY(VixConvert::IsImage(dir.path() + QStringLiteral("\\img\\UNIT.PNG")));
-    QVERIFY(vc::test::writeFile(dir.filePath(QStringLiteral("text.png")), "not a picture"));
-    QVERIFY(!VixConvert::IsImage(dir.filePath(QStringLiteral("text.png"))));
-    QVERIFY(!VixConvert::IsImage(dir.filePath(QStringLiteral("none.png"))));
+    QVERIFY(vc::test::writeFile(dir.filePath("text.png"), "not a picture"));
+    QVERIFY(!VixConvert::IsImage(dir.filePath("text.png")));
+    QVERIFY(!VixConvert::IsImage(dir.filePath("none.png")));
     QVERIFY(!VixConvert::IsImage(QString()));
 }
 
@@ -133,7 +131,7 @@ void VixConvertTest::formatNumber()
 
 void VixConvertTest::roundHalfAway_data()
 {
-    vc::test::addRows(QStringLiteral("roundhalfaway.tsv"));
+    vc::test::addRows("roundhalfaway.tsv");
     // A product as the program computes it, not as a text reads.
     QTest::newRow("2.5 x 0.7 as computed") << 2.5 * 0.7 << 1 << 1.8;
 }

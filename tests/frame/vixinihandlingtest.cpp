@@ -21,12 +21,12 @@ class VixIniHandlingTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void readRules_data() { addRows(QStringLiteral("iniread.tsv")); }
+    void readRules_data() { addRows("iniread.tsv"); }
     void readRules();
-    void writeKeepsOtherLines_data() { addRows(QStringLiteral("iniwrite.tsv")); }
+    void writeKeepsOtherLines_data() { addRows("iniwrite.tsv"); }
     void writeKeepsOtherLines();
     void missingFilesAndNames();
-    void sectionCalls_data() { addRows(QStringLiteral("iniops.tsv")); }
+    void sectionCalls_data() { addRows("iniops.tsv"); }
     void sectionCalls();
     void readSectionStopsAtBufferSize();
     void changeByAnotherProgramIsSeen();
@@ -58,7 +58,7 @@ void VixIniHandlingTest::readRules()
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QString, expected);
-    const QString file = path(QStringLiteral("r.ini"));
+    const QString file = path("r.ini");
     QVERIFY(writeFile(file, content));
     QCOMPARE(ini.Read_INI(file, section, key), expected);
 }
@@ -70,7 +70,7 @@ void VixIniHandlingTest::writeKeepsOtherLines()
     QFETCH(QString, key);
     QFETCH(QString, value);
     QFETCH(QByteArray, after);
-    const QString file = path(QStringLiteral("w.ini"));
+    const QString file = path("w.ini");
     if (!before.isNull())
         QVERIFY(writeFile(file, before));
     QVERIFY(ini.Write_INI(file, section, key, value));
@@ -88,11 +88,11 @@ void VixIniHandlingTest::writeKeepsOtherLines()
 
 void VixIniHandlingTest::missingFilesAndNames()
 {
-    const QString none = path(QStringLiteral("none.ini"));
-    const QString s = QStringLiteral("S"), k = QStringLiteral("k");
+    const QString none = path("none.ini");
+    const QString s = "S", k = "k";
     for (const QString &file : {none, QString(), m_dir.path()})
         QCOMPARE(ini.Read_INI(file, s, k), QString());
-    QStringList titles{QStringLiteral("stale")};
+    QStringList titles{"stale"};
     QVERIFY(!ini.ReadAllSectionTitle(none, titles));
     QVERIFY(titles.isEmpty());
     QVERIFY(!ini.ReadAllSectionTitle(QString(), titles));
@@ -100,13 +100,13 @@ void VixIniHandlingTest::missingFilesAndNames()
     QVERIFY(ini.Remove_Section(none, s));
     QVERIFY(!QFile::exists(none));
     // A folder is never made for a file.
-    QVERIFY(!ini.Write_INI(path(QStringLiteral("no/such/x.ini")), s, k, QStringLiteral("v")));
-    QVERIFY(!QDir(path(QStringLiteral("no"))).exists());
+    QVERIFY(!ini.Write_INI(path("no/such/x.ini"), s, k, "v"));
+    QVERIFY(!QDir(path("no")).exists());
     QVERIFY(!ini.GetIniFile(QString()));
     QVERIFY(ini.GetIniFile(none));
-    QVERIFY(ini.GetIniFile(QStringLiteral(" ")));
-    QVERIFY(!ini.Write_INI(QString(), s, k, QStringLiteral("v")));
-    QVERIFY(!ini.Write_INI(none, QStringLiteral(" "), k, QStringLiteral("v")));
+    QVERIFY(ini.GetIniFile(" "));
+    QVERIFY(!ini.Write_INI(QString(), s, k, "v"));
+    QVERIFY(!ini.Write_INI(none, " ", k, "v"));
 }
 
 void VixIniHandlingTest::sectionCalls()
@@ -117,10 +117,10 @@ void VixIniHandlingTest::sectionCalls()
     QFETCH(QStringList, args);
     QFETCH(QString, result);
     QFETCH(QByteArray, after);
-    const QString file = path(QStringLiteral("t.ini"));
+    const QString file = path("t.ini");
     if (!before.isNull())
         QVERIFY(writeFile(file, before));
-    QStringList got{QStringLiteral("stale")};
+    QStringList got{"stale"};
     if (call == QLatin1String("ReadAllSectionTitle")) {
         QVERIFY(ini.ReadAllSectionTitle(file, got));
     } else if (call == QLatin1String("ReadSection")) {
@@ -132,7 +132,7 @@ void VixIniHandlingTest::sectionCalls()
         ini.ReadSection(file, section, got);
     } else {
         QVERIFY(ini.Remove_Section(file, section));
-        got = QStringList{ini.Read_INI(file, section, QStringLiteral("a"))};
+        got = QStringList{ini.Read_INI(file, section, "a")};
     }
     QString shown;
     for (const QString &item : got)
@@ -147,13 +147,13 @@ void VixIniHandlingTest::sectionCalls()
 
 void VixIniHandlingTest::readSectionStopsAtBufferSize()
 {
-    const QString file = path(QStringLiteral("big.ini"));
+    const QString file = path("big.ini");
     QByteArray content("[S]\r\n");
     for (int i = 0; i < 1000; ++i)
         content += QByteArray::number(i) + '=' + QByteArray(50, 'v') + "\r\n";
     QVERIFY(writeFile(file, content));
     QStringList lines;
-    ini.ReadSection(file, QStringLiteral("S"), lines);
+    ini.ReadSection(file, "S", lines);
     qsizetype used = 0;
     for (const QString &line : lines)
         used += line.size() + 1;
@@ -166,88 +166,78 @@ void VixIniHandlingTest::readSectionStopsAtBufferSize()
 
 void VixIniHandlingTest::changeByAnotherProgramIsSeen()
 {
-    const QString file = path(QStringLiteral("c.ini"));
+    const QString file = path("c.ini");
     QVERIFY(writeFile(file, "[S]\r\nk=1\r\n"));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("1"));
+    QCOMPARE(ini.Read_INI(file, "S", "k"), QStringLiteral("1"));
     // Same size, same file: only the modification time tells.
     QVERIFY(writeFile(file, "[S]\r\nk=2\r\n"));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("2"));
+    QCOMPARE(ini.Read_INI(file, "S", "k"), QStringLiteral("2"));
     // Replaced by another file, as an editor saves.
-    const QString other = path(QStringLiteral("c.tmp"));
+    const QString other = path("c.tmp");
     QVERIFY(writeFile(other, "[S]\r\nk=33\r\n"));
     QVERIFY(QFile::remove(file));
     QVERIFY(QFile::rename(other, file));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("33"));
+    QCOMPARE(ini.Read_INI(file, "S", "k"), QStringLiteral("33"));
     QVERIFY(QFile::remove(file));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QString());
+    QCOMPARE(ini.Read_INI(file, "S", "k"), QString());
 }
 
 void VixIniHandlingTest::readOnlyFileIsLeftAlone()
 {
-    const QString file = path(QStringLiteral("ro.ini"));
+    const QString file = path("ro.ini");
     const QByteArray content("[System]\r\nLanguage=English\r\n");
     QVERIFY(writeFile(file, content));
     QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    QVERIFY(!ini.Write_INI(file, QStringLiteral("System"), QStringLiteral("Language"),
-                           QStringLiteral("Deutsch")));
-    QVERIFY(!ini.WriteArray(file, QStringLiteral("System"), {QStringLiteral("x")}));
-    QVERIFY(!ini.Remove_Section(file, QStringLiteral("System")));
+    QVERIFY(!ini.Write_INI(file, "System", "Language", "Deutsch"));
+    QVERIFY(!ini.WriteArray(file, "System", {QStringLiteral("x")}));
+    QVERIFY(!ini.Remove_Section(file, "System"));
     QCOMPARE(readFile(file), content);
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("System"), QStringLiteral("Language")),
-             QStringLiteral("English"));
+    QCOMPARE(ini.Read_INI(file, "System", "Language"), "English");
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void VixIniHandlingTest::fileNameMatchedWithoutCase()
 {
-    QVERIFY(writeFile(path(QStringLiteral("Language/Deutsch.lng")),
-                      "[frmMain]\r\nCaption=Planung\r\n"));
+    QVERIFY(writeFile(path("Language/Deutsch.lng"), "[frmMain]\r\nCaption=Planung\r\n"));
     const QString asWritten = m_dir.path() + QStringLiteral("\\LANGUAGE\\deutsch.LNG ");
-    QCOMPARE(ini.Read_INI(asWritten, QStringLiteral("frmMain"), QStringLiteral("Caption")),
-             QStringLiteral("Planung"));
-    QVERIFY(ini.Write_INI(asWritten, QStringLiteral("frmMain"), QStringLiteral("Caption"),
-                          QStringLiteral("Neu")));
-    QCOMPARE(QDir(path(QStringLiteral("Language"))).entryList(QDir::Files),
-             QStringList{"Deutsch.lng"});
-    QCOMPARE(readFile(path(QStringLiteral("Language/Deutsch.lng"))),
-             QByteArray("[frmMain]\r\nCaption=Neu\r\n"));
+    QCOMPARE(ini.Read_INI(asWritten, "frmMain", "Caption"), "Planung");
+    QVERIFY(ini.Write_INI(asWritten, "frmMain", "Caption", "Neu"));
+    QCOMPARE(QDir(path("Language")).entryList(QDir::Files), QStringList{"Deutsch.lng"});
+    QCOMPARE(readFile(path("Language/Deutsch.lng")), QByteArray("[frmMain]\r\nCaption=Neu\r\n"));
 }
 
 void VixIniHandlingTest::writeKeepsPermissionsAndLinks()
 {
-    const QString file = path(QStringLiteral("perm.ini"));
+    const QString file = path("perm.ini");
     QVERIFY(writeFile(file, "[S]\r\nk=1\r\n"));
     const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QVERIFY(QFile::setPermissions(file, mode));
-    QVERIFY(ini.Write_INI(file, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2")));
+    QVERIFY(ini.Write_INI(file, "S", "k", "2"));
     QCOMPARE(QFile::permissions(file) & 0x7077, mode); // owner, group, others
 
     // A profile reached through a link is written where the link points.
-    const QString link = path(QStringLiteral("link.ini"));
+    const QString link = path("link.ini");
     QVERIFY(QFile::link(file, link));
-    QVERIFY(ini.Write_INI(link, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("3")));
+    QVERIFY(ini.Write_INI(link, "S", "k", "3"));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readFile(file), QByteArray("[S]\r\nk=3\r\n"));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("3"));
+    QCOMPARE(ini.Read_INI(file, "S", "k"), QStringLiteral("3"));
 }
 
 void VixIniHandlingTest::batchSavesOnce()
 {
-    const QString file = path(QStringLiteral("project.sti"));
+    const QString file = path("project.sti");
     QVERIFY(writeFile(file, "; project\r\n[Page1]\r\n0=old\r\n"));
     {
         vc::IniBatch batch(file);
         {
             vc::IniBatch nested(file);
             for (int i = 0; i < 3; ++i)
-                QVERIFY(ini.Write_INI(file, QStringLiteral("Page1"), QString::number(i),
-                                      QString::number(i * 10)));
+                QVERIFY(ini.Write_INI(file, "Page1", QString::number(i), QString::number(i * 10)));
         }
-        QVERIFY(ini.WriteArray(file, QStringLiteral("Basket"),
-                               {QStringLiteral("a"), QStringLiteral("b")}));
+        QVERIFY(ini.WriteArray(file, "Basket", {"a", "b"}));
         // Inside the batch the writes read back, and the disk is untouched.
-        QCOMPARE(ini.Read_INI(file, QStringLiteral("page1"), QStringLiteral("2")),
-                 QStringLiteral("20"));
+        QCOMPARE(ini.Read_INI(file, "page1", "2"), "20");
         QCOMPARE(readFile(file), QByteArray("; project\r\n[Page1]\r\n0=old\r\n"));
         QVERIFY(batch.commit());
         QVERIFY(batch.commit());
@@ -255,15 +245,13 @@ void VixIniHandlingTest::batchSavesOnce()
     QCOMPARE(readFile(file), QByteArray("; project\r\n[Page1]\r\n0=0\r\n1=10\r\n2=20\r\n"
                                         "[Basket]\r\n0=a\r\n1=b\r\n"));
     vc::IniStore::clearCache();
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("Basket"), QStringLiteral("1")),
-             QStringLiteral("b"));
+    QCOMPARE(ini.Read_INI(file, "Basket", "1"), "b");
 
     // A new file comes into being at the end of the batch.
-    const QString fresh = path(QStringLiteral("fresh.sti"));
+    const QString fresh = path("fresh.sti");
     {
         vc::IniBatch batch(fresh);
-        QVERIFY(
-            ini.Write_INI(fresh, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v")));
+        QVERIFY(ini.Write_INI(fresh, "A", "k", "v"));
         QVERIFY(!QFile::exists(fresh));
     }
     QCOMPARE(readFile(fresh), QByteArray("[A]\r\nk=v\r\n"));
@@ -272,8 +260,7 @@ void VixIniHandlingTest::batchSavesOnce()
     QVERIFY(QFile::setPermissions(fresh, QFileDevice::ReadOwner));
     {
         vc::IniBatch batch(fresh);
-        QVERIFY(
-            !ini.Write_INI(fresh, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("w")));
+        QVERIFY(!ini.Write_INI(fresh, "A", "k", "w"));
         QVERIFY(batch.commit());
     }
     QCOMPARE(readFile(fresh), QByteArray("[A]\r\nk=v\r\n"));
@@ -304,20 +291,18 @@ void VixIniHandlingTest::badContentIsReadAndKept_data()
 void VixIniHandlingTest::badContentIsReadAndKept()
 {
     QFETCH(QByteArray, content);
-    const QString file = path(QStringLiteral("bad.ini"));
+    const QString file = path("bad.ini");
     QVERIFY(writeFile(file, content));
-    ini.Read_INI(file, QStringLiteral("S"), QStringLiteral("k"));
+    ini.Read_INI(file, "S", "k");
     QStringList list;
-    ini.ReadSection(file, QStringLiteral("S"), list);
+    ini.ReadSection(file, "S", list);
     QVERIFY(ini.ReadAllSectionTitle(file, list));
     // A write adds its lines and keeps every byte that was there.
-    QVERIFY(ini.Write_INI(file, QStringLiteral("Added"), QStringLiteral("key"),
-                          QStringLiteral("value")));
+    QVERIFY(ini.Write_INI(file, "Added", "key", "value"));
     const QByteArray after = readFile(file);
     QVERIFY(after.size() > content.size());
     QVERIFY(after.startsWith(content));
-    QCOMPARE(ini.Read_INI(file, QStringLiteral("added"), QStringLiteral("KEY")),
-             QStringLiteral("value"));
+    QCOMPARE(ini.Read_INI(file, "added", "KEY"), "value");
 }
 
 QTEST_GUILESS_MAIN(VixIniHandlingTest)

@@ -23,7 +23,7 @@ QString shown(Form &form, const QString &what)
     if (what == QLatin1String("title"))
         return form.caption();
     if (what.startsWith(QLatin1String("tab:")))
-        return form.at(QStringLiteral("SSTab1")).items().value(what.mid(4).toInt());
+        return form.at("SSTab1").items().value(what.mid(4).toInt());
     return form.at(what).caption();
 }
 
@@ -32,7 +32,7 @@ const QList<QPair<QString, QString>> &builtInMainLabels()
 {
     static const QList<QPair<QString, QString>> labels = [] {
         QList<QPair<QString, QString>> list;
-        for (const auto &r : vc::test::readTable(QStringLiteral("mainlabels.tsv"), 2))
+        for (const auto &r : vc::test::readTable("mainlabels.tsv", 2))
             list.append({vc::test::text(r[0]), vc::test::text(r[1])});
         return list;
     }();
@@ -52,9 +52,9 @@ class LanguageCaptionsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void switchShowsLanguage_data() { addRows(QStringLiteral("languageswitch.tsv")); }
+    void switchShowsLanguage_data() { addRows("languageswitch.tsv"); }
     void switchShowsLanguage();
-    void windowsTakeTheirSection_data() { addRows(QStringLiteral("windowcaptions.tsv")); }
+    void windowsTakeTheirSection_data() { addRows("windowcaptions.tsv"); }
     void windowsTakeTheirSection();
     void noLanguageFileKeepsBuiltInTexts();
     void customFile_data();
@@ -62,14 +62,14 @@ private Q_SLOTS:
     void switchToMissingFileEmptiesCaptionsAndStillRecordsIt();
     void choosingActiveLanguageReloadsIt();
     void languageSwitchLeavesPressureLabelToLanguageFile();
-    void badFiles_data() { addRows(QStringLiteral("badlanguagefiles.tsv")); }
+    void badFiles_data() { addRows("badlanguagefiles.tsv"); }
     void badFiles();
     void messages();
     void labelsStayAsDesigned_data();
     void labelsStayAsDesigned();
-    void shippedUnitFiles_data() { addRows(QStringLiteral("unitlabels.tsv")); }
+    void shippedUnitFiles_data() { addRows("unitlabels.tsv"); }
     void shippedUnitFiles();
-    void customUnitFile_data() { addRows(QStringLiteral("customunits.tsv")); }
+    void customUnitFile_data() { addRows("customunits.tsv"); }
     void customUnitFile();
     void unitFileGoneAfterStartEmptiesLabels();
 };
@@ -80,17 +80,16 @@ void LanguageCaptionsTest::switchShowsLanguage()
     QFETCH(QString, control);
     QFETCH(QString, expected);
     LocalisationInstall install;
-    Form main(QStringLiteral("frmMain"));
-    main.setCaption(QStringLiteral("Form1"));
+    Form main("frmMain");
+    main.setCaption("Form1");
 
     LanguageMenu::mnuOtherLanguage_Click(main, command);
 
     QCOMPARE(shown(main, control), expected);
     QCOMPARE(app().LanguageName, LanguageMenu::names().at(command));
-    QCOMPARE(install.recorded(QStringLiteral("Language")), LanguageMenu::names().at(command));
+    QCOMPARE(install.recorded("Language"), LanguageMenu::names().at(command));
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked(),
-                 i == command);
+        QCOMPARE(main.at(Form::item("mnuOtherLanguage", i)).isChecked(), i == command);
 }
 
 void LanguageCaptionsTest::windowsTakeTheirSection()
@@ -112,25 +111,25 @@ void LanguageCaptionsTest::windowsTakeTheirSection()
 void LanguageCaptionsTest::noLanguageFileKeepsBuiltInTexts()
 {
     LocalisationInstall install;
-    install.useLanguage(QStringLiteral("Deutsch"));
+    install.useLanguage("Deutsch");
     QFile::remove(app().LanguageFile);
-    install.useLanguage(QStringLiteral("Deutsch")); // start-up finds no file
+    install.useLanguage("Deutsch"); // start-up finds no file
     QVERIFY(app().LanguageName.isEmpty());
     // Even a file at LanguageFile is not read while LanguageName is empty.
-    app().LanguageFile = install.languageFile(QStringLiteral("English"));
-    Form main(QStringLiteral("frmMain"));
-    main.setCaption(QStringLiteral("Form1"));
-    main.at(QStringLiteral("btnCalc")).setCaption(QStringLiteral("&Calculate"));
-    main.at(QStringLiteral("Bez2(1)")).setCaption(QStringLiteral("Sizze"));
+    app().LanguageFile = install.languageFile("English");
+    Form main("frmMain");
+    main.setCaption("Form1");
+    main.at("btnCalc").setCaption("&Calculate");
+    main.at("Bez2(1)").setCaption("Sizze");
 
     LoadLanguageCaptions(main);
     LanguageMenu::check(main);
 
     QCOMPARE(main.caption(), QStringLiteral("Form1"));
-    QCOMPARE(main.at(QStringLiteral("Bez2(1)")).caption(), QStringLiteral("Sizze"));
-    QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), QStringLiteral("&Calculate"));
+    QCOMPARE(main.at("Bez2(1)").caption(), QStringLiteral("Sizze"));
+    QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Calculate"));
     for (int i = 0; i < 4; ++i)
-        QVERIFY(!main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked());
+        QVERIFY(!main.at(Form::item("mnuOtherLanguage", i)).isChecked());
 }
 
 void LanguageCaptionsTest::customFile_data()
@@ -138,7 +137,7 @@ void LanguageCaptionsTest::customFile_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("pairs"); // control, caption, control, caption ...
-    for (const auto &r : vc::test::readTable(QStringLiteral("customcaptions.tsv"), 3)) {
+    for (const auto &r : vc::test::readTable("customcaptions.tsv", 3)) {
         QStringList pairs;
         for (qsizetype i = 3; i < r.size(); i += 2)
             pairs << text(r[i]) << text(r.value(i + 1));
@@ -152,16 +151,16 @@ void LanguageCaptionsTest::customFile()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, pairs);
     LocalisationInstall install;
-    const QString path = install.languageFile(QStringLiteral("Test"));
+    const QString path = install.languageFile("Test");
     QVERIFY(vc::test::writeFile(path, file));
-    install.useLanguageFile(path, QStringLiteral("Test"));
+    install.useLanguageFile(path, "Test");
     Form form(window);
     // Every caption starts as designed, so an emptied one shows.
-    form.setCaption(QStringLiteral("designed"));
-    form.at(QStringLiteral("SSTab1")).setItems(QStringList(6, QStringLiteral("designed")));
+    form.setCaption("designed");
+    form.at("SSTab1").setItems(QStringList(6, "designed"));
     for (qsizetype i = 0; i < pairs.size(); i += 2)
         if (!pairs[i].startsWith(QLatin1String("tab:")) && pairs[i] != QLatin1String("title"))
-            form.at(pairs[i]).setCaption(QStringLiteral("designed"));
+            form.at(pairs[i]).setCaption("designed");
 
     LoadLanguageCaptions(form);
 
@@ -172,54 +171,54 @@ void LanguageCaptionsTest::customFile()
 void LanguageCaptionsTest::switchToMissingFileEmptiesCaptionsAndStillRecordsIt()
 {
     LocalisationInstall install;
-    install.useLanguage(QStringLiteral("English"));
-    Form main(QStringLiteral("frmMain"));
+    install.useLanguage("English");
+    Form main("frmMain");
     LoadLanguageCaptions(main);
-    QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), QStringLiteral("&Calculate"));
-    QVERIFY(QFile::remove(install.languageFile(QStringLiteral("Deutsch"))));
+    QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Calculate"));
+    QVERIFY(QFile::remove(install.languageFile("Deutsch")));
 
     LanguageMenu::mnuOtherLanguage_Click(main, 1);
 
     QCOMPARE(app().LanguageName, QStringLiteral("Deutsch"));
-    QCOMPARE(app().LanguageFile, install.languageFile(QStringLiteral("Deutsch")));
-    QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), QString());
-    QCOMPARE(main.at(QStringLiteral("Label3(9)")).caption(), QString());
-    QCOMPARE(main.at(QStringLiteral("mnuLanguage")).caption(), QStringLiteral("Language"));
-    QVERIFY(main.at(QStringLiteral("mnuOtherLanguage(1)")).isChecked());
-    QVERIFY(!main.at(QStringLiteral("mnuOtherLanguage(0)")).isChecked());
-    QCOMPARE(install.recorded(QStringLiteral("Language")), QStringLiteral("Deutsch"));
-    QVERIFY(!QFile::exists(install.languageFile(QStringLiteral("Deutsch"))));
+    QCOMPARE(app().LanguageFile, install.languageFile("Deutsch"));
+    QCOMPARE(main.at("btnCalc").caption(), QString());
+    QCOMPARE(main.at("Label3(9)").caption(), QString());
+    QCOMPARE(main.at("mnuLanguage").caption(), QStringLiteral("Language"));
+    QVERIFY(main.at("mnuOtherLanguage(1)").isChecked());
+    QVERIFY(!main.at("mnuOtherLanguage(0)").isChecked());
+    QCOMPARE(install.recorded("Language"), QStringLiteral("Deutsch"));
+    QVERIFY(!QFile::exists(install.languageFile("Deutsch")));
 }
 
 void LanguageCaptionsTest::choosingActiveLanguageReloadsIt()
 {
     LocalisationInstall install;
-    install.useLanguage(QStringLiteral("Polski"));
-    Form main(QStringLiteral("frmMain"));
-    main.at(QStringLiteral("mnuOtherLanguage(3)")).setCaption(QStringLiteral("Polski"));
+    install.useLanguage("Polski");
+    Form main("frmMain");
+    main.at("mnuOtherLanguage(3)").setCaption("Polski");
     LoadLanguageCaptions(main);
-    main.at(QStringLiteral("btnCalc")).setCaption(QStringLiteral("typed over"));
+    main.at("btnCalc").setCaption("typed over");
 
     LanguageMenu::mnuOtherLanguage_Click(main, 3);
 
-    QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), QStringLiteral("&Oblicz"));
-    QCOMPARE(install.recorded(QStringLiteral("Language")), QStringLiteral("Polski"));
+    QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Oblicz"));
+    QCOMPARE(install.recorded("Language"), QStringLiteral("Polski"));
 }
 
 void LanguageCaptionsTest::languageSwitchLeavesPressureLabelToLanguageFile()
 {
     LocalisationInstall install;
-    install.useLanguage(QStringLiteral("English"));
-    install.useUnits(1, QStringLiteral("1"));
-    Form main(QStringLiteral("frmMain"));
+    install.useLanguage("English");
+    install.useUnits(1, "1");
+    Form main("frmMain");
     LoadLanguageCaptions(main);
     UnitLabels::LoadUnitLabels(main);
-    QCOMPARE(main.at(QStringLiteral("Label2(8)")).caption(), QStringLiteral("inHg"));
+    QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("inHg"));
 
     LanguageMenu::mnuOtherLanguage_Click(main, 1);
 
-    QCOMPARE(main.at(QStringLiteral("Label2(8)")).caption(), QStringLiteral("hPa oder mbar"));
-    QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QStringLiteral("cfm"));
+    QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("hPa oder mbar"));
+    QCOMPARE(main.at("Einheit(5)").caption(), QStringLiteral("cfm"));
 }
 
 void LanguageCaptionsTest::badFiles()
@@ -227,58 +226,51 @@ void LanguageCaptionsTest::badFiles()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expected);
     LocalisationInstall install;
-    const QString file = install.languageFile(QStringLiteral("Test"));
+    const QString file = install.languageFile("Test");
     QVERIFY(vc::test::writeFile(file, bytes));
-    install.useLanguageFile(file, QStringLiteral("Test"));
+    install.useLanguageFile(file, "Test");
     const auto before = install.installationDataSums();
-    Form main(QStringLiteral("frmMain"));
-    main.at(QStringLiteral("mnuOtherLanguage(2)")).setChecked(true);
+    Form main("frmMain");
+    main.at("mnuOtherLanguage(2)").setChecked(true);
 
     LoadLanguageCaptions(main);
     LanguageMenu::check(main);
 
-    QCOMPARE(main.at(QStringLiteral("btnCalc")).caption(), expected);
+    QCOMPARE(main.at("btnCalc").caption(), expected);
     // Another language's file ticks none of the four.
     for (int i = 0; i < 4; ++i)
-        QVERIFY(!main.at(Form::item(QStringLiteral("mnuOtherLanguage"), i)).isChecked());
+        QVERIFY(!main.at(Form::item("mnuOtherLanguage", i)).isChecked());
     QCOMPARE(install.installationDataSums(), before);
     // The menus keep a caption whatever the file holds, their own when it gives none.
     const bool polish = QTest::currentDataTag() == QLatin1String("UTF-16 little-endian");
-    QCOMPARE(main.at(QStringLiteral("mnuLanguage")).caption(),
-             polish ? QString::fromUtf8("&Język") : "Language");
-    QCOMPARE(main.at(QStringLiteral("mnuOtherUnit(1)")).caption(), QStringLiteral("USA"));
-    QCOMPARE(main.at(QStringLiteral("mnuLastFile(0)")).caption(), QStringLiteral("Lastfile"));
+    QCOMPARE(main.at("mnuLanguage").caption(), polish ? QString::fromUtf8("&Język") : "Language");
+    QCOMPARE(main.at("mnuOtherUnit(1)").caption(), QStringLiteral("USA"));
+    QCOMPARE(main.at("mnuLastFile(0)").caption(), QStringLiteral("Lastfile"));
 }
 
 void LanguageCaptionsTest::messages()
 {
     LocalisationInstall install;
-    const QString builtIn = QStringLiteral("Your data would be changed, you need to save");
+    const QString builtIn = "Your data would be changed, you need to save";
     QCOMPARE(saveChangesQuestion(), builtIn);
-    QCOMPARE(messageText(QStringLiteral("Messages"), QStringLiteral("msgFileNotFound"),
-                         QStringLiteral("x")),
-             QStringLiteral("x"));
+    QCOMPARE(messageText("Messages", "msgFileNotFound", "x"), "x");
     // Other messages read the file whether or not captions are applied.
-    app().LanguageFile = install.languageFile(QStringLiteral("Deutsch"));
-    QCOMPARE(languageText(QStringLiteral("frmMain"), QStringLiteral("msgbox1")),
-             QStringLiteral("Es ist noch kein Befeuchter ausgewählt."));
+    app().LanguageFile = install.languageFile("Deutsch");
+    QCOMPARE(languageText("frmMain", "msgbox1"), "Es ist noch kein Befeuchter ausgewählt.");
 
-    install.useLanguage(QStringLiteral("Deutsch"));
+    install.useLanguage("Deutsch");
     QCOMPARE(
         saveChangesQuestion(),
         QString::fromUtf8(
             "Das Projekt enthält ungespeicherte Änderungen. Möchten Sie diese zuerst speichern?"));
-    QCOMPARE(messageText(QStringLiteral("Messages"), QStringLiteral("msgFileNotFound"),
-                         QStringLiteral("x")),
-             QStringLiteral("Die Projektdatei wurde nicht gefunden."));
-    QCOMPARE(
-        messageText(QStringLiteral("Messages"), QStringLiteral("noSuchKey"), QStringLiteral("x")),
-        QStringLiteral("x"));
+    QCOMPARE(messageText("Messages", "msgFileNotFound", "x"),
+             "Die Projektdatei wurde nicht gefunden.");
+    QCOMPARE(messageText("Messages", "noSuchKey", "x"), "x");
 
     // A language file without the question gives an empty question.
-    const QString file = install.languageFile(QStringLiteral("Test"));
+    const QString file = install.languageFile("Test");
     QVERIFY(vc::test::writeFile(file, "[Messages]\r\n"));
-    install.useLanguageFile(file, QStringLiteral("Test"));
+    install.useLanguageFile(file, "Test");
     QCOMPARE(saveChangesQuestion(), QString());
 }
 
@@ -294,7 +286,7 @@ void LanguageCaptionsTest::labelsStayAsDesigned()
     QFETCH(QString, unitName);
     LocalisationInstall install;
     install.useUnits(unitName.isEmpty() ? 1 : 0, unitName); // the US file exists all the same
-    Form main(QStringLiteral("frmMain"));
+    Form main("frmMain");
     designMainWindow(main);
     const auto before = install.installationDataSums();
 
@@ -328,9 +320,9 @@ void LanguageCaptionsTest::customUnitFile()
     QFETCH(QString, label);
     QFETCH(QString, expected);
     LocalisationInstall install;
-    install.useUnits(0, QStringLiteral("0"));
+    install.useUnits(0, "0");
     QVERIFY(vc::test::writeFile(app().UnitFile, file));
-    Form main(QStringLiteral("frmMain"));
+    Form main("frmMain");
     designMainWindow(main);
 
     UnitLabels::LoadUnitLabels(main);
@@ -341,16 +333,16 @@ void LanguageCaptionsTest::customUnitFile()
 void LanguageCaptionsTest::unitFileGoneAfterStartEmptiesLabels()
 {
     LocalisationInstall install;
-    install.useUnits(1, QStringLiteral("1"));
+    install.useUnits(1, "1");
     QVERIFY(QFile::remove(app().UnitFile));
-    Form main(QStringLiteral("frmMain"));
+    Form main("frmMain");
     designMainWindow(main);
 
     UnitLabels::LoadUnitLabels(main);
 
-    for (const UnitLabels::Entry &entry : UnitLabels::keys(QStringLiteral("frmMain")))
+    for (const UnitLabels::Entry &entry : UnitLabels::keys("frmMain"))
         QCOMPARE(main.at(entry.control).caption(), QString());
-    QCOMPARE(main.at(QStringLiteral("Einheit(27)")).caption(), QStringLiteral("V"));
+    QCOMPARE(main.at("Einheit(27)").caption(), QStringLiteral("V"));
     QVERIFY(!QFile::exists(app().UnitFile));
 }
 

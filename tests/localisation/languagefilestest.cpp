@@ -75,7 +75,7 @@ class LanguageFilesTest : public QObject
 private Q_SLOTS:
     void languageFileHoldsExactlyTheKeysRead_data();
     void languageFileHoldsExactlyTheKeysRead();
-    void codePages_data() { vc::test::addRows(QStringLiteral("codepages.tsv")); }
+    void codePages_data() { vc::test::addRows("codepages.tsv"); }
     void codePages();
     void unitFilesHoldExactlyTheKeysRead_data();
     void unitFilesHoldExactlyTheKeysRead();
@@ -109,7 +109,7 @@ void LanguageFilesTest::languageFileHoldsExactlyTheKeysRead()
     // Every key read as the windows read it, spelling quirks included: a text
     // that fits, and translated unless the word is the same in that language.
     static const QRegularExpression englishWords(
-        QStringLiteral("\\b(the|please|and|with|steam|load|choose|save|duct|pipe)\\b"),
+        "\\b(the|please|and|with|steam|load|choose|save|duct|pipe)\\b",
         QRegularExpression::CaseInsensitiveOption);
     const VixIniHandling ini;
     for (const QString &key : CaptionKeys::allKeys(section)) {
@@ -161,13 +161,12 @@ void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead_data()
 void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead()
 {
     QFETCH(QString, section);
-    static const QRegularExpression metric(
-        QStringLiteral("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C"));
+    static const QRegularExpression metric("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C");
     QStringList expected, si, us, titles;
     for (const UnitLabels::Entry &entry : UnitLabels::keys(section))
         expected.append(entry.key.trimmed().toLower());
-    QCOMPARE(keys(unitFile(QStringLiteral("SI")), section, &si), expected);
-    QCOMPARE(keys(unitFile(QStringLiteral("USA")), section, &us), expected);
+    QCOMPARE(keys(unitFile("SI"), section, &si), expected);
+    QCOMPARE(keys(unitFile("USA"), section, &us), expected);
     for (qsizetype i = 0; i < expected.size(); ++i) {
         const QString where =
             expected[i] + QStringLiteral(": ") + si[i] + QStringLiteral(" / ") + us[i];
@@ -188,9 +187,8 @@ void LanguageFilesTest::capacityRowsKeepTheirAlignment()
     for (const auto &[file, unit] : {std::pair{"SI", "kg/h"}, std::pair{"USA", "lb/h"}}) {
         int previous = 1 << 30;
         for (int label = 29; label <= 32; ++label) {
-            const QString text =
-                ini.Read_INI(unitFile(QLatin1String(file)), QStringLiteral("frmMain"),
-                             QStringLiteral("Einheit(%1).Caption").arg(label));
+            const QString text = ini.Read_INI(unitFile(QLatin1String(file)), "frmMain",
+                                              QStringLiteral("Einheit(%1).Caption").arg(label));
             const auto match = row.match(text);
             QVERIFY2(match.hasMatch(), qPrintable(text));
             // Two blanks stand for each digit fewer than three, as in the design.

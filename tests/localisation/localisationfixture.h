@@ -60,7 +60,7 @@ public:
     // What the settings profile records under [System].
     static QString recorded(const QString &key)
     {
-        return VixIniHandling().Read_INI(app().SettingsFile, QStringLiteral("System"), key);
+        return VixIniHandling().Read_INI(app().SettingsFile, "System", key);
     }
 
     // Checksums of every language and unit file, to prove nothing wrote them.

@@ -28,30 +28,19 @@ QStringList range(int first, int last, int step)
     return list;
 }
 
-// The inputs of a project in metric units, as the window holds them after a
-// load calculation (which copies the air flow and the humidity to page 3).
-Fields metricDefaults()
-{
-    return {{"Text2(0)", "8000"}, {"Combo2(1)", "950"}, {"Text2(1)", "-5"},  {"Text2(2)", "22"},
-            {"Text3(0)", "8000"}, {"Text3(1)", "1000"}, {"Text3(2)", "500"}, {"Text3(3)", "7.2"},
-            {"Text3(4)", "15"},   {"Label30(4)", "35"}, {"Combo3(0)", "22"}};
-}
-
 void setUp(Form &main, const Fields &fields, int system)
 {
     for (auto it = fields.begin(); it != fields.end(); ++it)
         main.at(it.key()).setText(it.value());
-    main.at(QStringLiteral("Combo2(1)"))
-        .setItems(system == 1 ? range(23, 35, 1) : range(750, 1050, 10));
-    main.at(QStringLiteral("Combo3(0)"))
-        .setItems(system == 1 ? range(50, 86, 1) : range(10, 30, 1));
+    main.at("Combo2(1)").setItems(system == 1 ? range(23, 35, 1) : range(750, 1050, 10));
+    main.at("Combo3(0)").setItems(system == 1 ? range(50, 86, 1) : range(10, 30, 1));
     main.at(QStringLiteral("mnuOtherUnit(0)")).setChecked(system != 1);
     main.at(QStringLiteral("mnuOtherUnit(1)")).setChecked(system == 1);
     // Fields never converted.
-    main.at(QStringLiteral("Combo2(0)")).setText(QStringLiteral("20"));
-    main.at(QStringLiteral("Combo2(2)")).setText(QStringLiteral("60"));
-    main.at(QStringLiteral("Text3(5)")).setText(QStringLiteral("2"));
-    main.at(QStringLiteral("Label30(5)")).setText(QStringLiteral("1.4"));
+    main.at("Combo2(0)").setText("20");
+    main.at("Combo2(2)").setText("60");
+    main.at("Text3(5)").setText("2");
+    main.at("Label30(5)").setText("1.4");
 }
 
 Fields fieldsOf(const QList<QByteArray> &row)
@@ -60,6 +49,13 @@ Fields fieldsOf(const QList<QByteArray> &row)
     for (qsizetype i = 0; i < convertedFields.size(); ++i)
         fields.insert(convertedFields[i], vc::test::text(row.value(i + 1)));
     return fields;
+}
+
+// The inputs of a project in metric units, as the window holds them after a
+// load calculation (which copies the air flow and the humidity to page 3).
+Fields metricDefaults()
+{
+    return fieldsOf(vc::test::readTable("unitroundtrip.tsv", 12).first());
 }
 
 Fields fieldsOf(Form &main)
@@ -89,16 +85,10 @@ private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
     void switchRecordsReloadsAndRecalculates();
-    void unreadableFieldsBecomeEmpty_data()
-    {
-        vc::test::addRows(QStringLiteral("unreadablefields.tsv"));
-    }
+    void unreadableFieldsBecomeEmpty_data() { vc::test::addRows("unreadablefields.tsv"); }
     void unreadableFieldsBecomeEmpty();
     void regionalNumberFormat();
-    void loadAppliesLanguageThenUnits_data()
-    {
-        vc::test::addRows(QStringLiteral("mainwindowlanguage.tsv"));
-    }
+    void loadAppliesLanguageThenUnits_data() { vc::test::addRows("mainwindowlanguage.tsv"); }
     void loadAppliesLanguageThenUnits();
     void switchRecalculatesBothPages();
 
@@ -125,9 +115,9 @@ void UnitSwitchTest::noSwitch()
     LocalisationInstall install;
     install.useUnits(system, QString::number(system));
     const QString unitFile = app().UnitFile;
-    Form main(QStringLiteral("frmMain"));
+    Form main("frmMain");
     setUp(main, metricDefaults(), system);
-    main.at(QStringLiteral("Einheit(5)")).setCaption(QStringLiteral("as designed"));
+    main.at("Einheit(5)").setCaption("as designed");
     int recalculated = 0;
 
     UnitSwitch::mnuOtherUnit_Click(main, command, [&] { ++recalculated; });
@@ -137,7 +127,7 @@ void UnitSwitchTest::noSwitch()
     QCOMPARE(app().UnitFile, unitFile);
     if (command == system) { // the active system returns at once
         QVERIFY(!QFile::exists(app().SettingsFile));
-        QCOMPARE(main.at(QStringLiteral("Einheit(5)")).caption(), QStringLiteral("as designed"));
+        QCOMPARE(main.at("Einheit(5)").caption(), QStringLiteral("as designed"));
     }
     for (int i = 0; i < 2; ++i)
         QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherUnit"), i)).isChecked(), i == command);
@@ -149,7 +139,7 @@ void UnitSwitchTest::roundTrip_data()
     QTest::addColumn<Fields>("us");
     QTest::addColumn<Fields>("back");
     // Three lines a case: the name and metric fields, the fields in US units, back to metric.
-    const auto rows = vc::test::readTable(QStringLiteral("unitroundtrip.tsv"), 12);
+    const auto rows = vc::test::readTable("unitroundtrip.tsv", 12);
     for (qsizetype i = 0; i + 2 < rows.size(); i += 3)
         QTest::newRow(rows[i][0].constData())
             << fieldsOf(rows[i]) << fieldsOf(rows[i + 1]) << fieldsOf(rows[i + 2]);
@@ -161,7 +151,7 @@ void UnitSwitchTest::roundTrip()
     QFETCH(Fields, us);
     QFETCH(Fields, back);
     LocalisationInstall install;
-    Form main(QStringLiteral("frmMain"));
+    Form main("frmMain");
     setUp(main, metric, 0);
 
     UnitSwitch::mnuOtherUnit_Click(main, 1, {});
@@ -170,34 +160,34 @@ void UnitSwitchTest::roundTrip()
     QCOMPARE(fieldsOf(main), back);
 
     // Fields that are never converted keep their texts.
-    QCOMPARE(main.at(QStringLiteral("Combo2(0)")).text(), QStringLiteral("20"));
-    QCOMPARE(main.at(QStringLiteral("Combo2(2)")).text(), QStringLiteral("60"));
-    QCOMPARE(main.at(QStringLiteral("Text3(5)")).text(), QStringLiteral("2"));
-    QCOMPARE(main.at(QStringLiteral("Label30(5)")).text(), QStringLiteral("1.4"));
+    QCOMPARE(main.at("Combo2(0)").text(), QStringLiteral("20"));
+    QCOMPARE(main.at("Combo2(2)").text(), QStringLiteral("60"));
+    QCOMPARE(main.at("Text3(5)").text(), QStringLiteral("2"));
+    QCOMPARE(main.at("Label30(5)").text(), QStringLiteral("1.4"));
 }
 
 void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
 {
     LocalisationInstall install;
-    Form main(QStringLiteral("frmMain"));
+    Form main("frmMain");
     setUp(main, metricDefaults(), 0);
     QStringList seenByRecalculation;
     auto recalculate = [&] {
-        seenByRecalculation << main.at(QStringLiteral("Text2(0)")).text() + QLatin1Char('|') +
+        seenByRecalculation << main.at("Text2(0)").text() + QLatin1Char('|') +
                                    QString::number(app().UnitSystem) + QLatin1Char('|') +
-                                   main.at(QStringLiteral("Einheit(5)")).caption();
+                                   main.at("Einheit(5)").caption();
     };
 
     UnitSwitch::mnuOtherUnit_Click(main, 1, recalculate);
 
-    QCOMPARE(install.recorded(QStringLiteral("Unit")), QStringLiteral("1"));
+    QCOMPARE(install.recorded("Unit"), QStringLiteral("1"));
     QCOMPARE(app().UnitSystem, qint16(1));
     QCOMPARE(app().UnitName, QStringLiteral("1"));
-    QCOMPARE(app().UnitFile, install.unitFile(QStringLiteral("USA")));
-    QCOMPARE(main.at(QStringLiteral("Label2(8)")).caption(), QStringLiteral("inHg"));
+    QCOMPARE(app().UnitFile, install.unitFile("USA"));
+    QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("inHg"));
     // The lists hold the other system's values; the converted text need not be one of them.
-    QCOMPARE(main.at(QStringLiteral("Combo3(0)")).items(), range(50, 86, 1));
-    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("28.1"));
+    QCOMPARE(main.at("Combo3(0)").items(), range(50, 86, 1));
+    QCOMPARE(main.at("Combo2(1)").text(), QStringLiteral("28.1"));
     const QStringList metricOnly{"Command20(0)", "Label2(17)", "Line2",
                                  "Command30(0)", "Label3(12)", "Line3"};
     for (const QString &name : metricOnly)
@@ -205,10 +195,10 @@ void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
 
     UnitSwitch::mnuOtherUnit_Click(main, 0, recalculate);
 
-    QCOMPARE(install.recorded(QStringLiteral("Unit")), QStringLiteral("0"));
-    QCOMPARE(app().UnitFile, install.unitFile(QStringLiteral("SI")));
-    QCOMPARE(main.at(QStringLiteral("Label2(8)")).caption(), QStringLiteral("hPa or mbar"));
-    QCOMPARE(main.at(QStringLiteral("Combo3(0)")).items(), range(10, 30, 1));
+    QCOMPARE(install.recorded("Unit"), QStringLiteral("0"));
+    QCOMPARE(app().UnitFile, install.unitFile("SI"));
+    QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("hPa or mbar"));
+    QCOMPARE(main.at("Combo3(0)").items(), range(10, 30, 1));
     for (const QString &name : metricOnly)
         QVERIFY2(main.at(name).isVisible(), qPrintable(name));
     // Once per switch, after the inputs are converted and the labels loaded.
@@ -220,7 +210,7 @@ void UnitSwitchTest::unreadableFieldsBecomeEmpty()
     QFETCH(QString, field);
     QFETCH(QString, text);
     LocalisationInstall install;
-    Form main(QStringLiteral("frmMain"));
+    Form main("frmMain");
     Fields project = metricDefaults();
     project[field] = text;
     setUp(main, project, 0);
@@ -230,36 +220,36 @@ void UnitSwitchTest::unreadableFieldsBecomeEmpty()
     QCOMPARE(main.at(field).text(), QString());
     // The other fields are converted all the same.
     if (field != QLatin1String("Text2(1)"))
-        QCOMPARE(main.at(QStringLiteral("Text2(1)")).text(), QStringLiteral("23.0"));
+        QCOMPARE(main.at("Text2(1)").text(), QStringLiteral("23.0"));
     if (field != QLatin1String("Text3(4)"))
-        QCOMPARE(main.at(QStringLiteral("Text3(4)")).text(), QStringLiteral("33"));
+        QCOMPARE(main.at("Text3(4)").text(), QStringLiteral("33"));
 }
 
 void UnitSwitchTest::regionalNumberFormat()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     LocalisationInstall install;
-    Form main(QStringLiteral("frmMain"));
+    Form main("frmMain");
     Fields project = metricDefaults();
-    project[QStringLiteral("Text2(0)")] = QStringLiteral("20.000"); // thousands separator typed
-    project[QStringLiteral("Text2(2)")] = QStringLiteral("22,5");
-    project[QStringLiteral("Text3(3)")] = QStringLiteral("7.2"); // not a German number
+    project["Text2(0)"] = "20.000"; // thousands separator typed
+    project["Text2(2)"] = "22,5";
+    project["Text3(3)"] = "7.2"; // not a German number
     setUp(main, project, 0);
 
     UnitSwitch::mnuOtherUnit_Click(main, 1, {});
 
-    QCOMPARE(main.at(QStringLiteral("Text2(0)")).text(),
-             QStringLiteral("11772")); // no separator written
-    QCOMPARE(main.at(QStringLiteral("Text2(2)")).text(), QStringLiteral("72,5"));
-    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("28,1"));
-    QCOMPARE(main.at(QStringLiteral("Label30(4)")).text(), QStringLiteral("1,38"));
-    QCOMPARE(main.at(QStringLiteral("Text3(3)")).text(), QString());
+    QCOMPARE(main.at("Text2(0)").text(),
+             "11772"); // no separator written
+    QCOMPARE(main.at("Text2(2)").text(), QStringLiteral("72,5"));
+    QCOMPARE(main.at("Combo2(1)").text(), QStringLiteral("28,1"));
+    QCOMPARE(main.at("Label30(4)").text(), QStringLiteral("1,38"));
+    QCOMPARE(main.at("Text3(3)").text(), QString());
 
     UnitSwitch::mnuOtherUnit_Click(main, 0, {});
 
-    QCOMPARE(main.at(QStringLiteral("Text2(0)")).text(), QStringLiteral("20001"));
-    QCOMPARE(main.at(QStringLiteral("Text2(2)")).text(), QStringLiteral("22,5"));
-    QCOMPARE(main.at(QStringLiteral("Combo2(1)")).text(), QStringLiteral("952"));
+    QCOMPARE(main.at("Text2(0)").text(), QStringLiteral("20001"));
+    QCOMPARE(main.at("Text2(2)").text(), QStringLiteral("22,5"));
+    QCOMPARE(main.at("Combo2(1)").text(), QStringLiteral("952"));
 }
 
 // The language and unit behaviour plugged into the real main window's form.
@@ -290,8 +280,8 @@ void UnitSwitchTest::loadAppliesLanguageThenUnits()
 void UnitSwitchTest::switchRecalculatesBothPages()
 {
     LocalisationInstall install;
-    install.useLanguage(QStringLiteral("English"));
-    install.useUnits(0, QStringLiteral("0"));
+    install.useLanguage("English");
+    install.useUnits(0, "0");
     MainForm main;
     installLocalisation(main);
     main.load();
@@ -305,7 +295,7 @@ void UnitSwitchTest::switchRecalculatesBothPages()
     QCOMPARE(main.Text3(0).text(), QStringLiteral("4709"));
     QCOMPARE(main.Label20(0).text(), QStringLiteral("942")); // 20 % of 4709 cfm
     QVERIFY(main.Label30(1).text() != metricVelocity);
-    QCOMPARE(install.recorded(QStringLiteral("Unit")), QStringLiteral("1"));
+    QCOMPARE(install.recorded("Unit"), QStringLiteral("1"));
     QVERIFY(main.usUnits());
 }
 

@@ -34,9 +34,9 @@ void fillDesign(MainForm &f)
                               "Müller & Söhne", "A. User", "Nord"};
     for (int i = 0; i < 8; ++i)
         f.Text1(i).setText(info.at(i));
-    f.Text2(0).setText(QStringLiteral("12500"));
-    f.Combo2(1).setText(QStringLiteral("960"));
-    f.Text3(1).setText(QStringLiteral("1200"));
+    f.Text2(0).setText("12500");
+    f.Combo2(1).setText("960");
+    f.Text3(1).setText("1200");
     f.btnCalc_Click();
     f.Image9_Click(2);
 }
@@ -122,7 +122,7 @@ private Q_SLOTS:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_fixture = std::make_unique<DesignFixture>();
-        app().ProjectFile = m_dir->filePath(QStringLiteral("Hotel.sti"));
+        app().ProjectFile = m_dir->filePath("Hotel.sti");
     }
     void cleanup()
     {
@@ -132,18 +132,18 @@ private Q_SLOTS:
     void newFileAfterAFullDesign();
     void saveWithoutFamilyKeepsWhatItDoesNotWrite();
     void missingEntriesEmptyTheirFields();
-    void brokenFiles_data() { test::addRows(QStringLiteral("projectcheck.tsv")); }
+    void brokenFiles_data() { test::addRows("projectcheck.tsv"); }
     void brokenFiles();
     void encodings_data();
     void encodings();
-    void textOutsideWindows1252_data() { test::addRows(QStringLiteral("clientnames.tsv")); }
+    void textOutsideWindows1252_data() { test::addRows("clientnames.tsv"); }
     void textOutsideWindows1252();
     void sizeIsNoSignOfAProject();
     void saveAndNew();
     void openRecalculatesTheDesign();
-    void lastFile_data() { test::addRows(QStringLiteral("lastfile.tsv")); }
+    void lastFile_data() { test::addRows("lastfile.tsv"); }
     void lastFile();
-    void refusedFiles_data() { test::addRows(QStringLiteral("refusedfiles.tsv")); }
+    void refusedFiles_data() { test::addRows("refusedfiles.tsv"); }
     void refusedFiles();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
@@ -161,8 +161,7 @@ void ProjectFileTest::newFileAfterAFullDesign()
     QVERIFY(WriteProject(*f));
     QVERIFY(!f->ProjectChanged);
     // Windows-1252 with CRLF, every section in the order the program has always written it.
-    QCOMPARE(test::readFile(app().ProjectFile),
-             test::readFile(test::testData(QStringLiteral("fulldesign.sti"))));
+    QCOMPARE(test::readFile(app().ProjectFile), test::readFile(test::testData("fulldesign.sti")));
 }
 
 void ProjectFileTest::saveWithoutFamilyKeepsWhatItDoesNotWrite()
@@ -175,14 +174,10 @@ void ProjectFileTest::saveWithoutFamilyKeepsWhatItDoesNotWrite()
     QVERIFY(!WriteProject(*f));
     QVERIFY(f->ProjectChanged);
     const VixIniHandling ini;
-    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("WKorb"), QStringLiteral("1")),
-             QStringLiteral("TV-4"));
-    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), QStringLiteral("Model")),
-             QString());
-    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), QStringLiteral("Bild")),
-             QStringLiteral("U-oskel.jpg"));
-    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Seite2-Text2"), QStringLiteral("0")),
-             QStringLiteral("8000"));
+    QCOMPARE(ini.Read_INI(app().ProjectFile, "WKorb", "1"), "TV-4");
+    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), "Model"), QString());
+    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), "Bild"), "U-oskel.jpg");
+    QCOMPARE(ini.Read_INI(app().ProjectFile, "Seite2-Text2", "0"), "8000");
 }
 
 void ProjectFileTest::missingEntriesEmptyTheirFields()
@@ -191,8 +186,8 @@ void ProjectFileTest::missingEntriesEmptyTheirFields()
                             "[Seite2-Text2]\r\n0=  9000  \r\n2=\"21\"\r\n"
                             "[Ger\xe4t]\r\nModel=Falcy 500\r\nBild=U-gone.jpg\r\n"));
     auto f = loadedForm();
-    f->ImageSelected().setPicture(QStringLiteral("shown.jpg"));
-    f->picturePath = QStringLiteral("shown.jpg");
+    f->ImageSelected().setPicture("shown.jpg");
+    f->picturePath = "shown.jpg";
     QVERIFY(ReadProject(*f));
     // A picture that is gone leaves the one shown.
     QCOMPARE(f->Label20(7).text(), QStringLiteral("Falcy 500"));
@@ -273,9 +268,9 @@ void ProjectFileTest::textOutsideWindows1252()
     QVERIFY(!g->ProjectChanged);
     QStringList stored{"Text2(0)", "Text2(1)", "Text2(2)", "Combo3(0)", "Text3(1)", "Text3(2)"};
     for (int i = 0; i < 8; ++i)
-        stored << Form::item(QStringLiteral("Text1"), i);
+        stored << Form::item("Text1", i);
     for (int i = 0; i < 6; ++i)
-        stored << Form::item(QStringLiteral("Combo2"), i);
+        stored << Form::item("Combo2", i);
     for (const QString &name : stored)
         QCOMPARE(name + QLatin1Char('=') + (*g)[name].text(),
                  name + QLatin1Char('=') + (*f)[name].text());
@@ -459,7 +454,7 @@ void ProjectFileTest::failedSaveKeepsTheOldFile()
     QFETCH(QString, target);
     QFETCH(Failing, step);
     Fixture f;
-    f.f()["Text1(0)"].setText(QStringLiteral("Old client"));
+    f.f()["Text1(0)"].setText("Old client");
     const QString project = f.saveAs("job.sti");
     const QString file = target == "profile" ? app().SettingsFile : project;
     const QByteArray before = test::readFile(file);
