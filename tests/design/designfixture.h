@@ -11,6 +11,15 @@
 
 namespace vc::test {
 
+// The texts of the named fields, joined by "|", to compare a group at once.
+inline QString texts(MainForm &f, const QStringList &names)
+{
+    QStringList list;
+    for (const QString &name : names)
+        list << f[name].text();
+    return list.join('|');
+}
+
 // The main window's form loaded on the installation data, English, in the unit
 // system asked for, with every message box and file dialog answered from a
 // script and recorded. The data is the shipped one in the source tree, or a

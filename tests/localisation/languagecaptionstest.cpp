@@ -67,10 +67,8 @@ private Q_SLOTS:
     void messages();
     void labelsStayAsDesigned_data();
     void labelsStayAsDesigned();
-    void shippedUnitFiles_data() { addRows("unitlabels.tsv"); }
-    void shippedUnitFiles();
-    void customUnitFile_data() { addRows("customunits.tsv"); }
-    void customUnitFile();
+    void unitLabels_data() { addRows("unitlabels.tsv"); }
+    void unitLabels();
     void unitFileGoneAfterStartEmptiesLabels();
 };
 
@@ -297,14 +295,17 @@ void LanguageCaptionsTest::labelsStayAsDesigned()
     QCOMPARE(install.installationDataSums(), before);
 }
 
-void LanguageCaptionsTest::shippedUnitFiles()
+void LanguageCaptionsTest::unitLabels()
 {
     QFETCH(QString, window);
     QFETCH(int, system);
+    QFETCH(QByteArray, file);
     QFETCH(QString, label);
     QFETCH(QString, expected);
     LocalisationInstall install;
     install.useUnits(system, QString::number(system));
+    if (!file.isNull())
+        QVERIFY(vc::test::writeFile(app().UnitFile, file));
     Form form(window);
     if (window == QLatin1String("frmMain"))
         designMainWindow(form);
@@ -312,22 +313,6 @@ void LanguageCaptionsTest::shippedUnitFiles()
     UnitLabels::LoadUnitLabels(form);
 
     QCOMPARE(form.at(label).caption(), expected);
-}
-
-void LanguageCaptionsTest::customUnitFile()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, label);
-    QFETCH(QString, expected);
-    LocalisationInstall install;
-    install.useUnits(0, "0");
-    QVERIFY(vc::test::writeFile(app().UnitFile, file));
-    Form main("frmMain");
-    designMainWindow(main);
-
-    UnitLabels::LoadUnitLabels(main);
-
-    QCOMPARE(main.at(label).caption(), expected);
 }
 
 void LanguageCaptionsTest::unitFileGoneAfterStartEmptiesLabels()

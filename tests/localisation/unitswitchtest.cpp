@@ -58,6 +58,15 @@ Fields metricDefaults()
     return fieldsOf(vc::test::readTable("unitroundtrip.tsv", 12).first());
 }
 
+// The texts of the named fields, joined by "|".
+QString texts(Form &main, const QStringList &names)
+{
+    QStringList list;
+    for (const QString &name : names)
+        list << main.at(name).text();
+    return list.join('|');
+}
+
 Fields fieldsOf(Form &main)
 {
     Fields fields;
@@ -160,10 +169,7 @@ void UnitSwitchTest::roundTrip()
     QCOMPARE(fieldsOf(main), back);
 
     // Fields that are never converted keep their texts.
-    QCOMPARE(main.at("Combo2(0)").text(), QStringLiteral("20"));
-    QCOMPARE(main.at("Combo2(2)").text(), QStringLiteral("60"));
-    QCOMPARE(main.at("Text3(5)").text(), QStringLiteral("2"));
-    QCOMPARE(main.at("Label30(5)").text(), QStringLiteral("1.4"));
+    QCOMPARE(texts(main, {"Combo2(0)", "Combo2(2)", "Text3(5)", "Label30(5)"}), "20|60|2|1.4");
 }
 
 void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
@@ -180,11 +186,9 @@ void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
 
     UnitSwitch::mnuOtherUnit_Click(main, 1, recalculate);
 
-    QCOMPARE(install.recorded("Unit"), QStringLiteral("1"));
-    QCOMPARE(app().UnitSystem, qint16(1));
-    QCOMPARE(app().UnitName, QStringLiteral("1"));
-    QCOMPARE(app().UnitFile, install.unitFile("USA"));
-    QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("inHg"));
+    QCOMPARE((QStringList{install.recorded("Unit"), QString::number(app().UnitSystem),
+                          app().UnitName, app().UnitFile, main.at("Label2(8)").caption()}),
+             (QStringList{"1", "1", "1", install.unitFile("USA"), "inHg"}));
     // The lists hold the other system's values; the converted text need not be one of them.
     QCOMPARE(main.at("Combo3(0)").items(), range(50, 86, 1));
     QCOMPARE(main.at("Combo2(1)").text(), QStringLiteral("28.1"));
@@ -195,9 +199,9 @@ void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
 
     UnitSwitch::mnuOtherUnit_Click(main, 0, recalculate);
 
-    QCOMPARE(install.recorded("Unit"), QStringLiteral("0"));
-    QCOMPARE(app().UnitFile, install.unitFile("SI"));
-    QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("hPa or mbar"));
+    QCOMPARE(
+        (QStringList{install.recorded("Unit"), app().UnitFile, main.at("Label2(8)").caption()}),
+        (QStringList{"0", install.unitFile("SI"), "hPa or mbar"}));
     QCOMPARE(main.at("Combo3(0)").items(), range(10, 30, 1));
     for (const QString &name : metricOnly)
         QVERIFY2(main.at(name).isVisible(), qPrintable(name));
@@ -238,18 +242,13 @@ void UnitSwitchTest::regionalNumberFormat()
 
     UnitSwitch::mnuOtherUnit_Click(main, 1, {});
 
-    QCOMPARE(main.at("Text2(0)").text(),
-             "11772"); // no separator written
-    QCOMPARE(main.at("Text2(2)").text(), QStringLiteral("72,5"));
-    QCOMPARE(main.at("Combo2(1)").text(), QStringLiteral("28,1"));
-    QCOMPARE(main.at("Label30(4)").text(), QStringLiteral("1,38"));
-    QCOMPARE(main.at("Text3(3)").text(), QString());
+    // No thousands separator written; 7.2 is no German number.
+    const QStringList names{"Text2(0)", "Text2(2)", "Combo2(1)", "Label30(4)", "Text3(3)"};
+    QCOMPARE(texts(main, names), "11772|72,5|28,1|1,38|");
 
     UnitSwitch::mnuOtherUnit_Click(main, 0, {});
 
-    QCOMPARE(main.at("Text2(0)").text(), QStringLiteral("20001"));
-    QCOMPARE(main.at("Text2(2)").text(), QStringLiteral("22,5"));
-    QCOMPARE(main.at("Combo2(1)").text(), QStringLiteral("952"));
+    QCOMPARE(texts(main, names.mid(0, 3)), "20001|22,5|952");
 }
 
 // The language and unit behaviour plugged into the real main window's form.
@@ -292,8 +291,7 @@ void UnitSwitchTest::switchRecalculatesBothPages()
 
     main.hooks.unitCommand(1);
 
-    QCOMPARE(main.Text3(0).text(), QStringLiteral("4709"));
-    QCOMPARE(main.Label20(0).text(), QStringLiteral("942")); // 20 % of 4709 cfm
+    QCOMPARE(texts(main.form(), {"Text3(0)", "Label20(0)"}), "4709|942"); // 20 % of 4709 cfm
     QVERIFY(main.Label30(1).text() != metricVelocity);
     QCOMPARE(install.recorded("Unit"), QStringLiteral("1"));
     QVERIFY(main.usUnits());
