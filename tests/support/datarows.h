@@ -2,9 +2,9 @@
 
 #include "tablefile.h"
 
+#include <list>
 #include <QStringList>
 #include <QTest>
-#include <list>
 
 namespace vc::test {
 
