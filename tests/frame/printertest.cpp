@@ -53,30 +53,6 @@ private Q_SLOTS:
         QCOMPARE(names, lpstat);
     }
 
-    void currentPrinterIsReplacedAndRestored()
-    {
-        vc::ScriptedPrinterList fake({{QStringLiteral("Office"), QStringLiteral("PCL 6")},
-                                      {QStringLiteral("Plotter"), QStringLiteral("HPGL")}},
-                                     QStringLiteral("Plotter"));
-        Printer::setPrinters(&fake);
-        QCOMPARE(Printer::printers().installed().size(), 3);
-        QCOMPARE(Printer::current().deviceName(), QStringLiteral("Plotter"));
-        QCOMPARE(Printer::current().driverName(), QStringLiteral("HPGL"));
-        QVERIFY(Printer::setCurrent(QStringLiteral("Office")));
-        QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
-        QVERIFY(!Printer::setCurrent(QStringLiteral("Gone")));
-        QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
-        QVERIFY(Printer::restorePrevious());
-        QCOMPARE(Printer::current().deviceName(), QStringLiteral("Plotter"));
-        QVERIFY(Printer::setCurrent(QStringLiteral("PDF file")));
-        QVERIFY(Printer::current().isPdfFile());
-        // a printer that is listed but gone from the system gives a message, not a job
-        QVERIFY(Printer::setCurrent(QStringLiteral("Office")));
-        QVERIFY(!Printer::current().painter());
-        QVERIFY(Printer::current().errorText().contains(QLatin1String("Office")));
-        Printer::setPrinters(nullptr);
-    }
-
     void unitsAndMeasures()
     {
         Printer p(vc::PrinterList::pdfFile());
