@@ -32,9 +32,9 @@ class MainFormTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void freshStart_data();
+    void freshStart_data() { vc::test::addRows("freshstart.tsv"); }
     void freshStart();
-    void distancePageAsksForAFamily_data();
+    void distancePageAsksForAFamily_data() { vc::test::addRows("familyquestion.tsv"); }
     void distancePageAsksForAFamily();
     void documentHooksRunInOrder();
     void refusals_data() { vc::test::addRows("familyrefusals.tsv"); }
@@ -46,14 +46,6 @@ private Q_SLOTS:
     void missingPictureKeepsTheChoice();
     void hoverPreview();
 };
-
-void MainFormTest::freshStart_data()
-{
-    QTest::addColumn<int>("units");
-    QTest::addColumn<int>("temperatures");
-    QTest::newRow("metric") << 0 << 21;
-    QTest::newRow("US") << 1 << 37;
-}
 
 void MainFormTest::freshStart()
 {
@@ -72,25 +64,16 @@ void MainFormTest::freshStart()
     QCOMPARE(f.Label20(8).text(), QString());
 }
 
-void MainFormTest::distancePageAsksForAFamily_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<bool>("templateLoaded");
-    QTest::newRow("Yes goes to the family page") << int(MessageService::Answer::Yes) << 2 << false;
-    QTest::newRow("No stays") << int(MessageService::Answer::No) << 3 << true;
-}
-
 void MainFormTest::distancePageAsksForAFamily()
 {
-    QFETCH(int, answer);
+    QFETCH(bool, yes);
     QFETCH(int, page);
     QFETCH(bool, templateLoaded);
     DesignFixture fx;
     bool loaded = false;
     fx.f().hooks.loadReportTemplate = [&loaded] { loaded = true; };
     fx.f().btnCalc_Click();
-    fx.messages.script(MessageService::Answer(answer));
+    fx.messages.script(yes ? MessageService::Answer::Yes : MessageService::Answer::No);
     fx.f().selectPage(MainForm::DistancePage);
     QCOMPARE(fx.f().currentPage(), page);
     QCOMPARE(loaded, templateLoaded);

@@ -107,13 +107,11 @@ void MMainTest::startUp()
 void MMainTest::foldersAndFiles()
 {
     vc::mMain::Main(m_dir->path() + QStringLiteral("/"), "VeltrannCalc.exe");
-    QCOMPARE(app().AppPath, m_dir->path());
-    QCOMPARE(app().DataPath, path("Data"));
-    QCOMPARE(app().DocsPath, path("Docs"));
-    QVERIFY(QDir(app().DataPath).exists());
-    QVERIFY(QDir(app().DocsPath).exists());
-    QCOMPARE(app().SettingsFile, path("VeltrannCalc.ini"));
-    QCOMPARE(app().LanguageFile, path("Language/.lng"));
+    QCOMPARE((QStringList{app().AppPath, app().DataPath, app().DocsPath, app().SettingsFile,
+                          app().LanguageFile}),
+             (QStringList{m_dir->path(), path("Data"), path("Docs"), path("VeltrannCalc.ini"),
+                          path("Language/.lng")}));
+    QVERIFY(QDir(app().DataPath).exists() && QDir(app().DocsPath).exists());
 
     // A folder where the profile should be reads as no profile.
     QVERIFY(QDir().mkpath(path("VeltrannCalc.ini")));
@@ -195,18 +193,18 @@ void MMainTest::nativePathMatchesWithoutCase()
 void MMainTest::fileNameOf()
 {
     QVERIFY(writeFile(path("Data/Sub/Hotel Nord.sti"), "[x]\r\n"));
-    bool ok = false;
-    QCOMPARE(vc::FileNameOf(path("Data/Sub/Hotel Nord.sti"), &ok), "Hotel Nord.sti");
-    QVERIFY(ok);
-    QCOMPARE(vc::FileNameOf(m_dir->path() + QStringLiteral("\\data\\SUB\\hotel nord.STI"), &ok),
-             "Hotel Nord.sti");
-    QVERIFY(ok);
-    QCOMPARE(vc::FileNameOf(QString(), &ok), QString());
-    QVERIFY(!ok);
-    vc::FileNameOf(path("Data/missing.sti"), &ok);
-    QVERIFY(!ok);
-    vc::FileNameOf(path("Data"), &ok);
-    QVERIFY(!ok);
+    // As written, and the name found (empty: none, and not ok).
+    const std::pair<QString, QString> cases[] = {
+        {path("Data/Sub/Hotel Nord.sti"), "Hotel Nord.sti"},
+        {m_dir->path() + "\\data\\SUB\\hotel nord.STI", "Hotel Nord.sti"},
+        {QString(), QString()},
+        {path("Data/missing.sti"), QString()},
+        {path("Data"), QString()}};
+    for (const auto &[asWritten, name] : cases) {
+        bool ok = name.isEmpty();
+        QCOMPARE(vc::FileNameOf(asWritten, &ok), name);
+        QCOMPARE(ok, !name.isEmpty());
+    }
 }
 
 void MMainTest::fileDialogSaveAddsExtension()

@@ -28,21 +28,13 @@ QString shown(Form &form, const QString &what)
 }
 
 // The labels as the main window is designed, before any unit file.
-const QList<QPair<QString, QString>> &builtInMainLabels()
-{
-    static const QList<QPair<QString, QString>> labels = [] {
-        QList<QPair<QString, QString>> list;
-        for (const auto &r : vc::test::readTable("mainlabels.tsv", 2))
-            list.append({vc::test::text(r[0]), vc::test::text(r[1])});
-        return list;
-    }();
-    return labels;
-}
+// The labels as the main window is designed, before any unit file: name, caption.
+const QList<QList<QByteArray>> builtInMainLabels = vc::test::readTable("mainlabels.tsv", 2);
 
 void designMainWindow(Form &main)
 {
-    for (const auto &label : builtInMainLabels())
-        main.add(label.first, Control::Kind::Label).setCaption(label.second);
+    for (const auto &label : builtInMainLabels)
+        main.add(text(label[0]), Control::Kind::Label).setCaption(text(label[1]));
 }
 
 } // namespace
@@ -257,10 +249,8 @@ void LanguageCaptionsTest::messages()
     QCOMPARE(languageText("frmMain", "msgbox1"), "Es ist noch kein Befeuchter ausgewählt.");
 
     install.useLanguage("Deutsch");
-    QCOMPARE(
-        saveChangesQuestion(),
-        QString::fromUtf8(
-            "Das Projekt enthält ungespeicherte Änderungen. Möchten Sie diese zuerst speichern?"));
+    QCOMPARE(saveChangesQuestion(),
+             "Das Projekt enthält ungespeicherte Änderungen. Möchten Sie diese zuerst speichern?");
     QCOMPARE(messageText("Messages", "msgFileNotFound", "x"),
              "Die Projektdatei wurde nicht gefunden.");
     QCOMPARE(messageText("Messages", "noSuchKey", "x"), "x");
@@ -290,8 +280,8 @@ void LanguageCaptionsTest::labelsStayAsDesigned()
 
     UnitLabels::LoadUnitLabels(main);
 
-    for (const auto &label : builtInMainLabels())
-        QCOMPARE(main.at(label.first).caption(), label.second);
+    for (const auto &label : builtInMainLabels)
+        QCOMPARE(main.at(text(label[0])).caption(), text(label[1]));
     QCOMPARE(install.installationDataSums(), before);
 }
 

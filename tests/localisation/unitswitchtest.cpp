@@ -89,7 +89,7 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale::c());
     }
 
-    void noSwitch_data();
+    void noSwitch_data() { vc::test::addRows("noswitch.tsv"); }
     void noSwitch();
     void roundTrip_data();
     void roundTrip();
@@ -104,17 +104,6 @@ private Q_SLOTS:
 private:
     ScriptedMessages m_messages;
 };
-
-// The active system, or an index outside the menu: nothing is converted.
-void UnitSwitchTest::noSwitch_data()
-{
-    QTest::addColumn<int>("system");
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("recalculations");
-    QTest::newRow("metric while metric") << 0 << 0 << 0;
-    QTest::newRow("US while US") << 1 << 1 << 0;
-    QTest::newRow("index outside the menu: recalculated, no unit ticked") << 0 << 2 << 1;
-}
 
 void UnitSwitchTest::noSwitch()
 {
