@@ -54,6 +54,11 @@ int runPrintRtf(const QStringList &args)
 
     RichTextField field;
     field.setRichText(rtf);
+    if (field.lastReadReport().tooLong)
+        return fail(QStringLiteral("print-rtf: \"%1\" cannot be printed: its text is longer than "
+                                   "%2 characters, some 5 000 pages")
+                        .arg(in)
+                        .arg(RtfReader::maxTextLength));
 
     if (!pdf.isEmpty()) {
         Printer::setPdfOutputPath(QFileInfo(pdf).absoluteFilePath());

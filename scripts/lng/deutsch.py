@@ -214,4 +214,5 @@ FRM_PREVIEW = [
     ("btnPdf.Caption", "PDF…"),
     ("msg1", "Das Dokument wurde nicht gedruckt."),
     ("msg2", "Bitte eine Anzahl Kopien von 0 bis 10 wählen."),
+    ("msg3", "Der Text ist länger als %1 Zeichen (etwa 5 000 Seiten) und kann nicht gedruckt werden."),
 ]

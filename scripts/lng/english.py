@@ -217,4 +217,5 @@ FRM_PREVIEW = [
     ("btnPdf.Caption", "PDF…"),
     ("msg1", "The document was not printed."),
     ("msg2", "Please choose a number of copies from 0 to 10."),
+    ("msg3", "The text is longer than %1 characters (some 5 000 pages) and cannot be printed."),
 ]

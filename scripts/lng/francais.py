@@ -223,4 +223,5 @@ FRM_PREVIEW = [
     ("btnPdf.Caption", "PDF…"),
     ("msg1", "Le document n’a pas été imprimé."),
     ("msg2", "Veuillez choisir un nombre de copies entre 0 et 10."),
+    ("msg3", "Le texte dépasse %1 caractères (environ 5 000 pages) et ne peut pas être imprimé."),
 ]

@@ -214,4 +214,5 @@ FRM_PREVIEW = [
     ("btnPdf.Caption", "PDF…"),
     ("msg1", "Dokument nie został wydrukowany."),
     ("msg2", "Proszę wybrać liczbę kopii od 0 do 10."),
+    ("msg3", "Tekst jest dłuższy niż %1 znaków (około 5 000 stron) i nie może zostać wydrukowany."),
 ]

@@ -175,8 +175,10 @@ QStringList CaptionKeys::otherKeys(const QString &section)
                 QStringLiteral("C-VO"), QStringLiteral("C-CY"), QStringLiteral("msg1"),
                 QStringLiteral("msg2"), QStringLiteral("msg3"), QStringLiteral("msg4"),
                 QStringLiteral("msg5"), QStringLiteral("msg6"), QStringLiteral("msg7")};
-    if (name == QLatin1String("frmmanbs") || name == QLatin1String("frmpreview"))
+    if (name == QLatin1String("frmmanbs"))
         return {QStringLiteral("msg1"), QStringLiteral("msg2")};
+    if (name == QLatin1String("frmpreview"))
+        return {QStringLiteral("msg1"), QStringLiteral("msg2"), QStringLiteral("msg3")};
     if (name == QLatin1String("frmhx"))
         return {QStringLiteral("msgSave")};
     if (name == QLatin1String("messages"))

@@ -177,6 +177,13 @@ int PrintPreview::printPages(RichTextField &field, Printer &printer, const Margi
 
 int PrintPreview::printDocument(RichTextField &field, const Margins &m)
 {
+    if (field.lastReadReport().tooLong) {
+        reportFailure(text(QStringLiteral("msg3"),
+                           QStringLiteral("The text is longer than %1 characters (some 5 000 "
+                                          "pages) and cannot be printed."))
+                          .arg(RtfReader::maxTextLength));
+        return -1;
+    }
     Printer &printer = Printer::current();
     const int pages = printPages(field, printer, m);
     if (pages < 0 || !printer.endDoc()) {

@@ -337,6 +337,11 @@ void RtfReaderTest::fiftyMegabytes()
     QVERIFY(doc.toPlainText().startsWith(QLatin1String("before")));
     QVERIFY(doc.toPlainText().endsWith(QLatin1String("after")));
     QCOMPARE(r.emptyFrames, 1);
+    // text past what any report holds: reading stops there, and says so
+    const QByteArray words = QByteArray("word ").repeated(RtfReader::maxTextLength / 5 + 2);
+    const RtfReadReport tooLong = RtfReader::read("{\\rtf1 " + words + "\\par after}", &doc);
+    QVERIFY(tooLong.tooLong && !r.tooLong);
+    QCOMPARE(doc.toPlainText().size(), RtfReader::maxTextLength + 1);
 }
 
 void RtfReaderTest::refusal_data()

@@ -235,6 +235,7 @@ private:
     void pageNumber(bool count);
 
     QString m_text;
+    qint64 m_chars = 0;
     CharState m_textState;
     bool m_textStateSet = false;
     CharState m_cachedState;

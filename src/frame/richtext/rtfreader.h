@@ -20,6 +20,7 @@ struct RtfReadReport
     int pictures = 0;       // pictures shown (PNG, JPEG, DIB)
     int emptyFrames = 0;    // metafiles and broken pictures, kept as empty frames of their size
     bool hadHeader = false; // started with {\rtf
+    bool tooLong = false;   // reading stopped past maxTextLength characters
     PageSetup page;
     PageParts parts; // header and footer, printed on every page
 };
@@ -34,6 +35,9 @@ public:
     // Character format property: the font name the document gave where an
     // installed font of its kind stands in for it.
     static constexpr int FontNameProperty = 0x100000 + 1; // QTextFormat::UserProperty + 1
+    // Far beyond any report (a report of 5 000 pages has 18.7 million):
+    // printing more would take minutes, so reading stops past it.
+    static constexpr int maxTextLength = 19000000;
     static RtfReadReport read(const QByteArray &rtf, QTextDocument *document);
     // Why the bytes are no rich text, in one line; empty when they are. Rich
     // text starts with "{\rtf" after optional blanks; a body fragment that

@@ -112,6 +112,11 @@ void Parser::addChar(QChar c)
     if (m_text.isEmpty())
         ensureContext();
     m_text.append(c);
+    if (++m_chars > RtfReader::maxTextLength && !m_report.tooLong) {
+        m_report.tooLong = true;
+        m_pos = m_in.size(); // the rest is not read
+        skipped(QStringLiteral("text past %1 characters").arg(RtfReader::maxTextLength));
+    }
 }
 
 void Parser::addText(const QString &s)

@@ -75,7 +75,8 @@ void Parser::plainBytes()
         }
         return;
     }
-    for (qsizetype i = start; i < m_pos; ++i) {
+    const qsizetype end = m_pos;
+    for (qsizetype i = start; i < end && !m_report.tooLong; ++i) {
         const uchar b = uchar(m_in.at(i));
         if (b == '\r' || b == '\n')
             continue;
