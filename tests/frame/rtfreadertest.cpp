@@ -1,11 +1,14 @@
 // The RTF reader against documents written by real word processors and
-// against small hand-written documents whose content is known exactly.
+// against small hand-written documents whose content is known exactly; what
+// it reads writes as rich text and reads back as the user saw it.
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "tablefile.h"
 #include "testsupport.h"
 
 #include <QDir>
+#include <QSet>
+#include <QUrl>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,10 +54,45 @@ QString textOf(const QByteArray &rtf, QTextDocument *doc = nullptr)
     return d->toPlainText();
 }
 
-QTextCharFormat formatOf(QTextDocument &doc, const QString &word)
+struct Summary
 {
-    QTextCursor c = doc.find(word);
-    return c.isNull() ? QTextCharFormat() : c.charFormat();
+    QString text;
+    int boldChars = 0, italicChars = 0, superChars = 0, images = 0;
+    QSet<QString> fonts;
+    QSet<QRgb> colours;
+    QList<QPair<int, int>> tables;
+    QList<int> alignments;
+};
+
+Summary summarise(QTextDocument &doc)
+{
+    Summary s;
+    s.text = doc.toPlainText();
+    QList<QTextTable *> seen;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        if (QTextTable *t = QTextCursor(b).currentTable(); t && !seen.contains(t)) {
+            seen << t;
+            s.tables << qMakePair(t->rows(), t->columns());
+        }
+        s.alignments << int(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const QTextCharFormat cf = f.charFormat();
+            const int n = int(f.length());
+            if (cf.isImageFormat())
+                s.images += n;
+            if (cf.fontWeight() >= QFont::DemiBold)
+                s.boldChars += n;
+            if (cf.fontItalic())
+                s.italicChars += n;
+            if (cf.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+                s.superChars += n;
+            s.fonts << cf.fontFamilies().toStringList().value(0);
+            if (cf.hasProperty(QTextFormat::ForegroundBrush))
+                s.colours << cf.foreground().color().rgb();
+        }
+    }
+    return s;
 }
 
 } // namespace
@@ -69,8 +107,8 @@ private Q_SLOTS:
     void everyCorpusFileIsListed();
     void textRead_data();
     void textRead();
-    void characterFormats();
-    void paragraphFormats();
+    void formats_data();
+    void formats();
     void tableStructure();
     void mergedCells();
     void pageSetup();
@@ -83,6 +121,7 @@ private Q_SLOTS:
     void extremeLengths_data();
     void extremeLengths();
     void overlongControlWord();
+    void picturesAndEscapesWrittenBack();
 };
 
 void RtfReaderTest::corpusFile_data()
@@ -120,6 +159,19 @@ void RtfReaderTest::corpusFile()
     QVERIFY2(report.emptyFrames >= minFrames, qPrintable(QString::number(report.emptyFrames)));
     // no stray control words or hex in the text
     QVERIFY2(!text.contains(QLatin1String("\\par")) && !text.contains(QLatin1String("\\f0")), qPrintable(text.left(200)));
+    // written and read again, the document keeps what the user sees
+    const QByteArray written = vc::RtfWriter::write(&doc);
+    QVERIFY(written.startsWith("{\\rtf1"));
+    QTextDocument second;
+    RtfReader::read(written, &second);
+    const Summary a = summarise(doc), b = summarise(second);
+    QCOMPARE(b.text, a.text);
+    QCOMPARE(QList<int>({b.boldChars, b.italicChars, b.superChars, b.images}), QList<int>({a.boldChars, a.italicChars, a.superChars, a.images}));
+    QCOMPARE(b.fonts, a.fonts);
+    QCOMPARE(b.colours, a.colours);
+    QCOMPARE(b.tables, a.tables);
+    QCOMPARE(b.alignments, a.alignments);
+    QCOMPARE(vc::PageSetup::of(&second).paperWidth, vc::PageSetup::of(&doc).paperWidth);
 }
 
 // Every corpus file is in the table above, so each is checked for its text.
@@ -148,58 +200,57 @@ void RtfReaderTest::textRead()
     QCOMPARE(textOf(rtf), expected);
 }
 
-void RtfReaderTest::characterFormats()
+// Character and paragraph formats as read, one aspect of one word per row.
+void RtfReaderTest::formats_data()
 {
-    QTextDocument doc;
-    textOf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-           "\\f0\\fs20 plain {\\b bold} {\\i italic} {\\ul under}{\\ulnone  none} {\\strike gone} x{\\super up}{\\sub down}"
-           " {\\f1\\fs36 big} {\\cf1 red} {\\highlight2 marked} {\\b\\b0 unbold}}", &doc);
-    QCOMPARE(formatOf(doc, QStringLiteral("plain")).fontPointSize(), 10.0);
-    QCOMPARE(formatOf(doc, QStringLiteral("plain")).fontFamilies().toStringList().value(0), QStringLiteral("Arial"));
-    QCOMPARE(formatOf(doc, QStringLiteral("bold")).fontWeight(), int(QFont::Bold));
-    QVERIFY(formatOf(doc, QStringLiteral("italic")).fontItalic());
-    QVERIFY(formatOf(doc, QStringLiteral("under")).fontUnderline());
-    QVERIFY(!formatOf(doc, QStringLiteral("none")).fontUnderline());
-    QVERIFY(formatOf(doc, QStringLiteral("gone")).fontStrikeOut());
-    QCOMPARE(formatOf(doc, QStringLiteral("up")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
-    QCOMPARE(formatOf(doc, QStringLiteral("down")).verticalAlignment(), QTextCharFormat::AlignSubScript);
-    QCOMPARE(formatOf(doc, QStringLiteral("big")).fontPointSize(), 18.0);
-    QCOMPARE(formatOf(doc, QStringLiteral("big")).fontFamilies().toStringList().value(0), QStringLiteral("Courier New"));
-    QCOMPARE(formatOf(doc, QStringLiteral("red")).foreground().color(), QColor(255, 0, 0));
-    QCOMPARE(formatOf(doc, QStringLiteral("marked")).background().color(), QColor(0, 0, 255));
-    QVERIFY(formatOf(doc, QStringLiteral("unbold")).fontWeight() < QFont::DemiBold);
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("expected");
+    for (const auto &r : readTable(QStringLiteral("rtfformats.tsv"), 5))
+        QTest::newRow(r[0].constData()) << r[1] << QString::fromUtf8(r[2]) << QString::fromUtf8(r[3]) << QString::fromUtf8(r[4]);
 }
 
-void RtfReaderTest::paragraphFormats()
+void RtfReaderTest::formats()
 {
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, word);
+    QFETCH(QString, what);
+    QFETCH(QString, expected);
     QTextDocument doc;
-    // 1440 twips = one inch = 96 px in text layout lengths
-    textOf("{\\rtf1\\pard\\qc centred\\par\\pard\\qr\\li1440\\ri720\\fi-360\\sb240\\sa120 right\\par"
-           "\\pard\\tx2880\\tqr\\tx5760 a\\tab b\\tab c\\par\\pard\\qj\\sl360\\slmult1 justified\\page after}", &doc);
-    QTextBlock b = doc.begin();
-    QCOMPARE(b.text(), QStringLiteral("centred"));
-    QCOMPARE(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    b = b.next();
-    const QTextBlockFormat f = b.blockFormat();
-    QCOMPARE(f.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    QCOMPARE(f.leftMargin(), 96.0);
-    QCOMPARE(f.rightMargin(), 48.0);
-    QCOMPARE(f.textIndent(), -24.0);
-    QCOMPARE(f.topMargin(), 16.0);
-    QCOMPARE(f.bottomMargin(), 8.0);
-    b = b.next();
-    const QList<QTextOption::Tab> tabs = b.blockFormat().tabPositions();
-    QCOMPARE(tabs.size(), 2);
-    QCOMPARE(tabs[0].position, 192.0);
-    QCOMPARE(tabs[0].type, QTextOption::LeftTab);
-    QCOMPARE(tabs[1].position, 384.0);
-    QCOMPARE(tabs[1].type, QTextOption::RightTab);
-    b = b.next();
-    QCOMPARE(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
-    QCOMPARE(b.blockFormat().lineHeight(), 150.0);
-    b = b.next();
-    QCOMPARE(b.text(), QStringLiteral("after"));
-    QVERIFY(b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
+    textOf(rtf, &doc);
+    const QTextCursor c = doc.find(word);
+    QVERIFY(!c.isNull());
+    const QTextCharFormat f = c.charFormat();
+    const QTextBlockFormat b = c.blockFormat();
+    QStringList got;
+    if (what == QLatin1String("font")) {
+        got << f.fontFamilies().toStringList().value(0) << QString::number(f.fontPointSize());
+    } else if (what == QLatin1String("style")) {
+        const bool on[] = {f.fontWeight() >= QFont::DemiBold, f.fontItalic(), f.fontUnderline(), f.fontStrikeOut(),
+                           f.verticalAlignment() == QTextCharFormat::AlignSuperScript, f.verticalAlignment() == QTextCharFormat::AlignSubScript};
+        const char *names[] = {"bold", "italic", "underline", "strike", "super", "sub"};
+        for (int i = 0; i < 6; ++i)
+            if (on[i])
+                got << QLatin1String(names[i]);
+    } else if (what == QLatin1String("colours")) {
+        got << (f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name() : QStringLiteral("default"))
+            << (f.hasProperty(QTextFormat::BackgroundBrush) ? f.background().color().name() : QStringLiteral("none"));
+    } else if (what == QLatin1String("tabs")) {
+        for (const QTextOption::Tab &t : b.tabPositions())
+            got << QString::number(t.position) + (t.type == QTextOption::RightTab ? QLatin1String(" right") : QLatin1String(" left"));
+        got = QStringList{got.join(QLatin1String(", "))};
+    } else {
+        const Qt::Alignment a = b.alignment() & Qt::AlignHorizontal_Mask;
+        got << (a == Qt::AlignHCenter ? "centre" : a == Qt::AlignRight ? "right" : a == Qt::AlignJustify ? "justify" : "left");
+        for (double v : {b.leftMargin(), b.rightMargin(), b.textIndent(), b.topMargin(), b.bottomMargin()})
+            got << QString::number(v);
+        if (b.lineHeightType() == QTextBlockFormat::ProportionalHeight)
+            got << QString::number(b.lineHeight());
+        if (b.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            got << QStringLiteral("page");
+    }
+    QCOMPARE(got.join(QLatin1Char(' ')), expected);
 }
 
 void RtfReaderTest::tableStructure()
@@ -418,6 +469,40 @@ void RtfReaderTest::overlongControlWord()
     QCOMPARE(doc.toPlainText(), QStringLiteral("after"));
     QCOMPARE(r.page.paperWidth, 12240); // letter, as where no paper is named
     QVERIFY(r.skipped.join(u'|').contains(QLatin1String("32 letters")));
+}
+
+void RtfReaderTest::picturesAndEscapesWrittenBack()
+{
+    QImage image(8, 4, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    QTextDocument doc;
+    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("img://a")), image);
+    QTextImageFormat f;
+    f.setName(QStringLiteral("img://a"));
+    f.setWidth(80);
+    f.setHeight(40);
+    QTextCursor c(&doc);
+    c.insertText(QStringLiteral("x"));
+    c.insertImage(f);
+    QTextDocument back;
+    const vc::RtfReadReport r = RtfReader::read(vc::RtfWriter::write(&doc), &back);
+    QCOMPARE(r.pictures, 1);
+    QTextBlock b = back.begin();
+    QTextImageFormat g;
+    for (auto it = b.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().isImageFormat())
+            g = it.fragment().charFormat().toImageFormat();
+    QCOMPARE(g.width(), 80.0);
+    QCOMPARE(g.height(), 40.0);
+    const QVariant stored = back.resource(QTextDocument::ImageResource, QUrl(g.name()));
+    const QImage read = stored.userType() == QMetaType::QImage ? stored.value<QImage>() : QImage::fromData(stored.toByteArray());
+    QCOMPARE(read.size(), QSize(8, 4));
+    QCOMPARE(read.pixelColor(3, 2), QColor(10, 200, 30));
+    // characters the syntax uses, and ones beyond the code page
+    QTextDocument plain, plainBack;
+    plain.setPlainText(QStringLiteral("{a}\\b\tc ł 日 \U0001F600"));
+    RtfReader::read(vc::RtfWriter::write(&plain), &plainBack);
+    QCOMPARE(plainBack.toPlainText(), plain.toPlainText());
 }
 
 QTEST_MAIN(RtfReaderTest)
