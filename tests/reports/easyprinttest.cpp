@@ -19,25 +19,20 @@ namespace {
 constexpr double ptPerMm = 72 / 25.4;
 
 // The printed words with their boxes, in millimetres from the paper corner.
-struct Word
+QList<vc::test::PdfWord> words(const QString &pdf)
 {
-    QString text;
-    double x0, y0, x1, y1;
-};
-
-QList<Word> words(const QString &pdf)
-{
-    QList<Word> list;
-    for (const vc::test::PdfWord &w : vc::test::pdfWords(pdf))
-        list.append({w.text, w.box.left() / ptPerMm, w.box.top() / ptPerMm, w.box.right() / ptPerMm,
-                     w.box.bottom() / ptPerMm});
+    QList<vc::test::PdfWord> list = vc::test::pdfWords(pdf);
+    for (vc::test::PdfWord &w : list)
+        w.box = QRectF(w.box.topLeft() / ptPerMm, w.box.size() / ptPerMm);
     return list;
 }
 
-Word find(const QList<Word> &list, const QString &text)
+QRectF find(const QList<vc::test::PdfWord> &list, const QString &text)
 {
-    auto it = std::find_if(list.begin(), list.end(), [&](const Word &w) { return w.text == text; });
-    return it == list.end() ? Word{QString(), -1, -1, -1, -1} : *it;
+    for (const vc::test::PdfWord &w : list)
+        if (w.text == text)
+            return w.box;
+    return QRectF(-1, -1, 0, 0);
 }
 
 } // namespace
@@ -106,25 +101,22 @@ private Q_SLOTS:
         ep.printLeft(-1, -1, QStringLiteral("Continued"));
         QVERIFY(ep.endDoc());
 
-        const QList<Word> w = words(Printer::pdfOutputPath());
+        const QList<vc::test::PdfWord> w = words(Printer::pdfOutputPath());
         const double tol = 0.6;
-        QVERIFY(qAbs(find(w, QStringLiteral("Leftward")).x0 - 25) < tol);   // X + indent
-        QVERIFY(qAbs(find(w, QStringLiteral("Rightward")).x1 - 190) < tol); // right end at X
-        const Word c = find(w, QStringLiteral("Centred"));
-        QVERIFY(qAbs((c.x0 + c.x1) / 2 - 105) < tol);
-        const Word upper = find(w, QStringLiteral("Upper")),
-                   lower = find(w, QStringLiteral("Lower"));
-        QVERIFY(qAbs(upper.x0 - 20) < tol && qAbs(lower.x0 - 20) < tol);
-        QVERIFY2(qAbs((lower.y0 - upper.y0) - (h + 1)) < 0.3,
-                 qPrintable(QString::number(lower.y0 - upper.y0)));
-        QVERIFY(qAbs(upper.y0 - 90) < 1.5); // line top at Y
-        for (const Word &x : w)
-            if (x.text.startsWith(QLatin1Char('X'))) {
-                QVERIFY(x.x1 - x.x0 <= 20.3);
-                QVERIFY(qAbs(x.x1 - 190) < tol);
-            }
-        QVERIFY(qAbs(find(w, QStringLiteral("Continued")).x0 - 60) < tol);
-        QVERIFY(find(w, QStringLiteral("First")).x0 >= 0); // X -1 kept the position
+        QVERIFY(qAbs(find(w, QStringLiteral("Leftward")).left() - 25) < tol);    // X + indent
+        QVERIFY(qAbs(find(w, QStringLiteral("Rightward")).right() - 190) < tol); // right end at X
+        QVERIFY(qAbs(find(w, QStringLiteral("Centred")).center().x() - 105) < tol);
+        const QRectF upper = find(w, QStringLiteral("Upper")),
+                     lower = find(w, QStringLiteral("Lower"));
+        QVERIFY(qAbs(upper.left() - 20) < tol && qAbs(lower.left() - 20) < tol);
+        QVERIFY2(qAbs((lower.top() - upper.top()) - (h + 1)) < 0.3,
+                 qPrintable(QString::number(lower.top() - upper.top())));
+        QVERIFY(qAbs(upper.top() - 90) < 1.5); // line top at Y
+        for (const vc::test::PdfWord &x : w)
+            if (x.text.startsWith(QLatin1Char('X')))
+                QVERIFY(x.box.width() <= 20.3 && qAbs(x.box.right() - 190) < tol);
+        QVERIFY(qAbs(find(w, QStringLiteral("Continued")).left() - 60) < tol);
+        QVERIFY(find(w, QStringLiteral("First")).left() >= 0); // X -1 kept the position
     }
 
     void shapeRadiusShortened()

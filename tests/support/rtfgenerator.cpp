@@ -139,32 +139,14 @@ QByteArray rtfLongTableReport(int rows)
         }
         def += "\n";
         out += def;
-        for (int c = 0; c < 5; ++c) {
+        const QByteArray values[] = {
+            n(r), "AHU " + n(r) + " floor " + n(r % 12) + "\\line supply air",
+            n(2000 + r * 37 % 9000) + " m\\'b3/h", n(10 + r * 7 % 90) + ",5 kg/h",
+            "{\\i VS-" + n(r % 6 + 1) + "}"};
+        for (int c = 0; c < 5; ++c)
             out += QByteArray("\\pard\\plain\\intbl") + (c == 2 || c == 3 ? "\\qr" : "") +
-                   "\\f0\\fs20" + (header ? "\\b " : " ");
-            if (header) {
-                out += heads[c];
-            } else {
-                switch (c) {
-                case 0:
-                    out += n(r);
-                    break;
-                case 1:
-                    out += "AHU " + n(r) + " floor " + n(r % 12) + "\\line supply air";
-                    break;
-                case 2:
-                    out += n(2000 + r * 37 % 9000) + " m\\'b3/h";
-                    break;
-                case 3:
-                    out += n(10 + r * 7 % 90) + ",5 kg/h";
-                    break;
-                default:
-                    out += "{\\i VS-" + n(r % 6 + 1) + "}";
-                    break;
-                }
-            }
-            out += "\\cell\n";
-        }
+                   "\\f0\\fs20" + (header ? "\\b " : " ") +
+                   (header ? QByteArray(heads[c]) : values[c]) + "\\cell\n";
         out += def + "\\row\n";
     }
     return out + "\\pard\\plain\\f0\\fs20 End of the schedule.\\par}";
@@ -180,24 +162,15 @@ QByteArray rtfBulkDocument(RtfBulk kind, int bytes)
     out.reserve(bytes + 200);
     quint32 noise = 12345;
     for (int w = 1; out.size() < bytes; ++w) {
-        if (kind != RtfBulk::Malformed) {
-            out += 'w' + n(w) + ' ';
-            continue;
+        unsigned pick = 3; // a word; a broken file also gets open groups, control words and noise
+        if (kind == RtfBulk::Malformed) {
+            noise = noise * 1103515245u + 12345u;
+            pick = noise >> 29;
         }
-        noise = noise * 1103515245u + 12345u;
-        switch (noise >> 29) {
-        case 0:
-            out += "{\\b ";
-            break;
-        case 1:
-            out += "\\x" + n(int(noise % 100000)) + "y";
-            break;
-        case 2:
-            out += char(noise >> 8);
-            break;
-        default:
-            out += 'w' + n(w) + ' ';
-        }
+        out += pick == 0   ? QByteArray("{\\b ")
+               : pick == 1 ? "\\x" + n(int(noise % 100000)) + "y"
+               : pick == 2 ? QByteArray(1, char(noise >> 8))
+                           : 'w' + n(w) + ' ';
     }
     if (kind == RtfBulk::Cell)
         out += "\\cell beside\\cell\\row";

@@ -96,11 +96,6 @@ private Q_SLOTS:
         const QStringList names{"Text2(0)", "Text2(1)", "Text2(2)", "Combo2(1)",
                                 "Text3(1)", "Text3(2)", "Combo3(0)"};
         QCOMPARE(fields(f, names), texts);
-        for (int i = 0; i < names.size(); ++i) {
-            QWidget *w = f.widget(names[i]);
-            auto *edit = qobject_cast<QLineEdit *>(w);
-            QCOMPARE(edit ? edit->text() : static_cast<QComboBox *>(w)->currentText(), texts[i]);
-        }
         QCOMPARE(f.window().tabs()->currentIndex(), 0);
         QCOMPARE(f.window().tabs()->count(), 6);
         QCOMPARE(f.widget<QLabel>("msgLabel")->text(), QString());
@@ -124,8 +119,8 @@ private Q_SLOTS:
         QCOMPARE(f.field("Label20(7)"), family);
         QCOMPARE(f.field("Label20(9)"), QString());
         QVERIFY(!f.main().NoModelFound);
-        for (const QString &name : {"Text1(0)", "Label20(8)"})
-            QVERIFY2(!f.field(name).isEmpty(), qPrintable(name));
+        for (const char *name : {"Text1(0)", "Label20(8)"})
+            QVERIFY2(!f.field(name).isEmpty(), name);
         for (int i = 1; i <= 9; ++i)
             QVERIFY2(!f.field(Form::item("Label30", i)).isEmpty(), qPrintable(QString::number(i)));
         QVERIFY(f.widget<PictureBox>("ImageSelected")->hasImage());
@@ -148,7 +143,6 @@ private Q_SLOTS:
         QCOMPARE(fields(f, {"Label20(0)", "Label20(1)", "Label20(2)", "Label20(3)", "Label20(4)",
                             "Label20(5)", "Label20(6)", "Label20(8)"}),
                  QStringList({"1600", "1.7", "8.8", "7.1", "1.12", "12.7", "539", "1534"}));
-        QCOMPARE(f.widget<QLabel>("Label20(5)")->text(), QStringLiteral("12.7"));
 
         // Family page: 1534 greys the three small families; Tavro 500 is taken, Dremon 500
         // refused, which empties the panel, then Tavro 500 taken again.
@@ -178,7 +172,6 @@ private Q_SLOTS:
         QCOMPARE(fields(f, {"Label30(1)", "Label30(3)", "Label30(4)", "Label30(5)", "Label30(6)",
                             "Label20(10)"}),
                  QStringList({"4.4", "900", "35", "0.9", "4.5", "11.4"}));
-        QCOMPARE(f.widget<QLabel>("Label30(5)")->text(), QStringLiteral("0.9"));
 
         // Save as from the summary page's button; the dialog is titled with the menu caption
         // shown without its access-key mark.
@@ -210,7 +203,6 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.asked().back().defaultName, QString());
         QCOMPARE(fields(f, {"Text1(0)", "Label20(7)", "Label20(5)", "Label30(5)"}),
                  QStringList({"Hotel Brisa", "Tavro 500", "12.7", "0.9"}));
-
         QCOMPARE(f.widget<QLabel>("msgLabel")->text(), file);
 
         // Save writes a changed client; Save as on the tender page takes a new file.
@@ -252,9 +244,9 @@ private Q_SLOTS:
         f.action("mnuNew")->trigger();
 
         QCOMPARE(f.messages.shown().size(), size_t(1));
-        QCOMPARE(f.messages.shown().front().buttons, MessageService::Buttons::YesNo);
-        QCOMPARE(f.messages.shown().front().icon, MessageService::Icon::Exclamation);
-        QVERIFY(!f.messages.shown().front().text.isEmpty());
+        const auto &asked = f.messages.shown().front();
+        QVERIFY(asked.buttons == MessageService::Buttons::YesNo &&
+                asked.icon == MessageService::Icon::Exclamation && !asked.text.isEmpty());
         QCOMPARE(QFile::exists(file), yes);
         if (yes)
             QCOMPARE(iniValue(file, "Seite1-Text1", "0"), QByteArray("Unsaved client"));
@@ -367,10 +359,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("editor");
         QTest::addColumn<QString>("copy");
-        QTest::newRow("summary") << 4 << "RtfCalulation"
-                                 << "Command2";
-        QTest::newRow("text for tender") << 5 << "RtfTender"
-                                         << "Command1";
+        QTest::newRow("summary") << 4 << QStringLiteral("RtfCalulation") << "Command2";
+        QTest::newRow("text for tender") << 5 << QStringLiteral("RtfTender") << "Command1";
     }
 
     void documentPagesShowAndCopyTheFields()
@@ -402,8 +392,7 @@ private Q_SLOTS:
         QVERIFY(f.widget<QLabel>("Einheit(5)")->text() != metricFlowUnit);
         QVERIFY(f.action("mnuOtherUnit(1)")->isChecked() &&
                 !f.action("mnuOtherUnit(0)")->isChecked());
-        QVERIFY(f.widget("Command20(0)")->isHidden());
-        QVERIFY(!f.field("Label20(5)").isEmpty());
+        QVERIFY(f.widget("Command20(0)")->isHidden() && !f.field("Label20(5)").isEmpty());
 
         f.action("mnuOtherUnit(0)")->trigger();
         QCOMPARE(f.widget<QLineEdit>("Text2(0)")->text(), QStringLiteral("8001"));

@@ -27,11 +27,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("languageName");
         QTest::addColumn<QString>("versionNo");
-
-        QTest::newRow("language file in use shows profile version") << "Deutsch"
-                                                                    << "Build 2026-11";
-        QTest::newRow("built-in English keeps design caption") << ""
-                                                               << "";
+        QTest::newRow("language file in use shows profile version")
+            << QStringLiteral("Deutsch") << QStringLiteral("Build 2026-11");
+        QTest::newRow("built-in English keeps design caption") << QString() << QString();
     }
 
     void versionTexts()

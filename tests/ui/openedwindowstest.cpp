@@ -95,8 +95,8 @@ private Q_SLOTS:
     void loadWindow_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<QStringList>(
-            "after"); // Combo2(1), Combo2(2), after Calculate Label20(1), (2)
+        // Combo2(1), Combo2(2), after Calculate Label20(1), (2)
+        QTest::addColumn<QStringList>("after");
         QTest::newRow("OK, then Calculate gives the water contents back")
             << "Command1" << QStringList{"950", "29.7", "1.7", "8.8"};
         QTest::newRow("Cancel") << "Command2" << QStringList{"950", "60", "1.7", "8.8"};
@@ -107,18 +107,17 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(QStringList, after);
         WindowFixture f;
-        const QString opened =
-            test::inModal([&] { f.widget<QPushButton>("Command20(0)")->click(); },
-                          [&](QWidget *window) {
-                              QCOMPARE(window->windowTitle(),
-                                       QStringLiteral("Humidification load \u2013 manual input"));
-                              type(window, "TextbV(0)", QStringLiteral("1600"));
-                              type(window, "Textxa", QStringLiteral("1.7"));
-                              type(window, "Textxi", QStringLiteral("8.8"));
-                              type(window, "Textsl(1)", QStringLiteral("539"));
-                              press(window, command);
-                          });
-        QCOMPARE(opened, QStringLiteral("vc::FrmManDM"));
+        const auto act = [&](QWidget *window) {
+            QCOMPARE(window->windowTitle(),
+                     QStringLiteral("Humidification load \u2013 manual input"));
+            type(window, "TextbV(0)", QStringLiteral("1600"));
+            type(window, "Textxa", QStringLiteral("1.7"));
+            type(window, "Textxi", QStringLiteral("8.8"));
+            type(window, "Textsl(1)", QStringLiteral("539"));
+            press(window, command);
+        };
+        QCOMPARE(test::inModal([&] { f.widget<QPushButton>("Command20(0)")->click(); }, act),
+                 QStringLiteral("vc::FrmManDM"));
         const QString pressure = f.field("Combo2(1)"), outside = f.field("Combo2(2)");
         f.click("btnCalc");
         QCOMPARE((QStringList{pressure, outside, f.field("Label20(1)"), f.field("Label20(2)")}),
