@@ -98,10 +98,6 @@ private Q_SLOTS:
         g.resize(2000, 3000);
         QCOMPARE(g.size(), QSize(8925, 10740));
         QCOMPARE(VixGraphEU::pixelSize(), QSize(595, 716));
-        const bool shown = g.DisHag();
-        g.setDisHag(!g.DisHag());
-        g.setDisHag(!g.DisHag());
-        QCOMPARE(g.DisHag(), shown);
         QStringList changed;
         connect(&g, &VixGraphEU::propertyChanged, this,
                 [&changed](const QString &name) { changed << name; });

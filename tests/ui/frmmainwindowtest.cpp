@@ -181,11 +181,10 @@ private Q_SLOTS:
         f.click("Command50");
         const ScriptedFileDialogs::Asked saveAs = f.dialogs.asked().back();
         QVERIFY(!saveAs.title.isEmpty());
-        QCOMPARE(saveAs.title, f.field("mnuSave").remove('&'));
-        QCOMPARE(saveAs.defaultName, QStringLiteral("MyProject"));
-        QCOMPARE(saveAs.initialFolder, app().DataPath);
-        QCOMPARE(saveAs.defaultExtension, QStringLiteral("sti"));
-        QCOMPARE(saveAs.filter, QStringLiteral("Veltrann Documents (*.sti)|*.sti"));
+        QCOMPARE(QStringList({saveAs.title, saveAs.defaultName, saveAs.initialFolder,
+                              saveAs.defaultExtension, saveAs.filter}),
+                 QStringList({f.field("mnuSave").remove('&'), "MyProject", app().DataPath, "sti",
+                              "Veltrann Documents (*.sti)|*.sti"}));
         QVERIFY(QFile::exists(file));
         QCOMPARE(app().ProjectFile, file);
         QCOMPARE(f.widget<QLabel>("msgLabel")->text(), file);
