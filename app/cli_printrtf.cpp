@@ -90,18 +90,8 @@ int runPrintRtf(const QStringList &args)
     PagePartsPrinter parts(PageParts::of(field.document()), int(rect.width()));
 
     const int length = field.textLength();
-    if (parts.needsPageCount()) {
-        int pos = 0, count = 0;
-        while (true) {
-            ++count;
-            const int next =
-                field.formatRange(nullptr, parts.body(count, rect, paper), pos, -1, false);
-            if (next <= pos || next >= length)
-                break;
-            pos = next;
-        }
-        parts.setPageCount(count);
-    }
+    if (parts.needsPageCount())
+        parts.setPageCount(parts.countPages(field, rect, paper));
     int pos = 0, pages = 0;
     while (true) {
         QPainter *painter = printer.painter();

@@ -1,11 +1,12 @@
 #include "printpreview.h"
 
 #include "form/appglobals.h"
+#include "form/platformservices.h"
+#include "ini/vixinihandling.h"
 #include "io/filehelpers.h"
 #include "mainform.h"
-#include "form/platformservices.h"
 #include "print/printer.h"
-#include "ini/vixinihandling.h"
+#include "richtext/pageparts.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -85,10 +86,12 @@ void PrintPreview::Form_Unload()
 
 void PrintPreview::Command2_Click(int index)
 {
-    if (index == 0)
-        m_box.setRichText(m_main.RtfCalulation().richText());
-    else if (index == 1)
-        m_box.setRichText(m_main.RtfTender().richText());
+    if (index != 0 && index != 1)
+        return;
+    const RichTextField &source = index == 0 ? m_main.RtfCalulation() : m_main.RtfTender();
+    m_box.setRichText(source.richText());
+    // the written text has no header or footer: they travel with the document
+    PageParts::of(source.document()).applyTo(m_box.document());
 }
 
 void PrintPreview::PrtCombo_Validate()
@@ -145,6 +148,15 @@ QRectF PrintPreview::drawRect(Printer &printer, const Margins &m) const
                   QPointF(w - m.right + offX, h - m.bottom + offY));
 }
 
+// The whole sheet in the coordinates drawRect uses.
+QRectF PrintPreview::paperRect(const Printer &printer) const
+{
+    return QRectF(-twips(printer, printer.deviceCaps(Printer::PhysicalOffsetX)),
+                  -twips(printer, printer.deviceCaps(Printer::PhysicalOffsetY)),
+                  twips(printer, printer.deviceCaps(Printer::PhysicalWidth)),
+                  twips(printer, printer.deviceCaps(Printer::PhysicalHeight)));
+}
+
 int PrintPreview::printPages(RichTextField &field, Printer &printer, const Margins &m)
 {
     printer.setScaleMode(Printer::Unit::Twips);
@@ -152,13 +164,18 @@ int PrintPreview::printPages(RichTextField &field, Printer &printer, const Margi
     printer.setFontName(QStringLiteral("Arial"));
     printer.setFontSize(11);
     const double w = printer.scaleWidth(), h = printer.scaleHeight();
+    const QRectF paper = paperRect(printer);
+    PagePartsPrinter parts(PageParts::of(field.document()), int(rect.width()));
+    if (parts.needsPageCount())
+        parts.setPageCount(parts.countPages(field, rect, paper));
     const int length = field.textLength();
     int pos = 0, page = 1;
     while (true) {
         QPainter *painter = printer.painter();
         if (!painter)
             return -1;
-        const int next = field.formatRange(painter, rect, pos, -1);
+        parts.draw(painter, page, rect, paper);
+        const int next = field.formatRange(painter, parts.body(page, rect, paper), pos, -1);
         const QString label = pageLabel.arg(page);
         printer.setCurrentX(w - printer.textWidth(label));
         printer.setCurrentY((h - rect.bottom() - printer.textHeight(QStringLiteral("x"))) / 2 +
@@ -202,15 +219,8 @@ int PrintPreview::pageCount()
     Printer &printer = Printer::current();
     printer.setScaleMode(Printer::Unit::Twips);
     const QRectF rect = drawRect(printer, m_margins);
-    const int length = m_box.textLength();
-    int pos = 0, pages = 1;
-    while (true) {
-        const int next = m_box.formatRange(nullptr, rect, pos, -1, false);
-        if (next >= length || next <= pos)
-            return pages;
-        pos = next;
-        ++pages;
-    }
+    return PagePartsPrinter(PageParts::of(m_box.document()), int(rect.width()))
+        .countPages(m_box, rect, paperRect(printer));
 }
 
 bool PrintPreview::btnPdf_Click()

@@ -60,6 +60,7 @@ private:
     // The page loop of one document into a job already running.
     int printPages(RichTextField &field, Printer &printer, const Margins &m);
     QRectF drawRect(Printer &printer, const Margins &m) const;
+    QRectF paperRect(const Printer &printer) const;
     void reportFailure(const QString &detail);
     QString text(const QString &key, const QString &fallback) const;
 

@@ -125,6 +125,32 @@ private Q_SLOTS:
         QVERIFY(text.contains(f.Text3(4).text()));
     }
 
+    // A planner's template with a letterhead and numbered footer keeps them on every page.
+    void headerAndFooterOnEveryPage()
+    {
+        DesignFixture fx;
+        vc::MainForm &f = fx.f();
+        fillProject(f, 0);
+        QByteArray rtf = "{\\rtf1{\\header Letterhead ACME\\par}"
+                         "{\\footer Sheet {\\field{\\*\\fldinst NUMPAGES}{\\fldrslt 1}}\\par}";
+        for (int i = 0; i < 150; ++i)
+            rtf += "Design note line " + QByteArray::number(i) + ".\\par\n";
+        f.RtfCalulation().setRichText(rtf + "}");
+        PrintPreview preview(f);
+        preview.Form_Load();
+        const int laidOut = preview.pageCount();
+        const QString out = m_dir.filePath(QStringLiteral("parts.pdf"));
+        QVERIFY(preview.printPdf(out));
+        const int pages = preview.jobPages().at(0);
+        QVERIFY(pages > 1);
+        QCOMPARE(pages, laidOut);
+        const QString text = pdfText(out);
+        QCOMPARE(int(text.count(QStringLiteral("Letterhead ACME"))), pages);
+        QCOMPARE(int(text.count(QStringLiteral("Sheet %1").arg(pages))), pages);
+        for (int i : {0, 149})
+            QVERIFY(text.contains(QStringLiteral("Design note line %1.").arg(i)));
+    }
+
     void unwritablePdfKeepsEverything()
     {
         DesignFixture fx;
