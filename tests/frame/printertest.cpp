@@ -24,6 +24,17 @@ QString pdfPageSize(const QString &path)
         .captured(1);
 }
 
+// print-rtf of a rich text into a PDF in dir; the PDF's path, empty where it failed.
+QString printedPdf(const QTemporaryDir &dir, const QByteArray &rtf)
+{
+    const QString in = dir.filePath(QStringLiteral("in.rtf")),
+                  out = dir.filePath(QStringLiteral("out.pdf"));
+    const bool ok =
+        writeFile(in, rtf) &&
+        runCli({QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out}).status == 0;
+    return ok ? out : QString();
+}
+
 } // namespace
 
 class PrinterTest : public QObject
@@ -209,10 +220,8 @@ private Q_SLOTS:
         QFETCH(QString, word);
         QFETCH(int, words);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("long.rtf")),
-                      out = dir.filePath(QStringLiteral("long.pdf"));
-        QVERIFY(writeFile(in, rtf));
-        QCOMPARE(runCli({QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out}).status, 0);
+        const QString out = printedPdf(dir, rtf);
+        QVERIFY(!out.isEmpty());
         QVERIFY(pdfPages(out) >= 4);
         QHash<QString, int> seen;
         for (const QString &w : pdfText(out, true).split(QRegularExpression(QStringLiteral("\\s+")),
@@ -234,13 +243,11 @@ private Q_SLOTS:
         QFETCH(QString, above);
         QFETCH(double, at);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("indents.rtf")),
-                      out = dir.filePath(QStringLiteral("indents.pdf"));
-        QVERIFY(writeFile(
-            in, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\paperw11906\\paperh16838\\margl1440"
-                "\\margr1440\\f0\\fs24 " +
-                    paragraph + "}"));
-        QCOMPARE(runCli({QStringLiteral("print-rtf"), in, QStringLiteral("--pdf"), out}).status, 0);
+        const QString out = printedPdf(
+            dir, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\paperw11906\\paperh16838\\margl1440"
+                 "\\margr1440\\f0\\fs24 " +
+                     paragraph + "}");
+        QVERIFY(!out.isEmpty());
         const QList<PdfWord> words = pdfWords(out);
         const auto corner = [&](const QString &w) {
             for (const PdfWord &word : words)
