@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
     out << QStringLiteral("long document print: time per page %1 (budget: 5 000 pages within twice "
                           "the time per page of 10)\n")
                .arg(flat ? QStringLiteral("flat") : QStringLiteral("GROWS"));
-    // One paragraph and one table cell of many megabytes, read and printed:
+    // One paragraph, one table cell and one table of many megabytes, read and printed:
     // time per megabyte flat (budget: the largest within twice the smallest);
     // a broken file of 50 MB ends in seconds.
     using vc::test::RtfBulk;
@@ -94,6 +94,7 @@ int main(int argc, char *argv[])
         std::initializer_list<int> megabytes;
     } bulks[] = {{RtfBulk::Paragraph, "paragraph", {1, 4, 20}},
                  {RtfBulk::Cell, "table cell", {1, 2, 4}},
+                 {RtfBulk::Rows, "table of short rows", {1, 4}},
                  {RtfBulk::Malformed, "broken file", {50}}};
     for (const auto &bulk : bulks) {
         double firstPerMb = 0, lastPerMb = 0;

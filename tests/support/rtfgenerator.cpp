@@ -167,6 +167,11 @@ QByteArray rtfBulkDocument(RtfBulk kind, int bytes)
             noise = noise * 1103515245u + 12345u;
             pick = noise >> 29;
         }
+        if (kind == RtfBulk::Rows) {
+            out += "\\trowd\\cellx3000\\cellx6000\\pard\\intbl w" + n(w) + "\\cell v" + n(w) +
+                   "\\cell\\row\n";
+            continue;
+        }
         out += pick == 0   ? QByteArray("{\\b ")
                : pick == 1 ? "\\x" + n(int(noise % 100000)) + "y"
                : pick == 2 ? QByteArray(1, char(noise >> 8))

@@ -34,7 +34,8 @@ QByteArray rtfLongTableReport(int rows = 600);
 // paragraph of numbered words ("w1 w2 ..."), the same words in the first
 // cell of a two-cell table row, and a broken file of unclosed groups, stray
 // control words and binary noise.
-enum class RtfBulk { Paragraph, Cell, Malformed };
+// One long paragraph, one long cell, a broken file, or a table of many short rows.
+enum class RtfBulk { Paragraph, Cell, Malformed, Rows };
 QByteArray rtfBulkDocument(RtfBulk kind, int bytes);
 
 } // namespace vc::test

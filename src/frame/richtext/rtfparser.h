@@ -125,6 +125,10 @@ struct TableBuild
 {
     QTextTable *table = nullptr;
     int row = 0, col = 0;
+    // Asking the table for its size or a cell rebuilds its grid after every
+    // change, which made reading a long table quadratic: rows are appended in
+    // growing batches, the spares removed at its end, and sizes counted here.
+    int rows = 1, columns = 1;
     bool rowPending = false, needCursor = false;
     std::vector<RowDef> rowDefs;
 };

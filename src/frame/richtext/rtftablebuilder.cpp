@@ -37,6 +37,7 @@ void Parser::ensureContext()
         tf.setBorderCollapse(true);
         TableBuild t;
         t.table = s.cursor.insertTable(1, cols, tf);
+        t.columns = cols;
         s.tables.push_back(t);
         ++m_report.tables;
     }
@@ -47,22 +48,29 @@ void Parser::ensureContext()
 void Parser::placeInCell(Sink &s, TableBuild &t)
 {
     if (t.rowPending) {
-        t.table->appendRows(1);
-        ++t.row;
+        if (++t.row >= t.rows) {
+            const int more = qBound(1, t.rows, 65536);
+            t.table->appendRows(more);
+            t.rows += more;
+        }
         t.col = 0;
         t.rowPending = false;
         t.needCursor = true;
     }
-    if (t.col >= t.table->columns()) {
-        if (t.col >= maxColumns) // a row that never ends: keep its text in the last cell
-            t.col = t.table->columns() - 1;
-        else
-            t.table->appendColumns(t.col - t.table->columns() + 1);
+    if (t.col >= t.columns) {
+        if (t.col >= maxColumns) { // a row that never ends: keep its text in the last cell
+            t.col = t.columns - 1;
+        } else {
+            t.table->appendColumns(t.col - t.columns + 1);
+            t.columns = t.col + 1;
+        }
         t.needCursor = true;
     }
     if (t.needCursor) {
-        // at the end of what the cell holds: after a table nested in it
-        s.cursor = t.table->cellAt(t.row, t.col).lastCursorPosition();
+        // At the end of what the cell holds (after a table nested in it). The
+        // cells after it are still empty, one position each, up to the table's end.
+        const int emptyAfter = (t.rows - 1 - t.row) * t.columns + (t.columns - 1 - t.col);
+        s.cursor.setPosition(t.table->lastPosition() - emptyAfter);
         t.needCursor = false;
     }
 }
@@ -84,8 +92,10 @@ void Parser::endRow(int level)
         t.rowDefs.resize(size_t(t.row) + 1);
     t.rowDefs[size_t(t.row)] = b.def;
     const int cells = int(qMin<size_t>(b.def.cells.size(), maxColumns));
-    if (cells > t.table->columns())
-        t.table->appendColumns(cells - t.table->columns());
+    if (cells > t.columns) {
+        t.table->appendColumns(cells - t.columns);
+        t.columns = cells;
+    }
     t.rowPending = true;
     t.needCursor = true;
 }
@@ -99,6 +109,9 @@ void Parser::finishTable(Sink &s)
 void Parser::closeTable(Sink &s)
 {
     TableBuild &t = s.tables.back();
+    if (t.rows > t.row + 1)
+        t.table->removeRows(t.row + 1, t.rows - t.row - 1);
+    t.rows = t.row + 1;
     layOutTable(t);
     s.cursor = t.table->lastCursorPosition();
     s.cursor.movePosition(QTextCursor::NextBlock);
