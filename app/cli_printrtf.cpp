@@ -91,7 +91,7 @@ int runPrintRtf(const QStringList &args)
 
     const int length = field.textLength();
     if (parts.needsPageCount())
-        parts.setPageCount(parts.countPages(field, rect, paper));
+        parts.setPageCount(field.countPages(parts, rect, paper));
     int pos = 0, pages = 0;
     while (true) {
         QPainter *painter = printer.painter();

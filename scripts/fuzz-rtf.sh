@@ -14,9 +14,9 @@ fuzz_have_clang RTF || exit 0
 mkdir -p "$out/corpus-rtf"
 target="$out/rtfreaderfuzz"
 frame="$root/src/frame/richtext"
-# The reader, the writer and the page set-up they need.
+# The reader, the writer and the page set-up, header and footer they keep.
 fuzz_build RTF "$target" "Qt6Core Qt6Gui" -DVC_LIBFUZZER "$root/tests/frame/rtfreaderfuzz.cpp" \
-    "$root"/src/frame/print/pagesetup.{cpp,h} "$frame"/rtf*.cpp "$frame"/rtf*.h
+    "$root"/src/frame/print/pagesetup.{cpp,h} "$frame"/pageparts.{cpp,h} "$frame"/rtf*.cpp "$frame"/rtf*.h
 
 # Seeds: the shared documents (small ones whole) and hand-made oddities.
 shared="$root/../shared/corpus/rtf"

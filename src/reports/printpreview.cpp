@@ -167,7 +167,7 @@ int PrintPreview::printPages(RichTextField &field, Printer &printer, const Margi
     const QRectF paper = paperRect(printer);
     PagePartsPrinter parts(PageParts::of(field.document()), int(rect.width()));
     if (parts.needsPageCount())
-        parts.setPageCount(parts.countPages(field, rect, paper));
+        parts.setPageCount(field.countPages(parts, rect, paper));
     const int length = field.textLength();
     int pos = 0, page = 1;
     while (true) {
@@ -219,8 +219,8 @@ int PrintPreview::pageCount()
     Printer &printer = Printer::current();
     printer.setScaleMode(Printer::Unit::Twips);
     const QRectF rect = drawRect(printer, m_margins);
-    return PagePartsPrinter(PageParts::of(m_box.document()), int(rect.width()))
-        .countPages(m_box, rect, paperRect(printer));
+    const PagePartsPrinter parts(PageParts::of(m_box.document()), int(rect.width()));
+    return m_box.countPages(parts, rect, paperRect(printer));
 }
 
 bool PrintPreview::btnPdf_Click()

@@ -1,6 +1,5 @@
 #include "richtext/pageparts.h"
 
-#include "richtext/richtextfield.h"
 #include "richtext/rtfreader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -82,21 +81,6 @@ void PagePartsPrinter::number(Part &part, int page, int which)
 }
 
 PagePartsPrinter::~PagePartsPrinter() = default;
-
-int PagePartsPrinter::countPages(RichTextField &field, const QRectF &margins,
-                                 const QRectF &paper) const
-{
-    const int length = field.textLength();
-    int pos = 0, pages = 1;
-    while (true) {
-        const int next = field.formatRange(nullptr, body(pages, margins, paper), pos, -1, false);
-        // a page that took nothing would repeat for ever
-        if (next >= length || next <= pos)
-            return pages;
-        pos = next;
-        ++pages;
-    }
-}
 
 int PagePartsPrinter::which(int page, bool header) const
 {

@@ -12,8 +12,6 @@ class QTextDocument;
 
 namespace vc {
 
-class RichTextField;
-
 // The header and footer a rich text document repeats on its pages. Kept on
 // the document itself, as its page setup is, so that printing finds them.
 struct PageParts
@@ -46,8 +44,6 @@ public:
     // A header or footer shows the number of pages: printing counts them first.
     bool needsPageCount() const { return m_needsCount; }
     void setPageCount(int pages) { m_pageCount = pages; }
-    // The pages the field's whole text takes, each page's body as this leaves it.
-    int countPages(RichTextField &field, const QRectF &margins, const QRectF &paper) const;
 
 private:
     struct Part

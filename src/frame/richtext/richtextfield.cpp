@@ -259,6 +259,21 @@ void RichTextField::clearFormatCache()
     m_pager.reset();
 }
 
+int RichTextField::countPages(const PagePartsPrinter &parts, const QRectF &margins,
+                              const QRectF &paper)
+{
+    const int length = textLength();
+    int pos = 0, pages = 1;
+    while (true) {
+        const int next = formatRange(nullptr, parts.body(pages, margins, paper), pos, -1, false);
+        // a page that took nothing would repeat for ever
+        if (next >= length || next <= pos)
+            return pages;
+        pos = next;
+        ++pages;
+    }
+}
+
 int RichTextField::formatRange(QPainter *painter, const QRectF &drawTwips, int start, int end,
                                bool render)
 {

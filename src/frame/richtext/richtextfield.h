@@ -1,5 +1,6 @@
 #pragma once
 
+#include "richtext/pageparts.h"
 #include "richtext/rtfreader.h"
 
 #include <QByteArray>
@@ -71,6 +72,8 @@ public:
     // position not drawn. end -1 means to the end of the document.
     int formatRange(QPainter *painter, const QRectF &drawTwips, int start, int end = -1,
                     bool render = true);
+    // The pages the whole text takes, each page's body as the header and footer leave it.
+    int countPages(const PagePartsPrinter &parts, const QRectF &margins, const QRectF &paper);
     // Frees the cached layout (render cleared, no range).
     void clearFormatCache();
 
