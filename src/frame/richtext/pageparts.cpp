@@ -9,17 +9,10 @@
 #include <QTextDocument>
 #include <QVariant>
 
-#include <algorithm>
-
 namespace vc {
 
 namespace {
 const char *const keys[] = {"vcPageHeader", "vcPageFooter", "vcFirstHeader", "vcFirstFooter"};
-}
-
-bool PageParts::isEmpty() const
-{
-    return std::all_of(rtf.begin(), rtf.end(), [](const QByteArray &b) { return b.isEmpty(); });
 }
 
 PageParts PageParts::of(const QTextDocument *document)
@@ -111,10 +104,10 @@ void PagePartsPrinter::draw(QPainter *painter, int page, const QRectF &margins, 
     const QPaintDevice *device = painter->device();
     const double sx = device->logicalDpiX() / 1440.0, sy = device->logicalDpiY() / 1440.0;
     for (bool header : {true, false}) {
+        if (!part(page, header))
+            continue;
         const int k = which(page, header);
         Part &p = m_fields[size_t(k)];
-        if (!p.doc || p.height <= 0)
-            continue;
         if (p.numbered)
             number(p, page, k);
         const double top =

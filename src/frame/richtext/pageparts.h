@@ -23,7 +23,6 @@ struct PageParts
     bool titlePage = false;            // the first page has its own header and footer
     int headerY = 720, footerY = 720;  // twips from the paper's top and bottom edges
 
-    bool isEmpty() const;
     static PageParts of(const QTextDocument *document);
     void applyTo(QTextDocument *document) const;
 };
