@@ -2,8 +2,8 @@
 // against small hand-written documents whose content is known exactly; what
 // it reads writes as rich text and reads back as the user saw it.
 #include "richtext/rtfreader.h"
+#include "datarows.h"
 #include "richtext/rtfwriter.h"
-#include "tablefile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -21,6 +21,7 @@
 
 using vc::RtfReader;
 using vc::RtfReadReport;
+using vc::test::addRows;
 using vc::test::readTable;
 
 namespace {
@@ -102,12 +103,12 @@ class RtfReaderTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void corpusFile_data();
+    void corpusFile_data() { addRows(QStringLiteral("rtfcorpus.tsv")); }
     void corpusFile();
     void everyCorpusFileIsListed();
-    void textRead_data();
+    void textRead_data() { addRows(QStringLiteral("rtftext.tsv")); }
     void textRead();
-    void formats_data();
+    void formats_data() { addRows(QStringLiteral("rtfformats.tsv")); }
     void formats();
     void tableStructure();
     void mergedCells();
@@ -116,30 +117,16 @@ private Q_SLOTS:
     void badInput();
     void skippedPartsAreNamed();
     void fiftyMegabytes();
-    void refusal_data();
+    void refusal_data() { addRows(QStringLiteral("rtfrefusal.tsv")); }
     void refusal();
-    void extremeLengths_data();
-    void extremeLengths();
     void overlongControlWord();
     void picturesAndEscapesWrittenBack();
 };
 
-void RtfReaderTest::corpusFile_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("sentences");
-    QTest::addColumn<int>("minTables");
-    QTest::addColumn<int>("minPictures");
-    QTest::addColumn<int>("minFrames");
-    for (const auto &r : readTable(QStringLiteral("rtfcorpus.tsv"), 5))
-        QTest::newRow(r[0].constData()) << QString::fromUtf8(r[0]) << QString::fromUtf8(r[4]).split(u'|')
-                                        << r[1].toInt() << r[2].toInt() << r[3].toInt();
-}
-
 void RtfReaderTest::corpusFile()
 {
-    QFETCH(QString, file);
-    QFETCH(QStringList, sentences);
+    const QString file = QString::fromUtf8(QTest::currentDataTag());
+    QFETCH(QString, sentences);
     QFETCH(int, minTables);
     QFETCH(int, minPictures);
     QFETCH(int, minFrames);
@@ -151,7 +138,7 @@ void RtfReaderTest::corpusFile()
     for (const QByteArray &part : report.parts.rtf)
         shown += QLatin1Char('\n') + textOf(part);
     const QString text = normalised(shown);
-    for (const QString &s : sentences)
+    for (const QString &s : sentences.split(u'|'))
         QVERIFY2(text.contains(normalised(s)), qPrintable(QStringLiteral("missing \"%1\"").arg(s)));
     QVERIFY(report.tables >= minTables);
     QCOMPARE(tables(doc).size() >= minTables, true);
@@ -167,10 +154,8 @@ void RtfReaderTest::corpusFile()
     const Summary a = summarise(doc), b = summarise(second);
     QCOMPARE(b.text, a.text);
     QCOMPARE(QList<int>({b.boldChars, b.italicChars, b.superChars, b.images}), QList<int>({a.boldChars, a.italicChars, a.superChars, a.images}));
-    QCOMPARE(b.fonts, a.fonts);
-    QCOMPARE(b.colours, a.colours);
-    QCOMPARE(b.tables, a.tables);
-    QCOMPARE(b.alignments, a.alignments);
+    QVERIFY(b.fonts == a.fonts && b.colours == a.colours && b.tables == a.tables &&
+            b.alignments == a.alignments);
     QCOMPARE(vc::PageSetup::of(&second).paperWidth, vc::PageSetup::of(&doc).paperWidth);
 }
 
@@ -180,19 +165,12 @@ void RtfReaderTest::everyCorpusFileIsListed()
     QStringList listed;
     for (const auto &r : readTable(QStringLiteral("rtfcorpus.tsv"), 5))
         listed << QString::fromUtf8(r[0]);
+    listed.removeFirst(); // the columns' names
     QCOMPARE(QDir(corpus(QString())).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name), listed);
 }
 
 // Text as it reads: code pages, Unicode escapes, special characters and what
 // is no text (destinations, fields, hidden text, pictures).
-void RtfReaderTest::textRead_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : readTable(QStringLiteral("rtftext.tsv"), 3))
-        QTest::newRow(r[0].constData()) << r[1] << QString::fromUtf8(r[2]);
-}
-
 void RtfReaderTest::textRead()
 {
     QFETCH(QByteArray, rtf);
@@ -201,16 +179,6 @@ void RtfReaderTest::textRead()
 }
 
 // Character and paragraph formats as read, one aspect of one word per row.
-void RtfReaderTest::formats_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<QString>("expected");
-    for (const auto &r : readTable(QStringLiteral("rtfformats.tsv"), 5))
-        QTest::newRow(r[0].constData()) << r[1] << QString::fromUtf8(r[2]) << QString::fromUtf8(r[3]) << QString::fromUtf8(r[4]);
-}
-
 void RtfReaderTest::formats()
 {
     QFETCH(QByteArray, rtf);
@@ -256,39 +224,32 @@ void RtfReaderTest::formats()
 void RtfReaderTest::tableStructure()
 {
     QTextDocument doc;
-    const RtfReadReport r = [&] {
-        RtfReadReport rep = RtfReader::read(
-            "{\\rtf1 before\\par"
-            "\\trowd\\trgaph108\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\cellx1440\\cellx4320"
-            "\\pard\\intbl A1\\cell A2\\par second\\cell\\row"
-            "\\trowd\\cellx1440\\cellx4320\\pard\\intbl B1\\cell B2\\cell\\row"
-            "\\pard after\\par}", &doc);
-        return rep;
-    }();
-    QCOMPARE(r.tables, 1);
+    const RtfReadReport r = RtfReader::read(
+        "{\\rtf1 before\\par"
+        "\\trowd\\trgaph108\\clbrdrt\\brdrs\\brdrw10\\clbrdrb\\brdrs\\cellx1440\\cellx4320"
+        "\\pard\\intbl A1\\cell A2\\par second\\cell\\row"
+        "\\trowd\\cellx1440\\cellx4320\\pard\\intbl B1\\cell B2\\cell\\row"
+        "\\pard after\\par}",
+        &doc);
     const QList<QTextTable *> list = tables(doc);
-    QCOMPARE(list.size(), 1);
+    QCOMPARE(QList<int>({r.tables, int(list.size())}), QList<int>({1, 1}));
     QTextTable *t = list.first();
-    QCOMPARE(t->rows(), 2);
-    QCOMPARE(t->columns(), 2);
+    QCOMPARE(QList<int>({t->rows(), t->columns()}), QList<int>({2, 2}));
     auto cellText = [t](int row, int col) {
         QTextCursor c = t->cellAt(row, col).firstCursorPosition();
         c.setPosition(t->cellAt(row, col).lastCursorPosition().position(), QTextCursor::KeepAnchor);
         return c.selection().toPlainText();
     };
-    QCOMPARE(cellText(0, 0), QStringLiteral("A1"));
-    QCOMPARE(cellText(0, 1), QStringLiteral("A2\nsecond"));
-    QCOMPARE(cellText(1, 1), QStringLiteral("B2"));
+    QCOMPARE(QStringList({cellText(0, 0), cellText(0, 1), cellText(1, 1)}),
+             QStringList({"A1", "A2\nsecond", "B2"}));
     const QList<QTextLength> widths = t->format().columnWidthConstraints();
+    QCOMPARE(QList<double>({widths.value(0).rawValue(), widths.value(1).rawValue()}),
+             QList<double>({96.0, 192.0}));
     QCOMPARE(widths.size(), 2);
-    QCOMPARE(widths[0].rawValue(), 96.0 - 0.0);
-    QCOMPARE(widths[1].rawValue(), 192.0);
     const QTextTableCellFormat cf = t->cellAt(0, 0).format().toTableCellFormat();
-    QVERIFY(cf.topBorder() > 0);
-    QVERIFY(cf.bottomBorder() > 0);
-    QCOMPARE(cf.leftBorder(), 0.0);
-    QVERIFY(doc.toPlainText().startsWith(QLatin1String("before")));
-    QVERIFY(doc.toPlainText().endsWith(QLatin1String("after")));
+    QVERIFY(cf.topBorder() > 0 && cf.bottomBorder() > 0 && cf.leftBorder() == 0.0);
+    QVERIFY(doc.toPlainText().startsWith(QLatin1String("before")) &&
+            doc.toPlainText().endsWith(QLatin1String("after")));
     QVERIFY(!QTextCursor(doc.lastBlock()).currentTable());
 }
 
@@ -310,12 +271,9 @@ void RtfReaderTest::pageSetup()
     QTextDocument doc;
     const RtfReadReport r = RtfReader::read("{\\rtf1\\paperw11900\\paperh16840\\margl1000\\margr1100\\margt800\\margb900 x}", &doc);
     QVERIFY(r.page.declared);
-    QCOMPARE(r.page.paperWidth, 11900);
-    QCOMPARE(r.page.paperHeight, 16840);
-    QCOMPARE(r.page.marginLeft, 1000);
-    QCOMPARE(r.page.marginRight, 1100);
-    QCOMPARE(r.page.marginTop, 800);
-    QCOMPARE(r.page.marginBottom, 900);
+    QCOMPARE(QList<int>({r.page.paperWidth, r.page.paperHeight, r.page.marginLeft,
+                         r.page.marginRight, r.page.marginTop, r.page.marginBottom}),
+             QList<int>({11900, 16840, 1000, 1100, 800, 900}));
     QCOMPARE(vc::PageSetup::of(&doc).marginRight, 1100); // kept with the document
     QTextDocument landscape;
     QVERIFY(RtfReader::read("{\\rtf1\\landscape\\paperw15840\\paperh12240 x}", &landscape).page.landscape);
@@ -328,37 +286,30 @@ void RtfReaderTest::pageSetup()
     QCOMPARE(doc.toPlainText(), QStringLiteral("Body"));
     QVERIFY(parts.titlePage);
     QCOMPARE(parts.headerY, 500);
-    QCOMPARE(textOf(parts.rtf[vc::PageParts::Header]), QStringLiteral("Page \uE000 of \uE001"));
-    QCOMPARE(textOf(parts.rtf[vc::PageParts::FirstHeader]), QStringLiteral("First"));
-    QCOMPARE(textOf(parts.rtf[vc::PageParts::Footer]), QStringLiteral("Foot"));
+    QCOMPARE(QStringList({textOf(parts.rtf[vc::PageParts::Header]),
+                          textOf(parts.rtf[vc::PageParts::FirstHeader]),
+                          textOf(parts.rtf[vc::PageParts::Footer])}),
+             QStringList({QStringLiteral("Page \uE000 of \uE001"), "First", "Foot"}));
 }
 
 void RtfReaderTest::badInput_data()
 {
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("keeps");
-    QTest::newRow("truncated") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ari") << QString();
-    QTest::newRow("truncated in text") << QByteArray("{\\rtf1 Hello wor") << QStringLiteral("Hello wor");
-    QTest::newRow("truncated escape") << QByteArray("{\\rtf1 abc\\'") << QStringLiteral("abc");
-    QTest::newRow("too many closing braces") << QByteArray("{\\rtf1 a}}}} b") << QStringLiteral("a b");
-    QTest::newRow("\\bin longer than the file") << QByteArray("{\\rtf1 text{\\pict\\pngblip\\bin999999 ab") << QStringLiteral("text");
-    QTest::newRow("broken picture hex") << QByteArray("{\\rtf1 x{\\pict\\pngblip\\picw10\\pich10\\picwgoal300\\pichgoal300 89504zzq47}y}") << QStringLiteral("x");
-    QTest::newRow("huge control parameter") << QByteArray("{\\rtf1\\fs99999999999999999999 big\\uc99999999 \\u99999999 z}") << QStringLiteral("big");
+    addRows(QStringLiteral("rtfbadinput.tsv"));
     QByteArray deep = "{\\rtf1 start";
     deep += QByteArray(100000, '{') + "deep" + QByteArray(100000, '}') + " end}";
     QTest::newRow("nesting 100 000 deep") << deep << QStringLiteral("deep");
-    QTest::newRow("only braces") << QByteArray("{{{{}}}}}}}{{{") << QString();
-    static const char junk[] = "\x00\xff\\\x01{\x80\\'\\u";
-    QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1) << QString();
 }
 
 void RtfReaderTest::badInput()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, keeps);
-    QTextDocument doc;
-    RtfReader::read(rtf, &doc);
+    QTextDocument doc, again;
+    const RtfReadReport r = RtfReader::read(rtf, &doc);
     QVERIFY(doc.toPlainText().contains(keeps));
+    QVERIFY(r.page.paperWidth <= 1440 * 200 && r.page.marginLeft <= 1440 * 200);
+    RtfReader::read(vc::RtfWriter::write(&doc), &again);
+    QCOMPARE(normalised(again.toPlainText()).trimmed(), normalised(doc.toPlainText()).trimmed());
 }
 
 void RtfReaderTest::skippedPartsAreNamed()
@@ -369,9 +320,9 @@ void RtfReaderTest::skippedPartsAreNamed()
     QVERIFY(doc.toPlainText().startsWith(QLatin1String("kept")));
     QCOMPARE(r.emptyFrames, 2);
     const QString all = r.skipped.join(u'|');
-    QVERIFY2(all.contains(QLatin1String("emf")), qPrintable(all));
-    QVERIFY2(all.contains(QLatin1String("broken jpeg")), qPrintable(all));
-    QVERIFY2(all.contains(QLatin1String("\\bin")), qPrintable(all));
+    QVERIFY2(all.contains(QLatin1String("emf")) && all.contains(QLatin1String("broken jpeg")) &&
+                 all.contains(QLatin1String("\\bin")),
+             qPrintable(all));
     QVERIFY(r.hadHeader);
 }
 
@@ -385,32 +336,14 @@ void RtfReaderTest::fiftyMegabytes()
     rtf += "}\\par after}";
     QTextDocument doc;
     const RtfReadReport r = RtfReader::read(rtf, &doc);
-    QVERIFY(doc.toPlainText().startsWith(QLatin1String("before")));
-    QVERIFY(doc.toPlainText().endsWith(QLatin1String("after")));
+    QVERIFY(doc.toPlainText().startsWith(QLatin1String("before")) &&
+            doc.toPlainText().endsWith(QLatin1String("after")));
     QCOMPARE(r.emptyFrames, 1);
     // text past what any report holds: reading stops there, and says so
     const QByteArray words = QByteArray("word ").repeated(RtfReader::maxTextLength / 5 + 2);
     const RtfReadReport tooLong = RtfReader::read("{\\rtf1 " + words + "\\par after}", &doc);
     QVERIFY(tooLong.tooLong && !r.tooLong);
     QCOMPARE(doc.toPlainText().size(), RtfReader::maxTextLength + 1);
-}
-
-void RtfReaderTest::refusal_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<bool>("read");
-    QTest::newRow("rich text") << QByteArray("{\\rtf1\\ansi a}") << true;
-    QTest::newRow("blanks and a byte order mark first") << QByteArray("\xEF\xBB\xBF \r\n\t{\\rtf1 a}") << true;
-    QTest::newRow("body fragment without header") << QByteArray("{\\pard a\\par}") << true;
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("blanks only") << QByteArray(" \r\n") << false;
-    QTest::newRow("a lone brace") << QByteArray("{") << false;
-    QTest::newRow("an executable") << QByteArray("MZ\x90\0\3\0\0\0{\\rtf1 a}", 15) << false;
-    QTest::newRow("plain text") << QByteArray("rtf1 is what it should have been") << false;
-    QTest::newRow("html") << QByteArray("<html><body>{\\rtf}</body></html>") << false;
-    QTest::newRow("brace and symbol") << QByteArray("{\\'e4}") << false;
-    QTest::newRow("LaTeX group") << QByteArray("{\\bf bold} text") << false;
-    QTest::newRow("binary after a body word") << QByteArray("{\\pard \x7f\x45\x4c\x46\x02\x01", 13) << false;
 }
 
 void RtfReaderTest::refusal()
@@ -432,32 +365,6 @@ void RtfReaderTest::refusal()
         QCOMPARE(doc.toPlainText(), QStringLiteral("kept"));
         QCOMPARE(r.skipped.value(0), why);
     }
-}
-
-// Lengths no page holds are clamped; the sanitizer build checks that no
-// arithmetic on them overflows, and writing the document back stays sane.
-void RtfReaderTest::extremeLengths_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::newRow("cell borders at the ends of int") << QByteArray("\\trowd\\trleft-2147483648\\cellx2147483647\\cellx-2147483648"
-                                                          "\\cellx2147483647\\pard\\intbl a\\cell b\\cell c\\cell\\row");
-    QTest::newRow("cell borders past int") << QByteArray("\\trowd\\trgaph99999999999\\cellx99999999999999\\pard\\intbl a\\cell\\row");
-    QTest::newRow("indents and spacing") << QByteArray("\\li2147483647\\ri-2147483648\\fi-2147483648\\sb2147483647\\sa2147483647"
-                                                       "\\sl-2147483648\\tx2147483647 a\\par");
-    QTest::newRow("paper and margins") << QByteArray("\\paperw2147483647\\paperh2147483647\\margl2147483647\\margr-5 a\\par");
-    QTest::newRow("picture goal") << QByteArray("{\\pict\\pngblip\\picwgoal2147483647\\pichgoal-2147483648\\picscalex2147483647 00} a");
-}
-
-void RtfReaderTest::extremeLengths()
-{
-    QFETCH(QByteArray, body);
-    QTextDocument doc;
-    const RtfReadReport r = RtfReader::read("{\\rtf1\\ansi " + body + "}", &doc);
-    QVERIFY(doc.toPlainText().contains(QLatin1Char('a')));
-    QVERIFY(r.page.paperWidth <= 1440 * 200 && r.page.marginLeft <= 1440 * 200);
-    QTextDocument again;
-    RtfReader::read(vc::RtfWriter::write(&doc), &again);
-    QCOMPARE(normalised(again.toPlainText()).trimmed(), normalised(doc.toPlainText()).trimmed());
 }
 
 // A run of letters longer than any control word is dropped, not shown as
@@ -492,8 +399,7 @@ void RtfReaderTest::picturesAndEscapesWrittenBack()
     for (auto it = b.begin(); !it.atEnd(); ++it)
         if (it.fragment().charFormat().isImageFormat())
             g = it.fragment().charFormat().toImageFormat();
-    QCOMPARE(g.width(), 80.0);
-    QCOMPARE(g.height(), 40.0);
+    QCOMPARE(QSizeF(g.width(), g.height()), QSizeF(80, 40));
     const QVariant stored = back.resource(QTextDocument::ImageResource, QUrl(g.name()));
     const QImage read = stored.userType() == QMetaType::QImage ? stored.value<QImage>() : QImage::fromData(stored.toByteArray());
     QCOMPARE(read.size(), QSize(8, 4));

@@ -2,9 +2,10 @@
 // each unit, merged cells, nesting three deep and rows of 200 cells keep
 // their columns. (scripts/compare-pages.sh sets their page counts beside
 // LibreOffice's where it is installed.)
-#include "rtfgenerator.h"
+#include "datarows.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
+#include "rtfgenerator.h"
 
 #include <QTest>
 #include <QTextCursor>
@@ -12,9 +13,6 @@
 #include <QTextTable>
 
 using vc::test::RtfTableSpec;
-using Widths = RtfTableSpec::Widths;
-
-Q_DECLARE_METATYPE(RtfTableSpec)
 
 namespace {
 
@@ -51,38 +49,20 @@ class RtfTablesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void generatedTable_data();
+    void generatedTable_data() { vc::test::addRows(QStringLiteral("generatedtables.tsv")); }
     void generatedTable();
 };
 
-void RtfTablesTest::generatedTable_data()
-{
-    QTest::addColumn<RtfTableSpec>("spec");
-    const auto spec = [](int rows, int cells, Widths w, int merge, int nesting) {
-        RtfTableSpec s;
-        s.rows = rows;
-        s.cells = cells;
-        s.widths = w;
-        s.mergeEvery = merge;
-        s.nesting = nesting;
-        return s;
-    };
-    QTest::newRow("widths by cellx") << spec(3, 4, Widths::Cellx, 0, 1);
-    QTest::newRow("widths in twips") << spec(3, 4, Widths::Twips, 0, 1);
-    QTest::newRow("widths in per cent with cellx") << spec(3, 4, Widths::Percent, 0, 1);
-    QTest::newRow("preferred widths without cellx") << spec(3, 4, Widths::NoCellx, 0, 1);
-    QTest::newRow("first cells merged every other row") << spec(6, 4, Widths::Cellx, 2, 1);
-    QTest::newRow("tables nested two deep") << spec(3, 3, Widths::Cellx, 0, 2);
-    QTest::newRow("tables nested three deep, merged rows")
-        << spec(4, 3, Widths::Cellx, 2, 3);
-    RtfTableSpec wide = spec(3, 200, Widths::Cellx, 0, 1);
-    wide.cellWidth = 1000;
-    QTest::newRow("rows of 200 cells") << wide;
-}
-
 void RtfTablesTest::generatedTable()
 {
-    QFETCH(RtfTableSpec, spec);
+    QFETCH(int, rows);
+    QFETCH(int, cells);
+    QFETCH(int, cellWidth);
+    QFETCH(int, unit);
+    QFETCH(int, mergeEvery);
+    QFETCH(int, nesting);
+    const RtfTableSpec spec{rows,       cells,  cellWidth, RtfTableSpec::Widths(unit),
+                            mergeEvery, nesting};
     QTextDocument read, again;
     vc::RtfReader::read(vc::test::rtfTableDocument(spec), &read);
     // what is read writes and reads again with its columns, merges and nesting
