@@ -72,11 +72,13 @@ QString testQueue()
     return QStringLiteral("VeltrannPDF");
 }
 
-QString cupsDir(const QString &sub)
+// What cups-pdf keeps of each job.
+static QFileInfoList jobFiles()
 {
     const QByteArray dir = qgetenv("VC_CUPS_DIR");
-    return (dir.isEmpty() ? QStringLiteral("/tmp/vc-cups") : QString::fromLocal8Bit(dir)) +
-           QLatin1Char('/') + sub;
+    return QDir((dir.isEmpty() ? QStringLiteral("/tmp/vc-cups") : QString::fromLocal8Bit(dir)) +
+                QStringLiteral("/spool"))
+        .entryInfoList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name);
 }
 
 static QString stamp(const QFileInfo &f)
@@ -84,23 +86,22 @@ static QString stamp(const QFileInfo &f)
     return f.filePath() + QLatin1Char('@') + QString::number(f.lastModified().toMSecsSinceEpoch());
 }
 
-QSet<QString> stampedFiles(const QString &dir, const QString &pattern)
+QSet<QString> keptJobs()
 {
     QSet<QString> set;
-    for (const QFileInfo &f : QDir(dir).entryInfoList({pattern}, QDir::Files))
+    for (const QFileInfo &f : jobFiles())
         set << stamp(f);
     return set;
 }
 
-QStringList newFiles(const QString &dir, const QString &pattern, const QSet<QString> &before, int n,
-                     const QString &title)
+QStringList newJobs(const QSet<QString> &before, int n, const QString &title)
 {
     QElapsedTimer t;
     t.start();
     QStringList found;
     QSet<QString> seen = before;
     while (t.elapsed() < 60000 && found.size() < n) {
-        for (const QFileInfo &f : QDir(dir).entryInfoList({pattern}, QDir::Files, QDir::Name)) {
+        for (const QFileInfo &f : jobFiles()) {
             if (seen.contains(stamp(f)) || f.size() == 0 || found.size() == n)
                 continue;
             QThread::msleep(300); // cups-pdf renames into place when done; let it settle

@@ -30,30 +30,15 @@ struct PdfWord
 };
 QList<PdfWord> pdfWords(const QString &pdf);
 
-// The private CUPS server of scripts/cups-start.sh, its queue and its folders
-// ("spool" holds the job files it keeps, "pdf" what cups-pdf made of them).
+// The private CUPS server of scripts/cups-start.sh and its queue.
 void useTestCups();
 QString testQueue();
-QString cupsDir(const QString &sub);
 
-// Files matching pattern, each stamped with its modification time, so a file
-// written again counts as new.
-QSet<QString> stampedFiles(const QString &dir, const QString &pattern);
-
-// Up to n files that were not there before, once written whole, in name (for
-// CUPS: job) order; with a title, only PDFs whose title holds it, as the queue
-// is shared. Waits a minute at most.
-QStringList newFiles(const QString &dir, const QString &pattern, const QSet<QString> &before,
-                     int n = 1, const QString &title = QString());
-
-// The job files the test queue keeps, before a job and after it.
-inline QSet<QString> keptJobs()
-{
-    return stampedFiles(cupsDir(QStringLiteral("spool")), QStringLiteral("d*-001"));
-}
-inline QStringList newJobs(const QSet<QString> &before, int n = 1, const QString &title = QString())
-{
-    return newFiles(cupsDir(QStringLiteral("spool")), QStringLiteral("d*-001"), before, n, title);
-}
+// The job files the queue keeps, each stamped with its modification time so a
+// file written again counts as new; then up to n files that were not there
+// before, once written whole, in job order; with a title, only PDFs whose
+// title holds it, as the queue is shared. Waits a minute at most.
+QSet<QString> keptJobs();
+QStringList newJobs(const QSet<QString> &before, int n = 1, const QString &title = QString());
 
 } // namespace vc::test
