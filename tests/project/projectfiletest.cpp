@@ -10,7 +10,6 @@
 #include <fcntl.h>
 #include <QDir>
 #include <QScopeGuard>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
@@ -134,7 +133,7 @@ private Q_SLOTS:
     void missingEntriesEmptyTheirFields();
     void brokenFiles_data() { test::addRows("projectcheck.tsv"); }
     void brokenFiles();
-    void encodings_data();
+    void encodings_data() { test::addRows("encodings.tsv"); }
     void encodings();
     void textOutsideWindows1252_data() { test::addRows("clientnames.tsv"); }
     void textOutsideWindows1252();
@@ -174,10 +173,12 @@ void ProjectFileTest::saveWithoutFamilyKeepsWhatItDoesNotWrite()
     QVERIFY(!WriteProject(*f));
     QVERIFY(f->ProjectChanged);
     const VixIniHandling ini;
-    QCOMPARE(ini.Read_INI(app().ProjectFile, "WKorb", "1"), "TV-4");
-    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), "Model"), QString());
-    QCOMPARE(ini.Read_INI(app().ProjectFile, QStringLiteral("Ger\u00e4t"), "Bild"), "U-oskel.jpg");
-    QCOMPARE(ini.Read_INI(app().ProjectFile, "Seite2-Text2", "0"), "8000");
+    const auto read = [&](const QString &section, const QString &key) {
+        return ini.Read_INI(app().ProjectFile, section, key);
+    };
+    QCOMPARE(QStringList({read("WKorb", "1"), read(QStringLiteral("Ger\u00e4t"), "Model"),
+                          read(QStringLiteral("Ger\u00e4t"), "Bild"), read("Seite2-Text2", "0")}),
+             QStringList({"TV-4", "", "U-oskel.jpg", "8000"}));
 }
 
 void ProjectFileTest::missingEntriesEmptyTheirFields()
@@ -214,22 +215,6 @@ void ProjectFileTest::brokenFiles()
     QCOMPARE(test::readFile(app().ProjectFile), bytes); // reading never writes
 }
 
-void ProjectFileTest::encodings_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    const QString text = QStringLiteral("[Seite1-Text1]\r\n0=H\u00f4tel Lumi\u00e8re\r\n"
-                                        "[Ger\u00e4t]\r\nModel=Sorbix\r\n");
-    using Encoder = QStringEncoder;
-    QTest::newRow("Windows-1252") << QByteArray(
-        "[Seite1-Text1]\r\n0=H\xF4tel Lumi\xE8re\r\n[Ger\xE4t]\r\nModel=Sorbix\r\n");
-    QTest::newRow("UTF-8 with byte-order mark") << "\xEF\xBB\xBF" + text.toUtf8();
-    QTest::newRow("UTF-8 without byte-order mark") << text.toUtf8();
-    QTest::newRow("UTF-16 little-endian")
-        << QByteArray(Encoder(Encoder::Utf16LE, Encoder::Flag::WriteBom)(text));
-    QTest::newRow("UTF-16 big-endian")
-        << QByteArray(Encoder(Encoder::Utf16BE, Encoder::Flag::WriteBom)(text));
-}
-
 void ProjectFileTest::encodings()
 {
     QFETCH(QByteArray, bytes);
@@ -237,8 +222,8 @@ void ProjectFileTest::encodings()
     QVERIFY(isProjectFile(app().ProjectFile));
     auto f = loadedForm();
     QVERIFY(ReadProject(*f));
-    QCOMPARE(f->Text1(0).text(), QStringLiteral("H\u00f4tel Lumi\u00e8re"));
-    QCOMPARE(f->Label20(7).caption(), QStringLiteral("Sorbix"));
+    QCOMPARE(test::texts(*f, {"Text1(0)", "Label20(7)"}),
+             QStringLiteral("H\u00f4tel Lumi\u00e8re|Sorbix"));
 }
 
 void ProjectFileTest::textOutsideWindows1252()
@@ -263,17 +248,12 @@ void ProjectFileTest::textOutsideWindows1252()
     g->ProjectChanged = true;
     QVERIFY(ReadProject(*g));
     QVERIFY(!g->ProjectChanged);
-    QStringList stored{"Text2(0)", "Text2(1)", "Text2(2)", "Combo3(0)", "Text3(1)", "Text3(2)"};
+    QStringList stored{"Text2(0)", "Text2(1)", "Text2(2)",  "Combo3(0)",
+                       "Text3(1)", "Text3(2)", "Label20(7)"};
     for (int i = 0; i < 8; ++i)
-        stored << Form::item("Text1", i);
-    for (int i = 0; i < 6; ++i)
-        stored << Form::item("Combo2", i);
-    for (const QString &name : stored)
-        QCOMPARE(name + QLatin1Char('=') + (*g)[name].text(),
-                 name + QLatin1Char('=') + (*f)[name].text());
-    QCOMPARE(g->Label20(7).caption(), f->Label20(7).caption());
-    QCOMPARE(g->ImageSelected().picture(), f->picturePath);
-    QCOMPARE(g->Label20(5).text(), QString());
+        stored << Form::item("Text1", i) << Form::item("Combo2", i % 6);
+    QCOMPARE(test::texts(*g, stored), test::texts(*f, stored));
+    QCOMPARE(g->ImageSelected().picture() + '|' + g->Label20(5).text(), f->picturePath + '|');
 }
 
 void ProjectFileTest::sizeIsNoSignOfAProject()
@@ -284,8 +264,7 @@ void ProjectFileTest::sizeIsNoSignOfAProject()
     QCOMPARE(checkProjectFile(app().ProjectFile), ProjectFileCheck::Project);
     auto f = loadedForm();
     QVERIFY(ReadProject(*f));
-    QCOMPARE(f->Text1(0).text(), QString(254, QLatin1Char('x')));
-    QCOMPARE(f->Text1(1).text(), QStringLiteral("Spa"));
+    QCOMPARE(test::texts(*f, {"Text1(0)", "Text1(1)"}), QString(254, QLatin1Char('x')) + "|Spa");
 
     // Beyond any real project's size the file is not even read.
     QFile huge(app().ProjectFile);
@@ -317,15 +296,13 @@ void ProjectFileTest::saveAndNew()
     // A cancelled Save as forgets the file.
     f.dialogs.script(QString());
     f.files.mnuSaveAs();
-    QCOMPARE(app().ProjectFile, QString());
-    QCOMPARE(f.field("msgLabel"), QString());
+    QCOMPARE(app().ProjectFile + f.field("msgLabel"), QString());
     QVERIFY(f.f().ProjectChanged);
 
     // New empties only the project information.
     f.f().ProjectChanged = false;
     f.files.mnuNew();
-    QCOMPARE(f.field("Text1(3)"), QString());
-    QCOMPARE(f.field("Text2(0)"), QStringLiteral("9000"));
+    QCOMPARE(test::texts(f.f(), {"Text1(3)", "Text2(0)"}), QStringLiteral("|9000"));
     QVERIFY(!f.f().ProjectChanged);
     QCOMPARE(f.messages.shown().size(), size_t(0));
 }
@@ -340,10 +317,8 @@ void ProjectFileTest::openRecalculatesTheDesign()
     const QString file = f.path("Data/Example metric.sti");
     f.dialogs.script(file);
     f.files.mnuOpen();
-    QCOMPARE(app().ProjectFile, file);
-    QCOMPARE(f.field("Label20(8)"), QStringLiteral("1534"));
-    QCOMPARE(f.field("Label30(5)"), QStringLiteral("0.9"));
-    QCOMPARE(settings::read(settings::LastFile), file);
+    QCOMPARE(app().ProjectFile + '|' + settings::read(settings::LastFile), file + '|' + file);
+    QCOMPARE(test::texts(f.f(), {"Label20(8)", "Label30(5)"}), QStringLiteral("1534|0.9"));
     QVERIFY(!f.f().ProjectChanged);
 }
 
@@ -418,12 +393,10 @@ void ProjectFileTest::refusedFiles()
     // Open asks about the changes first.
     QCOMPARE(f.messages.shown().size(), size_t(command == "open" ? 2 : 1));
     const QString message = languageText("Messages", messageKey);
-    QVERIFY(!message.isEmpty());
-    QVERIFY2(f.messages.shown().back().text.startsWith(message),
+    QVERIFY2(!message.isEmpty() && f.messages.shown().back().text.startsWith(message),
              qPrintable(f.messages.shown().back().text));
-    QCOMPARE(f.field("Text1(0)"), QStringLiteral("Current client"));
-    QCOMPARE(app().ProjectFile, current);
-    QCOMPARE(f.field("msgLabel"), current);
+    QCOMPARE(QStringList({f.field("Text1(0)"), app().ProjectFile, f.field("msgLabel")}),
+             QStringList({"Current client", current, current}));
     QCOMPARE(f.f().ProjectChanged, command != "lastfile");
     QCOMPARE(QFile::exists(path), !content.isNull());
     QCOMPARE(test::readFile(path), content);
@@ -433,17 +406,12 @@ void ProjectFileTest::failedSaveKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<Failing>("step");
-    const std::pair<const char *, Failing> steps[] = {
-        {"creating the new file", Failing::Create},
-        {"writing", Failing::Write},
-        {"disk full midway", Failing::DiskFillsMidway},
-        {"syncing to disk", Failing::Sync},
-        {"closing", Failing::Close},
-        {"renaming", Failing::Rename}};
-    for (const char *target : {"project, Save", "project, Save as", "profile"}) {
-        for (const auto &step : steps)
-            QTest::addRow("%s: %s fails", target, step.first) << QString(target) << step.second;
-    }
+    const char *steps[] = {"creating the new file", "writing", "disk full midway",
+                           "syncing to disk",       "closing", "renaming"};
+    for (const char *target : {"project, Save", "project, Save as", "profile"})
+        for (int step = 0; step < 6; ++step) // in the order of Failing after Nothing
+            QTest::addRow("%s: %s fails", target, steps[step])
+                << QString(target) << Failing(step + 1);
 }
 
 void ProjectFileTest::failedSaveKeepsTheOldFile()
@@ -478,8 +446,7 @@ void ProjectFileTest::failedSaveKeepsTheOldFile()
         return;
     QVERIFY(f.f().ProjectChanged);
     const QString notSaved = languageText("Messages", "msgFileNotSaved");
-    QVERIFY(!notSaved.isEmpty());
-    QVERIFY(f.messages.shown().back().text.startsWith(notSaved));
+    QVERIFY(!notSaved.isEmpty() && f.messages.shown().back().text.startsWith(notSaved));
     // New after a Yes to saving that failed keeps the project in the window.
     f.messages.script(MessageService::Answer::Yes);
     {
@@ -499,12 +466,12 @@ void ProjectFileTest::lastFileOutsideWindows1252()
     f.f()["Text1(0)"].setText(QStringLiteral("Zak\u0142ad Energetyczny"));
     const QString file = f.saveAs(QStringLiteral("Zak\u0142ad.sti"));
     QCOMPARE(settings::read(settings::LastFile), file);
-    QVERIFY(test::readFile(app().SettingsFile).startsWith("\xEF\xBB\xBF"));
-    QVERIFY(!test::readFile(app().SettingsFile).contains('?'));
+    const QByteArray profile = test::readFile(app().SettingsFile);
+    QVERIFY(profile.startsWith("\xEF\xBB\xBF") && !profile.contains('?'));
     f.files.mnuNew();
     f.files.mnuLastFile();
-    QCOMPARE(app().ProjectFile, file);
-    QCOMPARE(f.field("Text1(0)"), QStringLiteral("Zak\u0142ad Energetyczny"));
+    QCOMPARE(app().ProjectFile + '|' + f.field("Text1(0)"),
+             file + QStringLiteral("|Zak\u0142ad Energetyczny"));
     QCOMPARE(f.messages.shown().size(), size_t(0));
 }
 
