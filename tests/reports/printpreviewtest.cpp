@@ -1,5 +1,7 @@
 // The print preview printing the report and the tender text: through the
-// CUPS test queue (job files read back with poppler) and into one PDF.
+// CUPS test queue (job files read back with poppler) and into one PDF; and
+// veltranncalc-cli report as a batch user runs it: bad input, and the filled
+// documents written beside the PDF.
 #include "printpreview.h"
 #include "../design/designfixture.h"
 #include "datarows.h"
@@ -8,6 +10,7 @@
 #include "reportdocuments.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +31,16 @@ void fillProject(vc::MainForm &f, int family)
     for (int page :
          {vc::MainForm::DistancePage, vc::MainForm::SummaryPage, vc::MainForm::TenderPage})
         f.selectPage(page);
+}
+
+CliRun report(const QStringList &args)
+{
+    return runCli(QStringList{QStringLiteral("report")} + args);
+}
+
+QString workedProject()
+{
+    return sharedDir() + QStringLiteral("/design-cases/metric-01-family2.sti");
 }
 
 } // namespace
@@ -104,51 +117,35 @@ private Q_SLOTS:
         QCOMPARE(preview.RichTextBox1().text(), f.RtfTender().text());
     }
 
+    // Both documents into one PDF, each counting its pages from 1; a planner's template with a
+    // letterhead and a numbered footer keeps them on every page of its own.
     void bothDocumentsIntoOnePdf()
     {
         DesignFixture fx;
         vc::MainForm &f = fx.f();
         fillProject(f, 1);
-        QVERIFY(Printer::setCurrent(testQueue()));
-        PrintPreview preview(f);
-        preview.Form_Load();
-        const QString out = m_dir.filePath(QStringLiteral("both.pdf"));
-        fx.messages.clear();
-        QVERIFY(preview.printPdf(out));
-        QCOMPARE(Printer::current().deviceName(), testQueue()); // the chosen printer stays current
-        QCOMPARE(preview.jobPages().size(), 2);
-        QCOMPARE(pdfPages(out), preview.jobPages().at(0) + preview.jobPages().at(1));
-        const QString text = pdfText(out).simplified();
-        QVERIFY(text.indexOf(f.Label20(5).text()) <
-                text.indexOf(QStringLiteral("Bill of quantities")));
-        QCOMPARE(int(text.count(QStringLiteral("Seite 1"))), 2); // every document counts from 1
-        QVERIFY(text.contains(f.Text3(4).text()));
-    }
-
-    // A planner's template with a letterhead and numbered footer keeps them on every page.
-    void headerAndFooterOnEveryPage()
-    {
-        DesignFixture fx;
-        vc::MainForm &f = fx.f();
-        fillProject(f, 0);
         QByteArray rtf = "{\\rtf1{\\header Letterhead ACME\\par}"
                          "{\\footer Sheet {\\field{\\*\\fldinst NUMPAGES}{\\fldrslt 1}}\\par}";
         for (int i = 0; i < 150; ++i)
             rtf += "Design note line " + QByteArray::number(i) + ".\\par\n";
         f.RtfCalulation().setRichText(rtf + "}");
+        QVERIFY(Printer::setCurrent(testQueue()));
         PrintPreview preview(f);
         preview.Form_Load();
         const int laidOut = preview.pageCount();
-        const QString out = m_dir.filePath(QStringLiteral("parts.pdf"));
+        const QString out = m_dir.filePath(QStringLiteral("both.pdf"));
         QVERIFY(preview.printPdf(out));
-        const int pages = preview.jobPages().at(0);
-        QVERIFY(pages > 1);
-        QCOMPARE(pages, laidOut);
-        const QString text = pdfText(out);
-        QCOMPARE(int(text.count(QStringLiteral("Letterhead ACME"))), pages);
-        QCOMPARE(int(text.count(QStringLiteral("Sheet %1").arg(pages))), pages);
-        for (int i : {0, 149})
-            QVERIFY(text.contains(QStringLiteral("Design note line %1.").arg(i)));
+        QCOMPARE(Printer::current().deviceName(), testQueue()); // the chosen printer stays current
+        const QList<int> jobs = preview.jobPages();
+        QCOMPARE(jobs.size(), 2);
+        QVERIFY(jobs[0] > 1 && jobs[0] == laidOut);
+        QCOMPARE(pdfPages(out), jobs[0] + jobs[1]);
+        const QString text = pdfText(out).simplified();
+        QVERIFY(text.contains("Design note line 0.") &&
+                text.indexOf("Design note line 149.") < text.indexOf("Bill of quantities"));
+        QCOMPARE(QList<int>({int(text.count("Seite 1")), int(text.count("Letterhead ACME")),
+                             int(text.count(QStringLiteral("Sheet %1").arg(jobs[0])))}),
+                 QList<int>({2, jobs[0], jobs[0]}));
     }
 
     void unwritablePdfKeepsEverything()
@@ -192,6 +189,45 @@ private Q_SLOTS:
         preview.Form_Unload();
         QCOMPARE(Printer::current().deviceName(), QStringLiteral("Office"));
         Printer::setPrinters(nullptr);
+    }
+
+    void commandLineBadInput_data() { addRows(QStringLiteral("clibadinput.tsv")); }
+
+    void commandLineBadInput()
+    {
+        QFETCH(QStringList, args);
+        const QString pdf = m_dir.filePath(QStringLiteral("x.pdf"));
+        args.replaceInStrings(QStringLiteral("$PROJECT"), workedProject())
+            .replaceInStrings(QStringLiteral("$PDF"), pdf)
+            .replaceInStrings(QStringLiteral("$DATA"), dataDir());
+        const CliRun r = report(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY(!r.err.trimmed().isEmpty() && !r.err.trimmed().contains(QLatin1Char('\n')));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void commandLineFilledDocumentsAsRtf()
+    {
+        const QString reportRtf = m_dir.filePath(QStringLiteral("report.rtf"));
+        const QString tenderRtf = m_dir.filePath(QStringLiteral("tender.rtf"));
+        const CliRun r = report({workedProject(), "--family", "2", "--units", "us", "--language",
+                                 "Deutsch", "--pdf", m_dir.filePath(QStringLiteral("r.pdf")),
+                                 "--rtf-report", reportRtf, "--rtf-tender", tenderRtf});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QString reportText = QString::fromLatin1(readFile(reportRtf)),
+                      tenderText = QString::fromLatin1(readFile(tenderRtf));
+        const QRegularExpression token(QStringLiteral("#####\\d{1,2}\\b|(?<!#)##\\d\\d\\b"));
+        QVERIFY(reportText.startsWith("{\\rtf1") &&
+                !token.match(reportText + tenderText).hasMatch());
+        QVERIFY(reportText.contains("cfm") && tenderText.contains("lb/h"));
+    }
+
+    // The preview's printer list and copies take the options; copies 0 prints nothing.
+    void commandLinePrinterChosenByName()
+    {
+        const CliRun r = report({"--new", "--printer", "VeltrannPDF", "--copies", "0"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(r.out.trimmed(), QStringLiteral("0 jobs to VeltrannPDF"));
     }
 
 private:
