@@ -1,12 +1,11 @@
 #include "languagecaptions.h"
-#include "captionkeys.h"
 #include "datarows.h"
 #include "form/form.h"
-#include "ini/vixinihandling.h"
 #include "languagemenu.h"
 #include "localisationfixture.h"
 #include "unitlabels.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace vc;
@@ -27,7 +26,6 @@ QString shown(Form &form, const QString &what)
     return form.at(what).caption();
 }
 
-// The labels as the main window is designed, before any unit file.
 // The labels as the main window is designed, before any unit file: name, caption.
 const QList<QList<QByteArray>> builtInMainLabels = vc::test::readTable("mainlabels.tsv", 2);
 
@@ -40,286 +38,269 @@ void designMainWindow(Form &main)
 } // namespace
 
 // The captions of the language files and the labels of the unit files.
+
+// The captions of the language files and the labels of the unit files.
 class LanguageCaptionsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void switchShowsLanguage_data() { addRows("languageswitch.tsv"); }
-    void switchShowsLanguage();
     void windowsTakeTheirSection_data() { addRows("windowcaptions.tsv"); }
-    void windowsTakeTheirSection();
-    void noLanguageFileKeepsBuiltInTexts();
-    void customFile_data();
-    void customFile();
-    void switchToMissingFileEmptiesCaptionsAndStillRecordsIt();
-    void choosingActiveLanguageReloadsIt();
-    void languageSwitchLeavesPressureLabelToLanguageFile();
     void badFiles_data() { addRows("badlanguagefiles.tsv"); }
-    void badFiles();
-    void messages();
-    void labelsStayAsDesigned_data();
-    void labelsStayAsDesigned();
     void unitLabels_data() { addRows("unitlabels.tsv"); }
-    void unitLabels();
-    void unitFileGoneAfterStartEmptiesLabels();
-};
 
-void LanguageCaptionsTest::switchShowsLanguage()
-{
-    QFETCH(int, command);
-    QFETCH(QString, control);
-    QFETCH(QString, expected);
-    LocalisationInstall install;
-    Form main("frmMain");
-    main.setCaption("Form1");
+    void switchShowsLanguage()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, control);
+        QFETCH(QString, expected);
+        LocalisationInstall install;
+        Form main("frmMain");
+        main.setCaption("Form1");
 
-    LanguageMenu::mnuOtherLanguage_Click(main, command);
+        LanguageMenu::mnuOtherLanguage_Click(main, command);
 
-    QCOMPARE(shown(main, control), expected);
-    QCOMPARE(app().LanguageName, LanguageMenu::names().at(command));
-    QCOMPARE(install.recorded("Language"), LanguageMenu::names().at(command));
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(main.at(Form::item("mnuOtherLanguage", i)).isChecked(), i == command);
-}
-
-void LanguageCaptionsTest::windowsTakeTheirSection()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, window);
-    QFETCH(QString, control);
-    QFETCH(QString, expected);
-    LocalisationInstall install;
-    install.useLanguage(language);
-    QCOMPARE(app().LanguageName, language);
-    Form form(window);
-
-    LoadLanguageCaptions(form);
-
-    QCOMPARE(shown(form, control), expected);
-}
-
-void LanguageCaptionsTest::noLanguageFileKeepsBuiltInTexts()
-{
-    LocalisationInstall install;
-    install.useLanguage("Deutsch");
-    QFile::remove(app().LanguageFile);
-    install.useLanguage("Deutsch"); // start-up finds no file
-    QVERIFY(app().LanguageName.isEmpty());
-    // Even a file at LanguageFile is not read while LanguageName is empty.
-    app().LanguageFile = install.languageFile("English");
-    Form main("frmMain");
-    main.setCaption("Form1");
-    main.at("btnCalc").setCaption("&Calculate");
-    main.at("Bez2(1)").setCaption("Sizze");
-
-    LoadLanguageCaptions(main);
-    LanguageMenu::check(main);
-
-    QCOMPARE(main.caption(), QStringLiteral("Form1"));
-    QCOMPARE(main.at("Bez2(1)").caption(), QStringLiteral("Sizze"));
-    QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Calculate"));
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(!main.at(Form::item("mnuOtherLanguage", i)).isChecked());
-}
-
-void LanguageCaptionsTest::customFile_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("pairs"); // control, caption, control, caption ...
-    for (const auto &r : vc::test::readTable("customcaptions.tsv", 3)) {
-        QStringList pairs;
-        for (qsizetype i = 3; i < r.size(); i += 2)
-            pairs << text(r[i]) << text(r.value(i + 1));
-        QTest::newRow(r[0].constData()) << text(r[1]) << r[2] << pairs;
+        QCOMPARE(shown(main, control), expected);
+        QCOMPARE(app().LanguageName, LanguageMenu::names().at(command));
+        QCOMPARE(install.recorded("Language"), LanguageMenu::names().at(command));
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(main.at(Form::item("mnuOtherLanguage", i)).isChecked(), i == command);
     }
-}
 
-void LanguageCaptionsTest::customFile()
-{
-    QFETCH(QString, window);
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, pairs);
-    LocalisationInstall install;
-    const QString path = install.languageFile("Test");
-    QVERIFY(vc::test::writeFile(path, file));
-    install.useLanguageFile(path, "Test");
-    Form form(window);
-    // Every caption starts as designed, so an emptied one shows.
-    form.setCaption("designed");
-    form.at("SSTab1").setItems(QStringList(6, "designed"));
-    for (qsizetype i = 0; i < pairs.size(); i += 2)
-        if (!pairs[i].startsWith(QLatin1String("tab:")) && pairs[i] != QLatin1String("title"))
-            form.at(pairs[i]).setCaption("designed");
+    void windowsTakeTheirSection()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, expected);
+        LocalisationInstall install;
+        install.useLanguage(language);
+        QCOMPARE(app().LanguageName, language);
+        Form form(window);
 
-    LoadLanguageCaptions(form);
+        LoadLanguageCaptions(form);
 
-    for (qsizetype i = 0; i < pairs.size(); i += 2)
-        QCOMPARE(shown(form, pairs[i]), pairs[i + 1]);
-}
+        QCOMPARE(shown(form, control), expected);
+    }
 
-void LanguageCaptionsTest::switchToMissingFileEmptiesCaptionsAndStillRecordsIt()
-{
-    LocalisationInstall install;
-    install.useLanguage("English");
-    Form main("frmMain");
-    LoadLanguageCaptions(main);
-    QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Calculate"));
-    QVERIFY(QFile::remove(install.languageFile("Deutsch")));
+    void noLanguageFileKeepsBuiltInTexts()
+    {
+        LocalisationInstall install;
+        install.useLanguage("Deutsch");
+        QFile::remove(app().LanguageFile);
+        install.useLanguage("Deutsch"); // start-up finds no file
+        QVERIFY(app().LanguageName.isEmpty());
+        // Even a file at LanguageFile is not read while LanguageName is empty.
+        app().LanguageFile = install.languageFile("English");
+        Form main("frmMain");
+        main.setCaption("Form1");
+        main.at("btnCalc").setCaption("&Calculate");
+        main.at("Bez2(1)").setCaption("Sizze");
 
-    LanguageMenu::mnuOtherLanguage_Click(main, 1);
+        LoadLanguageCaptions(main);
+        LanguageMenu::check(main);
 
-    QCOMPARE(app().LanguageName, QStringLiteral("Deutsch"));
-    QCOMPARE(app().LanguageFile, install.languageFile("Deutsch"));
-    QCOMPARE(main.at("btnCalc").caption(), QString());
-    QCOMPARE(main.at("Label3(9)").caption(), QString());
-    QCOMPARE(main.at("mnuLanguage").caption(), QStringLiteral("Language"));
-    QVERIFY(main.at("mnuOtherLanguage(1)").isChecked());
-    QVERIFY(!main.at("mnuOtherLanguage(0)").isChecked());
-    QCOMPARE(install.recorded("Language"), QStringLiteral("Deutsch"));
-    QVERIFY(!QFile::exists(install.languageFile("Deutsch")));
-}
+        QCOMPARE(main.caption(), QStringLiteral("Form1"));
+        QCOMPARE(main.at("Bez2(1)").caption(), QStringLiteral("Sizze"));
+        QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Calculate"));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!main.at(Form::item("mnuOtherLanguage", i)).isChecked());
+    }
 
-void LanguageCaptionsTest::choosingActiveLanguageReloadsIt()
-{
-    LocalisationInstall install;
-    install.useLanguage("Polski");
-    Form main("frmMain");
-    main.at("mnuOtherLanguage(3)").setCaption("Polski");
-    LoadLanguageCaptions(main);
-    main.at("btnCalc").setCaption("typed over");
+    void customFile_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("pairs"); // control, caption, control, caption ...
+        for (const auto &r : vc::test::readTable("customcaptions.tsv", 3)) {
+            QStringList pairs;
+            for (qsizetype i = 3; i < r.size(); i += 2)
+                pairs << text(r[i]) << text(r.value(i + 1));
+            QTest::newRow(r[0].constData()) << text(r[1]) << r[2] << pairs;
+        }
+    }
 
-    LanguageMenu::mnuOtherLanguage_Click(main, 3);
+    void customFile()
+    {
+        QFETCH(QString, window);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, pairs);
+        LocalisationInstall install;
+        const QString path = install.languageFile("Test");
+        QVERIFY(vc::test::writeFile(path, file));
+        install.useLanguageFile(path, "Test");
+        Form form(window);
+        // Every caption starts as designed, so an emptied one shows.
+        form.setCaption("designed");
+        form.at("SSTab1").setItems(QStringList(6, "designed"));
+        for (qsizetype i = 0; i < pairs.size(); i += 2)
+            if (!pairs[i].startsWith(QLatin1String("tab:")) && pairs[i] != QLatin1String("title"))
+                form.at(pairs[i]).setCaption("designed");
 
-    QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Oblicz"));
-    QCOMPARE(install.recorded("Language"), QStringLiteral("Polski"));
-}
+        LoadLanguageCaptions(form);
 
-void LanguageCaptionsTest::languageSwitchLeavesPressureLabelToLanguageFile()
-{
-    LocalisationInstall install;
-    install.useLanguage("English");
-    install.useUnits(1, "1");
-    Form main("frmMain");
-    LoadLanguageCaptions(main);
-    UnitLabels::LoadUnitLabels(main);
-    QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("inHg"));
+        for (qsizetype i = 0; i < pairs.size(); i += 2)
+            QCOMPARE(shown(form, pairs[i]), pairs[i + 1]);
+    }
 
-    LanguageMenu::mnuOtherLanguage_Click(main, 1);
+    void switchToMissingFileEmptiesCaptionsAndStillRecordsIt()
+    {
+        LocalisationInstall install;
+        install.useLanguage("English");
+        Form main("frmMain");
+        LoadLanguageCaptions(main);
+        QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Calculate"));
+        QVERIFY(QFile::remove(install.languageFile("Deutsch")));
 
-    QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("hPa oder mbar"));
-    QCOMPARE(main.at("Einheit(5)").caption(), QStringLiteral("cfm"));
-}
+        LanguageMenu::mnuOtherLanguage_Click(main, 1);
 
-void LanguageCaptionsTest::badFiles()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, expected);
-    LocalisationInstall install;
-    const QString file = install.languageFile("Test");
-    QVERIFY(vc::test::writeFile(file, bytes));
-    install.useLanguageFile(file, "Test");
-    const auto before = install.installationDataSums();
-    Form main("frmMain");
-    main.at("mnuOtherLanguage(2)").setChecked(true);
+        QCOMPARE(app().LanguageName, QStringLiteral("Deutsch"));
+        QCOMPARE(app().LanguageFile, install.languageFile("Deutsch"));
+        QCOMPARE(main.at("btnCalc").caption(), QString());
+        QCOMPARE(main.at("Label3(9)").caption(), QString());
+        QCOMPARE(main.at("mnuLanguage").caption(), QStringLiteral("Language"));
+        QVERIFY(main.at("mnuOtherLanguage(1)").isChecked());
+        QVERIFY(!main.at("mnuOtherLanguage(0)").isChecked());
+        QCOMPARE(install.recorded("Language"), QStringLiteral("Deutsch"));
+        QVERIFY(!QFile::exists(install.languageFile("Deutsch")));
+    }
 
-    LoadLanguageCaptions(main);
-    LanguageMenu::check(main);
+    void choosingActiveLanguageReloadsIt()
+    {
+        LocalisationInstall install;
+        install.useLanguage("Polski");
+        Form main("frmMain");
+        main.at("mnuOtherLanguage(3)").setCaption("Polski");
+        LoadLanguageCaptions(main);
+        main.at("btnCalc").setCaption("typed over");
 
-    QCOMPARE(main.at("btnCalc").caption(), expected);
-    // Another language's file ticks none of the four.
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(!main.at(Form::item("mnuOtherLanguage", i)).isChecked());
-    QCOMPARE(install.installationDataSums(), before);
-    // The menus keep a caption whatever the file holds, their own when it gives none.
-    const bool polish = QTest::currentDataTag() == QLatin1String("UTF-16 little-endian");
-    QCOMPARE(main.at("mnuLanguage").caption(), polish ? QString::fromUtf8("&Język") : "Language");
-    QCOMPARE(main.at("mnuOtherUnit(1)").caption(), QStringLiteral("USA"));
-    QCOMPARE(main.at("mnuLastFile(0)").caption(), QStringLiteral("Lastfile"));
-}
+        LanguageMenu::mnuOtherLanguage_Click(main, 3);
 
-void LanguageCaptionsTest::messages()
-{
-    LocalisationInstall install;
-    const QString builtIn = "Your data would be changed, you need to save";
-    QCOMPARE(saveChangesQuestion(), builtIn);
-    QCOMPARE(messageText("Messages", "msgFileNotFound", "x"), "x");
-    // Other messages read the file whether or not captions are applied.
-    app().LanguageFile = install.languageFile("Deutsch");
-    QCOMPARE(languageText("frmMain", "msgbox1"), "Es ist noch kein Befeuchter ausgewählt.");
+        QCOMPARE(main.at("btnCalc").caption(), QStringLiteral("&Oblicz"));
+        QCOMPARE(install.recorded("Language"), QStringLiteral("Polski"));
+    }
 
-    install.useLanguage("Deutsch");
-    QCOMPARE(saveChangesQuestion(),
-             "Das Projekt enthält ungespeicherte Änderungen. Möchten Sie diese zuerst speichern?");
-    QCOMPARE(messageText("Messages", "msgFileNotFound", "x"),
-             "Die Projektdatei wurde nicht gefunden.");
-    QCOMPARE(messageText("Messages", "noSuchKey", "x"), "x");
+    void languageSwitchLeavesPressureLabelToLanguageFile()
+    {
+        LocalisationInstall install;
+        install.useLanguage("English");
+        install.useUnits(1, "1");
+        Form main("frmMain");
+        LoadLanguageCaptions(main);
+        UnitLabels::LoadUnitLabels(main);
+        QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("inHg"));
 
-    // A language file without the question gives an empty question.
-    const QString file = install.languageFile("Test");
-    QVERIFY(vc::test::writeFile(file, "[Messages]\r\n"));
-    install.useLanguageFile(file, "Test");
-    QCOMPARE(saveChangesQuestion(), QString());
-}
+        LanguageMenu::mnuOtherLanguage_Click(main, 1);
 
-void LanguageCaptionsTest::labelsStayAsDesigned_data()
-{
-    QTest::addColumn<QString>("unitName");
-    QTest::newRow("metric file holds the designed texts") << "0";
-    QTest::newRow("no Unit entry at start-up: no file read") << "";
-}
+        QCOMPARE(main.at("Label2(8)").caption(), QStringLiteral("hPa oder mbar"));
+        QCOMPARE(main.at("Einheit(5)").caption(), QStringLiteral("cfm"));
+    }
 
-void LanguageCaptionsTest::labelsStayAsDesigned()
-{
-    QFETCH(QString, unitName);
-    LocalisationInstall install;
-    install.useUnits(unitName.isEmpty() ? 1 : 0, unitName); // the US file exists all the same
-    Form main("frmMain");
-    designMainWindow(main);
-    const auto before = install.installationDataSums();
+    void badFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        LocalisationInstall install;
+        const QString file = install.languageFile("Test");
+        QVERIFY(vc::test::writeFile(file, bytes));
+        install.useLanguageFile(file, "Test");
+        const auto before = install.installationDataSums();
+        Form main("frmMain");
+        main.at("mnuOtherLanguage(2)").setChecked(true);
 
-    UnitLabels::LoadUnitLabels(main);
+        LoadLanguageCaptions(main);
+        LanguageMenu::check(main);
 
-    for (const auto &label : builtInMainLabels)
-        QCOMPARE(main.at(text(label[0])).caption(), text(label[1]));
-    QCOMPARE(install.installationDataSums(), before);
-}
+        QCOMPARE(main.at("btnCalc").caption(), expected);
+        // Another language's file ticks none of the four.
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!main.at(Form::item("mnuOtherLanguage", i)).isChecked());
+        QCOMPARE(install.installationDataSums(), before);
+        // The menus keep a caption whatever the file holds, their own when it gives none.
+        const bool polish = QTest::currentDataTag() == QLatin1String("UTF-16 little-endian");
+        QCOMPARE(main.at("mnuLanguage").caption(),
+                 polish ? QString::fromUtf8("&Język") : "Language");
+        QCOMPARE(main.at("mnuOtherUnit(1)").caption(), QStringLiteral("USA"));
+        QCOMPARE(main.at("mnuLastFile(0)").caption(), QStringLiteral("Lastfile"));
+    }
 
-void LanguageCaptionsTest::unitLabels()
-{
-    QFETCH(QString, window);
-    QFETCH(int, system);
-    QFETCH(QByteArray, file);
-    QFETCH(QString, label);
-    QFETCH(QString, expected);
-    LocalisationInstall install;
-    install.useUnits(system, QString::number(system));
-    if (!file.isNull())
-        QVERIFY(vc::test::writeFile(app().UnitFile, file));
-    Form form(window);
-    if (window == QLatin1String("frmMain"))
-        designMainWindow(form);
+    void messages()
+    {
+        LocalisationInstall install;
+        const QString builtIn = "Your data would be changed, you need to save";
+        QCOMPARE(saveChangesQuestion(), builtIn);
+        QCOMPARE(messageText("Messages", "msgFileNotFound", "x"), "x");
+        // Other messages read the file whether or not captions are applied.
+        app().LanguageFile = install.languageFile("Deutsch");
+        QCOMPARE(languageText("frmMain", "msgbox1"), "Es ist noch kein Befeuchter ausgewählt.");
 
-    UnitLabels::LoadUnitLabels(form);
+        install.useLanguage("Deutsch");
+        QCOMPARE(
+            saveChangesQuestion(),
+            "Das Projekt enthält ungespeicherte Änderungen. Möchten Sie diese zuerst speichern?");
+        QCOMPARE(messageText("Messages", "msgFileNotFound", "x"),
+                 "Die Projektdatei wurde nicht gefunden.");
+        QCOMPARE(messageText("Messages", "noSuchKey", "x"), "x");
 
-    QCOMPARE(form.at(label).caption(), expected);
-}
+        // A language file without the question gives an empty question.
+        const QString file = install.languageFile("Test");
+        QVERIFY(vc::test::writeFile(file, "[Messages]\r\n"));
+        install.useLanguageFile(file, "Test");
+        QCOMPARE(saveChangesQuestion(), QString());
+    }
 
-void LanguageCaptionsTest::unitFileGoneAfterStartEmptiesLabels()
-{
-    LocalisationInstall install;
-    install.useUnits(1, "1");
-    QVERIFY(QFile::remove(app().UnitFile));
-    Form main("frmMain");
-    designMainWindow(main);
+    void unitLabels()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, system);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, label);
+        QFETCH(QString, expected);
+        LocalisationInstall install;
+        install.useUnits(system, QString::number(system));
+        if (!file.isNull())
+            QVERIFY(vc::test::writeFile(app().UnitFile, file));
+        Form form(window);
+        if (window == QLatin1String("frmMain"))
+            designMainWindow(form);
 
-    UnitLabels::LoadUnitLabels(main);
+        UnitLabels::LoadUnitLabels(form);
 
-    for (const UnitLabels::Entry &entry : UnitLabels::keys("frmMain"))
-        QCOMPARE(main.at(entry.control).caption(), QString());
-    QCOMPARE(main.at("Einheit(27)").caption(), QStringLiteral("V"));
-    QVERIFY(!QFile::exists(app().UnitFile));
-}
+        QCOMPARE(form.at(label).caption(), expected);
+    }
+
+    void unitLabelsWithoutUsFile_data()
+    {
+        QTest::addColumn<QString>("unitName");
+        QTest::addColumn<bool>("fileGone");
+        QTest::newRow("metric file holds the designed texts") << "0" << false;
+        QTest::newRow("no Unit entry at start-up: no file read") << "" << false;
+        QTest::newRow("US file gone after start-up empties the keyed ones") << "1" << true;
+    }
+
+    void unitLabelsWithoutUsFile()
+    {
+        QFETCH(QString, unitName);
+        QFETCH(bool, fileGone);
+        LocalisationInstall install;
+        install.useUnits(unitName == QLatin1String("0") ? 0 : 1, unitName); // the US file exists
+        if (fileGone)
+            QVERIFY(QFile::remove(app().UnitFile));
+        Form main("frmMain");
+        designMainWindow(main);
+        const auto before = install.installationDataSums();
+        QSet<QString> keyed;
+        for (const UnitLabels::Entry &entry : UnitLabels::keys("frmMain"))
+            keyed.insert(entry.control);
+
+        UnitLabels::LoadUnitLabels(main);
+
+        for (const auto &label : builtInMainLabels)
+            QCOMPARE(main.at(text(label[0])).caption(),
+                     fileGone && keyed.contains(text(label[0])) ? QString() : text(label[1]));
+        QCOMPARE(install.installationDataSums(), before); // nothing written, no file made
+    }
+};
 
 QTEST_GUILESS_MAIN(LanguageCaptionsTest)
 #include "languagecaptionstest.moc"

@@ -66,147 +66,140 @@ class LanguageFilesTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void languageFileHoldsExactlyTheKeysRead_data();
-    void languageFileHoldsExactlyTheKeysRead();
-    void codePages_data() { vc::test::addRows("codepages.tsv"); }
-    void codePages();
-    void unitFilesHoldExactlyTheKeysRead_data();
-    void unitFilesHoldExactlyTheKeysRead();
-    void capacityRowsKeepTheirAlignment();
-    void installedBesideTheExecutable();
-};
-
-void LanguageFilesTest::languageFileHoldsExactlyTheKeysRead_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("section");
-    for (const QString &language : languages)
-        for (const QString &section : CaptionKeys::sections())
-            QTest::newRow(qPrintable(language + QLatin1Char('/') + section)) << language << section;
-}
-
-void LanguageFilesTest::languageFileHoldsExactlyTheKeysRead()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, section);
-    const QStringList inFile = keys(languageFile(language), section);
-
-    // Same keys in the same order, no key twice, none the program never reads.
-    QCOMPARE(inFile, normalised(CaptionKeys::allKeys(section)));
-    QCOMPARE(QSet<QString>(inFile.begin(), inFile.end()).size(), inFile.size());
-
-    QStringList titles;
-    QVERIFY(VixIniHandling().ReadAllSectionTitle(languageFile(language), titles));
-    QCOMPARE(normalised(titles), normalised(CaptionKeys::sections()));
-
-    // Every key read as the windows read it, spelling quirks included: a text
-    // that fits, and translated unless the word is the same in that language.
-    static const QRegularExpression englishWords(
-        "\\b(the|please|and|with|steam|load|choose|save|duct|pipe)\\b",
-        QRegularExpression::CaseInsensitiveOption);
-    const VixIniHandling ini;
-    for (const QString &key : CaptionKeys::allKeys(section)) {
-        const QString text = ini.Read_INI(languageFile(language), section, key);
-        const QString where = section + QLatin1Char('/') + key + QStringLiteral(": ") + text;
-        QVERIFY2(!text.trimmed().isEmpty() && text.size() < 254, qPrintable(where));
-        if (language == QLatin1String("English"))
-            continue;
-        if (text == ini.Read_INI(languageFile(QStringLiteral("English")), section, key))
-            QVERIFY2(sameAsEnglish(language, text), qPrintable(where));
-        QVERIFY2(!englishWords.match(text).hasMatch(), qPrintable(where));
+    void languageFileHoldsExactlyTheKeysRead_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("section");
+        for (const QString &language : languages)
+            for (const QString &section : CaptionKeys::sections())
+                QTest::newRow(qPrintable(language + QLatin1Char('/') + section))
+                    << language << section;
     }
-}
 
-void LanguageFilesTest::codePages()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, utf8);
-    QFETCH(QString, sample);
-    const QByteArray bytes = vc::test::readFile(vc::test::dataDir() + QLatin1Char('/') + file);
-    QVERIFY(!bytes.isEmpty());
+    void languageFileHoldsExactlyTheKeysRead()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, section);
+        const QStringList inFile = keys(languageFile(language), section);
 
-    QCOMPARE(bytes.startsWith("\xEF\xBB\xBF"), utf8);
-    QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
-    QCOMPARE(bytes.count("\r\n"), bytes.count('\r'));
-    QVERIFY(bytes.endsWith("\r\n"));
-    QString text;
-    if (utf8) {
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        text = decoder(bytes.mid(3));
-        QVERIFY(!decoder.hasError());
-    } else {
-        for (const char unassigned : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'})
-            QVERIFY(!bytes.contains(unassigned));
-        text = decode1252(bytes);
-    }
-    QVERIFY2(text.contains(sample), qPrintable(sample));
-}
+        // Same keys in the same order, no key twice, none the program never reads.
+        QCOMPARE(inFile, normalised(CaptionKeys::allKeys(section)));
+        QCOMPARE(QSet<QString>(inFile.begin(), inFile.end()).size(), inFile.size());
 
-void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead_data()
-{
-    QTest::addColumn<QString>("section");
-    for (const QString &section : UnitLabels::windows())
-        QTest::newRow(qPrintable(section)) << section;
-}
+        QStringList titles;
+        QVERIFY(VixIniHandling().ReadAllSectionTitle(languageFile(language), titles));
+        QCOMPARE(normalised(titles), normalised(CaptionKeys::sections()));
 
-// Both files hold the keys read, in order, each filled; each US label names the
-// unit the conversions produce, none metric.
-void LanguageFilesTest::unitFilesHoldExactlyTheKeysRead()
-{
-    QFETCH(QString, section);
-    static const QRegularExpression metric("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C");
-    QStringList expected, si, us, titles;
-    for (const UnitLabels::Entry &entry : UnitLabels::keys(section))
-        expected.append(entry.key.trimmed().toLower());
-    QCOMPARE(keys(unitFile("SI"), section, &si), expected);
-    QCOMPARE(keys(unitFile("USA"), section, &us), expected);
-    for (qsizetype i = 0; i < expected.size(); ++i) {
-        const QString where =
-            expected[i] + QStringLiteral(": ") + si[i] + QStringLiteral(" / ") + us[i];
-        QVERIFY2(!si[i].isEmpty() && !us[i].isEmpty(), qPrintable(where));
-        QVERIFY2(!metric.match(us[i]).hasMatch(), qPrintable(where));
-        QVERIFY2(us[i] != si[i] || si[i] == QLatin1String("%"), qPrintable(where));
-    }
-    for (const char *file : {"SI", "USA"}) {
-        QVERIFY(VixIniHandling().ReadAllSectionTitle(unitFile(QLatin1String(file)), titles));
-        QCOMPARE(titles, UnitLabels::windows());
-    }
-}
-
-void LanguageFilesTest::capacityRowsKeepTheirAlignment()
-{
-    static const QRegularExpression row(QStringLiteral("^( *)(\\d+)(\\D+)$"));
-    const VixIniHandling ini;
-    for (const auto &[file, unit] : {std::pair{"SI", "kg/h"}, std::pair{"USA", "lb/h"}}) {
-        int previous = 1 << 30;
-        for (int label = 29; label <= 32; ++label) {
-            const QString text = ini.Read_INI(unitFile(QLatin1String(file)), "frmMain",
-                                              QStringLiteral("Einheit(%1).Caption").arg(label));
-            const auto match = row.match(text);
-            QVERIFY2(match.hasMatch(), qPrintable(text));
-            // Two blanks stand for each digit fewer than three, as in the design.
-            QCOMPARE(match.captured(1).size(), 2 * (3 - match.captured(2).size()));
-            QCOMPARE(match.captured(3), QLatin1String(unit));
-            QVERIFY(match.captured(2).toInt() <= previous);
-            previous = match.captured(2).toInt();
+        // Every key read as the windows read it, spelling quirks included: a text
+        // that fits, and translated unless the word is the same in that language.
+        static const QRegularExpression englishWords(
+            "\\b(the|please|and|with|steam|load|choose|save|duct|pipe)\\b",
+            QRegularExpression::CaseInsensitiveOption);
+        const VixIniHandling ini;
+        for (const QString &key : CaptionKeys::allKeys(section)) {
+            const QString text = ini.Read_INI(languageFile(language), section, key);
+            const QString where = section + QLatin1Char('/') + key + QStringLiteral(": ") + text;
+            QVERIFY2(!text.trimmed().isEmpty() && text.size() < 254, qPrintable(where));
+            if (language == QLatin1String("English"))
+                continue;
+            if (text == ini.Read_INI(languageFile(QStringLiteral("English")), section, key))
+                QVERIFY2(sameAsEnglish(language, text), qPrintable(where));
+            QVERIFY2(!englishWords.match(text).hasMatch(), qPrintable(where));
         }
     }
-}
 
-void LanguageFilesTest::installedBesideTheExecutable()
-{
-    const QString installed = vc::test::binDir() + QStringLiteral("/Language");
-    if (!QDir(installed).exists())
-        QSKIP("installation data not laid beside the executables in this build");
-    for (const QString &language : languages)
-        QCOMPARE(
-            vc::test::readFile(installed + QLatin1Char('/') + language + QStringLiteral(".lng")),
-            vc::test::readFile(languageFile(language)));
-    for (const char *unit : {"SI", "USA"})
-        QCOMPARE(vc::test::readFile(vc::test::binDir() + QStringLiteral("/Unit/") +
-                                    QLatin1String(unit) + QStringLiteral(".lng")),
-                 vc::test::readFile(unitFile(QLatin1String(unit))));
-}
+    void codePages_data() { vc::test::addRows("codepages.tsv"); }
+    void codePages()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, utf8);
+        QFETCH(QString, sample);
+        const QByteArray bytes = vc::test::readFile(vc::test::dataDir() + QLatin1Char('/') + file);
+        QVERIFY(!bytes.isEmpty());
+
+        QCOMPARE(bytes.startsWith("\xEF\xBB\xBF"), utf8);
+        QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
+        QCOMPARE(bytes.count("\r\n"), bytes.count('\r'));
+        QVERIFY(bytes.endsWith("\r\n"));
+        QString text;
+        if (utf8) {
+            QStringDecoder decoder(QStringDecoder::Utf8);
+            text = decoder(bytes.mid(3));
+            QVERIFY(!decoder.hasError());
+        } else {
+            for (const char unassigned : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'})
+                QVERIFY(!bytes.contains(unassigned));
+            text = decode1252(bytes);
+        }
+        QVERIFY2(text.contains(sample), qPrintable(sample));
+    }
+
+    void unitFilesHoldExactlyTheKeysRead_data()
+    {
+        QTest::addColumn<QString>("section");
+        for (const QString &section : UnitLabels::windows())
+            QTest::newRow(qPrintable(section)) << section;
+    }
+
+    // Both files hold the keys read, in order, each filled; each US label names the
+    // unit the conversions produce, none metric.
+    void unitFilesHoldExactlyTheKeysRead()
+    {
+        QFETCH(QString, section);
+        static const QRegularExpression metric("\\b(m3|m|mm|kg|g/kg|hPa|mbar|m/s)\\b|°C");
+        QStringList expected, si, us, titles;
+        for (const UnitLabels::Entry &entry : UnitLabels::keys(section))
+            expected.append(entry.key.trimmed().toLower());
+        QCOMPARE(keys(unitFile("SI"), section, &si), expected);
+        QCOMPARE(keys(unitFile("USA"), section, &us), expected);
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const QString where =
+                expected[i] + QStringLiteral(": ") + si[i] + QStringLiteral(" / ") + us[i];
+            QVERIFY2(!si[i].isEmpty() && !us[i].isEmpty(), qPrintable(where));
+            QVERIFY2(!metric.match(us[i]).hasMatch(), qPrintable(where));
+            QVERIFY2(us[i] != si[i] || si[i] == QLatin1String("%"), qPrintable(where));
+        }
+        for (const char *file : {"SI", "USA"}) {
+            QVERIFY(VixIniHandling().ReadAllSectionTitle(unitFile(QLatin1String(file)), titles));
+            QCOMPARE(titles, UnitLabels::windows());
+        }
+    }
+
+    void capacityRowsKeepTheirAlignment()
+    {
+        static const QRegularExpression row(QStringLiteral("^( *)(\\d+)(\\D+)$"));
+        const VixIniHandling ini;
+        for (const auto &[file, unit] : {std::pair{"SI", "kg/h"}, std::pair{"USA", "lb/h"}}) {
+            int previous = 1 << 30;
+            for (int label = 29; label <= 32; ++label) {
+                const QString text = ini.Read_INI(unitFile(QLatin1String(file)), "frmMain",
+                                                  QStringLiteral("Einheit(%1).Caption").arg(label));
+                const auto match = row.match(text);
+                QVERIFY2(match.hasMatch(), qPrintable(text));
+                // Two blanks stand for each digit fewer than three, as in the design.
+                QCOMPARE(match.captured(1).size(), 2 * (3 - match.captured(2).size()));
+                QCOMPARE(match.captured(3), QLatin1String(unit));
+                QVERIFY(match.captured(2).toInt() <= previous);
+                previous = match.captured(2).toInt();
+            }
+        }
+    }
+
+    void installedBesideTheExecutable()
+    {
+        const QString installed = vc::test::binDir() + QStringLiteral("/Language");
+        if (!QDir(installed).exists())
+            QSKIP("installation data not laid beside the executables in this build");
+        for (const QString &language : languages)
+            QCOMPARE(vc::test::readFile(installed + QLatin1Char('/') + language +
+                                        QStringLiteral(".lng")),
+                     vc::test::readFile(languageFile(language)));
+        for (const char *unit : {"SI", "USA"})
+            QCOMPARE(vc::test::readFile(vc::test::binDir() + QStringLiteral("/Unit/") +
+                                        QLatin1String(unit) + QStringLiteral(".lng")),
+                     vc::test::readFile(unitFile(QLatin1String(unit))));
+    }
+};
 
 QTEST_GUILESS_MAIN(LanguageFilesTest)
 #include "languagefilestest.moc"

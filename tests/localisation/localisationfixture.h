@@ -11,17 +11,25 @@
 
 namespace vc::test {
 
-// A throw-away installation with the shipped language and unit files, and the
-// globals pointing at it as start-up would set them. Restores the globals.
+// A throw-away installation with copies of the shipped language and unit files
+// (the documents, which nothing here writes, stay shipped ones: copying them for
+// every case made these tests slow), and the globals pointing at it as start-up
+// would set them. Restores the globals.
 class LocalisationInstall
 {
 public:
-    LocalisationInstall() : m_saved(app())
+    LocalisationInstall() : m_install(false), m_saved(app())
     {
+        for (const char *folder : {"Language", "Unit"})
+            for (const QFileInfo &file : QDir(dataDir() + QLatin1Char('/') + QLatin1String(folder))
+                                             .entryInfoList(QDir::Files))
+                writeFile(path() + QLatin1Char('/') + QLatin1String(folder) + QLatin1Char('/') +
+                              file.fileName(),
+                          readFile(file.filePath()));
         AppGlobals &g = app();
         g.AppPath = m_install.path();
         g.DataPath = g.AppPath + QStringLiteral("/Data");
-        g.DocsPath = g.AppPath + QStringLiteral("/Docs");
+        g.DocsPath = dataDir() + QStringLiteral("/Docs");
         g.SettingsFile = g.AppPath + QStringLiteral("/VeltrannCalc.ini");
         useLanguage(QString());
         useUnits(0, QString());

@@ -90,201 +90,156 @@ private Q_SLOTS:
     }
 
     void noSwitch_data() { vc::test::addRows("noswitch.tsv"); }
-    void noSwitch();
-    void roundTrip_data();
-    void roundTrip();
-    void switchRecordsReloadsAndRecalculates();
-    void unreadableFieldsBecomeEmpty_data() { vc::test::addRows("unreadablefields.tsv"); }
-    void unreadableFieldsBecomeEmpty();
-    void regionalNumberFormat();
     void loadAppliesLanguageThenUnits_data() { vc::test::addRows("mainwindowlanguage.tsv"); }
-    void loadAppliesLanguageThenUnits();
-    void switchRecalculatesBothPages();
+
+    void noSwitch()
+    {
+        QFETCH(int, system);
+        QFETCH(int, command);
+        QFETCH(int, recalculations);
+        LocalisationInstall install;
+        install.useUnits(system, QString::number(system));
+        const QString unitFile = app().UnitFile;
+        Form main("frmMain");
+        setUp(main, metricDefaults(), system);
+        main.at("Einheit(5)").setCaption("as designed");
+        int recalculated = 0;
+
+        UnitSwitch::mnuOtherUnit_Click(main, command, [&] { ++recalculated; });
+
+        QCOMPARE(fieldsOf(main), metricDefaults());
+        QCOMPARE(recalculated, recalculations);
+        QCOMPARE(app().UnitFile, unitFile);
+        if (command == system) { // the active system returns at once
+            QVERIFY(!QFile::exists(app().SettingsFile));
+            QCOMPARE(main.at("Einheit(5)").caption(), QStringLiteral("as designed"));
+        }
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherUnit"), i)).isChecked(),
+                     i == command);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<Fields>("metric");
+        QTest::addColumn<Fields>("us");
+        QTest::addColumn<Fields>("back");
+        QTest::addColumn<QString>("locale");
+        // Three lines a case: the name, metric fields and locale; the fields in US units; back.
+        const auto rows = vc::test::readTable("unitroundtrip.tsv", 13);
+        for (qsizetype i = 0; i + 2 < rows.size(); i += 3)
+            QTest::newRow(rows[i][0].constData())
+                << fieldsOf(rows[i]) << fieldsOf(rows[i + 1]) << fieldsOf(rows[i + 2])
+                << vc::test::text(rows[i][12]);
+    }
+
+    void roundTrip()
+    {
+        QFETCH(Fields, metric);
+        QFETCH(Fields, us);
+        QFETCH(Fields, back);
+        QFETCH(QString, locale);
+        if (!locale.isEmpty())
+            QLocale::setDefault(QLocale(locale));
+        LocalisationInstall install;
+        Form main("frmMain");
+        setUp(main, metric, 0);
+
+        UnitSwitch::mnuOtherUnit_Click(main, 1, {});
+        QCOMPARE(fieldsOf(main), us);
+        UnitSwitch::mnuOtherUnit_Click(main, 0, {});
+        QCOMPARE(fieldsOf(main), back);
+
+        // Fields that are never converted keep their texts.
+        QCOMPARE(texts(main, {"Combo2(0)", "Combo2(2)", "Text3(5)", "Label30(5)"}), "20|60|2|1.4");
+    }
+
+    void switchRecordsReloadsAndRecalculates()
+    {
+        LocalisationInstall install;
+        Form main("frmMain");
+        setUp(main, metricDefaults(), 0);
+        QStringList seenByRecalculation;
+        auto recalculate = [&] {
+            seenByRecalculation << main.at("Text2(0)").text() + QLatin1Char('|') +
+                                       QString::number(app().UnitSystem) + QLatin1Char('|') +
+                                       main.at("Einheit(5)").caption();
+        };
+
+        UnitSwitch::mnuOtherUnit_Click(main, 1, recalculate);
+
+        QCOMPARE((QStringList{install.recorded("Unit"), QString::number(app().UnitSystem),
+                              app().UnitName, app().UnitFile, main.at("Label2(8)").caption()}),
+                 (QStringList{"1", "1", "1", install.unitFile("USA"), "inHg"}));
+        // The lists hold the other system's values; the converted text need not be one of them.
+        QCOMPARE(main.at("Combo3(0)").items(), range(50, 86, 1));
+        QCOMPARE(main.at("Combo2(1)").text(), QStringLiteral("28.1"));
+        const QStringList metricOnly{"Command20(0)", "Label2(17)", "Line2",
+                                     "Command30(0)", "Label3(12)", "Line3"};
+        for (const QString &name : metricOnly)
+            QVERIFY2(!main.at(name).isVisible(), qPrintable(name));
+
+        UnitSwitch::mnuOtherUnit_Click(main, 0, recalculate);
+
+        QCOMPARE(
+            (QStringList{install.recorded("Unit"), app().UnitFile, main.at("Label2(8)").caption()}),
+            (QStringList{"0", install.unitFile("SI"), "hPa or mbar"}));
+        QCOMPARE(main.at("Combo3(0)").items(), range(10, 30, 1));
+        for (const QString &name : metricOnly)
+            QVERIFY2(main.at(name).isVisible(), qPrintable(name));
+        // Once per switch, after the inputs are converted and the labels loaded.
+        QCOMPARE(seenByRecalculation, (QStringList{"4709|1|cfm", "8001|0|m3 / h"}));
+    }
+
+    // The language and unit behaviour plugged into the real main window's form.
+    void loadAppliesLanguageThenUnits()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, system);
+        QFETCH(QString, control);
+        QFETCH(QString, expected);
+        LocalisationInstall install;
+        install.useLanguage(language);
+        install.useUnits(system, QString::number(system));
+        MainForm main;
+        installLocalisation(main);
+
+        main.load();
+
+        QCOMPARE(main[control].caption(), expected);
+        QCOMPARE(main.form().caption(), QStringLiteral("VeltrannCalc"));
+        QVERIFY(main[QStringLiteral("mnuOtherUnit(%1)").arg(system)].isChecked());
+        // The start-up unit command returns at once: nothing written.
+        QVERIFY(!QFile::exists(app().SettingsFile));
+        QVERIFY(m_messages.shown().empty());
+    }
+
+    // The switch ends with the load calculation, which copies the air flow to the
+    // distance page, and with the distance page's Calculate.
+    void switchRecalculatesBothPages()
+    {
+        LocalisationInstall install;
+        install.useLanguage("English");
+        install.useUnits(0, "0");
+        MainForm main;
+        installLocalisation(main);
+        main.load();
+        main.btnCalc_Click();
+        main.btnCalcHumid_Click();
+        const QString metricVelocity = main.Label30(1).text();
+        QVERIFY(!metricVelocity.isEmpty());
+
+        main.hooks.unitCommand(1);
+
+        QCOMPARE(texts(main.form(), {"Text3(0)", "Label20(0)"}), "4709|942"); // 20 % of 4709 cfm
+        QVERIFY(main.Label30(1).text() != metricVelocity);
+        QCOMPARE(install.recorded("Unit"), QStringLiteral("1"));
+        QVERIFY(main.usUnits());
+    }
 
 private:
     ScriptedMessages m_messages;
 };
-
-void UnitSwitchTest::noSwitch()
-{
-    QFETCH(int, system);
-    QFETCH(int, command);
-    QFETCH(int, recalculations);
-    LocalisationInstall install;
-    install.useUnits(system, QString::number(system));
-    const QString unitFile = app().UnitFile;
-    Form main("frmMain");
-    setUp(main, metricDefaults(), system);
-    main.at("Einheit(5)").setCaption("as designed");
-    int recalculated = 0;
-
-    UnitSwitch::mnuOtherUnit_Click(main, command, [&] { ++recalculated; });
-
-    QCOMPARE(fieldsOf(main), metricDefaults());
-    QCOMPARE(recalculated, recalculations);
-    QCOMPARE(app().UnitFile, unitFile);
-    if (command == system) { // the active system returns at once
-        QVERIFY(!QFile::exists(app().SettingsFile));
-        QCOMPARE(main.at("Einheit(5)").caption(), QStringLiteral("as designed"));
-    }
-    for (int i = 0; i < 2; ++i)
-        QCOMPARE(main.at(Form::item(QStringLiteral("mnuOtherUnit"), i)).isChecked(), i == command);
-}
-
-void UnitSwitchTest::roundTrip_data()
-{
-    QTest::addColumn<Fields>("metric");
-    QTest::addColumn<Fields>("us");
-    QTest::addColumn<Fields>("back");
-    // Three lines a case: the name and metric fields, the fields in US units, back to metric.
-    const auto rows = vc::test::readTable("unitroundtrip.tsv", 12);
-    for (qsizetype i = 0; i + 2 < rows.size(); i += 3)
-        QTest::newRow(rows[i][0].constData())
-            << fieldsOf(rows[i]) << fieldsOf(rows[i + 1]) << fieldsOf(rows[i + 2]);
-}
-
-void UnitSwitchTest::roundTrip()
-{
-    QFETCH(Fields, metric);
-    QFETCH(Fields, us);
-    QFETCH(Fields, back);
-    LocalisationInstall install;
-    Form main("frmMain");
-    setUp(main, metric, 0);
-
-    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
-    QCOMPARE(fieldsOf(main), us);
-    UnitSwitch::mnuOtherUnit_Click(main, 0, {});
-    QCOMPARE(fieldsOf(main), back);
-
-    // Fields that are never converted keep their texts.
-    QCOMPARE(texts(main, {"Combo2(0)", "Combo2(2)", "Text3(5)", "Label30(5)"}), "20|60|2|1.4");
-}
-
-void UnitSwitchTest::switchRecordsReloadsAndRecalculates()
-{
-    LocalisationInstall install;
-    Form main("frmMain");
-    setUp(main, metricDefaults(), 0);
-    QStringList seenByRecalculation;
-    auto recalculate = [&] {
-        seenByRecalculation << main.at("Text2(0)").text() + QLatin1Char('|') +
-                                   QString::number(app().UnitSystem) + QLatin1Char('|') +
-                                   main.at("Einheit(5)").caption();
-    };
-
-    UnitSwitch::mnuOtherUnit_Click(main, 1, recalculate);
-
-    QCOMPARE((QStringList{install.recorded("Unit"), QString::number(app().UnitSystem),
-                          app().UnitName, app().UnitFile, main.at("Label2(8)").caption()}),
-             (QStringList{"1", "1", "1", install.unitFile("USA"), "inHg"}));
-    // The lists hold the other system's values; the converted text need not be one of them.
-    QCOMPARE(main.at("Combo3(0)").items(), range(50, 86, 1));
-    QCOMPARE(main.at("Combo2(1)").text(), QStringLiteral("28.1"));
-    const QStringList metricOnly{"Command20(0)", "Label2(17)", "Line2",
-                                 "Command30(0)", "Label3(12)", "Line3"};
-    for (const QString &name : metricOnly)
-        QVERIFY2(!main.at(name).isVisible(), qPrintable(name));
-
-    UnitSwitch::mnuOtherUnit_Click(main, 0, recalculate);
-
-    QCOMPARE(
-        (QStringList{install.recorded("Unit"), app().UnitFile, main.at("Label2(8)").caption()}),
-        (QStringList{"0", install.unitFile("SI"), "hPa or mbar"}));
-    QCOMPARE(main.at("Combo3(0)").items(), range(10, 30, 1));
-    for (const QString &name : metricOnly)
-        QVERIFY2(main.at(name).isVisible(), qPrintable(name));
-    // Once per switch, after the inputs are converted and the labels loaded.
-    QCOMPARE(seenByRecalculation, (QStringList{"4709|1|cfm", "8001|0|m3 / h"}));
-}
-
-void UnitSwitchTest::unreadableFieldsBecomeEmpty()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    LocalisationInstall install;
-    Form main("frmMain");
-    Fields project = metricDefaults();
-    project[field] = text;
-    setUp(main, project, 0);
-
-    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
-
-    QCOMPARE(main.at(field).text(), QString());
-    // The other fields are converted all the same.
-    if (field != QLatin1String("Text2(1)"))
-        QCOMPARE(main.at("Text2(1)").text(), QStringLiteral("23.0"));
-    if (field != QLatin1String("Text3(4)"))
-        QCOMPARE(main.at("Text3(4)").text(), QStringLiteral("33"));
-}
-
-void UnitSwitchTest::regionalNumberFormat()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    LocalisationInstall install;
-    Form main("frmMain");
-    Fields project = metricDefaults();
-    project["Text2(0)"] = "20.000"; // thousands separator typed
-    project["Text2(2)"] = "22,5";
-    project["Text3(3)"] = "7.2"; // not a German number
-    setUp(main, project, 0);
-
-    UnitSwitch::mnuOtherUnit_Click(main, 1, {});
-
-    // No thousands separator written; 7.2 is no German number.
-    const QStringList names{"Text2(0)", "Text2(2)", "Combo2(1)", "Label30(4)", "Text3(3)"};
-    QCOMPARE(texts(main, names), "11772|72,5|28,1|1,38|");
-
-    UnitSwitch::mnuOtherUnit_Click(main, 0, {});
-
-    QCOMPARE(texts(main, names.mid(0, 3)), "20001|22,5|952");
-}
-
-// The language and unit behaviour plugged into the real main window's form.
-void UnitSwitchTest::loadAppliesLanguageThenUnits()
-{
-    QFETCH(QString, language);
-    QFETCH(int, system);
-    QFETCH(QString, control);
-    QFETCH(QString, expected);
-    LocalisationInstall install;
-    install.useLanguage(language);
-    install.useUnits(system, QString::number(system));
-    MainForm main;
-    installLocalisation(main);
-
-    main.load();
-
-    QCOMPARE(main[control].caption(), expected);
-    QCOMPARE(main.form().caption(), QStringLiteral("VeltrannCalc"));
-    QVERIFY(main[QStringLiteral("mnuOtherUnit(%1)").arg(system)].isChecked());
-    // The start-up unit command returns at once: nothing written.
-    QVERIFY(!QFile::exists(app().SettingsFile));
-    QVERIFY(m_messages.shown().empty());
-}
-
-// The switch ends with the load calculation, which copies the air flow to the
-// distance page, and with the distance page's Calculate.
-void UnitSwitchTest::switchRecalculatesBothPages()
-{
-    LocalisationInstall install;
-    install.useLanguage("English");
-    install.useUnits(0, "0");
-    MainForm main;
-    installLocalisation(main);
-    main.load();
-    main.btnCalc_Click();
-    main.btnCalcHumid_Click();
-    const QString metricVelocity = main.Label30(1).text();
-    QVERIFY(!metricVelocity.isEmpty());
-
-    main.hooks.unitCommand(1);
-
-    QCOMPARE(texts(main.form(), {"Text3(0)", "Label20(0)"}), "4709|942"); // 20 % of 4709 cfm
-    QVERIFY(main.Label30(1).text() != metricVelocity);
-    QCOMPARE(install.recorded("Unit"), QStringLiteral("1"));
-    QVERIFY(main.usUnits());
-}
 
 QTEST_GUILESS_MAIN(UnitSwitchTest)
 #include "unitswitchtest.moc"
