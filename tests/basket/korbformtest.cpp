@@ -131,12 +131,7 @@ private Q_SLOTS:
         const std::vector<BasketRow> rows{{"1", "1101001", "Tavro 500 / 422"},
                                           {"4", "23020900", "Steam distribution pipe, 35-900"}};
         QVERIFY(BasketStore::save(project, rows));
-        QCOMPARE(
-            test::readFile(project),
-            QByteArray("[Seite1-Text1]\r\n0=Hotel\r\n[Ger\xe4t]\r\nModel=Sorbix\r\n[WKorbListe]"
-                       "\r\nRows=6\r\n[wKorb]\r\n"
-                       "0=1\r\n1=1101001\r\n2=Tavro 500 / 422\r\n3=4\r\n4=23020900\r\n5=Steam "
-                       "distribution pipe, 35-900\r\n6=\r\n"));
+        QCOMPARE(test::readFile(project), test::readFile(test::testData("savedbasket.sti")));
         const BasketStore::Loaded loaded = BasketStore::load(project);
         QCOMPARE(loaded.rows, rows);
         QVERIFY(!loaded.repaired);
