@@ -4,6 +4,7 @@
 #include "familypage.h"
 #include "form/appglobals.h"
 #include "form/settings.h"
+#include "ini/vixinihandling.h"
 #include "mainform.h"
 #include "picturebox.h"
 #include "richtext/richtextfield.h"
@@ -25,17 +26,9 @@ using vc::test::WindowFixture;
 
 namespace {
 
-QByteArray iniValue(const QString &file, const QByteArray &section, const QByteArray &key)
+QString iniValue(const QString &file, const QString &section, const QString &key)
 {
-    bool inSection = false;
-    for (QByteArray line : vc::test::readFile(file).split('\n')) {
-        line = line.trimmed();
-        if (line.startsWith('['))
-            inSection = line.mid(1, line.size() - 2).toLower() == section.toLower();
-        else if (inSection && line.startsWith(QByteArray(key + '=')))
-            return line.mid(key.size() + 1);
-    }
-    return QByteArray("<missing>");
+    return VixIniHandling().Read_INI(file, section, key);
 }
 
 QStringList fields(const WindowFixture &f, const QStringList &names)
@@ -75,32 +68,29 @@ class FrmMainWindowTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void startsWithDefaults_data()
-    {
-        // texts: Text2(0..2), Combo2(1), Text3(1), Text3(2), Combo3(0)
-        QTest::addColumn<int>("unitSystem");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QString>("family"); // of the unit system's example project
-        QTest::newRow("metric") << 0 << QStringList{"8000", "-5", "22", "950", "1000", "500", "22"}
-                                << "Tavro 500";
-        QTest::newRow("US customary")
-            << 1 << QStringList{"5000", "23", "72", "28", "40", "20", "73"} << "Quenil 500";
-    }
+    void startsWithDefaults_data() { vc::test::addRows("startdefaults.tsv"); }
 
     void startsWithDefaults()
     {
         QFETCH(int, unitSystem);
         QFETCH(QStringList, texts);
+        QFETCH(QStringList, entries);
         QFETCH(QString, family);
         WindowFixture f(QStringLiteral("English"), unitSystem);
-        const QStringList names{"Text2(0)", "Text2(1)", "Text2(2)", "Combo2(1)",
-                                "Text3(1)", "Text3(2)", "Combo3(0)"};
-        QCOMPARE(fields(f, names), texts);
+        QCOMPARE(fields(f, {"Text2(0)", "Text2(1)", "Text2(2)", "Combo2(0)", "Combo2(1)",
+                            "Combo2(2)", "Combo2(3)", "Combo2(4)", "Combo2(5)", "Text3(1)",
+                            "Text3(2)", "Combo3(0)", "Label20(8)"}),
+                 texts);
+        QStringList counts;
+        for (const char *name : {"Combo2(0)", "Combo2(1)", "Combo3(0)"})
+            counts << QString::number(f.widget<QComboBox>(name)->count());
+        QCOMPARE(counts, entries);
+        QCOMPARE(f.widget<QComboBox>("Combo2(0)")->itemText(0), "1");
+        QCOMPARE(f.main()["Combo2(4)"].items() + f.main()["Combo2(5)"].items(),
+                 QStringList({"400", "230", "3", "1"}));
         QCOMPARE(f.window().tabs()->currentIndex(), 0);
         QCOMPARE(f.window().tabs()->count(), 6);
         QCOMPARE(f.widget<QLabel>("msgLabel")->text(), QString());
-        QCOMPARE(f.widget<QComboBox>("Combo2(0)")->count(), 100);
-        QCOMPARE(f.widget<QComboBox>("Combo2(1)")->count(), unitSystem == 1 ? 13 : 31);
         // The manual input windows work in metric units only.
         for (const char *name : {"Command20(0)", "Command30(0)", "Label2(17)"})
             QCOMPARE(f.widget(name)->isHidden(), unitSystem == 1);
@@ -207,21 +197,22 @@ private Q_SLOTS:
         // Save writes a changed client; Save as on the tender page takes a new file.
         f.typeInto("Text1(0)", "Hotel Brisa Sur");
         f.action("mnuSave")->trigger();
-        QCOMPARE(iniValue(file, "Seite1-Text1", "0"), QByteArray("Hotel Brisa Sur"));
+        QCOMPARE(iniValue(file, "Seite1-Text1", "0"), "Hotel Brisa Sur");
         const QString copy = f.path("Data/Hotel Brisa Sur.sti");
         f.dialogs.script(copy);
         f.clickTab(5);
         f.click("Command60");
         QCOMPARE(app().ProjectFile, copy);
-        QCOMPARE(iniValue(copy, "Seite1-Text1", "0"), QByteArray("Hotel Brisa Sur"));
+        QCOMPARE(iniValue(copy, "Seite1-Text1", "0"), "Hotel Brisa Sur");
 
         // The file holds the pages and the family.
-        const QList<QByteArrayList> saved{
-            {"Seite1-Text1", "6", "A. Planner"}, {"Seite2-Text2", "0", "8000"},
-            {"Seite2-Combo2", "5", "3"},         {"Seite3-Text3", "1", "1000"},
-            {"Ger\xe4t", "Model", "Tavro 500"},  {"Ger\xe4t", "Bild", "U-tavro 500.jpg"}};
-        for (const QByteArrayList &entry : saved)
-            QCOMPARE(iniValue(copy, entry[0], entry[1]), entry[2]);
+        QStringList saved;
+        for (const char *entry : {"Seite1-Text1/6", "Seite2-Text2/0", "Seite2-Combo2/5",
+                                  "Seite3-Text3/1", "Ger\u00e4t/Model", "Ger\u00e4t/Bild"})
+            saved << iniValue(copy, QString::fromUtf8(entry).section('/', 0, 0),
+                              QString::fromUtf8(entry).section('/', 1));
+        QCOMPARE(saved,
+                 QStringList({"A. Planner", "8000", "3", "1000", "Tavro 500", "U-tavro 500.jpg"}));
         QCOMPARE(f.messages.shown().size(), size_t(0));
     }
 
@@ -248,7 +239,7 @@ private Q_SLOTS:
                 asked.icon == MessageService::Icon::Exclamation && !asked.text.isEmpty());
         QCOMPARE(QFile::exists(file), yes);
         if (yes)
-            QCOMPARE(iniValue(file, "Seite1-Text1", "0"), QByteArray("Unsaved client"));
+            QCOMPARE(iniValue(file, "Seite1-Text1", "0"), "Unsaved client");
         // Either way New goes on.
         QCOMPARE(f.field("Text1(0)"), QString());
         QCOMPARE(app().ProjectFile, QString());
@@ -380,23 +371,18 @@ private Q_SLOTS:
         QCOMPARE(field.selectionLength(), 0);
     }
 
+    // The menu reaches the switch and the widgets follow; the conversions are the switch's own.
     void unitMenuConvertsTheInputs()
     {
         WindowFixture f;
         const QString metricFlowUnit = f.widget<QLabel>("Einheit(5)")->text();
-        f.action("mnuOtherUnit(1)")->trigger();
-        QCOMPARE(f.widget<QLineEdit>("Text2(0)")->text(), QStringLiteral("4709"));
-        QCOMPARE(f.widget<QLineEdit>("Text2(1)")->text(), QStringLiteral("23.0"));
-        QCOMPARE(f.widget<QComboBox>("Combo2(1)")->count(), 13);
-        QVERIFY(f.widget<QLabel>("Einheit(5)")->text() != metricFlowUnit);
-        QVERIFY(f.action("mnuOtherUnit(1)")->isChecked() &&
-                !f.action("mnuOtherUnit(0)")->isChecked());
-        QVERIFY(f.widget("Command20(0)")->isHidden() && !f.field("Label20(5)").isEmpty());
-
-        f.action("mnuOtherUnit(0)")->trigger();
-        QCOMPARE(f.widget<QLineEdit>("Text2(0)")->text(), QStringLiteral("8001"));
-        QCOMPARE(f.widget<QLabel>("Einheit(5)")->text(), metricFlowUnit);
-        QVERIFY(!f.widget("Command20(0)")->isHidden());
+        for (int system : {1, 0}) {
+            f.action("mnuOtherUnit(" + QString::number(system) + ")")->trigger();
+            QCOMPARE(f.widget<QLineEdit>("Text2(0)")->text(), system ? "4709" : "8001");
+            QCOMPARE(f.widget<QLabel>("Einheit(5)")->text() == metricFlowUnit, system == 0);
+            QCOMPARE(f.widget("Command20(0)")->isHidden(), system == 1);
+            QVERIFY(f.action("mnuOtherUnit(" + QString::number(system) + ")")->isChecked());
+        }
     }
 
     // last: it ends the application's event loop

@@ -32,8 +32,6 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-// Fills the application globals for an installation folder the way start-up
-// does for the executable's folder, with the language and unit system given.
 void useInstallation(const QString &appPath, const QString &language, int unitSystem)
 {
     AppGlobals &g = app();
@@ -55,11 +53,8 @@ void useInstallation(const QString &appPath, const QString &language, int unitSy
 
 WindowFixture::WindowFixture(const QString &language, int unitSystem)
 {
-    static const bool quiet = [] {
+    if (!previousHandler) // the handler in place before ours: never null once ours is in
         previousHandler = qInstallMessageHandler(quietHandler);
-        return true;
-    }();
-    Q_UNUSED(quiet);
     useInstallation(m_install.path(), language, unitSystem);
     Services::setMessages(&messages);
     Services::setFileDialogs(&dialogs);
