@@ -286,19 +286,16 @@ private Q_SLOTS:
             const QPolygonF exact = HxChartPicture::humidityCurve(phi, 950);
             QCOMPARE(drawn.size(), exact.size());
             for (int i = 0; i < drawn.size(); ++i)
-                QVERIFY(std::hypot(drawn[i].x() - exact[i].x(), drawn[i].y() - exact[i].y()) <
-                        0.001);
+                QVERIFY(QLineF(drawn[i], exact[i]).length() < 0.001);
         }
-        const auto centre = [&](const char *id) {
-            const SvgItem item = items.value(QLatin1String(id));
-            return QPointF(item.attributes.value(QLatin1String("cx")).toDouble(),
-                           item.attributes.value(QLatin1String("cy")).toDouble());
-        };
-        QCOMPARE(items.value("pt1").element, QLatin1String("circle"));
-        QVERIFY(std::hypot(centre("pt1").x() - 4268 / 15.0, centre("pt1").y() - 4298 / 15.0) <
-                0.001);
-        QVERIFY(std::hypot(centre("pt2").x() - 1502 / 15.0, centre("pt2").y() - 8131 / 15.0) <
-                0.001);
+        // the states' markers at their points, in chart pixels
+        for (const auto &[id, point] :
+             {std::pair("pt1", QPointF(4268, 4298)), std::pair("pt2", QPointF(1502, 8131))}) {
+            const SvgItem marker = items.value(QLatin1String(id));
+            const QPointF centre(marker.attributes.value(QLatin1String("cx")).toDouble(),
+                                 marker.attributes.value(QLatin1String("cy")).toDouble());
+            QVERIFY2(marker.element == "circle" && QLineF(centre, point / 15).length() < 0.001, id);
+        }
         for (const char *id :
              {"Line1", "comfort-zone", "lb2", "Label3", "grid", "enthalpy", "pressure"})
             QVERIFY2(items.contains(QLatin1String(id)), id);

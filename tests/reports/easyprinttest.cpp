@@ -6,6 +6,7 @@
 #include "form/platformservices.h"
 #include "print/printer.h"
 #include "readback.h"
+#include "testsupport.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -170,17 +171,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(QStringLiteral("/nonexistent-folder/out.pdf")));
     }
 
-    void pictureOfAControl_data()
-    {
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<int>("images");
-        QTest::addColumn<int>("messages");
-        QTest::newRow("family picture")
-            << QStringLiteral(VC_DATA_DIR "/Docs/img/U-tavro 500.jpg") << 1 << 0;
-        QTest::newRow("no picture") << QString() << 0 << 0;
-        QTest::newRow("not a picture")
-            << QStringLiteral(VC_DATA_DIR "/Docs/En/Calculationresults.rtf") << 0 << 1;
-    }
+    void pictureOfAControl_data() { vc::test::addRows(QStringLiteral("controlpictures.tsv")); }
 
     void pictureOfAControl()
     {
@@ -188,7 +179,7 @@ private Q_SLOTS:
         QFETCH(int, images);
         QFETCH(int, messages);
         vc::Control image(QStringLiteral("Image1"), vc::Control::Kind::Image);
-        image.setPicture(picture);
+        image.setPicture(picture.isEmpty() ? picture : vc::test::dataDir() + '/' + picture);
         EasyPrint ep;
         ep.printLeft(20, 20, QStringLiteral("Picture:"));
         ep.printPicture(20, 30, image, 40, 0);
