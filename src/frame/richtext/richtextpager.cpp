@@ -37,6 +37,39 @@ void setUpLike(const QTextDocument &source, QTextDocument &doc, QPaintDevice *de
     doc.documentLayout()->setPaintDevice(device);
 }
 
+// A table of fixed columns wider than the line (if only by the rounding of
+// its columns) is laid out once more by the layout, every cell of it, to see
+// whether breaking words anywhere makes it fit; it cannot, the columns being
+// fixed, and the table keeps its width. Given just the room its columns take,
+// the table comes out the same at two thirds of the work, unless a word is
+// wider than its column: then the layout still searches.
+void roomForFixedColumns(QTextDocument &doc, double width, int dpi)
+{
+    const double scale = dpi / 96.0;
+    for (QTextFrame *frame : doc.rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        QTextTableFormat tf = table->format();
+        const QList<QTextLength> widths = tf.columnWidthConstraints();
+        if (tf.width().type() != QTextLength::VariableLength || widths.size() != table->columns())
+            continue;
+        const int cols = int(widths.size());
+        double needed = tf.leftMargin() + tf.rightMargin() + 2 * tf.border() * (cols + 1) +
+                        tf.cellSpacing() * (cols + 1) + 3 * tf.padding();
+        bool fixed = true;
+        for (const QTextLength &w : widths) {
+            fixed = fixed && w.type() == QTextLength::FixedLength;
+            needed += w.rawValue();
+        }
+        if (!fixed || needed * scale <= width)
+            continue;
+        // the layout's rounding: 1/64 of a length, a column and side
+        tf.setWidth(QTextLength(QTextLength::FixedLength, needed + (cols + 4) / 64.0));
+        table->setFormat(tf);
+    }
+}
+
 void layOut(QTextDocument &doc, double width)
 {
     doc.setTextWidth(width);
@@ -88,6 +121,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkC
     }
     TextChunkCopy::copyResources(m_doc, *doc);
     CollapsedBorders::separate(*doc, m_device.logicalDpiY());
+    roomForFixedColumns(*doc, m_width, m_device.logicalDpiY());
     layOut(*doc, m_width);
     return doc;
 }
