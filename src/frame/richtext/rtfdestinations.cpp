@@ -5,9 +5,6 @@
 #include <QImageReader>
 #include <QUrl>
 
-#include <string_view>
-#include <unordered_set>
-
 // Groups that hold something other than body text: pictures, headers,
 // footers and notes, and the ones skipped as a whole.
 namespace vc::rtf {
@@ -131,107 +128,18 @@ void Parser::pageNumber(bool count)
     addChar(QChar(count ? PageParts::pageCountMark : PageParts::pageNumberMark));
 }
 
-void Parser::destination(QByteArrayView w)
+void Parser::destination(QByteArrayView w, const WordInfo &k)
 {
-    static const std::unordered_set<std::string_view> skip = {"stylesheet",
-                                                              "info",
-                                                              "listtable",
-                                                              "listoverridetable",
-                                                              "revtbl",
-                                                              "rsidtbl",
-                                                              "generator",
-                                                              "xmlnstbl",
-                                                              "headerl",
-                                                              "footerl",
-                                                              "pgdsctbl",
-                                                              "themedata",
-                                                              "colorschememapping",
-                                                              "latentstyles",
-                                                              "datastore",
-                                                              "objdata",
-                                                              "nonshppict",
-                                                              "template",
-                                                              "docvar",
-                                                              "bkmkstart",
-                                                              "bkmkend",
-                                                              "xe",
-                                                              "tc",
-                                                              "pn",
-                                                              "annotation",
-                                                              "atnid",
-                                                              "atnauthor",
-                                                              "atndate",
-                                                              "atnref",
-                                                              "comment",
-                                                              "company",
-                                                              "operator",
-                                                              "title",
-                                                              "author",
-                                                              "keywords",
-                                                              "doccomm",
-                                                              "subject",
-                                                              "mmathPr",
-                                                              "ftnsep",
-                                                              "ftnsepc",
-                                                              "ftncn",
-                                                              "aftnsep",
-                                                              "aftnsepc",
-                                                              "aftncn",
-                                                              "userprops",
-                                                              "wgrffmtfilter",
-                                                              "blipuid",
-                                                              "fldtype",
-                                                              "formfield",
-                                                              "datafield",
-                                                              "objclass",
-                                                              "objname",
-                                                              "fchars",
-                                                              "lchars",
-                                                              "pgptbl",
-                                                              "protusertbl",
-                                                              "filetbl",
-                                                              "listpicture",
-                                                              "background",
-                                                              "txe",
-                                                              "rxe",
-                                                              "private",
-                                                              "panose",
-                                                              "falt",
-                                                              "fontemb",
-                                                              "fontfile",
-                                                              "ud",
-                                                              "upr",
-                                                              "passwordhash",
-                                                              "mhtmltag",
-                                                              "htmltag",
-                                                              "ffdeftext",
-                                                              "ffname",
-                                                              "ffentrymcr",
-                                                              "ffexitmcr",
-                                                              "ffformat",
-                                                              "ffhelptext",
-                                                              "ffl",
-                                                              "ffstattext",
-                                                              "sp",
-                                                              "sn",
-                                                              "sv",
-                                                              "factoidname",
-                                                              "oldcprops",
-                                                              "oldpprops",
-                                                              "oldsprops",
-                                                              "oldtprops",
-                                                              "nonesttables",
-                                                              "hlinkbase",
-                                                              "bookmarkstart"};
-    if (w == "fonttbl") {
+    const Word id = k.id;
+    if (id == Word::fonttbl) {
         m_state.dest = Dest::FontTable;
         m_fontEntry = -1;
         m_fontName.clear();
-    } else if (w == "colortbl") {
+    } else if (id == Word::colortbl) {
         m_state.dest = Dest::ColorTable;
         m_colors.clear();
         m_red = m_green = m_blue = -1;
-    } else if (w == "pict") {
+    } else if (id == Word::pict) {
         flush();
         if (m_state.dest == Dest::Skip)
             return;
@@ -239,16 +147,16 @@ void Parser::destination(QByteArrayView w)
         m_state.groupOwnsDest = true;
         m_pict = Picture();
         m_pictDepth = m_depth;
-    } else if (w == "fldinst") {
+    } else if (id == Word::fldinst) {
         if (m_state.dest == Dest::Skip)
             return;
         m_state.dest = Dest::FieldInstruction;
         m_state.groupOwnsDest = true;
         m_fieldInstruction.clear();
-    } else if (w == "footnote") {
+    } else if (id == Word::footnote) {
         enterAside(NotesAside);
-    } else if (w == "headerf" || w == "footerf" || w == "header" || w == "headerr" ||
-               w == "footer" || w == "footerr") {
+    } else if (id == Word::headerf || id == Word::footerf || id == Word::header ||
+               id == Word::headerr || id == Word::footer || id == Word::footerr) {
         // the first definitions hold for the whole document; left pages share the right ones'
         int k = w.startsWith("header") ? HeaderAside : FooterAside;
         if (w.back() == 'f')
@@ -257,7 +165,7 @@ void Parser::destination(QByteArrayView w)
             enterAside(k);
         else
             m_state.dest = Dest::Skip;
-    } else if (skip.count(std::string_view(w.data(), size_t(w.size())))) {
+    } else if (id == Word::Destination) {
         m_state.dest = Dest::Skip;
     } else {
         return;

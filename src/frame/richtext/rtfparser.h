@@ -2,6 +2,7 @@
 
 #include "richtext/rtfcodepage.h"
 #include "richtext/rtfreader.h"
+#include "richtext/rtfwordtable.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -195,9 +196,9 @@ private:
     void formatCells(TableBuild &t, const std::vector<std::vector<std::pair<int, int>>> &spans);
     void applyBlockFormat();
     void insertPicture();
-    void word(QByteArrayView w, bool hasParam, int param);
-    void tableWord(QByteArrayView w, int param);
-    void destination(QByteArrayView w);
+    void word(QByteArrayView w, const WordInfo &k, bool hasParam, int param);
+    void tableWord(QByteArrayView w, const WordInfo &k, int param);
+    void destination(QByteArrayView w, const WordInfo &k);
     QTextCharFormat charFormat(const CharState &c);
     void skipped(const QString &what);
 

@@ -120,25 +120,26 @@ void Parser::closeTable(Sink &s)
         s.tables.back().needCursor = false; // the cursor stays in the cell, after the table
 }
 
-void Parser::tableWord(QByteArrayView w, int param)
+void Parser::tableWord(QByteArrayView w, const WordInfo &k, int param)
 {
+    const Word id = k.id;
     RowDefBuild &b = rowDefBuild();
-    if (w == "trowd") {
+    if (id == Word::trowd) {
         const int gap = b.def.gap;
         b = RowDefBuild();
         b.def.gap = gap;
         b.open = true;
         return;
     }
-    if (w == "trgaph") {
+    if (id == Word::trgaph) {
         b.def.gap = qBound(0, param, 1440);
         return;
     }
-    if (w == "trleft") {
+    if (id == Word::trleft) {
         b.def.left = twips(param);
         return;
     }
-    if (w == "cellx") {
+    if (id == Word::cellx) {
         b.cell.right = twips(param);
         if (b.def.cells.size() < size_t(maxColumns))
             b.def.cells.push_back(b.cell);
@@ -146,64 +147,64 @@ void Parser::tableWord(QByteArrayView w, int param)
         m_borderSide = -1;
         return;
     }
-    if (w == "clwWidth") {
+    if (id == Word::clwWidth) {
         b.cell.prefWidth = qBound(0, param, maxTwips);
         return;
     }
-    if (w == "clftsWidth") {
+    if (id == Word::clftsWidth) {
         b.cell.prefKind = param;
         return;
     }
-    if (w == "trwWidth") {
+    if (id == Word::trwWidth) {
         b.def.width = qBound(0, param, maxTwips);
         return;
     }
-    if (w == "trftsWidth") {
+    if (id == Word::trftsWidth) {
         b.def.widthKind = param;
         return;
     }
-    if (w == "clmgf") {
+    if (id == Word::clmgf) {
         b.cell.hMergeFirst = true;
         return;
     }
-    if (w == "clmrg") {
+    if (id == Word::clmrg) {
         b.cell.hMerge = true;
         return;
     }
-    if (w == "clvmgf") {
+    if (id == Word::clvmgf) {
         b.cell.vMergeFirst = true;
         return;
     }
-    if (w == "clvmrg") {
+    if (id == Word::clvmrg) {
         b.cell.vMerge = true;
         return;
     }
-    if (w == "clcbpat") {
+    if (id == Word::clcbpat) {
         b.cell.shading = param;
         return;
     }
-    if (w == "clbrdrt") {
+    if (id == Word::clbrdrt) {
         m_borderSide = 0;
         return;
     }
-    if (w == "clbrdrl") {
+    if (id == Word::clbrdrl) {
         m_borderSide = 1;
         return;
     }
-    if (w == "clbrdrb") {
+    if (id == Word::clbrdrb) {
         m_borderSide = 2;
         return;
     }
-    if (w == "clbrdrr") {
+    if (id == Word::clbrdrr) {
         m_borderSide = 3;
         return;
     }
-    if (w == "brdrnone" || w == "brdrnil") {
+    if (id == Word::brdrnone || id == Word::brdrnil) {
         if (m_borderSide >= 0)
             b.cell.border[m_borderSide] = 0;
         return;
     }
-    if (w == "brdrw") {
+    if (id == Word::brdrw) {
         if (m_borderSide >= 0)
             b.cell.border[m_borderSide] = qBound(1, param, 200);
         return;
@@ -213,7 +214,7 @@ void Parser::tableWord(QByteArrayView w, int param)
             b.cell.border[m_borderSide] = 10;
         return;
     }
-    if (w.startsWith("trbrdr") || w.startsWith("brdr") || w == "box") {
+    if (w.startsWith("trbrdr") || w.startsWith("brdr") || id == Word::box) {
         m_borderSide = -1;
         return;
     }

@@ -1,8 +1,5 @@
 #include "richtext/rtfparser.h"
 
-#include <string_view>
-#include <unordered_set>
-
 // Splits the input into groups, control words, control symbols and text.
 namespace vc::rtf {
 
@@ -202,7 +199,9 @@ void Parser::controlWord()
         return;
     }
 
-    if (w == "bin") {
+    const WordInfo &k = lookUpWord(w);
+    const Word id = k.id;
+    if (id == Word::bin) {
         // raw bytes: never read past the end of the input
         const qsizetype len = qBound<qsizetype>(0, qsizetype(param), n - m_pos);
         if (len < param)
@@ -220,44 +219,41 @@ void Parser::controlWord()
         return;
     if (m_state.dest == Dest::FieldInstruction)
         return;
-    if (w == "fldrslt" && m_state.pageField) {
+    if (id == Word::fldrslt && m_state.pageField) {
         m_state.dest = Dest::Skip; // the number the writer saw is stale
         return;
     }
     if (m_state.dest == Dest::Shape) {
         // Only a shape's picture and its text box are shown; its properties are not.
-        if (w == "pict") {
-            destination(w);
+        if (id == Word::pict) {
+            destination(w, k);
             m_shapePicture = true;
-        } else if (w == "shptxt") {
+        } else if (id == Word::shptxt) {
             m_state.dest = Dest::Normal;
         }
         return;
     }
-    if (w == "shpinst") {
+    if (id == Word::shpinst) {
         m_state.dest = Dest::Shape;
         return;
     }
-    if (w == "shp") {
+    if (id == Word::shp) {
         m_shapePicture = false;
-    } else if (w == "shprslt" && m_shapePicture) {
+    } else if (id == Word::shprslt && m_shapePicture) {
         m_state.dest = Dest::Skip; // the same picture again, for older readers
         return;
     }
     const Dest before = m_state.dest;
-    destination(w);
-    if (m_state.dest != before || w == "pict" || w == "footnote" || w == "fonttbl" ||
-        w == "colortbl")
+    destination(w, k);
+    if (m_state.dest != before || id == Word::pict || id == Word::footnote || id == Word::fonttbl ||
+        id == Word::colortbl)
         return;
-    static const std::unordered_set<std::string_view> keep = {
-        "fldrslt", "nesttableprops", "shppict", "shprslt", "result", "listtext", "pntext",
-        "field",   "object",         "shp",     "ftnalt",  "shptxt", "fldrslt"};
-    if (starred && !keep.count(std::string_view(w.data(), size_t(w.size())))) {
+    if (starred && !k.kept) {
         // an optional destination this reader does not know
         m_state.dest = Dest::Skip;
         return;
     }
-    word(w, hasParam, int(param));
+    word(w, k, hasParam, int(param));
 }
 
 } // namespace vc::rtf

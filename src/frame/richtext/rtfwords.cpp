@@ -1,28 +1,26 @@
 #include "richtext/rtfparser.h"
 
-#include <string_view>
-#include <unordered_map>
-
 // What the control words of the body mean.
 namespace vc::rtf {
 
-void Parser::word(QByteArrayView w, bool hasParam, int param)
+void Parser::word(QByteArrayView w, const WordInfo &k, bool hasParam, int param)
 {
+    const Word id = k.id;
     State &s = m_state;
     const bool on = !hasParam || param != 0;
 
     if (s.dest == Dest::FontTable) {
-        if (w == "f") {
+        if (id == Word::f) {
             m_fontEntry = param;
             m_fontName.clear();
             m_fontCharset = -1;
             m_fontKind = 0;
-        } else if (w == "froman" || w == "fswiss" || w == "fmodern" || w == "fscript" ||
-                   w == "fdecor") {
-            m_fontKind = w == "froman" ? 1 : w == "fmodern" ? 3 : 2;
-        } else if (w == "fcharset") {
+        } else if (id == Word::froman || id == Word::fswiss || id == Word::fmodern ||
+                   id == Word::fscript || id == Word::fdecor) {
+            m_fontKind = id == Word::froman ? 1 : id == Word::fmodern ? 3 : 2;
+        } else if (id == Word::fcharset) {
             m_fontCharset = param;
-        } else if (w == "cpg" && param > 0) {
+        } else if (id == Word::cpg && param > 0) {
             m_fontCharset = -2;
             FontEntry e = m_fonts.value(m_fontEntry);
             e.codePage = param;
@@ -31,51 +29,51 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
         return;
     }
     if (s.dest == Dest::ColorTable) {
-        if (w == "red")
+        if (id == Word::red)
             m_red = param;
-        else if (w == "green")
+        else if (id == Word::green)
             m_green = param;
-        else if (w == "blue")
+        else if (id == Word::blue)
             m_blue = param;
         return;
     }
     if (s.dest == Dest::Picture) {
-        if (w == "pngblip")
+        if (id == Word::pngblip)
             m_pict.kind = "png";
-        else if (w == "jpegblip")
+        else if (id == Word::jpegblip)
             m_pict.kind = "jpeg";
-        else if (w == "emfblip")
+        else if (id == Word::emfblip)
             m_pict.kind = "emf";
-        else if (w == "wmetafile")
+        else if (id == Word::wmetafile)
             m_pict.kind = "wmf";
-        else if (w == "dibitmap")
+        else if (id == Word::dibitmap)
             m_pict.kind = "dib";
-        else if (w == "wbitmap")
+        else if (id == Word::wbitmap)
             m_pict.kind = "bmp-ddb";
-        else if (w == "macpict" || w == "pmmetafile")
+        else if (id == Word::macpict || id == Word::pmmetafile)
             m_pict.kind = w.toByteArray();
-        else if (w == "picw")
+        else if (id == Word::picw)
             m_pict.picw = param;
-        else if (w == "pich")
+        else if (id == Word::pich)
             m_pict.pich = param;
-        else if (w == "picwgoal")
+        else if (id == Word::picwgoal)
             m_pict.goalw = param;
-        else if (w == "pichgoal")
+        else if (id == Word::pichgoal)
             m_pict.goalh = param;
-        else if (w == "picscalex")
+        else if (id == Word::picscalex)
             m_pict.scalex = param;
-        else if (w == "picscaley")
+        else if (id == Word::picscaley)
             m_pict.scaley = param;
         return;
     }
 
     // --- text and breaks
-    if (w == "par" || w == "sect") {
+    if (id == Word::par || id == Word::sect) {
         if (!consumeSkip())
             endParagraph();
         return;
     }
-    if (w == "u") {
+    if (id == Word::u) {
         int v = param;
         if (v < 0)
             v += 65536;
@@ -83,27 +81,21 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
         m_skipChars = s.uc;
         return;
     }
-    if (w == "uc") {
+    if (id == Word::uc) {
         s.uc = qBound(0, param, 10);
         return;
     }
     if (consumeSkip())
         return;
-    static const std::unordered_map<std::string_view, ushort> specials = {
-        {"tab", '\t'},         {"line", 0x2028},    {"emdash", 0x2014},  {"endash", 0x2013},
-        {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},  {"ldblquote", 0x201C},
-        {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},
-        {"zwj", 0x200D},       {"zwnj", 0x200C},    {"zwbo", 0x200B},    {"zwnbo", 0xFEFF}};
-    auto sp = specials.find(std::string_view(w.data(), size_t(w.size())));
-    if (sp != specials.end()) {
-        addChar(QChar(sp->second));
+    if (id == Word::Special) {
+        addChar(QChar(k.character));
         return;
     }
-    if (w == "chpgn") {
+    if (id == Word::chpgn) {
         pageNumber(false);
         return;
     }
-    if (w == "page") {
+    if (id == Word::page) {
         flush();
         ensureContext();
         if (m_sink->cursor.block().length() > 1 && m_sink->tables.empty())
@@ -111,12 +103,12 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
         m_sink->pageBreakNext = true;
         return;
     }
-    if (w == "cell" || w == "nestcell") {
+    if (id == Word::cell || id == Word::nestcell) {
         flush();
         const bool was = s.para.intbl;
         const int itap = s.para.itap;
         s.para.intbl = true;
-        if (w == "nestcell")
+        if (id == Word::nestcell)
             s.para.itap = qMax(2, itap);
         ensureContext();
         applyBlockFormat();
@@ -128,36 +120,36 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
         }
         return;
     }
-    if (w == "row" || w == "nestrow") {
+    if (id == Word::row || id == Word::nestrow) {
         flush();
-        endRow(w == "row" ? 1 : qMax(2, paragraphLevel()));
+        endRow(id == Word::row ? 1 : qMax(2, paragraphLevel()));
         return;
     }
 
     // --- document and section
-    if (w == "ansicpg") {
+    if (id == Word::ansicpg) {
         if (param > 0)
             m_ansi = param;
         return;
     }
-    if (w == "mac") {
+    if (id == Word::mac) {
         m_ansi = 10000;
         return;
     }
-    if (w == "pc") {
+    if (id == Word::pc) {
         m_ansi = 437;
         return;
     }
-    if (w == "pca") {
+    if (id == Word::pca) {
         m_ansi = 850;
         return;
     }
-    if (w == "deff") {
+    if (id == Word::deff) {
         m_defaultFont = param;
         return;
     }
     PageSetup &pg = m_report.page;
-    if (w == "paperw" || w == "pgwsxn" || w == "paperh" || w == "pghsxn") {
+    if (id == Word::paperw || id == Word::pgwsxn || id == Word::paperh || id == Word::pghsxn) {
         // paper under an inch holds no line of text: such a size is a mistake
         if (param < 1440) {
             skipped(QStringLiteral("a paper size smaller than an inch"));
@@ -167,181 +159,182 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
         pg.declared = true;
         return;
     }
-    if (w == "margl" || w == "marglsxn") {
+    if (id == Word::margl || id == Word::marglsxn) {
         pg.marginLeft = qBound(0, param, maxTwips);
         return;
     }
-    if (w == "margr" || w == "margrsxn") {
+    if (id == Word::margr || id == Word::margrsxn) {
         pg.marginRight = qBound(0, param, maxTwips);
         return;
     }
-    if (w == "margt" || w == "margtsxn") {
+    if (id == Word::margt || id == Word::margtsxn) {
         pg.marginTop = qBound(0, param, maxTwips);
         return;
     }
-    if (w == "margb" || w == "margbsxn") {
+    if (id == Word::margb || id == Word::margbsxn) {
         pg.marginBottom = qBound(0, param, maxTwips);
         return;
     }
-    if (w == "landscape" || w == "lndscpsxn") {
+    if (id == Word::landscape || id == Word::lndscpsxn) {
         pg.landscape = true;
         return;
     }
-    if (w == "headery" || w == "footery") {
+    if (id == Word::headery || id == Word::footery) {
         (w[0] == 'h' ? m_report.parts.headerY : m_report.parts.footerY) =
             qBound(0, param, 1440 * 10);
         return;
     }
-    if (w == "titlepg") {
+    if (id == Word::titlepg) {
         m_titlePage = true;
         return;
     }
 
     // --- character formatting
     CharState &c = s.ch;
-    if (w == "plain") {
+    if (id == Word::plain) {
         c = CharState();
         return;
     }
-    if (w == "f") {
+    if (id == Word::f) {
         c.font = param;
         return;
     }
-    if (w == "fs") {
+    if (id == Word::fs) {
         if (param > 0)
             c.halfPoints = param;
         return;
     }
-    if (w == "b") {
+    if (id == Word::b) {
         c.bold = on;
         return;
     }
-    if (w == "i") {
+    if (id == Word::i) {
         c.italic = on;
         return;
     }
-    if (w == "ul" || w == "uld" || w == "uldash" || w == "uldashd" || w == "uldashdd" ||
-        w == "uldb" || w == "ulth" || w == "ulw" || w == "ulwave") {
+    if (id == Word::ul || id == Word::uld || id == Word::uldash || id == Word::uldashd ||
+        id == Word::uldashdd || id == Word::uldb || id == Word::ulth || id == Word::ulw ||
+        id == Word::ulwave) {
         c.underline = on;
         return;
     }
-    if (w == "ulnone") {
+    if (id == Word::ulnone) {
         c.underline = false;
         return;
     }
-    if (w == "strike" || w == "striked") {
+    if (id == Word::strike || id == Word::striked) {
         c.strike = on;
         return;
     }
-    if (w == "super") {
+    if (id == Word::super) {
         c.vertical = 1;
         return;
     }
-    if (w == "sub") {
+    if (id == Word::sub) {
         c.vertical = -1;
         return;
     }
-    if (w == "nosupersub") {
+    if (id == Word::nosupersub) {
         c.vertical = 0;
         return;
     }
-    if (w == "up") {
+    if (id == Word::up) {
         c.vertical = on ? 1 : 0;
         return;
     }
-    if (w == "dn") {
+    if (id == Word::dn) {
         c.vertical = on ? -1 : 0;
         return;
     }
-    if (w == "cf") {
+    if (id == Word::cf) {
         c.color = param;
         return;
     }
-    if (w == "highlight" || w == "cb" || w == "chcbpat") {
+    if (id == Word::highlight || id == Word::cb || id == Word::chcbpat) {
         c.highlight = param;
         return;
     }
-    if (w == "v") {
+    if (id == Word::v) {
         c.hidden = on;
         return;
     }
 
     // --- paragraph formatting
     ParaState &p = s.para;
-    if (w == "pard") {
+    if (id == Word::pard) {
         p = ParaState();
         return;
     }
-    if (w == "ql") {
+    if (id == Word::ql) {
         p.align = 0;
         return;
     }
-    if (w == "qc") {
+    if (id == Word::qc) {
         p.align = 1;
         return;
     }
-    if (w == "qr") {
+    if (id == Word::qr) {
         p.align = 2;
         return;
     }
-    if (w == "qj" || w == "qd") {
+    if (id == Word::qj || id == Word::qd) {
         p.align = 3;
         return;
     }
-    if (w == "li" || w == "lin") {
+    if (id == Word::li || id == Word::lin) {
         p.li = twips(param);
         return;
     }
-    if (w == "ri" || w == "rin") {
+    if (id == Word::ri || id == Word::rin) {
         p.ri = twips(param);
         return;
     }
-    if (w == "fi") {
+    if (id == Word::fi) {
         p.fi = twips(param);
         return;
     }
-    if (w == "sb") {
+    if (id == Word::sb) {
         p.sb = qBound(0, param, maxTwips);
         return;
     }
-    if (w == "sa") {
+    if (id == Word::sa) {
         p.sa = qBound(0, param, maxTwips);
         return;
     }
-    if (w == "sl") {
+    if (id == Word::sl) {
         p.sl = twips(param);
         return;
     }
-    if (w == "slmult") {
+    if (id == Word::slmult) {
         p.slMult = param == 1;
         return;
     }
-    if (w == "intbl") {
+    if (id == Word::intbl) {
         p.intbl = true;
         return;
     }
-    if (w == "itap") {
+    if (id == Word::itap) {
         p.intbl = param > 0;
         p.itap = qBound(1, param, maxTableLevels);
         return;
     }
-    if (w == "pagebb") {
+    if (id == Word::pagebb) {
         p.pageBreakBefore = on;
         return;
     }
-    if (w == "tqr") {
+    if (id == Word::tqr) {
         p.nextTabType = QTextOption::RightTab;
         return;
     }
-    if (w == "tqc") {
+    if (id == Word::tqc) {
         p.nextTabType = QTextOption::CenterTab;
         return;
     }
-    if (w == "tqdec") {
+    if (id == Word::tqdec) {
         p.nextTabType = QTextOption::DelimiterTab;
         return;
     }
-    if (w == "tx" || w == "tb") {
+    if (id == Word::tx || id == Word::tb) {
         QTextOption::Tab tab(px(qBound(0, param, maxTwips)), p.nextTabType);
         if (tab.type == QTextOption::DelimiterTab)
             tab.delimiter = QLatin1Char('.');
@@ -349,7 +342,7 @@ void Parser::word(QByteArrayView w, bool hasParam, int param)
         p.nextTabType = QTextOption::LeftTab;
         return;
     }
-    tableWord(w, param);
+    tableWord(w, k, param);
 }
 
 } // namespace vc::rtf
