@@ -260,6 +260,8 @@ private:
         return m_rowDefs[size_t(qBound(1, paragraphLevel(), maxTableLevels))];
     }
     int m_borderSide = -1;
+    qsizetype m_lookAhead = -1; // bytes left to read ahead for counting rows; -1 unset
+    int rowsAhead(int columns);
 
     Picture m_pict;
     int m_pictDepth = -1;

@@ -14,6 +14,118 @@ int Parser::paragraphLevel() const
     return m_rowDefs[1].open ? 1 : 0;
 }
 
+namespace {
+
+// Skips the group opening at `i` (just after its brace); returns where it ends.
+qsizetype skipGroup(QByteArrayView in, qsizetype i)
+{
+    int depth = 1;
+    while (i < in.size() && depth > 0) {
+        const char c = in[i++];
+        if (c == '\\')
+            ++i;
+        else if (c == '{')
+            ++depth;
+        else if (c == '}')
+            --depth;
+    }
+    return i;
+}
+
+} // namespace
+
+// The \row words ahead up to the first text outside a table: the rows of the
+// table opening here, read cheaply from the bytes. A wrong count only costs
+// time; reading ahead stops after twice the input, so it stays linear, and
+// rows without the cells to fill them are not counted.
+int Parser::rowsAhead(int columns)
+{
+    const QByteArrayView in(m_in);
+    const qsizetype n = in.size();
+    if (m_lookAhead < 0)
+        m_lookAhead = 2 * n;
+    bool intbl = m_state.para.intbl, open = m_rowDefs[1].open;
+    std::vector<bool> outer; // intbl of the enclosing groups opened ahead
+    size_t enclosing = m_stack.size();
+    qint64 rows = 0, cells = 0;
+    qsizetype i = m_pos;
+    const qsizetype end = qMin(n, m_pos + m_lookAhead);
+    while (i < end) {
+        const char c = in[i++];
+        bool text = false;
+        if (c == '{') {
+            if (in.sliced(i).startsWith("\\*") || in.sliced(i).startsWith("\\pict") ||
+                in.sliced(i).startsWith("\\fldinst")) {
+                i = skipGroup(in, i);
+            } else if (outer.size() < size_t(maxStateDepth)) {
+                outer.push_back(intbl);
+            } else {
+                break;
+            }
+        } else if (c == '}') {
+            if (!outer.empty()) {
+                intbl = outer.back();
+                outer.pop_back();
+            } else if (enclosing > 0) { // a group open where reading ahead started
+                intbl = m_stack[--enclosing].para.intbl;
+            } else {
+                break;
+            }
+        } else if (c == '\\' && i < n) {
+            const qsizetype start = i;
+            while (i < n && ((in[i] >= 'a' && in[i] <= 'z') || (in[i] >= 'A' && in[i] <= 'Z')))
+                ++i;
+            if (i == start) { // a control symbol
+                const char d = in[i++];
+                text = d == '\'' || d == '~' || d == '_' || d == '\\' || d == '{' || d == '}' ||
+                       d == '\r' || d == '\n';
+            } else {
+                const Word id = lookUpWord(in.sliced(start, i - start)).id;
+                int param = 0;
+                const bool negative = i < n && in[i] == '-';
+                if (negative)
+                    ++i;
+                while (i < n && in[i] >= '0' && in[i] <= '9') {
+                    param = qMin(param * 10 + (in[i] - '0'), 1 << 24);
+                    ++i;
+                }
+                if (id == Word::row) {
+                    ++rows;
+                    open = false;
+                } else if (id == Word::cell) {
+                    ++cells;
+                } else if (id == Word::trowd) {
+                    open = true;
+                } else if (id == Word::pard) {
+                    intbl = false;
+                } else if (id == Word::intbl) {
+                    intbl = true;
+                } else if (id == Word::itap) {
+                    intbl = !negative && param > 0;
+                } else if (id == Word::bin) {
+                    i += negative ? 0 : param;
+                } else if (id == Word::Destination) {
+                    // its group is skipped: so is its text
+                    i = skipGroup(in, i);
+                    if (!outer.empty()) {
+                        intbl = outer.back();
+                        outer.pop_back();
+                    }
+                } else {
+                    text = id == Word::par || id == Word::sect || id == Word::page ||
+                           id == Word::u || id == Word::Special;
+                }
+            }
+        } else if (c != '\r' && c != '\n') {
+            text = true;
+        }
+        if (text && !intbl && !open)
+            break;
+    }
+    m_lookAhead -= i - m_pos;
+    return int(qBound(qint64(1), qMin(rows, 2 * cells / qMax(1, columns) + 1), qint64(1) << 20));
+}
+
 // Puts the cursor where the next text belongs: into the right cell of the
 // table at the paragraph's nesting level, opening tables down to it, or after
 // the tables the paragraph is no longer part of.
@@ -36,7 +148,10 @@ void Parser::ensureContext()
         tf.setBorder(0);
         tf.setBorderCollapse(true);
         TableBuild t;
-        t.table = s.cursor.insertTable(1, cols, tf);
+        // Qt grows a table in steps and removes spare rows slowly: an outer
+        // table is made with the rows it will have.
+        t.rows = s.tables.empty() ? rowsAhead(cols) : 1;
+        t.table = s.cursor.insertTable(t.rows, cols, tf);
         t.columns = cols;
         s.tables.push_back(t);
         ++m_report.tables;
@@ -49,7 +164,7 @@ void Parser::placeInCell(Sink &s, TableBuild &t)
 {
     if (t.rowPending) {
         if (++t.row >= t.rows) {
-            const int more = qBound(1, t.rows, 65536);
+            const int more = qBound(1, t.rows / 2, 65536); // past the rows counted ahead
             t.table->appendRows(more);
             t.rows += more;
         }
