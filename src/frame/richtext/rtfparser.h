@@ -221,6 +221,8 @@ private:
     int m_fontCharset = -1;
     int m_fontKind = 0;
     std::set<QString> m_unknownFonts;
+    std::set<QString> m_fontNames; // lower case, until there are too many to show all
+    bool m_checkFonts = false;
     void addFont();
     std::vector<QColor> m_colors;
     int m_red = -1, m_green = -1, m_blue = -1;

@@ -26,7 +26,8 @@ const QSet<QString> &installedFonts()
 
 // The system looks a missing font up once by name, which is slow; past the
 // few a document normally names, missing fonts are shown in an installed font
-// of their kind straight away (their names are kept for writing).
+// of their kind straight away (their names are kept for writing). Until a
+// document names that many, the system's fonts need not be asked for at all.
 void Parser::addFont()
 {
     FontEntry e;
@@ -36,8 +37,15 @@ void Parser::addFont()
                                        : 0; // -2: given by \\cpg
     if (!e.name.isEmpty()) {
         e.families << e.name;
-        const QSet<QString> &installed = installedFonts();
         const QString key = e.name.toLower();
+        if (!m_checkFonts && m_fontNames.insert(key).second && m_fontNames.size() > 32) {
+            m_checkFonts = true;
+            for (const QString &k : m_fontNames)
+                if (k != key && !installedFonts().isEmpty() && !installedFonts().contains(k))
+                    m_unknownFonts.insert(k);
+        }
+        static const QSet<QString> unasked;
+        const QSet<QString> &installed = m_checkFonts ? installedFonts() : unasked;
         if (!installed.isEmpty() && !installed.contains(key) && !m_unknownFonts.count(key)) {
             if (m_unknownFonts.size() >= 32) {
                 e.standIn = true;
