@@ -48,6 +48,7 @@ private Q_SLOTS:
     void windowsTakeTheirSection_data() { addRows("windowcaptions.tsv"); }
     void badFiles_data() { addRows("badlanguagefiles.tsv"); }
     void unitLabels_data() { addRows("unitlabels.tsv"); }
+    void unitLabelsWithoutUsFile_data() { addRows("unitlabelstates.tsv"); }
 
     void switchShowsLanguage()
     {
@@ -204,7 +205,7 @@ private Q_SLOTS:
         const QString file = install.languageFile("Test");
         QVERIFY(vc::test::writeFile(file, bytes));
         install.useLanguageFile(file, "Test");
-        const auto before = install.installationDataSums();
+        const auto before = install.installationData();
         Form main("frmMain");
         main.at("mnuOtherLanguage(2)").setChecked(true);
 
@@ -215,7 +216,7 @@ private Q_SLOTS:
         // Another language's file ticks none of the four.
         for (int i = 0; i < 4; ++i)
             QVERIFY(!main.at(Form::item("mnuOtherLanguage", i)).isChecked());
-        QCOMPARE(install.installationDataSums(), before);
+        QCOMPARE(install.installationData(), before);
         // The menus keep a caption whatever the file holds, their own when it gives none.
         const bool polish = QTest::currentDataTag() == QLatin1String("UTF-16 little-endian");
         QCOMPARE(main.at("mnuLanguage").caption(),
@@ -269,15 +270,6 @@ private Q_SLOTS:
         QCOMPARE(form.at(label).caption(), expected);
     }
 
-    void unitLabelsWithoutUsFile_data()
-    {
-        QTest::addColumn<QString>("unitName");
-        QTest::addColumn<bool>("fileGone");
-        QTest::newRow("metric file holds the designed texts") << "0" << false;
-        QTest::newRow("no Unit entry at start-up: no file read") << "" << false;
-        QTest::newRow("US file gone after start-up empties the keyed ones") << "1" << true;
-    }
-
     void unitLabelsWithoutUsFile()
     {
         QFETCH(QString, unitName);
@@ -288,7 +280,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(app().UnitFile));
         Form main("frmMain");
         designMainWindow(main);
-        const auto before = install.installationDataSums();
+        const auto before = install.installationData();
         QSet<QString> keyed;
         for (const UnitLabels::Entry &entry : UnitLabels::keys("frmMain"))
             keyed.insert(entry.control);
@@ -298,7 +290,7 @@ private Q_SLOTS:
         for (const auto &label : builtInMainLabels)
             QCOMPARE(main.at(text(label[0])).caption(),
                      fileGone && keyed.contains(text(label[0])) ? QString() : text(label[1]));
-        QCOMPARE(install.installationDataSums(), before); // nothing written, no file made
+        QCOMPARE(install.installationData(), before); // nothing written, no file made
     }
 };
 

@@ -4,9 +4,7 @@
 #include "ini/vixinihandling.h"
 #include "testsupport.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QMap>
 
 namespace vc::test {
@@ -20,12 +18,9 @@ class LocalisationInstall
 public:
     LocalisationInstall() : m_install(false), m_saved(app())
     {
-        for (const char *folder : {"Language", "Unit"})
-            for (const QFileInfo &file : QDir(dataDir() + QLatin1Char('/') + QLatin1String(folder))
-                                             .entryInfoList(QDir::Files))
-                writeFile(path() + QLatin1Char('/') + QLatin1String(folder) + QLatin1Char('/') +
-                              file.fileName(),
-                          readFile(file.filePath()));
+        for (const QString folder : {"/Language/", "/Unit/"})
+            for (const QString &file : QDir(dataDir() + folder).entryList(QDir::Files))
+                writeFile(path() + folder + file, readFile(dataDir() + folder + file));
         AppGlobals &g = app();
         g.AppPath = m_install.path();
         g.DataPath = g.AppPath + QStringLiteral("/Data");
@@ -71,19 +66,14 @@ public:
         return VixIniHandling().Read_INI(app().SettingsFile, "System", key);
     }
 
-    // Checksums of every language and unit file, to prove nothing wrote them.
-    QMap<QString, QByteArray> installationDataSums() const
+    // Every language and unit file's bytes, to prove nothing wrote them.
+    QMap<QString, QByteArray> installationData() const
     {
-        QMap<QString, QByteArray> sums;
-        for (const char *folder : {"Language", "Unit"}) {
-            QDirIterator it(path() + QLatin1Char('/') + QLatin1String(folder), QDir::Files);
-            while (it.hasNext()) {
-                const QString file = it.next();
-                sums.insert(file,
-                            QCryptographicHash::hash(readFile(file), QCryptographicHash::Sha1));
-            }
-        }
-        return sums;
+        QMap<QString, QByteArray> files;
+        for (const QString folder : {"/Language/", "/Unit/"})
+            for (const QString &file : QDir(path() + folder).entryList(QDir::Files))
+                files.insert(folder + file, readFile(path() + folder + file));
+        return files;
     }
 
 private:
