@@ -1,5 +1,6 @@
 // Widgets and controls kept in step both ways, widget kind by widget kind.
 #include "formbinder.h"
+#include "datarows.h"
 #include "form/form.h"
 
 #include <QComboBox>
@@ -14,14 +15,7 @@ class FormBinderTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void designCaptionBecomesTheControls_data()
-    {
-        QTest::addColumn<QString>("controlText");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("control without text takes the design caption") << QString() << "&Calculate";
-        QTest::newRow("control with a text keeps it") << "&Berechnen"
-                                                      << "&Berechnen";
-    }
+    void designCaptionBecomesTheControls_data() { vc::test::addRows("bindercaption.tsv"); }
 
     void designCaptionBecomesTheControls()
     {

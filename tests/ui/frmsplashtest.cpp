@@ -1,4 +1,5 @@
 #include "frmsplash.h"
+#include "datarows.h"
 #include "form/appglobals.h"
 #include "testsupport.h"
 
@@ -23,14 +24,7 @@ private Q_SLOTS:
             vc::test::writeFile(vc::app().SettingsFile, "[SYSTEM]\r\nVersion=Build 2026-11\r\n"));
     }
 
-    void versionTexts_data()
-    {
-        QTest::addColumn<QString>("languageName");
-        QTest::addColumn<QString>("versionNo");
-        QTest::newRow("language file in use shows profile version")
-            << QStringLiteral("Deutsch") << QStringLiteral("Build 2026-11");
-        QTest::newRow("built-in English keeps design caption") << QString() << QString();
-    }
+    void versionTexts_data() { vc::test::addRows("splashversion.tsv"); }
 
     void versionTexts()
     {
@@ -59,14 +53,7 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 1);
     }
 
-    void clickOrKeyEndsIt_data()
-    {
-        QTest::addColumn<bool>("startUp");
-        QTest::addColumn<bool>("click");
-        QTest::newRow("start-up, click hands over at once") << true << true;
-        QTest::newRow("start-up, key press hands over at once") << true << false;
-        QTest::newRow("about box, click closes it, no timer, no hand-over") << false << true;
-    }
+    void clickOrKeyEndsIt_data() { vc::test::addRows("splashend.tsv"); }
 
     void clickOrKeyEndsIt()
     {

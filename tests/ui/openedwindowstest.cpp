@@ -48,13 +48,7 @@ class OpenedWindowsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void distanceWindow_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QStringList>("after"); // Text3(1), Text3(2), Label30(3), Label30(1)
-        QTest::newRow("OK") << "Command1" << QStringList{"620", "560", "600", "2"};
-        QTest::newRow("Cancel") << "Command2" << QStringList{"1000", "500", "950", "3.3"};
-    }
+    void distanceWindow_data() { vc::test::addRows("distancewindow.tsv"); }
 
     void distanceWindow()
     {
@@ -92,15 +86,7 @@ private Q_SLOTS:
         QVERIFY(f.messages.shown().empty());
     }
 
-    void loadWindow_data()
-    {
-        QTest::addColumn<QString>("command");
-        // Combo2(1), Combo2(2), after Calculate Label20(1), (2)
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("OK, then Calculate gives the water contents back")
-            << "Command1" << QStringList{"950", "29.7", "1.7", "8.8"};
-        QTest::newRow("Cancel") << "Command2" << QStringList{"950", "60", "1.7", "8.8"};
-    }
+    void loadWindow_data() { vc::test::addRows("loadwindow.tsv"); }
 
     void loadWindow()
     {

@@ -3,6 +3,7 @@
 // with QT_SCALE_FACTOR=1.75, on a 1920x1080 screen at 175 %, so the window can
 // be looked at without a display; and checks on each that the window fits the
 // screen, every control can be reached and no caption is cut off.
+#include "datarows.h"
 #include "familypage.h"
 #include "frmhxwindow.h"
 #include "frmmainwindow.h"
@@ -167,17 +168,7 @@ private Q_SLOTS:
         QCOMPARE(clipped, QStringList({"narrow", "shallow"}));
     }
 
-    void windows_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("unitSystem");
-        for (const char *language : {"English", "Deutsch",
-                                     "Fran\xc3\xa7"
-                                     "ais",
-                                     "Polski"})
-            QTest::newRow(language) << QString::fromUtf8(language) << 0;
-        QTest::newRow("English US units") << QStringLiteral("English") << 1;
-    }
+    void windows_data() { vc::test::addRows("screenshots.tsv"); }
 
     // Every page of the main window, the about box, the print preview and the chart window.
     void windows()
