@@ -1,9 +1,8 @@
 #include "korbform.h"
+#include "../design/designfixture.h"
 #include "basketstore.h"
 #include "datarows.h"
-#include "form/appglobals.h"
 #include "form/platformservices.h"
-#include "mainform.h"
 #include "testsupport.h"
 
 #include <memory>
@@ -23,32 +22,18 @@ class KorbFormTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_saved = app();
-        AppGlobals &g = app();
-        g.AppPath = test::dataDir();
-        g.DocsPath = g.AppPath + QStringLiteral("/Docs");
-        g.DataPath = m_install.path();
-        g.LanguageName = QStringLiteral("English");
-        g.LanguageFile = g.AppPath + QStringLiteral("/Language/English.lng");
-        g.ProjectFile.clear();
-        g.SettingsFile = m_install.filePath(QStringLiteral("VeltrannCalc.ini"));
-        m_messages = ScriptedMessages();
-        m_dialogs = ScriptedFileDialogs();
-        Services::setMessages(&m_messages);
-        Services::setFileDialogs(&m_dialogs);
+        m_fx = std::make_unique<test::DesignFixture>();
+        app().DataPath = m_install.path();
+        app().SettingsFile = m_install.filePath(QStringLiteral("VeltrannCalc.ini"));
         Services::setClipboard(&m_clipboard);
-        m_main = std::make_unique<MainForm>();
-        m_form = std::make_unique<KorbForm>(*m_main);
+        m_form = std::make_unique<KorbForm>(m_fx->f());
     }
 
     void cleanup()
     {
         m_form.reset();
-        m_main.reset();
-        Services::setMessages(nullptr);
-        Services::setFileDialogs(nullptr);
+        m_fx.reset(); // restores the globals and the other services
         Services::setClipboard(nullptr);
-        app() = m_saved;
     }
 
     void details_data() { test::addRows(QStringLiteral("basketdetails.tsv")); }
@@ -112,11 +97,11 @@ private Q_SLOTS:
         QFETCH(QString, pipe);
         m_form->Form_Load();
         QVERIFY(m_form->catalogue().problems().empty());
-        m_main->Label20(7).setText(QStringLiteral("TAVRO 500"));
-        m_main->Label20(8).setText(QStringLiteral("1534"));
-        m_main->Label30(4).setText(QStringLiteral("35"));
-        m_main->Label30(3).setText(length);
-        m_main->Text3(5).setText(QStringLiteral("2"));
+        m_fx->f().Label20(7).setText(QStringLiteral("TAVRO 500"));
+        m_fx->f().Label20(8).setText(QStringLiteral("1534"));
+        m_fx->f().Label30(4).setText(QStringLiteral("35"));
+        m_fx->f().Label30(3).setText(length);
+        m_fx->f().Text3(5).setText(QStringLiteral("2"));
         m_form->Command5_Click();
         QStringList shown = listed(); // article numbers are all digits
         shown.replaceInStrings(QRegularExpression(QStringLiteral("\\|\\d+\\|")), "|");
@@ -179,21 +164,21 @@ private Q_SLOTS:
             QVERIFY(test::writeFile(project, "[Seite1-Text1]\r\n0=x\r\n"));
             app().ProjectFile = project;
         }
-        m_dialogs.script(project); // the Save dialog's answer, when Save asks
-        m_messages.script(answer == QLatin1String("Yes")  ? MessageService::Answer::Yes
-                          : answer == QLatin1String("No") ? MessageService::Answer::No
-                                                          : MessageService::Answer::Cancel);
+        m_fx->dialogs.script(project); // the Save dialog's answer, when Save asks
+        m_fx->messages.script(answer == QLatin1String("Yes")  ? MessageService::Answer::Yes
+                              : answer == QLatin1String("No") ? MessageService::Answer::No
+                                                              : MessageService::Answer::Cancel);
         m_form->Form_Load();
         for (int i = 0; i < rows; ++i)
             m_form->ListView1().append(
                 {QStringLiteral("1"), QStringLiteral("K%1").arg(i), QStringLiteral("D")});
 
         QCOMPARE(m_form->Form_QueryUnload(), keptOpen);
-        QVERIFY2(m_messages.shown().size() == size_t(asked ? 1 : 0),
-                 qPrintable(m_messages.texts().join(u'|')));
+        QVERIFY2(m_fx->messages.shown().size() == size_t(asked ? 1 : 0),
+                 qPrintable(m_fx->messages.texts().join(u'|')));
         if (asked) {
-            QCOMPARE(m_messages.shown().front().buttons, MessageService::Buttons::YesNoCancel);
-            QCOMPARE(m_messages.shown().front().text.left(19),
+            QCOMPARE(m_fx->messages.shown().front().buttons, MessageService::Buttons::YesNoCancel);
+            QCOMPARE(m_fx->messages.shown().front().text.left(19),
                      QStringLiteral("The basket is not y"));
         }
         QCOMPARE(BasketStore::load(project).rows.size(), size_t(written ? rows : 0));
@@ -226,7 +211,7 @@ private Q_SLOTS:
         for (const BasketRow &row : rows)
             m_form->ListView1().append(row);
         const QString path = m_install.filePath(QStringLiteral("basket.csv"));
-        m_dialogs.script(path);
+        m_fx->dialogs.script(path);
         m_form->cmdExport_Click();
         QProcess python;
         python.start(QStringLiteral("python3"),
@@ -273,11 +258,8 @@ private:
     int node(const QString &key) const { return m_form->catalogue().indexOf(key); }
 
     test::TempInstall m_install{false};
-    AppGlobals m_saved;
-    ScriptedMessages m_messages;
-    ScriptedFileDialogs m_dialogs;
     MemoryClipboard m_clipboard;
-    std::unique_ptr<MainForm> m_main;
+    std::unique_ptr<test::DesignFixture> m_fx;
     std::unique_ptr<KorbForm> m_form;
 };
 
