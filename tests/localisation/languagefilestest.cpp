@@ -165,39 +165,14 @@ private Q_SLOTS:
         }
     }
 
-    void capacityRowsKeepTheirAlignment()
-    {
-        static const QRegularExpression row(QStringLiteral("^( *)(\\d+)(\\D+)$"));
-        const VixIniHandling ini;
-        for (const auto &[file, unit] : {std::pair{"SI", "kg/h"}, std::pair{"USA", "lb/h"}}) {
-            int previous = 1 << 30;
-            for (int label = 29; label <= 32; ++label) {
-                const QString text = ini.Read_INI(unitFile(QLatin1String(file)), "frmMain",
-                                                  QStringLiteral("Einheit(%1).Caption").arg(label));
-                const auto match = row.match(text);
-                QVERIFY2(match.hasMatch(), qPrintable(text));
-                // Two blanks stand for each digit fewer than three, as in the design.
-                QCOMPARE(match.captured(1).size(), 2 * (3 - match.captured(2).size()));
-                QCOMPARE(match.captured(3), QLatin1String(unit));
-                QVERIFY(match.captured(2).toInt() <= previous);
-                previous = match.captured(2).toInt();
-            }
-        }
-    }
-
     void installedBesideTheExecutable()
     {
-        const QString installed = vc::test::binDir() + QStringLiteral("/Language");
-        if (!QDir(installed).exists())
+        using vc::test::binDir, vc::test::dataDir, vc::test::readFile;
+        if (!QDir(binDir() + QStringLiteral("/Language")).exists())
             QSKIP("installation data not laid beside the executables in this build");
-        for (const QString &language : languages)
-            QCOMPARE(vc::test::readFile(installed + QLatin1Char('/') + language +
-                                        QStringLiteral(".lng")),
-                     vc::test::readFile(languageFile(language)));
-        for (const char *unit : {"SI", "USA"})
-            QCOMPARE(vc::test::readFile(vc::test::binDir() + QStringLiteral("/Unit/") +
-                                        QLatin1String(unit) + QStringLiteral(".lng")),
-                     vc::test::readFile(unitFile(QLatin1String(unit))));
+        for (const QString folder : {"/Language/", "/Unit/"})
+            for (const QString &file : QDir(dataDir() + folder).entryList(QDir::Files))
+                QCOMPARE(readFile(binDir() + folder + file), readFile(dataDir() + folder + file));
     }
 };
 

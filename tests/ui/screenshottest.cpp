@@ -43,13 +43,6 @@ QSize room()
     return QSize(int(device.width() / scale) - 8, int((device.height() - 40) / scale) - 34);
 }
 
-QString folder()
-{
-    const QString path = QStringLiteral(VC_SCREENSHOT_DIR);
-    QDir().mkpath(path);
-    return path;
-}
-
 // Pixels that are not the most common colour: a blank or half-painted page has few.
 double contentShare(const QImage &image)
 {
@@ -141,6 +134,8 @@ class ScreenshotTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(QDir().mkpath(QStringLiteral(VC_SCREENSHOT_DIR))); }
+
     // The caption check finds what a reader would miss, and only that.
     void cutCaptionsAreFound()
     {
@@ -189,13 +184,15 @@ private Q_SLOTS:
         const QString screen =
             scaled() ? QStringLiteral("1920x1080-175") : QStringLiteral("1366x768");
         const auto take = [&](QWidget *window, const QString &name) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
             QTest::qWait(20);
             const QImage image = window->grab().toImage();
             QVERIFY2(contentShare(image) > 0.02, qPrintable(name + QStringLiteral(" looks blank")));
             const QStringList clipped = clippedCaptions(window);
             QVERIFY2(clipped.isEmpty(),
                      qPrintable(name + QStringLiteral(": ") + clipped.join("; ")));
-            QVERIFY(image.save(folder() + "/" + name + "-" + screen + variant + ".png"));
+            QVERIFY(image.save(VC_SCREENSHOT_DIR "/" + name + "-" + screen + variant + ".png"));
         };
         for (int page = 0; page < 6; ++page) {
             f.main().selectPage(page);
@@ -210,15 +207,11 @@ private Q_SLOTS:
         take(&f.window(), QStringLiteral("frmMain-page2-refused"));
 
         ui::frmSplash about(ui::frmSplash::Mode::About);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
         take(&about, QStringLiteral("frmSplash"));
         FrmPreview preview(f.main(), &f.window());
-        preview.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        take(&preview, QStringLiteral("frmPreview"));
         QVERIFY2(preview.size().boundedTo(room()) == preview.size(),
                  "the print preview is larger than the screen");
-        take(&preview, QStringLiteral("frmPreview"));
 
         // The h-x chart window, comfort zone shown.
         FrmHxWindow chart(f.main(), &f.window());
@@ -229,7 +222,7 @@ private Q_SLOTS:
         QTest::qWait(20);
         const QImage image = chart.grab().toImage();
         QVERIFY(contentShare(image) > 0.05);
-        QVERIFY(image.save(folder() + "/frmhx" + variant + ".png"));
+        QVERIFY(image.save(VC_SCREENSHOT_DIR "/frmhx" + variant + ".png"));
     }
 };
 
