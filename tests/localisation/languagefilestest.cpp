@@ -17,14 +17,10 @@ namespace {
 
 const QStringList languages{"English", "Deutsch", QString::fromUtf8("Français"), "Polski"};
 
-QString languageFile(const QString &language)
+// A shipped file: "Language/Deutsch", "Unit/SI".
+QString shipped(const QString &name)
 {
-    return vc::test::dataDir() + QStringLiteral("/Language/") + language + QStringLiteral(".lng");
-}
-
-QString unitFile(const QString &name)
-{
-    return vc::test::dataDir() + QStringLiteral("/Unit/") + name + QStringLiteral(".lng");
+    return vc::test::dataDir() + QLatin1Char('/') + name + QStringLiteral(".lng");
 }
 
 // The keys of a section in file order, trimmed and in lower case, as the
@@ -80,14 +76,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, language);
         QFETCH(QString, section);
-        const QStringList inFile = keys(languageFile(language), section);
+        const QStringList inFile = keys(shipped("Language/" + language), section);
 
         // Same keys in the same order, no key twice, none the program never reads.
         QCOMPARE(inFile, normalised(CaptionKeys::allKeys(section)));
         QCOMPARE(QSet<QString>(inFile.begin(), inFile.end()).size(), inFile.size());
 
         QStringList titles;
-        QVERIFY(VixIniHandling().ReadAllSectionTitle(languageFile(language), titles));
+        QVERIFY(VixIniHandling().ReadAllSectionTitle(shipped("Language/" + language), titles));
         QCOMPARE(normalised(titles), normalised(CaptionKeys::sections()));
 
         // Every key read as the windows read it, spelling quirks included: a text
@@ -97,12 +93,12 @@ private Q_SLOTS:
             QRegularExpression::CaseInsensitiveOption);
         const VixIniHandling ini;
         for (const QString &key : CaptionKeys::allKeys(section)) {
-            const QString text = ini.Read_INI(languageFile(language), section, key);
+            const QString text = ini.Read_INI(shipped("Language/" + language), section, key);
             const QString where = section + QLatin1Char('/') + key + QStringLiteral(": ") + text;
             QVERIFY2(!text.trimmed().isEmpty() && text.size() < 254, qPrintable(where));
             if (language == QLatin1String("English"))
                 continue;
-            if (text == ini.Read_INI(languageFile(QStringLiteral("English")), section, key))
+            if (text == ini.Read_INI(shipped("Language/English"), section, key))
                 QVERIFY2(sameAsEnglish(language, text), qPrintable(where));
             QVERIFY2(!englishWords.match(text).hasMatch(), qPrintable(where));
         }
@@ -150,8 +146,8 @@ private Q_SLOTS:
         QStringList expected, si, us, titles;
         for (const UnitLabels::Entry &entry : UnitLabels::keys(section))
             expected.append(entry.key.trimmed().toLower());
-        QCOMPARE(keys(unitFile("SI"), section, &si), expected);
-        QCOMPARE(keys(unitFile("USA"), section, &us), expected);
+        QCOMPARE(keys(shipped("Unit/SI"), section, &si), expected);
+        QCOMPARE(keys(shipped("Unit/USA"), section, &us), expected);
         for (qsizetype i = 0; i < expected.size(); ++i) {
             const QString where =
                 expected[i] + QStringLiteral(": ") + si[i] + QStringLiteral(" / ") + us[i];
@@ -159,8 +155,8 @@ private Q_SLOTS:
             QVERIFY2(!metric.match(us[i]).hasMatch(), qPrintable(where));
             QVERIFY2(us[i] != si[i] || si[i] == QLatin1String("%"), qPrintable(where));
         }
-        for (const char *file : {"SI", "USA"}) {
-            QVERIFY(VixIniHandling().ReadAllSectionTitle(unitFile(QLatin1String(file)), titles));
+        for (const QString file : {"Unit/SI", "Unit/USA"}) {
+            QVERIFY(VixIniHandling().ReadAllSectionTitle(shipped(file), titles));
             QCOMPARE(titles, UnitLabels::windows());
         }
     }

@@ -42,17 +42,13 @@ QStringList fields(const WindowFixture &f, const QStringList &names)
 // The "Selected humidifier" panel as the planner reads it: family, size, power, housing.
 QString panel(const WindowFixture &f)
 {
-    QStringList shown{f.field("Label20(7)"), f.field("Label20(8)")};
-    for (const QStringList &pair : {QStringList{"selectedPower", "Einheit(34)"},
-                                    QStringList{"selectedHousing", "selectedHousingUnit"}}) {
-        QStringList texts;
-        for (const QString &name : pair) {
-            auto *label = f.widget<QLabel>(name);
-            texts << (label->isVisibleTo(label->window()) ? label->text() : "<hidden>");
-        }
-        shown << texts.join(' ');
-    }
-    return shown.join(" | ");
+    const auto shown = [&](const char *name) {
+        auto *label = f.widget<QLabel>(name);
+        return label->isVisibleTo(label->window()) ? label->text() : QStringLiteral("<hidden>");
+    };
+    return f.field("Label20(7)") + " | " + f.field("Label20(8)") + " | " + shown("selectedPower") +
+           ' ' + shown("Einheit(34)") + " | " + shown("selectedHousing") + ' ' +
+           shown("selectedHousingUnit");
 }
 
 const QColor yellow(255, 255, 0);
