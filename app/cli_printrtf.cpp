@@ -90,6 +90,7 @@ int runPrintRtf(const QStringList &args)
     PagePartsPrinter parts(PageParts::of(field.document()), int(rect.width()));
 
     const int length = field.textLength();
+    field.setReadAhead(true);
     if (parts.needsPageCount())
         parts.setPageCount(field.countPages(parts, rect, paper));
     int pos = 0, pages = 0;

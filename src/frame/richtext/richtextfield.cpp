@@ -259,6 +259,13 @@ void RichTextField::clearFormatCache()
     m_pager.reset();
 }
 
+void RichTextField::setReadAhead(bool on)
+{
+    m_readAhead = on;
+    if (m_pager)
+        m_pager->setReadAhead(on);
+}
+
 int RichTextField::countPages(const PagePartsPrinter &parts, const QRectF &margins,
                               const QRectF &paper)
 {
@@ -291,8 +298,10 @@ int RichTextField::formatRange(QPainter *painter, const QRectF &drawTwips, int s
     if (m_pager && qAbs(m_pager->width() - widthPx) > 0.5)
         m_pager.reset();
     const int len = textLength();
-    if (!m_pager)
+    if (!m_pager) {
         m_pager = std::make_unique<RichTextPager>(m_doc, m_starts, m_dpiX, m_dpiY, widthPx);
+        m_pager->setReadAhead(m_readAhead);
+    }
     if (end < 0 || end > len)
         end = len;
     start = qBound(0, start, len);

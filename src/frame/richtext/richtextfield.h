@@ -76,6 +76,9 @@ public:
     int countPages(const PagePartsPrinter &parts, const QRectF &margins, const QRectF &paper);
     // Frees the cached layout (render cleared, no range).
     void clearFormatCache();
+    // A print run, which neither changes nor shows the document until it is
+    // done, has the next pages copied from it on a second thread.
+    void setReadAhead(bool on);
 
 private:
     void invalidate();
@@ -95,6 +98,7 @@ private:
     int m_dpiX = 96, m_dpiY = 96, m_lineWidth = 0;
     std::unique_ptr<class RichTextPager> m_pager;
     bool m_editing = false;
+    bool m_readAhead = false;
 };
 
 } // namespace vc

@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
@@ -96,34 +97,121 @@ struct RowLines
 RichTextPager::RichTextPager(const QTextDocument &document, const std::vector<int> &fieldStarts,
                              int dpiX, int dpiY, double widthPx)
     : m_doc(document), m_fieldStarts(fieldStarts), m_dpiX(dpiX), m_dpiY(dpiY), m_width(widthPx),
-      m_device(1, 1, QImage::Format_ARGB32), m_next(TextChunkCopy::begin(document))
+      m_device(1, 1, QImage::Format_ARGB32), m_next(TextChunkCopy::begin(document)),
+      m_thread(QThread::currentThread())
 {
     m_device.setDotsPerMeterX(qRound(dpiX / 0.0254));
     m_device.setDotsPerMeterY(qRound(dpiY / 0.0254));
 }
 
-RichTextPager::~RichTextPager() = default;
-
-std::unique_ptr<QTextDocument> RichTextPager::build(Part &part, const TextChunkCopy::Place *until,
-                                                    std::vector<TextChunkCopy::Origin> *origins)
+// A part being copied on the second thread. Copying only reads the source
+// document and formats: the fonts, which the text layout caches per thread,
+// are left to the caller's thread, which lays the copy out.
+struct RichTextPager::Ahead
 {
-    auto doc = std::make_unique<QTextDocument>();
-    setUpLike(m_doc, *doc, &m_device);
+    std::unique_ptr<QThread> thread;
+    size_t index = 0;
+    TextChunkCopy::Place begin, until;
+    bool bounded = false;
+    bool ok = false;
+    Copy copy;
+};
+
+namespace {
+
+// Thrown on the second thread where a paragraph must be cut at a line end
+// not found yet: that takes a layout, left to the caller's thread.
+struct NeedsLayout
+{
+};
+
+} // namespace
+
+RichTextPager::~RichTextPager()
+{
+    if (m_ahead)
+        m_ahead->thread->wait();
+}
+
+RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
+                                            const TextChunkCopy::Place *until)
+{
+    Copy c;
+    c.doc = std::make_unique<QTextDocument>();
+    setUpLike(m_doc, *c.doc, &m_device);
     {
-        TextChunkCopy copy(m_doc, m_fieldStarts, *doc);
+        TextChunkCopy copy(m_doc, m_fieldStarts, *c.doc);
         copy.setSplitFinder(&RichTextPager::splitPoint, this);
         copy.setDeviceScale(m_dpiY / 96.0);
-        const TextChunkCopy::Place end = copy.copy(part.begin, until, until ? INT_MAX : partBudget);
-        if (!until)
-            part.end = end;
-        if (origins)
-            *origins = copy.origins();
+        c.end = copy.copy(begin, until, until ? INT_MAX : partBudget);
+        c.origins = copy.origins();
     }
-    TextChunkCopy::copyResources(m_doc, *doc);
-    CollapsedBorders::separate(*doc, m_device.logicalDpiY());
-    roomForFixedColumns(*doc, m_width, m_device.logicalDpiY());
-    layOut(*doc, m_width);
-    return doc;
+    TextChunkCopy::copyResources(m_doc, *c.doc);
+    CollapsedBorders::separate(*c.doc, m_device.logicalDpiY());
+    roomForFixedColumns(*c.doc, m_width, m_device.logicalDpiY());
+    return c;
+}
+
+std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
+                                                    const TextChunkCopy::Place *until,
+                                                    std::vector<TextChunkCopy::Origin> *origins)
+{
+    Copy c;
+    if (!takeAhead(index, part.begin, c))
+        c = copyPart(part.begin, until);
+    if (!until)
+        part.end = c.end;
+    if (origins)
+        *origins = std::move(c.origins);
+    layOut(*c.doc, m_width);
+    return std::move(c.doc);
+}
+
+// Starts copying the part after `index` if it is not at hand.
+void RichTextPager::readAheadAfter(size_t index)
+{
+    if (!m_readAhead || m_ahead || QThread::idealThreadCount() < 2)
+        return;
+    auto ahead = std::make_unique<Ahead>();
+    ahead->index = index + 1;
+    if (index + 1 < m_parts.size()) {
+        if (m_parts[index + 1].doc)
+            return;
+        ahead->begin = m_parts[index + 1].begin;
+        ahead->until = m_parts[index + 1].end;
+        ahead->bounded = true;
+    } else {
+        if (m_done || TextChunkCopy::atEnd(m_next))
+            return;
+        ahead->begin = m_next;
+    }
+    Ahead *a = ahead.get();
+    QThread *caller = m_thread;
+    a->thread.reset(QThread::create([this, a, caller] {
+        try {
+            a->copy = copyPart(a->begin, a->bounded ? &a->until : nullptr);
+            a->copy.doc->moveToThread(caller);
+            a->ok = true;
+        } catch (...) {
+            a->copy = Copy();
+        }
+    }));
+    a->thread->start();
+    m_ahead = std::move(ahead);
+}
+
+// The part copied ahead if it is the one asked for; the second thread is
+// done with the document either way.
+bool RichTextPager::takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out)
+{
+    if (!m_ahead)
+        return false;
+    m_ahead->thread->wait();
+    const bool hit = m_ahead->ok && m_ahead->index == index && m_ahead->begin == begin;
+    if (hit)
+        out = std::move(m_ahead->copy);
+    m_ahead.reset();
+    return hit;
 }
 
 int RichTextPager::splitPoint(const QTextBlock &block, int from, void *context)
@@ -133,6 +221,8 @@ int RichTextPager::splitPoint(const QTextBlock &block, int from, void *context)
     auto cached = self->m_cuts.find(key);
     if (cached != self->m_cuts.end())
         return cached->second;
+    if (QThread::currentThread() != self->m_thread)
+        throw NeedsLayout();
     // The paragraph from a line start on, a part's length of it laid out alone:
     // lines break the same way from any line start, so the parts break their
     // lines as the whole paragraph would, and no layout grows with it.
@@ -168,7 +258,7 @@ bool RichTextPager::layOutNext()
     Part part;
     part.begin = m_next;
     std::vector<TextChunkCopy::Origin> origins;
-    part.doc = build(part, nullptr, &origins);
+    part.doc = build(m_parts.size(), part, nullptr, &origins);
     if (part.end == m_next) { // nothing copied: never loop
         m_done = true;
         return false;
@@ -188,6 +278,7 @@ bool RichTextPager::layOutNext()
     }
     m_parts.push_back(std::move(part));
     partDocument(index); // keeps only the last few laid out
+    readAheadAfter(index);
     return true;
 }
 
@@ -196,7 +287,8 @@ QTextDocument *RichTextPager::partDocument(size_t index)
     Part &part = m_parts[index];
     if (!part.doc) {
         const TextChunkCopy::Place until = part.end;
-        part.doc = build(part, &until, nullptr);
+        part.doc = build(index, part, &until, nullptr);
+        readAheadAfter(index);
     }
     part.lastUse = ++m_clock;
     int kept = 0;

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class QThread;
 
 namespace vc {
 
@@ -44,6 +45,10 @@ public:
     // Draws slices [from, to) with the first one's top at y 0.
     void draw(QPainter *painter, size_t from, size_t to);
     double width() const { return m_width; }
+    // While the pages of one part are drawn, the next part is copied from
+    // the document on a second thread. Only for a caller that neither changes
+    // nor shows the document between its calls, as a print run.
+    void setReadAhead(bool on) { m_readAhead = on; }
 
 private:
     // A paragraph of more than one line: a page may start inside it.
@@ -61,9 +66,21 @@ private:
         int lastUse = 0;
         std::vector<Tall> tall;
     };
+    // A part copied from the document, not yet laid out.
+    struct Copy
+    {
+        std::unique_ptr<QTextDocument> doc;
+        TextChunkCopy::Place end;
+        std::vector<TextChunkCopy::Origin> origins;
+    };
+    struct Ahead;
     bool layOutNext();
-    std::unique_ptr<QTextDocument> build(Part &part, const TextChunkCopy::Place *until,
+    Copy copyPart(const TextChunkCopy::Place &begin, const TextChunkCopy::Place *until);
+    std::unique_ptr<QTextDocument> build(size_t index, Part &part,
+                                         const TextChunkCopy::Place *until,
                                          std::vector<TextChunkCopy::Origin> *origins);
+    void readAheadAfter(size_t index);
+    bool takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out);
     QTextDocument *partDocument(size_t index);
     void slicePart(Part &part, size_t index, const std::vector<TextChunkCopy::Origin> &origins);
     void sliceRow(std::vector<Slice> &out, struct RowLines &row);
@@ -83,6 +100,9 @@ private:
     int m_rows = 0;
     int m_clock = 0;
     std::unordered_map<qint64, int> m_cuts; // paragraph and part start: part end
+    QThread *m_thread;                      // the caller's
+    bool m_readAhead = false;
+    std::unique_ptr<Ahead> m_ahead;
 };
 
 } // namespace vc
