@@ -344,7 +344,9 @@ void RichTextPager::slicePart(Part &part, size_t index,
             int first = INT_MAX, last = -1;
             for (int c = 0; c < table->columns(); ++c) {
                 const QTextTableCell cell = table->cellAt(r, c);
-                if (cell.row() != r || cell.column() != c)
+                // the cell's own row and column, told from its neighbours
+                if ((c > 0 && table->cellAt(r, c - 1) == cell) ||
+                    (r > 0 && table->cellAt(r - 1, c) == cell))
                     continue;
                 first = qMin(first, cell.firstPosition());
                 last = qMax(last, cell.lastPosition());

@@ -184,36 +184,46 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
     if (rows <= 0 || cols <= 0)
         return;
     QTextTable *copy = m_cursor.insertTable(rows, cols, table->format());
-    // Formats first and merges after, while every cell is its own; content last.
+    // Each cell once, where the rows copied first meet it, told from its
+    // neighbours: asking a cell for its row or span searches the table.
+    struct Met
+    {
+        QTextTableCell cell;
+        int row, col, rowSpan, colSpan;
+        bool own; // its top-left corner is copied: its text goes here
+    };
+    std::vector<Met> met;
     for (int r = rowFrom; r < rowTo; ++r)
         for (int c = 0; c < cols; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
-            if (cell.column() != c || (cell.row() != r && r != rowFrom))
+            if ((c > 0 && table->cellAt(r, c - 1) == cell) ||
+                (r > rowFrom && table->cellAt(r - 1, c) == cell))
                 continue;
             QTextCharFormat f = cell.format();
+            const bool own = r == 0 || table->cellAt(r - 1, c) != cell;
+            // a cell running in from above the copied rows spans what is left of it
+            int span = qMax(1, f.tableCellRowSpan());
+            if (!own)
+                for (span = 1; r + span < table->rows() && table->cellAt(r + span, c) == cell;)
+                    ++span;
+            met.push_back({cell, r, c, span, qMax(1, f.tableCellColumnSpan()), own});
             f.clearProperty(QTextFormat::TableCellRowSpan);
             f.clearProperty(QTextFormat::TableCellColumnSpan);
             copy->cellAt(r - rowFrom, c).setFormat(f);
         }
-    for (int r = rowFrom; r < rowTo; ++r)
-        for (int c = 0; c < cols; ++c) {
-            const QTextTableCell cell = table->cellAt(r, c);
-            if (cell.column() != c || (cell.row() != r && r != rowFrom))
-                continue;
-            const int top = qMax(cell.row(), rowFrom);
-            const int span = qMin(cell.row() + cell.rowSpan(), rowTo) - top;
-            if (span > 1 || cell.columnSpan() > 1)
-                copy->mergeCells(top - rowFrom, c, span, cell.columnSpan());
-        }
-    for (int r = rowFrom; r < rowTo; ++r)
-        for (int c = 0; c < cols; ++c) {
-            const QTextTableCell cell = table->cellAt(r, c);
-            if (cell.row() != r || cell.column() != c)
-                continue; // covered, or its text went with the rows before
-            m_cursor = copy->cellAt(r - rowFrom, c).firstCursorPosition();
-            m_blockUsed = false;
-            copyItems(cell.begin());
-        }
+    // Formats first and merges after, while every cell is its own; content last.
+    for (const Met &m : met) {
+        const int span = qMin(m.row + m.rowSpan, rowTo) - m.row;
+        if (span > 1 || m.colSpan > 1)
+            copy->mergeCells(m.row - rowFrom, m.col, span, m.colSpan);
+    }
+    for (const Met &m : met) {
+        if (!m.own)
+            continue; // its text went with the rows before
+        m_cursor = copy->cellAt(m.row - rowFrom, m.col).firstCursorPosition();
+        m_blockUsed = false;
+        copyItems(m.cell.begin());
+    }
     m_cursor = copy->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_blockUsed = false;
