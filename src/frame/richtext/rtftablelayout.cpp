@@ -190,11 +190,30 @@ void Parser::formatCells(TableBuild &t,
     const int rows = table->rows();
     std::vector<std::vector<std::pair<int, int>>> spans = spansIn;
     bool anyBorder = false;
+    // Rows mostly repeat their cells' formats: each is made once, from the
+    // format the cell has and what the definition adds to it.
+    struct Made
+    {
+        int from, gap, shading;
+        std::array<int, 4> border;
+        QTextTableCellFormat format;
+    };
+    std::vector<Made> made;
     for (int r = 0; r < rows && size_t(r) < spans.size(); ++r) {
         const RowDef &def = t.rowDefs[size_t(r)];
         for (size_t c = 0; c < spans[size_t(r)].size() && c < def.cells.size(); ++c) {
             const CellDef &d = def.cells[c];
             QTextTableCell cell = table->cellAt(r, spans[size_t(r)][c].first);
+            const int from = cell.tableCellFormatIndex();
+            const auto same = std::find_if(made.begin(), made.end(), [&](const Made &m) {
+                return m.from == from && m.gap == def.gap && m.shading == d.shading &&
+                       m.border == d.border;
+            });
+            if (same != made.end()) {
+                anyBorder = anyBorder || d.border != std::array<int, 4>{{0, 0, 0, 0}};
+                cell.setFormat(same->format);
+                continue;
+            }
             QTextTableCellFormat cf = cell.format().toTableCellFormat();
             cf.setLeftPadding(px(def.gap));
             cf.setRightPadding(px(def.gap));
@@ -215,6 +234,8 @@ void Parser::formatCells(TableBuild &t,
                 cf.setRightBorderStyle(QTextFrameFormat::BorderStyle_Solid);
             }
             cell.setFormat(cf);
+            if (made.size() < 64)
+                made.push_back({from, def.gap, d.shading, d.border, cf});
         }
         // \clmgf and the \clmrg cells after it are one cell
         auto &row = spans[size_t(r)];
