@@ -191,6 +191,7 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
         QTextTableCell cell;
         int row, col, rowSpan, colSpan;
         bool own; // its top-left corner is copied: its text goes here
+        QTextFrame::iterator text;
     };
     std::vector<Met> met;
     for (int r = rowFrom; r < rowTo; ++r)
@@ -206,7 +207,12 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
             if (!own)
                 for (span = 1; r + span < table->rows() && table->cellAt(r + span, c) == cell;)
                     ++span;
-            met.push_back({cell, r, c, span, qMax(1, f.tableCellColumnSpan()), own});
+            met.push_back({cell, r, c, span, qMax(1, f.tableCellColumnSpan()), own,
+                           own ? cell.begin() : QTextFrame::iterator()});
+            // A cell's format is its first paragraph's character format: copying
+            // that paragraph brings the format along.
+            if (own && !met.back().text.atEnd() && !met.back().text.currentFrame())
+                continue;
             f.clearProperty(QTextFormat::TableCellRowSpan);
             f.clearProperty(QTextFormat::TableCellColumnSpan);
             copy->cellAt(r - rowFrom, c).setFormat(f);
@@ -222,7 +228,7 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
             continue; // its text went with the rows before
         m_cursor = copy->cellAt(m.row - rowFrom, m.col).firstCursorPosition();
         m_blockUsed = false;
-        copyItems(m.cell.begin());
+        copyItems(m.text);
     }
     m_cursor = copy->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
