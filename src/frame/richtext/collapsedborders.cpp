@@ -29,7 +29,7 @@ constexpr QTextFormat::Property brushProp[] = {
 struct Cell
 {
     int row, col, rows, cols;
-    QTextTableCell cell;
+    int index; // the caller's
     QTextCharFormat format;
     std::array<double, 4> width; // as the layout takes it: a style without a width is 3
 };
@@ -49,7 +49,9 @@ double length(int f, double scale)
 class Grid
 {
 public:
-    explicit Grid(QTextTable *table) : m_rows(table->rows()), m_cols(table->columns())
+    // at(r, c, format): the caller's index of the cell whose top-left corner
+    // is (r, c), its format set; -1 if there is none, which fails the grid.
+    template <class At> Grid(int rows, int cols, At at) : m_rows(rows), m_cols(cols)
     {
         m_at.assign(size_t(m_rows) * size_t(m_cols), -1);
         // row by row, a cell is met first at its top-left corner
@@ -57,8 +59,12 @@ public:
             for (int c = 0; c < m_cols; ++c) {
                 if (m_at[index(r, c)] >= 0)
                     continue;
-                Cell cell{r, c, 1, 1, table->cellAt(r, c), {}, {}};
-                cell.format = cell.cell.format();
+                Cell cell{r, c, 1, 1, -1, {}, {}};
+                cell.index = at(r, c, cell.format);
+                if (cell.index < 0) {
+                    m_ok = false;
+                    return;
+                }
                 cell.rows = qMax(1, cell.format.intProperty(QTextFormat::TableCellRowSpan));
                 cell.cols = qMax(1, cell.format.intProperty(QTextFormat::TableCellColumnSpan));
                 for (int e = 0; e < 4; ++e) {
@@ -76,6 +82,7 @@ public:
             }
     }
 
+    bool ok() const { return m_ok; }
     int rows() const { return m_rows; }
     int columns() const { return m_cols; }
     std::vector<Cell> &cells() { return m_cells; }
@@ -143,6 +150,7 @@ public:
 private:
     size_t index(int r, int c) const { return size_t(r) * size_t(m_cols) + size_t(c); }
     int m_rows, m_cols;
+    bool m_ok = true;
     std::vector<int> m_at;
     std::vector<Cell> m_cells;
 };
@@ -162,18 +170,24 @@ void CollapsedBorders::separate(QTextDocument &doc, int dpi)
     }
 }
 
+namespace {
+
+bool qualifies(const QTextTableFormat &tf, int rows, int cols)
+{
+    return tf.borderCollapse() && tf.border() == 0 && rows > 0 && cols > 0;
+}
+
 // Each line between two cells is drawn by the cell above or left of it alone,
 // inside its box: the line between two rows is moved down by whole pixels,
 // the row above growing by as much as the row below shrinks, so that the
 // line lies where that cell drew it before; the line between two columns
 // moves left by half its width. Paddings keep every cell's text where it was.
-bool CollapsedBorders::separate(QTextTable *table, int dpi)
+bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
+                  std::vector<std::pair<int, QTextCharFormat>> &changed)
 {
     const double s = 1.0 * dpi / 96; // as the layout scales
-    QTextTableFormat tf = table->format();
-    if (!tf.borderCollapse() || tf.border() != 0 || table->rows() <= 0 || table->columns() <= 0)
+    if (!grid.ok())
         return false;
-    Grid grid(table);
     auto &cells = grid.cells();
     const int rows = grid.rows(), cols = grid.columns();
     double outerTop = 0, outerBottom = 0;
@@ -249,11 +263,58 @@ bool CollapsedBorders::separate(QTextTable *table, int dpi)
                 f.clearProperty(brushProp[e]);
         }
         if (f != c.format)
-            c.cell.setFormat(f);
+            changed.push_back({c.index, f});
     }
     tf.setBorderCollapse(false);
     tf.setCellSpacing(0);
+    return true;
+}
+
+} // namespace
+
+bool CollapsedBorders::separate(QTextTable *table, int dpi)
+{
+    QTextTableFormat tf = table->format();
+    if (!qualifies(tf, table->rows(), table->columns()))
+        return false;
+    std::vector<QTextTableCell> found;
+    Grid grid(table->rows(), table->columns(), [&](int r, int c, QTextCharFormat &f) {
+        found.push_back(table->cellAt(r, c));
+        f = found.back().format();
+        return int(found.size()) - 1;
+    });
+    std::vector<std::pair<int, QTextCharFormat>> changed;
+    if (!separateGrid(tf, grid, dpi, changed))
+        return false;
+    for (const auto &[i, f] : changed)
+        found[size_t(i)].setFormat(f);
     table->setFormat(tf);
+    return true;
+}
+
+bool CollapsedBorders::separate(QTextTableFormat &tf, int rows, int cols,
+                                std::vector<Corner> &corners, int dpi)
+{
+    if (!qualifies(tf, rows, cols))
+        return false;
+    std::vector<int> at(size_t(rows) * size_t(cols), -1);
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const Corner &k = corners[i];
+        if (k.row < 0 || k.col < 0 || k.row >= rows || k.col >= cols)
+            return false;
+        at[size_t(k.row) * size_t(cols) + size_t(k.col)] = int(i);
+    }
+    Grid grid(rows, cols, [&](int r, int c, QTextCharFormat &f) {
+        const int i = at[size_t(r) * size_t(cols) + size_t(c)];
+        if (i >= 0)
+            f = corners[size_t(i)].format;
+        return i;
+    });
+    std::vector<std::pair<int, QTextCharFormat>> changed;
+    if (!separateGrid(tf, grid, dpi, changed))
+        return false;
+    for (auto &[i, f] : changed)
+        corners[size_t(i)].format = std::move(f);
     return true;
 }
 

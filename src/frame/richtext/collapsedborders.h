@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QTextFormat>
+
+#include <vector>
+
 class QTextDocument;
 class QTextTable;
 
@@ -20,6 +24,17 @@ public:
     // False (and the table untouched) when it does not qualify: a grid drawn
     // by the table, or borders on its outer left or right side.
     static bool separate(QTextTable *table, int dpi);
+
+    // The same for a table about to be built: its cells by their top-left
+    // corners, each format as the table will have it. On true, `tf` and the
+    // formats are those of the separated table.
+    struct Corner
+    {
+        int row, col;
+        QTextCharFormat format;
+    };
+    static bool separate(QTextTableFormat &tf, int rows, int cols, std::vector<Corner> &corners,
+                         int dpi);
 };
 
 } // namespace vc

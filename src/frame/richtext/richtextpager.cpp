@@ -143,6 +143,7 @@ RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
         TextChunkCopy copy(m_doc, m_fieldStarts, *c.doc);
         copy.setSplitFinder(&RichTextPager::splitPoint, this);
         copy.setDeviceScale(m_dpiY / 96.0);
+        copy.setSeparateBorders(m_device.logicalDpiY());
         c.end = copy.copy(begin, until, until ? INT_MAX : partBudget);
         c.origins = copy.origins();
     }

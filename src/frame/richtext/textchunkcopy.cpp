@@ -1,5 +1,7 @@
 #include "richtext/textchunkcopy.h"
 
+#include "richtext/collapsedborders.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -123,7 +125,11 @@ void TextChunkCopy::copyBlock(const QTextBlock &b, int from, int to, bool first,
     if (m_scale != 1.0)
         scaleLengths(bf, m_scale);
     m_cursor.setBlockFormat(bf);
-    m_cursor.setBlockCharFormat(b.charFormat());
+    if (m_cellFormat) // the first paragraph of a cell whose borders are settled
+        m_cursor.setBlockCharFormat(*m_cellFormat);
+    else
+        m_cursor.setBlockCharFormat(b.charFormat());
+    m_cellFormat = nullptr;
     const int number = b.blockNumber();
     m_origins.push_back(
         {m_cursor.block().blockNumber(),
@@ -190,10 +196,12 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
     {
         QTextTableCell cell;
         int row, col, rowSpan, colSpan;
-        bool own; // its top-left corner is copied: its text goes here
+        bool own;     // its top-left corner is copied: its text goes here
+        bool carried; // its format comes with its first paragraph
         QTextFrame::iterator text;
     };
     std::vector<Met> met;
+    std::vector<CollapsedBorders::Corner> formats; // as the copy ends up with them
     for (int r = rowFrom; r < rowTo; ++r)
         for (int c = 0; c < cols; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
@@ -207,29 +215,53 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
             if (!own)
                 for (span = 1; r + span < table->rows() && table->cellAt(r + span, c) == cell;)
                     ++span;
-            met.push_back({cell, r, c, span, qMax(1, f.tableCellColumnSpan()), own,
-                           own ? cell.begin() : QTextFrame::iterator()});
+            const int colSpan = qMax(1, f.tableCellColumnSpan());
+            const QTextFrame::iterator text = own ? cell.begin() : QTextFrame::iterator();
             // A cell's format is its first paragraph's character format: copying
             // that paragraph brings the format along.
-            if (own && !met.back().text.atEnd() && !met.back().text.currentFrame())
-                continue;
-            f.clearProperty(QTextFormat::TableCellRowSpan);
-            f.clearProperty(QTextFormat::TableCellColumnSpan);
-            copy->cellAt(r - rowFrom, c).setFormat(f);
+            const bool carried = own && !text.atEnd() && !text.currentFrame();
+            met.push_back({cell, r, c, span, colSpan, own, carried, text});
+            if (!carried) { // set on the copy, and spanned by merging
+                f.clearProperty(QTextFormat::TableCellRowSpan);
+                f.clearProperty(QTextFormat::TableCellColumnSpan);
+                const int here = qMin(r + span, rowTo) - r;
+                if (here > 1 || colSpan > 1) {
+                    f.setTableCellRowSpan(here);
+                    f.setTableCellColumnSpan(colSpan);
+                }
+            }
+            formats.push_back({r - rowFrom, c, f});
         }
+    // Borders settled here go in with the formats instead of being set again.
+    QTextTableFormat tf = table->format();
+    const bool separated =
+        m_bordersDpi > 0 && CollapsedBorders::separate(tf, rows, cols, formats, m_bordersDpi);
     // Formats first and merges after, while every cell is its own; content last.
+    for (size_t i = 0; i < met.size(); ++i) {
+        if (met[i].carried)
+            continue;
+        QTextCharFormat f = formats[i].format;
+        f.clearProperty(QTextFormat::TableCellRowSpan);
+        f.clearProperty(QTextFormat::TableCellColumnSpan);
+        copy->cellAt(met[i].row - rowFrom, met[i].col).setFormat(f);
+    }
     for (const Met &m : met) {
         const int span = qMin(m.row + m.rowSpan, rowTo) - m.row;
         if (span > 1 || m.colSpan > 1)
             copy->mergeCells(m.row - rowFrom, m.col, span, m.colSpan);
     }
-    for (const Met &m : met) {
+    for (size_t i = 0; i < met.size(); ++i) {
+        const Met &m = met[i];
         if (!m.own)
             continue; // its text went with the rows before
         m_cursor = copy->cellAt(m.row - rowFrom, m.col).firstCursorPosition();
         m_blockUsed = false;
+        m_cellFormat = m.carried && separated ? &formats[i].format : nullptr;
         copyItems(m.text);
+        m_cellFormat = nullptr;
     }
+    if (separated)
+        copy->setFormat(tf);
     m_cursor = copy->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_blockUsed = false;

@@ -62,6 +62,9 @@ public:
     // pixels of its device (spacing, line heights and tab stops it scales
     // itself): the copy for a device of another resolution scales them.
     void setDeviceScale(double scale) { m_scale = scale; }
+    // Tables with collapsed borders are copied with them separated for a
+    // device of this vertical resolution (see CollapsedBorders).
+    void setSeparateBorders(int dpi) { m_bordersDpi = dpi; }
 
     const std::vector<Origin> &origins() const { return m_origins; }
     // Copies characters [from, to) of a paragraph as a paragraph of its own.
@@ -100,6 +103,8 @@ private:
     SplitFinder m_finder = nullptr;
     void *m_finderContext = nullptr;
     double m_scale = 1.0;
+    int m_bordersDpi = 0;
+    const QTextCharFormat *m_cellFormat = nullptr; // for the next paragraph copied
 };
 
 } // namespace vc
