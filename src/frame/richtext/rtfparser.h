@@ -73,6 +73,14 @@ struct ParaState
     bool pageBreakBefore = false;
     QList<QTextOption::Tab> tabs;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+
+    // the same paragraph format
+    bool sameFormat(const ParaState &o) const
+    {
+        return align == o.align && li == o.li && ri == o.ri && fi == o.fi && sb == o.sb &&
+               sa == o.sa && sl == o.sl && slMult == o.slMult &&
+               pageBreakBefore == o.pageBreakBefore && tabs == o.tabs;
+    }
 };
 
 enum class Dest { Normal, Skip, FontTable, ColorTable, Picture, Aside, Shape, FieldInstruction };
@@ -245,9 +253,11 @@ private:
     qint64 m_chars = 0;
     CharState m_textState;
     bool m_textStateSet = false;
-    CharState m_cachedState;
-    QTextCharFormat m_cachedFormat;
-    bool m_cachedValid = false;
+    // Formats made for the character states met so far: Qt hashes a format
+    // it is given each time unless it is the one it saw before.
+    std::vector<std::pair<CharState, QTextCharFormat>> m_charFormats;
+    std::vector<std::pair<ParaState, QTextBlockFormat>> m_blockFormats; // the same for paragraphs
+    QTextBlockFormat blockFormat(const ParaState &p);
     uchar m_lead = 0;
 
     struct RowDefBuild

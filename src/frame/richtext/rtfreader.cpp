@@ -151,6 +151,8 @@ void Parser::closeGroup()
         addFont(); // an entry without its closing ';'
         m_fontName.clear();
     }
+    if (closing.dest == Dest::FontTable || closing.dest == Dest::ColorTable)
+        m_charFormats.clear(); // made with the fonts and colours known before
     if (closing.groupOwnsDest && closing.dest == Dest::Picture && m_pictDepth >= 0) {
         insertPicture();
         m_pictDepth = -1;

@@ -144,8 +144,9 @@ void Parser::flush()
 
 QTextCharFormat Parser::charFormat(const CharState &c)
 {
-    if (m_cachedValid && m_cachedState == c)
-        return m_cachedFormat;
+    for (const auto &[state, format] : m_charFormats)
+        if (state == c)
+            return format;
     QTextCharFormat f;
     const int font = c.font >= 0 ? c.font : m_defaultFont;
     auto it = m_fonts.constFind(font);
@@ -170,15 +171,17 @@ QTextCharFormat Parser::charFormat(const CharState &c)
         f.setForeground(m_colors[c.color]);
     if (c.highlight > 0 && size_t(c.highlight) < m_colors.size() && m_colors[c.highlight].isValid())
         f.setBackground(m_colors[c.highlight]);
-    m_cachedState = c;
-    m_cachedFormat = f;
-    m_cachedValid = true;
+    if (m_charFormats.size() >= 32)
+        m_charFormats.clear();
+    m_charFormats.emplace_back(c, f);
     return f;
 }
 
-void Parser::applyBlockFormat()
+QTextBlockFormat Parser::blockFormat(const ParaState &p)
 {
-    const ParaState &p = m_state.para;
+    for (const auto &[state, format] : m_blockFormats)
+        if (state.sameFormat(p))
+            return format;
     QTextBlockFormat f;
     switch (p.align) {
     case 1:
@@ -219,11 +222,21 @@ void Parser::applyBlockFormat()
             t.position = qMax(0.0, t.position - start);
         f.setTabPositions(tabs);
     }
-    Sink &s = *m_sink;
-    if (p.pageBreakBefore || s.pageBreakNext)
+    if (p.pageBreakBefore)
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (m_blockFormats.size() >= 32)
+        m_blockFormats.clear();
+    m_blockFormats.emplace_back(p, f);
+    return f;
+}
+
+void Parser::applyBlockFormat()
+{
+    Sink &s = *m_sink;
+    ParaState p = m_state.para;
+    p.pageBreakBefore = p.pageBreakBefore || s.pageBreakNext;
     s.pageBreakNext = false;
-    s.cursor.setBlockFormat(f);
+    s.cursor.setBlockFormat(blockFormat(p));
     m_blockDirty = false;
 }
 

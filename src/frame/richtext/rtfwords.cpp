@@ -146,6 +146,7 @@ void Parser::word(QByteArrayView w, const WordInfo &k, bool hasParam, int param)
     }
     if (id == Word::deff) {
         m_defaultFont = param;
+        m_charFormats.clear();
         return;
     }
     PageSetup &pg = m_report.page;

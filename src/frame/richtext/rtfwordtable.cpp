@@ -1,5 +1,6 @@
 #include "richtext/rtfwordtable.h"
 
+#include <array>
 #include <string_view>
 #include <unordered_map>
 
@@ -120,14 +121,56 @@ Table makeTable()
     return t;
 }
 
+// Open addressing on a short hash: the words are looked up some hundred
+// thousand times in a long document, the standard map's hash costs more
+// than the rest of the dispatch.
+class WordIndex
+{
+public:
+    WordIndex()
+    {
+        for (const auto &[name, info] : makeTable()) {
+            size_t slot = hash(name) & mask;
+            while (!m_slots[slot].name.empty())
+                slot = (slot + 1) & mask;
+            m_slots[slot] = {name, info};
+        }
+    }
+    const WordInfo &find(std::string_view w) const
+    {
+        for (size_t slot = hash(w) & mask;; slot = (slot + 1) & mask) {
+            const Slot &s = m_slots[slot];
+            if (s.name == w)
+                return s.info;
+            if (s.name.empty())
+                return m_unknown;
+        }
+    }
+
+private:
+    static constexpr size_t mask = 1023; // over four times the words known
+    static size_t hash(std::string_view w)
+    {
+        quint32 h = 2166136261u;
+        for (char c : w)
+            h = (h ^ uchar(c)) * 16777619u;
+        return h ^ (h >> 15);
+    }
+    struct Slot
+    {
+        std::string_view name;
+        WordInfo info;
+    };
+    std::array<Slot, mask + 1> m_slots{};
+    WordInfo m_unknown;
+};
+
 } // namespace
 
 const WordInfo &lookUpWord(QByteArrayView w)
 {
-    static const Table table = makeTable();
-    static const WordInfo unknown;
-    const auto it = table.find(std::string_view(w.data(), size_t(w.size())));
-    return it == table.end() ? unknown : it->second;
+    static const WordIndex index;
+    return index.find(std::string_view(w.data(), size_t(w.size())));
 }
 
 } // namespace vc::rtf
