@@ -272,6 +272,12 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
 // few megabytes took minutes.
 bool TextChunkCopy::oversized(QTextTable *table, int row) const
 {
+    // no cell holds more than its row: most rows are told by where they start
+    const int from = table->cellAt(row, 0).firstPosition();
+    const int to =
+        row + 1 < table->rows() ? table->cellAt(row + 1, 0).firstPosition() : table->lastPosition();
+    if (to - from <= partLength)
+        return false;
     bool large = false;
     for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(row, c);
