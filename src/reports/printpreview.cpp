@@ -89,9 +89,7 @@ void PrintPreview::Command2_Click(int index)
     if (index != 0 && index != 1)
         return;
     const RichTextField &source = index == 0 ? m_main.RtfCalulation() : m_main.RtfTender();
-    m_box.setRichText(source.richText());
-    // the written text has no header or footer: they travel with the document
-    PageParts::of(source.document()).applyTo(m_box.document());
+    m_box.setRichText(source.richText()); // header and footer come along in the text
 }
 
 void PrintPreview::PrtCombo_Validate()

@@ -25,6 +25,11 @@ struct PageParts
 
     static PageParts of(const QTextDocument *document);
     void applyTo(QTextDocument *document) const;
+    bool operator==(const PageParts &o) const
+    {
+        return rtf == o.rtf && titlePage == o.titlePage && headerY == o.headerY &&
+               footerY == o.footerY;
+    }
 };
 
 // Lays a document's header and footer out and puts them on each page; the

@@ -1,6 +1,7 @@
 #include "richtext/rtfwriter.h"
 
 #include "print/pagesetup.h"
+#include "richtext/pageparts.h"
 #include "richtext/rtfreader.h"
 
 #include <QHash>
@@ -16,7 +17,9 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <array>
 #include <cmath>
+#include <memory>
 
 namespace vc {
 
@@ -35,10 +38,12 @@ int tw(double px)
 class Writer
 {
 public:
-    explicit Writer(const QTextDocument *doc) : m_doc(doc) {}
+    explicit Writer(const QTextDocument *doc) : m_doc(doc), m_body(doc) {}
     QByteArray run();
 
 private:
+    void readParts();
+    QByteArray parts();
     void collect(const QTextFrame *frame);
     void collectBlock(const QTextBlock &block);
     void frame(const QTextFrame *frame, bool inTable);
@@ -51,7 +56,11 @@ private:
     int fontIndex(const QTextCharFormat &f);
     int colorIndex(const QColor &c);
 
-    const QTextDocument *m_doc;
+    const QTextDocument *m_doc; // the body, or the header or footer being written
+    const QTextDocument *m_body;
+    PageParts m_pageParts;
+    std::array<std::unique_ptr<QTextDocument>, PageParts::Count> m_parts;
+    bool m_inPart = false;
     QStringList m_fonts;
     QHash<QString, int> m_fontIndex;
     QList<QColor> m_colors;
@@ -112,10 +121,57 @@ void Writer::collect(const QTextFrame *frame)
     }
 }
 
+// Each header and footer is kept as a document of its own; written into this
+// one, its fonts and colours join the body's tables.
+void Writer::readParts()
+{
+    m_pageParts = PageParts::of(m_body);
+    for (int i = 0; i < PageParts::Count; ++i) {
+        if (m_pageParts.rtf[size_t(i)].isEmpty())
+            continue;
+        auto &part = m_parts[size_t(i)];
+        part = std::make_unique<QTextDocument>();
+        RtfReader::read(m_pageParts.rtf[size_t(i)], part.get());
+        collect(part->rootFrame());
+    }
+}
+
+QByteArray Writer::parts()
+{
+    const PageParts &p = m_pageParts;
+    QByteArray out;
+    if (p.titlePage)
+        out += "\\titlepg";
+    if (p.headerY != PageParts().headerY)
+        out += "\\headery" + QByteArray::number(p.headerY);
+    if (p.footerY != PageParts().footerY)
+        out += "\\footery" + QByteArray::number(p.footerY);
+    if (!out.isEmpty())
+        out += '\n';
+    static const char *const names[] = {"{\\header", "{\\footer", "{\\headerf", "{\\footerf"};
+    m_inPart = true;
+    for (int i = 0; i < PageParts::Count; ++i) {
+        if (!m_parts[size_t(i)])
+            continue;
+        m_doc = m_parts[size_t(i)].get();
+        m_out.clear();
+        frame(m_doc->rootFrame(), false);
+        // a closing mark gives the last paragraph its format; the reader drops the one it leaves
+        if (!m_out.endsWith("\\par\n"))
+            m_out += "\\par";
+        out += names[i] + m_out + "}\n";
+    }
+    m_inPart = false;
+    m_doc = m_body;
+    return out;
+}
+
 QByteArray Writer::run()
 {
     fontIndex(QTextCharFormat());
     collect(m_doc->rootFrame());
+    readParts();
+    const QByteArray section = parts();
     QByteArray body;
     m_out.clear();
     frame(m_doc->rootFrame(), false);
@@ -143,7 +199,7 @@ QByteArray Writer::run()
             head += "\\landscape";
         head += '\n';
     }
-    return head + body + "}\n";
+    return head + section + body + "}\n";
 }
 
 void Writer::frame(const QTextFrame *f, bool inTable)
@@ -392,6 +448,13 @@ void Writer::text(const QString &s)
 {
     for (QChar c : s) {
         const ushort u = c.unicode();
+        // a header's page number and count are fields a word processor fills in
+        if (m_inPart && (u == PageParts::pageNumberMark || u == PageParts::pageCountMark)) {
+            m_out += u == PageParts::pageNumberMark
+                         ? "{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}"
+                         : "{\\field{\\*\\fldinst NUMPAGES}{\\fldrslt 1}}";
+            continue;
+        }
         switch (u) {
         case '\\':
             m_out += "\\\\";
