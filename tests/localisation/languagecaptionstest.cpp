@@ -125,9 +125,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, pairs);
         LocalisationInstall install;
-        const QString path = install.languageFile("Test");
-        QVERIFY(vc::test::writeFile(path, file));
-        install.useLanguageFile(path, "Test");
+        QVERIFY(install.useOwnLanguageFile(file));
         Form form(window);
         // Every caption starts as designed, so an emptied one shows.
         form.setCaption("designed");
@@ -200,9 +198,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);
         LocalisationInstall install;
-        const QString file = install.languageFile("Test");
-        QVERIFY(vc::test::writeFile(file, bytes));
-        install.useLanguageFile(file, "Test");
+        QVERIFY(install.useOwnLanguageFile(bytes));
         const auto before = install.installationData();
         Form main("frmMain");
         main.at("mnuOtherLanguage(2)").setChecked(true);
@@ -241,9 +237,7 @@ private Q_SLOTS:
         QCOMPARE(messageText("Messages", "noSuchKey", "x"), "x");
 
         // A language file without the question gives an empty question.
-        const QString file = install.languageFile("Test");
-        QVERIFY(vc::test::writeFile(file, "[Messages]\r\n"));
-        install.useLanguageFile(file, "Test");
+        QVERIFY(install.useOwnLanguageFile("[Messages]\r\n"));
         QCOMPARE(saveChangesQuestion(), QString());
     }
 

@@ -53,6 +53,12 @@ public:
         app().LanguageFile = file;
         app().LanguageName = name;
     }
+    // A language file of the test's own, written and in use.
+    bool useOwnLanguageFile(const QByteArray &bytes)
+    {
+        useLanguageFile(languageFile(QStringLiteral("Test")), QStringLiteral("Test"));
+        return writeFile(app().LanguageFile, bytes);
+    }
     void useUnits(int system, const QString &unitName)
     {
         app().UnitSystem = qint16(system);
