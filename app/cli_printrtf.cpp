@@ -2,13 +2,11 @@
 
 #include "print/pagesetup.h"
 #include "print/printer.h"
-#include "richtext/pageparts.h"
 #include "richtext/richtextfield.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QTextStream>
 
 namespace vc::cli {
@@ -86,30 +84,11 @@ int runPrintRtf(const QStringList &args)
     if (rect.width() < 1440 || rect.height() < 1440) // margins that leave no room
         rect = QRectF(720 - offX, 720 - offY, fullW - 1440, fullH - 1440);
     field.setTargetDevice(printer.device(), int(rect.width()));
-    const QRectF paper(-offX, -offY, fullW, fullH);
-    PagePartsPrinter parts(PageParts::of(field.document()), int(rect.width()));
-
-    const int length = field.textLength();
     field.setReadAhead(true);
-    if (parts.needsPageCount())
-        parts.setPageCount(field.countPages(parts, rect, paper));
-    int pos = 0, pages = 0;
-    while (true) {
-        QPainter *painter = printer.painter();
-        if (!painter) {
-            printer.killDoc();
-            return fail(QStringLiteral("print-rtf: %1").arg(printer.errorText()), 1);
-        }
-        ++pages;
-        parts.draw(painter, pages, rect, paper);
-        const int next = field.formatRange(painter, parts.body(pages, rect, paper), pos, -1);
-        if (next <= pos || next >= length)
-            break;
-        pos = next;
-        if (!printer.newPage()) {
-            printer.killDoc();
-            return fail(QStringLiteral("print-rtf: %1").arg(printer.errorText()), 1);
-        }
+    const int pages = field.printPages(printer, rect, QRectF(-offX, -offY, fullW, fullH));
+    if (pages < 0) {
+        printer.killDoc();
+        return fail(QStringLiteral("print-rtf: %1").arg(printer.errorText()), 1);
     }
     field.clearFormatCache();
     if (!printer.endDoc())

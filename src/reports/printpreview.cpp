@@ -9,7 +9,6 @@
 #include "richtext/pageparts.h"
 
 #include <QFileInfo>
-#include <QPainter>
 
 namespace vc {
 
@@ -162,32 +161,13 @@ int PrintPreview::printPages(RichTextField &field, Printer &printer, const Margi
     printer.setFontName(QStringLiteral("Arial"));
     printer.setFontSize(11);
     const double w = printer.scaleWidth(), h = printer.scaleHeight();
-    const QRectF paper = paperRect(printer);
-    PagePartsPrinter parts(PageParts::of(field.document()), int(rect.width()));
-    if (parts.needsPageCount())
-        parts.setPageCount(field.countPages(parts, rect, paper));
-    const int length = field.textLength();
-    int pos = 0, page = 1;
-    while (true) {
-        QPainter *painter = printer.painter();
-        if (!painter)
-            return -1;
-        parts.draw(painter, page, rect, paper);
-        const int next = field.formatRange(painter, parts.body(page, rect, paper), pos, -1);
+    return field.printPages(printer, rect, paperRect(printer), [&](int page) {
         const QString label = pageLabel.arg(page);
         printer.setCurrentX(w - printer.textWidth(label));
         printer.setCurrentY((h - rect.bottom() - printer.textHeight(QStringLiteral("x"))) / 2 +
                             rect.bottom());
         printer.print(label);
-        // a page that took nothing would repeat for ever
-        if (next >= length || next <= pos)
-            break;
-        pos = next;
-        if (!printer.newPage())
-            return -1;
-        ++page;
-    }
-    return page;
+    });
 }
 
 int PrintPreview::printDocument(RichTextField &field, const Margins &m)

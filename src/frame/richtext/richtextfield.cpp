@@ -1,6 +1,7 @@
 #include "richtext/richtextfield.h"
 
 #include "form/platformservices.h"
+#include "print/printer.h"
 #include "richtext/richtextpager.h"
 #include "richtext/rtfwriter.h"
 
@@ -278,6 +279,30 @@ int RichTextField::countPages(const PagePartsPrinter &parts, const QRectF &margi
             return pages;
         pos = next;
         ++pages;
+    }
+}
+
+int RichTextField::printPages(Printer &printer, const QRectF &margins, const QRectF &paper,
+                              const std::function<void(int page)> &afterPage)
+{
+    PagePartsPrinter parts(PageParts::of(&m_doc), int(margins.width()));
+    if (parts.needsPageCount())
+        parts.setPageCount(countPages(parts, margins, paper));
+    const int length = textLength();
+    for (int pos = 0, page = 1;; ++page) {
+        QPainter *painter = printer.painter();
+        if (!painter)
+            return -1;
+        parts.draw(painter, page, margins, paper);
+        const int next = formatRange(painter, parts.body(page, margins, paper), pos, -1);
+        if (afterPage)
+            afterPage(page);
+        // a page that took nothing would repeat for ever
+        if (next >= length || next <= pos)
+            return page;
+        pos = next;
+        if (!printer.newPage())
+            return -1;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,8 @@ class QPainter;
 class QPaintDevice;
 
 namespace vc {
+
+class Printer;
 
 // The rich text field the report, tender and information windows show. It
 // offers the operations the windows call on it and what they rely on:
@@ -74,6 +77,11 @@ public:
                     bool render = true);
     // The pages the whole text takes, each page's body as the header and footer leave it.
     int countPages(const PagePartsPrinter &parts, const QRectF &margins, const QRectF &paper);
+    // Prints the whole text with the document's header and footer on every
+    // page, calling afterPage(page) once a page's text is on it; the pages
+    // printed, or -1 when the printer failed (the job is left to the caller).
+    int printPages(Printer &printer, const QRectF &margins, const QRectF &paper,
+                   const std::function<void(int page)> &afterPage = {});
     // Frees the cached layout (render cleared, no range).
     void clearFormatCache();
     // A print run, which neither changes nor shows the document until it is
