@@ -205,12 +205,14 @@ void Parser::formatCells(TableBuild &t,
             const CellDef &d = def.cells[c];
             QTextTableCell cell = table->cellAt(r, spans[size_t(r)][c].first);
             const int from = cell.tableCellFormatIndex();
+            const std::array<int, 4> &b = d.border;
+            const bool bordered = b[0] || b[1] || b[2] || b[3];
+            anyBorder = anyBorder || bordered;
             const auto same = std::find_if(made.begin(), made.end(), [&](const Made &m) {
                 return m.from == from && m.gap == def.gap && m.shading == d.shading &&
                        m.border == d.border;
             });
             if (same != made.end()) {
-                anyBorder = anyBorder || d.border != std::array<int, 4>{{0, 0, 0, 0}};
                 cell.setFormat(same->format);
                 continue;
             }
@@ -220,9 +222,7 @@ void Parser::formatCells(TableBuild &t,
             if (d.shading > 0 && size_t(d.shading) < m_colors.size() &&
                 m_colors[size_t(d.shading)].isValid())
                 cf.setBackground(m_colors[size_t(d.shading)]);
-            const std::array<int, 4> &b = d.border;
-            if (b[0] || b[1] || b[2] || b[3]) {
-                anyBorder = true;
+            if (bordered) {
                 cf.setTopBorder(b[0] ? qMax(1.0, px(b[0])) : 0);
                 cf.setLeftBorder(b[1] ? qMax(1.0, px(b[1])) : 0);
                 cf.setBottomBorder(b[2] ? qMax(1.0, px(b[2])) : 0);
