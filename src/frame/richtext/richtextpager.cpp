@@ -148,6 +148,7 @@ RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
         c.origins = copy.origins();
     }
     TextChunkCopy::copyResources(m_doc, *c.doc);
+    // tables the copy made a row piece at a time; those settled already no longer qualify
     CollapsedBorders::separate(*c.doc, m_device.logicalDpiY());
     roomForFixedColumns(*c.doc, m_width, m_device.logicalDpiY());
     return c;

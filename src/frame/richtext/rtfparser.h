@@ -135,8 +135,9 @@ struct TableBuild
     QTextTable *table = nullptr;
     int row = 0, col = 0;
     // Asking the table for its size or a cell rebuilds its grid after every
-    // change, which made reading a long table quadratic: rows are appended in
-    // growing batches, the spares removed at its end, and sizes counted here.
+    // change, which made reading a long table quadratic: the table is made
+    // with the rows counted ahead, more are appended in batches if the count
+    // fell short, the spares removed at its end, and sizes counted here.
     int rows = 1, columns = 1;
     bool rowPending = false, needCursor = false;
     std::vector<RowDef> rowDefs;
