@@ -2,6 +2,9 @@
 #include "richtext/richtextfield.h"
 #include "datarows.h"
 #include "form/platformservices.h"
+#include "richtext/richtextpager.h"
+#include "richtext/rtfreader.h"
+#include "rtfgenerator.h"
 #include "testsupport.h"
 
 #include <QImage>
@@ -59,6 +62,7 @@ private Q_SLOTS:
     void pagingCoversEveryCharacterOnce();
     void pageBreakStartsNewPage();
     void cellCutInPiecesFillsPages();
+    void longTableKeepsItsPitch();
     void renderDrawsIntoRectangle();
 };
 
@@ -254,6 +258,37 @@ void RichTextFieldTest::cellCutInPiecesFillsPages()
                                 .arg(i + 1)
                                 .arg(cell[i])
                                 .arg(plain[i])));
+}
+
+// A long table is laid out a run of rows at a time; where one run ends and
+// the next begins, the rows must meet as they would in one piece: a table of
+// equal rows keeps one pitch from its first row to its last.
+void RichTextFieldTest::longTableKeepsItsPitch()
+{
+    vc::test::RtfTableSpec spec;
+    spec.rows = 400;
+    QTextDocument doc;
+    vc::RtfReader::read(vc::test::rtfTableDocument(spec), &doc);
+    std::vector<int> starts;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        starts.push_back(b.position());
+    vc::RichTextPager pager(doc, starts, 600, 600, 9638 * 600 / 1440.0);
+    std::vector<double> tops; // of each row
+    int row = -1;
+    for (size_t i = 0; const vc::RichTextPager::Slice *s = pager.slice(i); ++i)
+        if (s->row >= 0 && s->row != row) {
+            tops.push_back(s->top);
+            row = s->row;
+        }
+    QCOMPARE(int(tops.size()), spec.rows);
+    const double pitch = tops[2] - tops[1];
+    for (size_t i = 2; i + 1 < tops.size(); ++i)
+        QVERIFY2(qAbs(tops[i + 1] - tops[i] - pitch) < 0.05,
+                 qPrintable(QStringLiteral("row %1 starts %2 pixels after row %3, not %4")
+                                .arg(i + 1)
+                                .arg(tops[i + 1] - tops[i])
+                                .arg(i)
+                                .arg(pitch)));
 }
 
 void RichTextFieldTest::renderDrawsIntoRectangle()

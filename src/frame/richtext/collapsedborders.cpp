@@ -182,8 +182,12 @@ bool qualifies(const QTextTableFormat &tf, int rows, int cols)
 // the row above growing by as much as the row below shrinks, so that the
 // line lies where that cell drew it before; the line between two columns
 // moves left by half its width. Paddings keep every cell's text where it was.
+// A table cut out of a longer one goes on above or below it (open): its lines
+// there are settled as between two rows, the row beyond them taken to be like
+// the one beside it, so that the pieces meet as the rows did.
 bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
-                  std::vector<std::pair<int, QTextCharFormat>> &changed)
+                  std::vector<std::pair<int, QTextCharFormat>> &changed, bool openTop = false,
+                  bool openBottom = false)
 {
     const double s = 1.0 * dpi / 96; // as the layout scales
     if (!grid.ok())
@@ -194,9 +198,9 @@ bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
     for (const Cell &c : cells) {
         if ((c.col == 0 && c.width[Left] > 0) || (c.col + c.cols >= cols && c.width[Right] > 0))
             return false;
-        if (c.row == 0)
+        if (c.row == 0 && !openTop)
             outerTop = qMax(outerTop, c.width[Top]);
-        if (c.row + c.rows >= rows)
+        if (c.row + c.rows >= rows && !openBottom)
             outerBottom = qMax(outerBottom, c.width[Bottom]);
     }
     // The table keeps room for half its widest outer border above and below,
@@ -211,10 +215,18 @@ bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
         for (int e = 0; e < 4; ++e)
             lines[id][size_t(e)] = grid.shared(int(id), Edge(e));
         const Cell &c = cells[id];
+        // beyond an open side, a row like this cell's: its bottom above, its top below
+        const Grid::Side likeAbove = grid.side(int(id), Bottom), likeBelow = grid.side(int(id), Top);
+        if (openTop && c.row == 0)
+            lines[id][Top] = Grid::wider(likeAbove, lines[id][Top]);
+        if (openBottom && c.row + c.rows >= rows)
+            lines[id][Bottom] = Grid::wider(lines[id][Bottom], likeBelow);
         const int below = c.row + c.rows;
-        if (below < rows)
+        if (below < rows || openBottom)
             shift[size_t(below)] =
                 qMax(shift[size_t(below)], int(std::floor(lines[id][Bottom].width * dpi / 96 / 2)));
+        if (c.row == 0 && openTop)
+            shift[0] = qMax(shift[0], int(std::floor(lines[id][Top].width * dpi / 96 / 2)));
     }
     auto drawn = [&](const Grid::Side &line) {
         const QTextCharFormat &f = cells[size_t(line.cell)].format;
@@ -231,9 +243,12 @@ bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
             int total = (padding.isNull() ? cellPadding : fixed(padding.toReal() * s)) +
                         fixed(line.width / 2 * s);
             bool draws = true;
-            if (e == Top && c.row == 0) {
+            if (e == Top && c.row == 0 && openTop) {
+                total -= 64 * shift[0];
+                draws = line.edge == Top; // else drawn by the row above, in the piece before
+            } else if (e == Top && c.row == 0) {
                 total += roomTop;
-            } else if (e == Bottom && c.row + c.rows >= rows) {
+            } else if (e == Bottom && c.row + c.rows >= rows && !openBottom) {
                 total += roomBottom;
             } else if (e == Top) {
                 total -= 64 * shift[size_t(c.row)];
@@ -293,7 +308,8 @@ bool CollapsedBorders::separate(QTextTable *table, int dpi)
 }
 
 bool CollapsedBorders::separate(QTextTableFormat &tf, int rows, int cols,
-                                std::vector<Corner> &corners, int dpi)
+                                std::vector<Corner> &corners, int dpi, bool openTop,
+                                bool openBottom)
 {
     if (!qualifies(tf, rows, cols))
         return false;
@@ -311,7 +327,7 @@ bool CollapsedBorders::separate(QTextTableFormat &tf, int rows, int cols,
         return i;
     });
     std::vector<std::pair<int, QTextCharFormat>> changed;
-    if (!separateGrid(tf, grid, dpi, changed))
+    if (!separateGrid(tf, grid, dpi, changed, openTop, openBottom))
         return false;
     for (auto &[i, f] : changed)
         corners[size_t(i)].format = std::move(f);

@@ -27,14 +27,15 @@ public:
 
     // The same for a table about to be built: its cells by their top-left
     // corners, each format as the table will have it. On true, `tf` and the
-    // formats are those of the separated table.
+    // formats are those of the separated table. openTop, openBottom: the
+    // table is a run of rows of a longer one, which goes on above or below it.
     struct Corner
     {
         int row, col;
         QTextCharFormat format;
     };
     static bool separate(QTextTableFormat &tf, int rows, int cols, std::vector<Corner> &corners,
-                         int dpi);
+                         int dpi, bool openTop = false, bool openBottom = false);
 };
 
 } // namespace vc

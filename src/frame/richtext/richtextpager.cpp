@@ -8,20 +8,25 @@
 #include <QTextLayout>
 #include <QTextTable>
 #include <QThread>
+#include <QtMath>
 #include <QUrl>
 
 #include <algorithm>
 #include <climits>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
 
 namespace vc {
 
 namespace {
 
-// Characters laid out together: a few pages, far from the fixed-point limits
-// of the text layout even at printer resolutions.
-constexpr int partBudget = 24000;
-// Laid-out parts kept for drawing again.
-constexpr int keptParts = 3;
+// Characters laid out together: a page or two, far from the fixed-point
+// limits of the text layout even at printer resolutions, and small enough
+// that a print run soon has the next part made on the second thread.
+constexpr int partBudget = 4000;
+// Laid-out parts kept for drawing again: all a page may need.
+constexpr int keptParts = 6;
 
 // A document set up like the source for the device, still empty. Its page
 // size stays null while it is filled, which keeps the layout from running
@@ -77,6 +82,17 @@ void layOut(QTextDocument &doc, double width)
     doc.documentLayout()->documentSize();
 }
 
+// Font engines belong to the thread that loaded them, but each paragraph's
+// layout keeps the last one it used, to draw with. Setting its own font again
+// forgets it, so that drawing on another thread loads that thread's engine
+// instead of using this one's while it goes on laying out.
+void forgetFontEngines(const QTextDocument &doc)
+{
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        if (QTextLayout *layout = b.layout())
+            layout->setFont(layout->font());
+}
+
 } // namespace
 
 struct RowLines
@@ -104,17 +120,55 @@ RichTextPager::RichTextPager(const QTextDocument &document, const std::vector<in
     m_device.setDotsPerMeterY(qRound(dpiY / 0.0254));
 }
 
-// A part being copied on the second thread. Copying only reads the source
-// document and formats: the fonts, which the text layout caches per thread,
-// are left to the caller's thread, which lays the copy out.
+// A part being copied and laid out on the second thread. Copying only reads
+// the source document and formats; the copy's layout is the second thread's
+// alone until the caller takes it.
 struct RichTextPager::Ahead
 {
-    std::unique_ptr<QThread> thread;
     size_t index = 0;
     TextChunkCopy::Place begin, until;
     bool bounded = false;
     bool ok = false;
+    bool done = false; // under the worker's lock
     Copy copy;
+};
+
+// The second thread, one for the whole run: the fonts it loads for laying out
+// one part serve the next.
+struct RichTextPager::Worker
+{
+    std::mutex lock;
+    std::condition_variable changed;
+    std::function<void()> job;
+    bool quit = false;
+    std::unique_ptr<QThread> thread;
+
+    Worker()
+    {
+        thread.reset(QThread::create([this] {
+            std::unique_lock<std::mutex> held(lock);
+            for (;;) {
+                changed.wait(held, [this] { return quit || job; });
+                if (!job)
+                    return;
+                const std::function<void()> work = std::move(job);
+                job = nullptr;
+                held.unlock();
+                work();
+                held.lock();
+            }
+        }));
+        thread->start();
+    }
+    ~Worker()
+    {
+        {
+            const std::lock_guard<std::mutex> held(lock);
+            quit = true;
+        }
+        changed.notify_all();
+        thread->wait();
+    }
 };
 
 namespace {
@@ -129,8 +183,8 @@ struct NeedsLayout
 
 RichTextPager::~RichTextPager()
 {
-    if (m_ahead)
-        m_ahead->thread->wait();
+    Copy unused;
+    takeAhead(0, {}, unused);
 }
 
 RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
@@ -161,44 +215,66 @@ std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
     Copy c;
     if (!takeAhead(index, part.begin, c))
         c = copyPart(part.begin, until);
-    if (!until)
+    if (!until) {
         part.end = c.end;
+        // the part after it is made on the second thread while this one is laid out
+        if (!(c.end == part.begin) && !TextChunkCopy::atEnd(c.end))
+            startAhead(index + 1, c.end, nullptr);
+    }
     if (origins)
         *origins = std::move(c.origins);
-    layOut(*c.doc, m_width);
+    if (!c.laidOut)
+        layOut(*c.doc, m_width);
     return std::move(c.doc);
 }
 
-// Starts copying the part after `index` if it is not at hand.
+// Starts making the part after `index` if it is not at hand.
 void RichTextPager::readAheadAfter(size_t index)
+{
+    if (index + 1 < m_parts.size()) {
+        if (!m_parts[index + 1].doc)
+            startAhead(index + 1, m_parts[index + 1].begin, &m_parts[index + 1].end);
+    } else if (!m_done && !TextChunkCopy::atEnd(m_next)) {
+        startAhead(index + 1, m_next, nullptr);
+    }
+}
+
+void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
+                               const TextChunkCopy::Place *until)
 {
     if (!m_readAhead || m_ahead || QThread::idealThreadCount() < 2)
         return;
     auto ahead = std::make_unique<Ahead>();
-    ahead->index = index + 1;
-    if (index + 1 < m_parts.size()) {
-        if (m_parts[index + 1].doc)
-            return;
-        ahead->begin = m_parts[index + 1].begin;
-        ahead->until = m_parts[index + 1].end;
+    ahead->index = index;
+    ahead->begin = begin;
+    if (until) {
+        ahead->until = *until;
         ahead->bounded = true;
-    } else {
-        if (m_done || TextChunkCopy::atEnd(m_next))
-            return;
-        ahead->begin = m_next;
     }
+    if (!m_worker)
+        m_worker = std::make_unique<Worker>();
     Ahead *a = ahead.get();
     QThread *caller = m_thread;
-    a->thread.reset(QThread::create([this, a, caller] {
-        try {
-            a->copy = copyPart(a->begin, a->bounded ? &a->until : nullptr);
-            a->copy.doc->moveToThread(caller);
-            a->ok = true;
-        } catch (...) {
-            a->copy = Copy();
-        }
-    }));
-    a->thread->start();
+    Worker *w = m_worker.get();
+    {
+        const std::lock_guard<std::mutex> held(w->lock);
+        w->job = [this, a, w, caller] {
+            try {
+                a->copy = copyPart(a->begin, a->bounded ? &a->until : nullptr);
+                layOut(*a->copy.doc, m_width);
+                forgetFontEngines(*a->copy.doc);
+                a->copy.laidOut = true;
+                a->copy.doc->moveToThread(caller);
+                a->ok = true;
+            } catch (...) {
+                a->copy = Copy();
+            }
+            const std::lock_guard<std::mutex> held(w->lock);
+            a->done = true;
+            w->changed.notify_all();
+        };
+    }
+    w->changed.notify_all();
     m_ahead = std::move(ahead);
 }
 
@@ -208,7 +284,10 @@ bool RichTextPager::takeAhead(size_t index, const TextChunkCopy::Place &begin, C
 {
     if (!m_ahead)
         return false;
-    m_ahead->thread->wait();
+    {
+        std::unique_lock<std::mutex> held(m_worker->lock);
+        m_worker->changed.wait(held, [this] { return m_ahead->done; });
+    }
     const bool hit = m_ahead->ok && m_ahead->index == index && m_ahead->begin == begin;
     if (hit)
         out = std::move(m_ahead->copy);
@@ -272,7 +351,7 @@ bool RichTextPager::layOutNext()
     slicePart(part, index, origins);
     if (m_slices.size() > part.firstSlice) {
         const double previousEnd = part.firstSlice > 0 ? m_slices[part.firstSlice - 1].bottom : 0.0;
-        part.base = previousEnd - m_slices[part.firstSlice].top;
+        part.base = previousEnd + joinGap(part) - m_slices[part.firstSlice].top;
         for (size_t i = part.firstSlice; i < m_slices.size(); ++i) {
             m_slices[i].top += part.base;
             m_slices[i].bottom += part.base;
@@ -323,6 +402,36 @@ size_t RichTextPager::sliceAt(int position)
     return it == m_slices.begin() ? 0 : size_t(it - m_slices.begin()) - 1;
 }
 
+// The room the layout of the whole document would leave between a part's
+// first slice and the slice before, which the parts, laid out apart, do not
+// know. Between two paragraphs it is the wider of the one's space after and
+// the other's space before. Between the rows of a table the slices leave what
+// the cells' own borders and paddings add to the table's padding: a part that
+// goes on with the table the part before ended with keeps that room before its
+// first row, as the rows beside the cut have it.
+double RichTextPager::joinGap(const Part &part) const
+{
+    const size_t first = part.firstSlice;
+    if (first == 0 || part.begin.offset > 0) // nothing before, or a paragraph goes on
+        return 0;
+    const Part &before = m_parts[size_t(m_slices[first - 1].part)];
+    if (m_slices[first].row < 0 && m_slices[first - 1].row < 0)
+        return qMax(before.spaceAfter, part.spaceBefore);
+    if (!part.continuesTable || m_slices[first].row < 0 || m_slices[first - 1].row < 0)
+        return 0;
+    const auto gapAfter = [this](size_t last) {
+        return m_slices[last + 1].top - m_slices[last].bottom;
+    };
+    for (size_t j = first + 1; j < m_slices.size(); ++j)
+        if (m_slices[j].row != m_slices[first].row)
+            return m_slices[j].row >= 0 ? gapAfter(j - 1) : 0.0;
+    const int lastRow = m_slices[first - 1].row, lastPart = m_slices[first - 1].part;
+    for (size_t k = first - 1; k-- > 0 && m_slices[k].part == lastPart;)
+        if (m_slices[k].row != lastRow)
+            return m_slices[k].row >= 0 ? gapAfter(k) : 0.0;
+    return 0;
+}
+
 void RichTextPager::slicePart(Part &part, size_t index,
                               const std::vector<TextChunkCopy::Origin> &origins)
 {
@@ -342,6 +451,8 @@ void RichTextPager::slicePart(Part &part, size_t index,
         const double pad = table->format().cellPadding() + table->format().border();
         // a piece of a row cut into pieces goes on with the row before
         const bool continues = table->format().boolProperty(TextChunkCopy::ContinuesRow);
+        if (rows.empty())
+            part.continuesTable = table->format().boolProperty(TextChunkCopy::ContinuesTable);
         for (int r = 0; r < table->rows(); ++r) {
             int first = INT_MAX, last = -1;
             for (int c = 0; c < table->columns(); ++c) {
@@ -400,6 +511,10 @@ void RichTextPager::slicePart(Part &part, size_t index,
         }
         sliceRow(m_slices, row);
         row = RowLines();
+        const QTextBlockFormat bf = b.blockFormat();
+        if (m_slices.size() == part.firstSlice)
+            part.spaceBefore = bf.topMargin() * m_dpiY / 96.0;
+        part.spaceAfter = bf.bottomMargin() * m_dpiY / 96.0;
         if (lines == 0) {
             m_slices.push_back({field, rect.top(), rect.bottom(), breakBefore, -1, int(index)});
             continue;
@@ -407,7 +522,6 @@ void RichTextPager::slicePart(Part &part, size_t index,
         // An exact line height puts the baseline at four fifths of the line's
         // box, whatever the font; an empty paragraph so set is a spacer whose
         // box reaches well below its line.
-        const QTextBlockFormat bf = b.blockFormat();
         const double exact = bf.lineHeightType() == QTextBlockFormat::FixedHeight
                                  ? bf.lineHeight() * m_dpiY / 96.0
                                  : 0.0;
@@ -424,6 +538,17 @@ void RichTextPager::slicePart(Part &part, size_t index,
             m_slices.push_back(
                 {field + line.textStart(), top, bottom, i == 0 && breakBefore, -1, int(index)});
         }
+        // The layout goes on below the last line by its spacing, not by its
+        // box: what lies between the two is room before the paragraph after.
+        const QTextLine last = tl->lineAt(lines - 1);
+        const qreal raw = qCeil(last.ascent() + last.descent() + last.leading());
+        const qreal spaced = bf.lineHeight(raw, m_dpiY / 96.0);
+        qreal below = spaced;
+        if (bf.lineHeightType() == QTextBlockFormat::FixedHeight)
+            below = last.ascent() + qMax(last.leading(), 0.0) + spaced / 5;
+        else if (bf.lineHeightType() == QTextBlockFormat::MinimumHeight)
+            below = last.height();
+        part.spaceAfter += rect.top() + last.y() + below - m_slices.back().bottom;
     }
     sliceRow(m_slices, row);
 }
@@ -474,9 +599,15 @@ void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
         const double base = m_parts[size_t(part)].base;
         partDocument(size_t(part));
         const double top = m_slices[i].top - base, bottom = m_slices[j - 1].bottom - base;
+        // the line under a table's last row here is the line over the first
+        // row of its rest in the next part
+        double lineBelow = bottom;
+        if (j < to && m_parts[size_t(m_slices[j].part)].continuesTable &&
+            m_parts[size_t(m_slices[j].part)].firstSlice == j)
+            lineBelow = qMax(bottom, m_slices[j].top - base);
         painter->save();
         painter->translate(0, base - y0);
-        painter->setClipRect(QRectF(0, top, m_width + 1, bottom - top), Qt::IntersectClip);
+        painter->setClipRect(QRectF(0, top, m_width + 1, lineBelow - top), Qt::IntersectClip);
         QAbstractTextDocumentLayout::PaintContext ctx;
         // Lines reaching over the edges belong to the neighbouring pages: the
         // layout draws whatever meets its clip, and text drawn outside the

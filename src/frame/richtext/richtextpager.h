@@ -46,7 +46,7 @@ public:
     void draw(QPainter *painter, size_t from, size_t to);
     double width() const { return m_width; }
     // While the pages of one part are drawn, the next part is copied from
-    // the document on a second thread. Only for a caller that neither changes
+    // the document and laid out on a second thread. Only for a caller that neither changes
     // nor shows the document between its calls, as a print run.
     void setReadAhead(bool on) { m_readAhead = on; }
 
@@ -65,25 +65,34 @@ private:
         std::unique_ptr<QTextDocument> doc;
         int lastUse = 0;
         std::vector<Tall> tall;
+        bool continuesTable = false; // its first table goes on from the part before
+        // device pixels before its first and after its last paragraph, where
+        // these begin and end it
+        double spaceBefore = 0, spaceAfter = 0;
     };
-    // A part copied from the document, not yet laid out.
+    // A part copied from the document.
     struct Copy
     {
         std::unique_ptr<QTextDocument> doc;
+        bool laidOut = false;
         TextChunkCopy::Place end;
         std::vector<TextChunkCopy::Origin> origins;
     };
     struct Ahead;
+    struct Worker;
     bool layOutNext();
     Copy copyPart(const TextChunkCopy::Place &begin, const TextChunkCopy::Place *until);
     std::unique_ptr<QTextDocument> build(size_t index, Part &part,
                                          const TextChunkCopy::Place *until,
                                          std::vector<TextChunkCopy::Origin> *origins);
     void readAheadAfter(size_t index);
+    void startAhead(size_t index, const TextChunkCopy::Place &begin,
+                    const TextChunkCopy::Place *until);
     bool takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out);
     QTextDocument *partDocument(size_t index);
     void slicePart(Part &part, size_t index, const std::vector<TextChunkCopy::Origin> &origins);
     void sliceRow(std::vector<Slice> &out, struct RowLines &row);
+    double joinGap(const Part &part) const;
     void drawAcrossTop(QPainter *painter, const Part &part,
                        const QAbstractTextDocumentLayout::PaintContext &ctx, double top);
     static int splitPoint(const QTextBlock &block, int from, void *pager);
@@ -103,6 +112,7 @@ private:
     QThread *m_thread;                      // the caller's
     bool m_readAhead = false;
     std::unique_ptr<Ahead> m_ahead;
+    std::unique_ptr<Worker> m_worker; // started for the first part made ahead
 };
 
 } // namespace vc

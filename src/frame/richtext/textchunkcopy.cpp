@@ -29,15 +29,25 @@ TextChunkCopy::Place TextChunkCopy::copy(Place p, const Place *until, int budget
 {
     m_copied = 0;
     bool any = false;
+    bool afterParagraph = false; // the item copied last was a paragraph
     // one edit: the copy's layout, if any, waits until the end, and inserting
     // text does not place the cursor on laid-out lines
     QTextCursor edit(&m_target);
     edit.beginEditBlock();
     while (!atEnd(p) && !(until && p == *until)) {
-        if (any && m_copied >= budget)
-            break;
-        any = true;
         QTextFrame *frame = p.item.currentFrame();
+        // Parts meet between two paragraphs, or between two rows of a table,
+        // where the room between them is known without laying them out
+        // together; not before a paragraph that a table stands on, which
+        // takes no room of its own.
+        if (any && m_copied >= budget && !frame && afterParagraph) {
+            QTextFrame::iterator next = p.item;
+            ++next;
+            if (next.atEnd() || !next.currentFrame())
+                break;
+        }
+        any = true;
+        afterParagraph = !frame;
         if (auto *table = qobject_cast<QTextTable *>(frame)) {
             if (oversized(table, p.row)) {
                 if (copyRowPiece(table, p.row, p.offset))
@@ -48,15 +58,18 @@ TextChunkCopy::Place TextChunkCopy::copy(Place p, const Place *until, int budget
                     p = Place{++p.item, 0, 0};
                 continue;
             }
-            int to = nextRowCut(table, p.row);
+            int to = nextRowCut(table, p.row, until ? INT_MAX : budget - m_copied);
             if (until && until->item == p.item)
                 to = qMin(to, until->row);
             copyTable(table, p.row, to);
-            if (to >= table->rows())
+            if (to >= table->rows()) {
                 p = Place{++p.item, 0, 0};
-            else
-                p.row = to;
-            continue;
+                continue;
+            }
+            // the rest of the table starts the next part, which places its
+            // first row where the row before ends
+            p.row = to;
+            break;
         }
         if (frame) {
             copyItems(frame->begin());
@@ -164,10 +177,17 @@ void TextChunkCopy::copyItems(QTextFrame::iterator it)
     }
 }
 
-int TextChunkCopy::nextRowCut(QTextTable *table, int row) const
+int TextChunkCopy::nextRowCut(QTextTable *table, int row, int budget) const
 {
     const int rows = table->rows();
     int to = qMin(rows, row + rowsPerPart);
+    // at least one row; about as many characters as the part has room for
+    const int start = table->cellAt(row, 0).firstPosition();
+    for (int r = row + 1; r < to; ++r)
+        if (table->cellAt(r, 0).firstPosition() - start >= budget) {
+            to = r;
+            break;
+        }
     // cut where no cell spans the border, if there is such a place near
     for (int r = row + 1; r < to; ++r)
         if (oversized(table, r))
@@ -235,7 +255,10 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
     // Borders settled here go in with the formats instead of being set again.
     QTextTableFormat tf = table->format();
     const bool separated =
-        m_bordersDpi > 0 && CollapsedBorders::separate(tf, rows, cols, formats, m_bordersDpi);
+        m_bordersDpi > 0 && CollapsedBorders::separate(tf, rows, cols, formats, m_bordersDpi,
+                                                       rowFrom > 0, rowTo < table->rows());
+    if (rowFrom > 0)
+        tf.setProperty(ContinuesTable, true);
     // Formats first and merges after, while every cell is its own; content last.
     for (size_t i = 0; i < met.size(); ++i) {
         if (met[i].carried)
@@ -260,7 +283,7 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
         copyItems(m.text);
         m_cellFormat = nullptr;
     }
-    if (separated)
+    if (separated || rowFrom > 0)
         copy->setFormat(tf);
     m_cursor = copy->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);

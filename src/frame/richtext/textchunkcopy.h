@@ -76,6 +76,9 @@ public:
     // Set on the table of every piece of an oversized row but the first: the
     // pieces are one row, which a page may break only where a line ends.
     static constexpr int ContinuesRow = QTextFormat::UserProperty + 0x7643;
+    // Set on a table copied from the middle of a longer one: its first row
+    // follows the row the part before ends with.
+    static constexpr int ContinuesTable = QTextFormat::UserProperty + 0x7644;
 
     // A paragraph longer than this is copied in parts.
     static constexpr int partLength = 16000;
@@ -87,7 +90,7 @@ private:
     void copyBlock(const QTextBlock &b, int from, int to, bool first, bool last);
     void copyItems(QTextFrame::iterator it);
     void copyTable(QTextTable *table, int rowFrom, int rowTo);
-    int nextRowCut(QTextTable *table, int row) const;
+    int nextRowCut(QTextTable *table, int row, int budget) const;
     bool oversized(QTextTable *table, int row) const;
     int pieceStart(const QTextTableCell &cell, int k) const;
     // Copies piece k of an oversized row; false when it was the last.
