@@ -46,6 +46,12 @@ CurrentState &state()
 
 PrinterInfo lookup(const QString &name, bool *found)
 {
+    // every list ends with the PDF file, and no queue can have its name (a
+    // blank is not allowed in one): no need to ask the print system
+    if (name == PrinterList::pdfFileName()) {
+        *found = true;
+        return PrinterList::pdfFile();
+    }
     for (const PrinterInfo &p : Printer::printers().installed())
         if (p.deviceName == name) {
             *found = true;
