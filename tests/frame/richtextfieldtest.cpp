@@ -62,7 +62,8 @@ private Q_SLOTS:
     void pagingCoversEveryCharacterOnce();
     void pageBreakStartsNewPage();
     void cellCutInPiecesFillsPages();
-    void longTableKeepsItsPitch();
+    void partsMeetAsOnePiece_data();
+    void partsMeetAsOnePiece();
     void renderDrawsIntoRectangle();
 };
 
@@ -260,31 +261,47 @@ void RichTextFieldTest::cellCutInPiecesFillsPages()
                                 .arg(plain[i])));
 }
 
-// A long table is laid out a run of rows at a time; where one run ends and
-// the next begins, the rows must meet as they would in one piece: a table of
-// equal rows keeps one pitch from its first row to its last.
-void RichTextFieldTest::longTableKeepsItsPitch()
+// A long document is laid out a part at a time; where one part ends and the
+// next begins, rows and paragraphs must meet as they would in one piece: a
+// run of equal rows or paragraphs keeps one pitch from the first to the last.
+void RichTextFieldTest::partsMeetAsOnePiece_data()
 {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<bool>("rows"); // else one-line paragraphs
     vc::test::RtfTableSpec spec;
     spec.rows = 400;
+    QTest::newRow("table rows") << vc::test::rtfTableDocument(spec) << true;
+    const QByteArray line = "Air flow 2037 m3/h, steam 17.5 kg/h, humidifier VS-2.";
+    for (const char *spacing : {"\\sb60\\sa120", "\\sl-320", "\\sl360\\slmult1"}) {
+        QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\fs20 ";
+        for (int i = 0; i < 400; ++i)
+            rtf += "\\pard" + QByteArray(spacing) + ' ' + line + "\\par\n";
+        QTest::newRow(spacing) << rtf + '}' << false;
+    }
+}
+
+void RichTextFieldTest::partsMeetAsOnePiece()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(bool, rows);
     QTextDocument doc;
-    vc::RtfReader::read(vc::test::rtfTableDocument(spec), &doc);
+    vc::RtfReader::read(rtf, &doc);
     std::vector<int> starts;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         starts.push_back(b.position());
     vc::RichTextPager pager(doc, starts, 600, 600, 9638 * 600 / 1440.0);
-    std::vector<double> tops; // of each row
+    std::vector<double> tops; // of each row or one-line paragraph
     int row = -1;
     for (size_t i = 0; const vc::RichTextPager::Slice *s = pager.slice(i); ++i)
-        if (s->row >= 0 && s->row != row) {
+        if (rows ? s->row >= 0 && s->row != row : s->row < 0) {
             tops.push_back(s->top);
             row = s->row;
         }
-    QCOMPARE(int(tops.size()), spec.rows);
+    QCOMPARE(int(tops.size()), 400);
     const double pitch = tops[2] - tops[1];
     for (size_t i = 2; i + 1 < tops.size(); ++i)
         QVERIFY2(qAbs(tops[i + 1] - tops[i] - pitch) < 0.05,
-                 qPrintable(QStringLiteral("row %1 starts %2 pixels after row %3, not %4")
+                 qPrintable(QStringLiteral("%1 starts %2 pixels after %3, not %4")
                                 .arg(i + 1)
                                 .arg(tops[i + 1] - tops[i])
                                 .arg(i)

@@ -25,6 +25,9 @@ namespace {
 // limits of the text layout even at printer resolutions, and small enough
 // that a print run soon has the next part made on the second thread.
 constexpr int partBudget = 4000;
+// Nothing is drawn before the first part is laid out, nor is the second
+// thread busy: the less it holds, the sooner both start.
+constexpr int firstPartBudget = 1000;
 // Laid-out parts kept for drawing again: all a page may need.
 constexpr int keptParts = 6;
 
@@ -94,21 +97,6 @@ void forgetFontEngines(const QTextDocument &doc)
 }
 
 } // namespace
-
-struct RowLines
-{
-    struct Line
-    {
-        double top, bottom;
-        int start;
-    };
-    int id = -1;
-    int part = 0;
-    int start = 0;
-    bool breakBefore = false;
-    double top = 0, bottom = 0;
-    std::vector<Line> lines;
-};
 
 RichTextPager::RichTextPager(const QTextDocument &document, const std::vector<int> &fieldStarts,
                              int dpiX, int dpiY, double widthPx)
@@ -193,12 +181,13 @@ RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
     Copy c;
     c.doc = std::make_unique<QTextDocument>();
     setUpLike(m_doc, *c.doc, &m_device);
+    const int budget = begin == TextChunkCopy::begin(m_doc) ? firstPartBudget : partBudget;
     {
         TextChunkCopy copy(m_doc, m_fieldStarts, *c.doc);
         copy.setSplitFinder(&RichTextPager::splitPoint, this);
         copy.setDeviceScale(m_dpiY / 96.0);
         copy.setSeparateBorders(m_device.logicalDpiY());
-        c.end = copy.copy(begin, until, until ? INT_MAX : partBudget);
+        c.end = copy.copy(begin, until, until ? INT_MAX : budget);
         c.origins = copy.origins();
     }
     TextChunkCopy::copyResources(m_doc, *c.doc);
@@ -210,7 +199,7 @@ RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
 
 std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
                                                     const TextChunkCopy::Place *until,
-                                                    std::vector<TextChunkCopy::Origin> *origins)
+                                                    SlicedPart *slices)
 {
     Copy c;
     if (!takeAhead(index, part.begin, c))
@@ -221,10 +210,10 @@ std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
         if (!(c.end == part.begin) && !TextChunkCopy::atEnd(c.end))
             startAhead(index + 1, c.end, nullptr);
     }
-    if (origins)
-        *origins = std::move(c.origins);
     if (!c.laidOut)
         layOut(*c.doc, m_width);
+    if (slices)
+        *slices = c.sliced ? std::move(c.slices) : slicePart(*c.doc, int(index), c.origins, m_dpiY);
     return std::move(c.doc);
 }
 
@@ -264,6 +253,11 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
                 layOut(*a->copy.doc, m_width);
                 forgetFontEngines(*a->copy.doc);
                 a->copy.laidOut = true;
+                if (!a->bounded) { // a part met for the first time is sliced too
+                    a->copy.slices =
+                        slicePart(*a->copy.doc, int(a->index), a->copy.origins, m_dpiY);
+                    a->copy.sliced = true;
+                }
                 a->copy.doc->moveToThread(caller);
                 a->ok = true;
             } catch (...) {
@@ -338,8 +332,8 @@ bool RichTextPager::layOutNext()
     }
     Part part;
     part.begin = m_next;
-    std::vector<TextChunkCopy::Origin> origins;
-    part.doc = build(m_parts.size(), part, nullptr, &origins);
+    SlicedPart sliced;
+    part.doc = build(m_parts.size(), part, nullptr, &sliced);
     if (part.end == m_next) { // nothing copied: never loop
         m_done = true;
         return false;
@@ -348,7 +342,19 @@ bool RichTextPager::layOutNext()
     const size_t index = m_parts.size();
     part.firstSlice = m_slices.size();
     part.lastUse = ++m_clock;
-    slicePart(part, index, origins);
+    // rows counted in the part from 1 (0: the row going on from the part before)
+    for (PageSlice &slice : sliced.slices) {
+        if (slice.row >= 0)
+            slice.row = qMax(slice.row + m_rows - 1, 0);
+        m_slices.push_back(slice);
+    }
+    m_rows += sliced.rows;
+    part.tall = std::move(sliced.tall);
+    part.continuesTable = sliced.continuesTable;
+    part.firstTableRows = sliced.firstTableRows;
+    part.lastTableRows = sliced.lastTableRows;
+    part.spaceBefore = sliced.spaceBefore;
+    part.spaceAfter = sliced.spaceAfter;
     if (m_slices.size() > part.firstSlice) {
         const double previousEnd = part.firstSlice > 0 ? m_slices[part.firstSlice - 1].bottom : 0.0;
         part.base = previousEnd + joinGap(part) - m_slices[part.firstSlice].top;
@@ -419,171 +425,24 @@ double RichTextPager::joinGap(const Part &part) const
         return qMax(before.spaceAfter, part.spaceBefore);
     if (!part.continuesTable || m_slices[first].row < 0 || m_slices[first - 1].row < 0)
         return 0;
-    const auto gapAfter = [this](size_t last) {
-        return m_slices[last + 1].top - m_slices[last].bottom;
+    // the room between two rows of the same table beside the cut: the last
+    // two before it, else the first two after it
+    const auto gapBefore = [this](size_t row) {
+        return m_slices[row].top - m_slices[row - 1].bottom;
     };
-    for (size_t j = first + 1; j < m_slices.size(); ++j)
-        if (m_slices[j].row != m_slices[first].row)
-            return m_slices[j].row >= 0 ? gapAfter(j - 1) : 0.0;
-    const int lastRow = m_slices[first - 1].row, lastPart = m_slices[first - 1].part;
-    for (size_t k = first - 1; k-- > 0 && m_slices[k].part == lastPart;)
-        if (m_slices[k].row != lastRow)
-            return m_slices[k].row >= 0 ? gapAfter(k) : 0.0;
+    const int lastRow = m_slices[first - 1].row;
+    if (before.lastTableRows >= 2) {
+        size_t k = first - 1;
+        while (k > 0 && m_slices[k - 1].row == lastRow)
+            --k;
+        if (k > 0 && m_slices[k - 1].row == lastRow - 1)
+            return gapBefore(k);
+    }
+    if (part.firstTableRows >= 2)
+        for (size_t j = first + 1; j < m_slices.size(); ++j)
+            if (m_slices[j].row != m_slices[first].row)
+                return m_slices[j].row == m_slices[first].row + 1 ? gapBefore(j) : 0.0;
     return 0;
-}
-
-void RichTextPager::slicePart(Part &part, size_t index,
-                              const std::vector<TextChunkCopy::Origin> &origins)
-{
-    QTextDocument *doc = part.doc.get();
-    QAbstractTextDocumentLayout *layout = doc->documentLayout();
-    // The rows of the part's tables, as ranges of positions in the copy.
-    struct RowRange
-    {
-        int first, last, id;
-        double pad;
-    };
-    std::vector<RowRange> rows;
-    for (QTextFrame *frame : doc->rootFrame()->childFrames()) {
-        auto *table = qobject_cast<QTextTable *>(frame);
-        if (!table)
-            continue;
-        const double pad = table->format().cellPadding() + table->format().border();
-        // a piece of a row cut into pieces goes on with the row before
-        const bool continues = table->format().boolProperty(TextChunkCopy::ContinuesRow);
-        if (rows.empty())
-            part.continuesTable = table->format().boolProperty(TextChunkCopy::ContinuesTable);
-        for (int r = 0; r < table->rows(); ++r) {
-            int first = INT_MAX, last = -1;
-            for (int c = 0; c < table->columns(); ++c) {
-                const QTextTableCell cell = table->cellAt(r, c);
-                // the cell's own row and column, told from its neighbours
-                if ((c > 0 && table->cellAt(r, c - 1) == cell) ||
-                    (r > 0 && table->cellAt(r - 1, c) == cell))
-                    continue;
-                first = qMin(first, cell.firstPosition());
-                last = qMax(last, cell.lastPosition());
-            }
-            if (last >= 0)
-                rows.push_back({first, last, continues && m_rows > 0 ? m_rows - 1 : m_rows++, pad});
-        }
-    }
-    RowLines row;
-    size_t o = 0, r = 0;
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        while (o < origins.size() && origins[o].blockNumber < b.blockNumber())
-            ++o;
-        if (o >= origins.size() || origins[o].blockNumber != b.blockNumber())
-            continue; // the copy's own empty paragraphs
-        const int field = origins[o].fieldStart;
-        const QRectF rect = layout->blockBoundingRect(b);
-        const bool breakBefore =
-            b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
-        const QTextLayout *tl = b.layout();
-        const int lines = tl ? tl->lineCount() : 0;
-        if (lines > 1)
-            part.tall.push_back({b.blockNumber(), rect});
-        while (r < rows.size() && rows[r].last < b.position())
-            ++r;
-        // the empty paragraph a table stands on takes no room of its own
-        if (b.length() == 1 && r < rows.size() && rows[r].first == b.position() + 1)
-            continue;
-        if (r < rows.size() && rows[r].first <= b.position()) {
-            if (row.id != rows[r].id) {
-                sliceRow(m_slices, row);
-                row = RowLines();
-                row.id = rows[r].id;
-                row.part = int(index);
-                row.start = field;
-                row.breakBefore = breakBefore;
-                row.top = rect.top() - rows[r].pad;
-                row.bottom = rect.bottom() + rows[r].pad;
-            }
-            row.top = qMin(row.top, rect.top() - rows[r].pad);
-            row.bottom = qMax(row.bottom, rect.bottom() + rows[r].pad);
-            for (int i = 0; i < lines; ++i) {
-                const QTextLine line = tl->lineAt(i);
-                const double lineBottom = rect.top() + line.y() + line.height();
-                row.lines.push_back({rect.top() + line.y(), lineBottom, field + line.textStart()});
-                row.bottom = qMax(row.bottom, lineBottom + rows[r].pad);
-            }
-            continue;
-        }
-        sliceRow(m_slices, row);
-        row = RowLines();
-        const QTextBlockFormat bf = b.blockFormat();
-        if (m_slices.size() == part.firstSlice)
-            part.spaceBefore = bf.topMargin() * m_dpiY / 96.0;
-        part.spaceAfter = bf.bottomMargin() * m_dpiY / 96.0;
-        if (lines == 0) {
-            m_slices.push_back({field, rect.top(), rect.bottom(), breakBefore, -1, int(index)});
-            continue;
-        }
-        // An exact line height puts the baseline at four fifths of the line's
-        // box, whatever the font; an empty paragraph so set is a spacer whose
-        // box reaches well below its line.
-        const double exact = bf.lineHeightType() == QTextBlockFormat::FixedHeight
-                                 ? bf.lineHeight() * m_dpiY / 96.0
-                                 : 0.0;
-        for (int i = 0; i < lines; ++i) {
-            const QTextLine line = tl->lineAt(i);
-            const double top = i == 0 ? rect.top() : rect.top() + line.y();
-            // An exact line height sets the line lower than its paragraph's
-            // box ends: the slice reaches as far as the line does.
-            double lineBottom = rect.top() + line.y() + line.height();
-            if (exact > 0)
-                lineBottom = qMax(lineBottom, rect.top() + line.y() + line.ascent() +
-                                                  qMax(line.leading(), 0.0) + exact / 5);
-            const double bottom = i == lines - 1 ? qMax(rect.bottom(), lineBottom) : lineBottom;
-            m_slices.push_back(
-                {field + line.textStart(), top, bottom, i == 0 && breakBefore, -1, int(index)});
-        }
-        // The layout goes on below the last line by its spacing, not by its
-        // box: what lies between the two is room before the paragraph after.
-        const QTextLine last = tl->lineAt(lines - 1);
-        const qreal raw = qCeil(last.ascent() + last.descent() + last.leading());
-        const qreal spaced = bf.lineHeight(raw, m_dpiY / 96.0);
-        qreal below = spaced;
-        if (bf.lineHeightType() == QTextBlockFormat::FixedHeight)
-            below = last.ascent() + qMax(last.leading(), 0.0) + spaced / 5;
-        else if (bf.lineHeightType() == QTextBlockFormat::MinimumHeight)
-            below = last.height();
-        part.spaceAfter += rect.top() + last.y() + below - m_slices.back().bottom;
-    }
-    sliceRow(m_slices, row);
-}
-
-// A row is one slice where it fits a page; it can be cut only where no line
-// of any of its cells crosses, and each piece starts at the first character
-// of the row not in the pieces before.
-void RichTextPager::sliceRow(std::vector<Slice> &out, RowLines &row)
-{
-    if (row.id < 0)
-        return;
-    auto &lines = row.lines;
-    std::sort(lines.begin(), lines.end(), [](const RowLines::Line &a, const RowLines::Line &b) {
-        return a.top < b.top || (a.top == b.top && a.start < b.start);
-    });
-    std::vector<int> suffixMin(lines.size() + 1, INT_MAX);
-    for (size_t i = lines.size(); i-- > 0;)
-        suffixMin[i] = qMin(suffixMin[i + 1], lines[i].start);
-    struct Cut
-    {
-        double y;
-        int start;
-    };
-    std::vector<Cut> cuts{{row.top, row.start}};
-    double reach = lines.empty() ? row.bottom : lines.front().bottom;
-    for (size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i].top >= reach - 0.5 && suffixMin[i] > cuts.back().start)
-            cuts.push_back({lines[i].top, suffixMin[i]});
-        reach = qMax(reach, lines[i].bottom);
-    }
-    for (size_t k = 0; k < cuts.size(); ++k) {
-        const double bottom = k + 1 < cuts.size() ? cuts[k + 1].y : row.bottom;
-        out.push_back(
-            {cuts[k].start, cuts[k].y, bottom, k == 0 && row.breakBefore, row.id, row.part});
-    }
 }
 
 void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
@@ -639,7 +498,7 @@ void RichTextPager::drawAcrossTop(QPainter *painter, const Part &part,
     std::vector<Moved> moved;
     // the paragraphs' places come from slicing: looked up again, those in
     // table cells cost the layout a search through the table each
-    for (const Tall &t : part.tall) {
+    for (const TallParagraph &t : part.tall) {
         if (t.rect.top() < top - 0.5 && t.rect.bottom() > top + 0.5) {
             QTextLayout *tl = doc->findBlockByNumber(t.block).layout();
             moved.push_back({tl, tl->position(), t.rect.topLeft()});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "richtext/partslicer.h"
 #include "richtext/textchunkcopy.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -23,15 +24,7 @@ namespace vc {
 class RichTextPager
 {
 public:
-    struct Slice
-    {
-        int start;  // field position of the slice's first character
-        double top; // device pixels from the top of the document
-        double bottom;
-        bool breakBefore;
-        int row; // table row the slice belongs to, or -1
-        int part;
-    };
+    using Slice = PageSlice;
 
     // fieldStarts: the field position of each paragraph of the document.
     RichTextPager(const QTextDocument &document, const std::vector<int> &fieldStarts, int dpiX,
@@ -51,12 +44,6 @@ public:
     void setReadAhead(bool on) { m_readAhead = on; }
 
 private:
-    // A paragraph of more than one line: a page may start inside it.
-    struct Tall
-    {
-        int block;
-        QRectF rect;
-    };
     struct Part
     {
         TextChunkCopy::Place begin, end;
@@ -64,10 +51,9 @@ private:
         size_t firstSlice = 0;
         std::unique_ptr<QTextDocument> doc;
         int lastUse = 0;
-        std::vector<Tall> tall;
-        bool continuesTable = false; // its first table goes on from the part before
-        // device pixels before its first and after its last paragraph, where
-        // these begin and end it
+        std::vector<TallParagraph> tall;
+        bool continuesTable = false;
+        int firstTableRows = 0, lastTableRows = 0;
         double spaceBefore = 0, spaceAfter = 0;
     };
     // A part copied from the document.
@@ -75,6 +61,8 @@ private:
     {
         std::unique_ptr<QTextDocument> doc;
         bool laidOut = false;
+        bool sliced = false;
+        SlicedPart slices;
         TextChunkCopy::Place end;
         std::vector<TextChunkCopy::Origin> origins;
     };
@@ -83,15 +71,12 @@ private:
     bool layOutNext();
     Copy copyPart(const TextChunkCopy::Place &begin, const TextChunkCopy::Place *until);
     std::unique_ptr<QTextDocument> build(size_t index, Part &part,
-                                         const TextChunkCopy::Place *until,
-                                         std::vector<TextChunkCopy::Origin> *origins);
+                                         const TextChunkCopy::Place *until, SlicedPart *slices);
     void readAheadAfter(size_t index);
     void startAhead(size_t index, const TextChunkCopy::Place &begin,
                     const TextChunkCopy::Place *until);
     bool takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out);
     QTextDocument *partDocument(size_t index);
-    void slicePart(Part &part, size_t index, const std::vector<TextChunkCopy::Origin> &origins);
-    void sliceRow(std::vector<Slice> &out, struct RowLines &row);
     double joinGap(const Part &part) const;
     void drawAcrossTop(QPainter *painter, const Part &part,
                        const QAbstractTextDocumentLayout::PaintContext &ctx, double top);
