@@ -81,6 +81,10 @@ void roomForFixedColumns(QTextDocument &doc, double width, int dpi)
 
 void layOut(QTextDocument &doc, double width)
 {
+    // Each paragraph keeps its shaped text for drawing, which would
+    // otherwise shape it all again: a part is drawn soon after it is laid out.
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        b.layout()->setCacheEnabled(true);
     doc.setTextWidth(width);
     doc.documentLayout()->documentSize();
 }
