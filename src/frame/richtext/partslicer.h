@@ -29,9 +29,9 @@ struct TallParagraph
 };
 
 // One laid-out part cut into slices: lines, and table rows (a row taller than
-// a page is cut between its lines). Made apart from the other parts, perhaps
-// on another thread: its places are the part's own, and its rows are counted
-// from 1, a row going on from the part before being row 0.
+// a page is cut between its lines). Made apart from the other parts: its
+// places are the part's own, and its rows are counted from 1, a row going on
+// from the part before being row 0.
 struct SlicedPart
 {
     std::vector<PageSlice> slices;

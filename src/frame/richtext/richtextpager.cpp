@@ -217,7 +217,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
     if (!c.laidOut)
         layOut(*c.doc, m_width);
     if (slices)
-        *slices = c.sliced ? std::move(c.slices) : slicePart(*c.doc, int(index), c.origins, m_dpiY);
+        *slices = slicePart(*c.doc, int(index), c.origins, m_dpiY);
     return std::move(c.doc);
 }
 
@@ -257,11 +257,6 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
                 layOut(*a->copy.doc, m_width);
                 forgetFontEngines(*a->copy.doc);
                 a->copy.laidOut = true;
-                if (!a->bounded) { // a part met for the first time is sliced too
-                    a->copy.slices =
-                        slicePart(*a->copy.doc, int(a->index), a->copy.origins, m_dpiY);
-                    a->copy.sliced = true;
-                }
                 a->copy.doc->moveToThread(caller);
                 a->ok = true;
             } catch (...) {

@@ -61,8 +61,6 @@ private:
     {
         std::unique_ptr<QTextDocument> doc;
         bool laidOut = false;
-        bool sliced = false;
-        SlicedPart slices;
         TextChunkCopy::Place end;
         std::vector<TextChunkCopy::Origin> origins;
     };
