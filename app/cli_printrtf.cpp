@@ -6,8 +6,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <QThread>
+
+#include <memory>
 
 namespace vc::cli {
 
@@ -50,8 +54,13 @@ int runPrintRtf(const QStringList &args)
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return fail(QStringLiteral("print-rtf needs a graphical Qt application object"), 1);
 
+    // The font database is filled when the first part is laid out, which
+    // nothing else can start before: filled while the file is read instead.
+    const std::unique_ptr<QThread> fonts(QThread::create([] { QFontDatabase::families(); }));
+    fonts->start();
     RichTextField field;
     field.setRichText(rtf);
+    fonts->wait();
     if (field.lastReadReport().tooLong)
         return fail(QStringLiteral("print-rtf: \"%1\" cannot be printed: its text is longer than "
                                    "%2 characters, some 5 000 pages")
