@@ -63,13 +63,13 @@ void sliceRow(std::vector<PageSlice> &out, RowLines &row)
 
 } // namespace
 
-SlicedPart slicePart(const QTextDocument &document, int index,
+SlicedPart slicePart(const QTextDocument &doc, int index,
                      const std::vector<TextChunkCopy::Origin> &origins, int dpiY)
 {
     SlicedPart part;
     std::vector<PageSlice> &out = part.slices;
-    const QTextDocument *doc = &document;
-    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    SlicedPart::Edges &edges = part.edges;
+    QAbstractTextDocumentLayout *layout = doc.documentLayout();
     int rowCount = 0;
     // The rows of the part's tables, as ranges of positions in the copy.
     struct RowRange
@@ -78,7 +78,7 @@ SlicedPart slicePart(const QTextDocument &document, int index,
         double pad;
     };
     std::vector<RowRange> rows;
-    for (QTextFrame *frame : doc->rootFrame()->childFrames()) {
+    for (QTextFrame *frame : doc.rootFrame()->childFrames()) {
         auto *table = qobject_cast<QTextTable *>(frame);
         if (!table)
             continue;
@@ -86,10 +86,10 @@ SlicedPart slicePart(const QTextDocument &document, int index,
         // a piece of a row cut into pieces goes on with the row before
         const bool continues = table->format().boolProperty(TextChunkCopy::ContinuesRow);
         if (rows.empty()) {
-            part.continuesTable = table->format().boolProperty(TextChunkCopy::ContinuesTable);
-            part.firstTableRows = table->rows();
+            edges.continuesTable = table->format().boolProperty(TextChunkCopy::ContinuesTable);
+            edges.firstTableRows = table->rows();
         }
-        part.lastTableRows = table->rows();
+        edges.lastTableRows = table->rows();
         for (int r = 0; r < table->rows(); ++r) {
             int first = INT_MAX, last = -1;
             for (int c = 0; c < table->columns(); ++c) {
@@ -107,15 +107,15 @@ SlicedPart slicePart(const QTextDocument &document, int index,
     }
     RowLines row;
     size_t o = 0, r = 0;
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         while (o < origins.size() && origins[o].blockNumber < b.blockNumber())
             ++o;
         if (o >= origins.size() || origins[o].blockNumber != b.blockNumber())
             continue; // the copy's own empty paragraphs
         const int field = origins[o].fieldStart;
         const QRectF rect = layout->blockBoundingRect(b);
-        const bool breakBefore =
-            b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+        const QTextBlockFormat bf = b.blockFormat();
+        const bool breakBefore = bf.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
         const QTextLayout *tl = b.layout();
         const int lines = tl ? tl->lineCount() : 0;
         if (lines > 1)
@@ -148,10 +148,9 @@ SlicedPart slicePart(const QTextDocument &document, int index,
         }
         sliceRow(out, row);
         row = RowLines();
-        const QTextBlockFormat bf = b.blockFormat();
         if (out.empty())
-            part.spaceBefore = bf.topMargin() * dpiY / 96.0;
-        part.spaceAfter = bf.bottomMargin() * dpiY / 96.0;
+            edges.spaceBefore = bf.topMargin() * dpiY / 96.0;
+        edges.spaceAfter = bf.bottomMargin() * dpiY / 96.0;
         if (lines == 0) {
             out.push_back({field, rect.top(), rect.bottom(), breakBefore, -1, index});
             continue;
@@ -185,7 +184,7 @@ SlicedPart slicePart(const QTextDocument &document, int index,
             below = last.ascent() + qMax(last.leading(), 0.0) + spaced / 5;
         else if (bf.lineHeightType() == QTextBlockFormat::MinimumHeight)
             below = last.height();
-        part.spaceAfter += rect.top() + last.y() + below - out.back().bottom;
+        edges.spaceAfter += rect.top() + last.y() + below - out.back().bottom;
     }
     sliceRow(out, row);
     part.rows = rowCount;

@@ -34,14 +34,19 @@ struct TallParagraph
 // from the part before being row 0.
 struct SlicedPart
 {
+    // What the part's first and last slices need to meet the parts beside it.
+    struct Edges
+    {
+        bool continuesTable = false; // its first table goes on from the part before
+        int firstTableRows = 0, lastTableRows = 0;
+        // device pixels before its first and after its last paragraph, where
+        // these begin and end it
+        double spaceBefore = 0, spaceAfter = 0;
+    };
     std::vector<PageSlice> slices;
     std::vector<TallParagraph> tall;
     int rows = 0;
-    bool continuesTable = false; // its first table goes on from the part before
-    int firstTableRows = 0, lastTableRows = 0;
-    // device pixels before its first and after its last paragraph, where
-    // these begin and end it
-    double spaceBefore = 0, spaceAfter = 0;
+    Edges edges;
 };
 
 // origins: where the copy's paragraphs come from; index: the part's number;

@@ -85,7 +85,7 @@ public:
     // Frees the cached layout (render cleared, no range).
     void clearFormatCache();
     // A print run, which neither changes nor shows the document until it is
-    // done, has the next pages copied from it on a second thread.
+    // done, has the next pages copied from it and laid out on a second thread.
     void setReadAhead(bool on);
 
 private:

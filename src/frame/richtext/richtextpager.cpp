@@ -16,6 +16,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <optional>
 
 namespace vc {
 
@@ -118,8 +119,8 @@ RichTextPager::RichTextPager(const QTextDocument &document, const std::vector<in
 struct RichTextPager::Ahead
 {
     size_t index = 0;
-    TextChunkCopy::Place begin, until;
-    bool bounded = false;
+    TextChunkCopy::Place begin;
+    std::optional<TextChunkCopy::Place> until; // where a part met before ends
     bool ok = false;
     bool done = false; // under the worker's lock
     Copy copy;
@@ -175,8 +176,8 @@ struct NeedsLayout
 
 RichTextPager::~RichTextPager()
 {
-    Copy unused;
-    takeAhead(0, {}, unused);
+    if (m_ahead)
+        finishAhead();
 }
 
 RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
@@ -240,10 +241,8 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
     auto ahead = std::make_unique<Ahead>();
     ahead->index = index;
     ahead->begin = begin;
-    if (until) {
+    if (until)
         ahead->until = *until;
-        ahead->bounded = true;
-    }
     if (!m_worker)
         m_worker = std::make_unique<Worker>();
     Ahead *a = ahead.get();
@@ -253,7 +252,7 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
         const std::lock_guard<std::mutex> held(w->lock);
         w->job = [this, a, w, caller] {
             try {
-                a->copy = copyPart(a->begin, a->bounded ? &a->until : nullptr);
+                a->copy = copyPart(a->begin, a->until ? &*a->until : nullptr);
                 layOut(*a->copy.doc, m_width);
                 forgetFontEngines(*a->copy.doc);
                 a->copy.laidOut = true;
@@ -271,16 +270,20 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
     m_ahead = std::move(ahead);
 }
 
-// The part copied ahead if it is the one asked for; the second thread is
-// done with the document either way.
+// Waits until the second thread is done with the part made ahead.
+void RichTextPager::finishAhead()
+{
+    std::unique_lock<std::mutex> held(m_worker->lock);
+    m_worker->changed.wait(held, [this] { return m_ahead->done; });
+}
+
+// The part made ahead if it is the one asked for; the second thread is done
+// with the document either way.
 bool RichTextPager::takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out)
 {
     if (!m_ahead)
         return false;
-    {
-        std::unique_lock<std::mutex> held(m_worker->lock);
-        m_worker->changed.wait(held, [this] { return m_ahead->done; });
-    }
+    finishAhead();
     const bool hit = m_ahead->ok && m_ahead->index == index && m_ahead->begin == begin;
     if (hit)
         out = std::move(m_ahead->copy);
@@ -349,11 +352,7 @@ bool RichTextPager::layOutNext()
     }
     m_rows += sliced.rows;
     part.tall = std::move(sliced.tall);
-    part.continuesTable = sliced.continuesTable;
-    part.firstTableRows = sliced.firstTableRows;
-    part.lastTableRows = sliced.lastTableRows;
-    part.spaceBefore = sliced.spaceBefore;
-    part.spaceAfter = sliced.spaceAfter;
+    part.edges = sliced.edges;
     if (m_slices.size() > part.firstSlice) {
         const double previousEnd = part.firstSlice > 0 ? m_slices[part.firstSlice - 1].bottom : 0.0;
         part.base = previousEnd + joinGap(part) - m_slices[part.firstSlice].top;
@@ -421,8 +420,8 @@ double RichTextPager::joinGap(const Part &part) const
         return 0;
     const Part &before = m_parts[size_t(m_slices[first - 1].part)];
     if (m_slices[first].row < 0 && m_slices[first - 1].row < 0)
-        return qMax(before.spaceAfter, part.spaceBefore);
-    if (!part.continuesTable || m_slices[first].row < 0 || m_slices[first - 1].row < 0)
+        return qMax(before.edges.spaceAfter, part.edges.spaceBefore);
+    if (!part.edges.continuesTable || m_slices[first].row < 0 || m_slices[first - 1].row < 0)
         return 0;
     // the room between two rows of the same table beside the cut: the last
     // two before it, else the first two after it
@@ -430,14 +429,14 @@ double RichTextPager::joinGap(const Part &part) const
         return m_slices[row].top - m_slices[row - 1].bottom;
     };
     const int lastRow = m_slices[first - 1].row;
-    if (before.lastTableRows >= 2) {
+    if (before.edges.lastTableRows >= 2) {
         size_t k = first - 1;
         while (k > 0 && m_slices[k - 1].row == lastRow)
             --k;
         if (k > 0 && m_slices[k - 1].row == lastRow - 1)
             return gapBefore(k);
     }
-    if (part.firstTableRows >= 2)
+    if (part.edges.firstTableRows >= 2)
         for (size_t j = first + 1; j < m_slices.size(); ++j)
             if (m_slices[j].row != m_slices[first].row)
                 return m_slices[j].row == m_slices[first].row + 1 ? gapBefore(j) : 0.0;
@@ -460,9 +459,11 @@ void RichTextPager::draw(QPainter *painter, size_t from, size_t to)
         // the line under a table's last row here is the line over the first
         // row of its rest in the next part
         double lineBelow = bottom;
-        if (j < to && m_parts[size_t(m_slices[j].part)].continuesTable &&
-            m_parts[size_t(m_slices[j].part)].firstSlice == j)
-            lineBelow = qMax(bottom, m_slices[j].top - base);
+        if (j < to) {
+            const Part &next = m_parts[size_t(m_slices[j].part)];
+            if (next.edges.continuesTable && next.firstSlice == j)
+                lineBelow = qMax(bottom, m_slices[j].top - base);
+        }
         painter->save();
         painter->translate(0, base - y0);
         painter->setClipRect(QRectF(0, top, m_width + 1, lineBelow - top), Qt::IntersectClip);

@@ -39,8 +39,8 @@ public:
     void draw(QPainter *painter, size_t from, size_t to);
     double width() const { return m_width; }
     // While the pages of one part are drawn, the next part is copied from
-    // the document and laid out on a second thread. Only for a caller that neither changes
-    // nor shows the document between its calls, as a print run.
+    // the document and laid out on a second thread. Only for a caller that
+    // neither changes nor shows the document between its calls, as a print run.
     void setReadAhead(bool on) { m_readAhead = on; }
 
 private:
@@ -52,9 +52,7 @@ private:
         std::unique_ptr<QTextDocument> doc;
         int lastUse = 0;
         std::vector<TallParagraph> tall;
-        bool continuesTable = false;
-        int firstTableRows = 0, lastTableRows = 0;
-        double spaceBefore = 0, spaceAfter = 0;
+        SlicedPart::Edges edges;
     };
     // A part copied from the document.
     struct Copy
@@ -73,6 +71,7 @@ private:
     void readAheadAfter(size_t index);
     void startAhead(size_t index, const TextChunkCopy::Place &begin,
                     const TextChunkCopy::Place *until);
+    void finishAhead();
     bool takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out);
     QTextDocument *partDocument(size_t index);
     double joinGap(const Part &part) const;
