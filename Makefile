@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 PACKAGES := g++ make cmake ninja-build pkg-config \
-            qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+            qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev libgl-dev \
             cups cups-client cups-bsd printer-driver-cups-pdf ghostscript \
             poppler-utils xvfb xauth fonts-dejavu-core fonts-liberation2
 # Qt's own texts of the standard dialogs in the program's languages

@@ -1,5 +1,7 @@
 #include "richtext/collapsedborders.h"
 
+#include "richtext/tabledrawing.h"
+
 #include <QTextDocument>
 #include <QTextTable>
 
@@ -11,20 +13,18 @@ namespace vc {
 
 namespace {
 
-enum Edge { Top, Bottom, Left, Right };
+using Edge = cellside::Side;
+using cellside::Bottom;
+using cellside::fixed;
+using cellside::Left;
+using cellside::length;
+using cellside::Right;
+using cellside::Top;
 constexpr Edge opposite[] = {Bottom, Top, Right, Left};
-constexpr QTextFormat::Property widthProp[] = {
-    QTextFormat::TableCellTopBorder, QTextFormat::TableCellBottomBorder,
-    QTextFormat::TableCellLeftBorder, QTextFormat::TableCellRightBorder};
-constexpr QTextFormat::Property styleProp[] = {
-    QTextFormat::TableCellTopBorderStyle, QTextFormat::TableCellBottomBorderStyle,
-    QTextFormat::TableCellLeftBorderStyle, QTextFormat::TableCellRightBorderStyle};
-constexpr QTextFormat::Property paddingProp[] = {
-    QTextFormat::TableCellTopPadding, QTextFormat::TableCellBottomPadding,
-    QTextFormat::TableCellLeftPadding, QTextFormat::TableCellRightPadding};
-constexpr QTextFormat::Property brushProp[] = {
-    QTextFormat::TableCellTopBorderBrush, QTextFormat::TableCellBottomBorderBrush,
-    QTextFormat::TableCellLeftBorderBrush, QTextFormat::TableCellRightBorderBrush};
+constexpr const auto &widthProp = cellside::width;
+constexpr const auto &styleProp = cellside::style;
+constexpr const auto &paddingProp = cellside::padding;
+constexpr const auto &brushProp = cellside::brush;
 
 struct Cell
 {
@@ -33,18 +33,6 @@ struct Cell
     QTextCharFormat format;
     std::array<double, 4> width; // as the layout takes it: a style without a width is 3
 };
-
-// The layout's fixed point: 1/64 device pixel, fractions cut off.
-int fixed(double px)
-{
-    return int(px * 64);
-}
-
-// A length in 1/96 inch that the layout reads back as exactly `f` fixed.
-double length(int f, double scale)
-{
-    return (f + (f < 0 ? -0.5 : 0.5)) / 64 / scale;
-}
 
 class Grid
 {

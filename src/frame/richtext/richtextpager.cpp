@@ -194,6 +194,7 @@ RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
         copy.setSeparateBorders(m_device.logicalDpiY());
         c.end = copy.copy(begin, until, until ? INT_MAX : budget);
         c.origins = copy.origins();
+        c.lifted = copy.takeLiftedBorders();
     }
     TextChunkCopy::copyResources(m_doc, *c.doc);
     // tables the copy made a row piece at a time; those settled already no longer qualify
@@ -216,10 +217,18 @@ std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
             startAhead(index + 1, c.end, nullptr);
     }
     if (!c.laidOut)
-        layOut(*c.doc, m_width);
+        layOutCopy(c);
+    part.tables = std::move(c.tables);
     if (slices)
         *slices = slicePart(*c.doc, int(index), c.origins, m_dpiY);
     return std::move(c.doc);
+}
+
+void RichTextPager::layOutCopy(Copy &c) const
+{
+    layOut(*c.doc, m_width);
+    c.tables.place(*c.doc, c.lifted, m_device.logicalDpiY());
+    c.laidOut = true;
 }
 
 // Starts making the part after `index` if it is not at hand.
@@ -253,9 +262,8 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
         w->job = [this, a, w, caller] {
             try {
                 a->copy = copyPart(a->begin, a->until ? &*a->until : nullptr);
-                layOut(*a->copy.doc, m_width);
+                layOutCopy(a->copy);
                 forgetFontEngines(*a->copy.doc);
-                a->copy.laidOut = true;
                 a->copy.doc->moveToThread(caller);
                 a->ok = true;
             } catch (...) {
@@ -505,7 +513,12 @@ void RichTextPager::drawAcrossTop(QPainter *painter, const Part &part,
             tl->setPosition(tl->position() + QPointF(0, 1e7)); // out of every clip
         }
     }
-    layout->draw(painter, ctx);
+    QAbstractTextDocumentLayout::PaintContext band = ctx;
+    for (const QRectF &clip : part.tables.layoutBands(ctx.clip)) {
+        band.clip = clip;
+        layout->draw(painter, band);
+    }
+    part.tables.draw(painter, ctx.clip, ctx.palette.color(QPalette::Text));
     const double bottom = ctx.clip.bottom();
     painter->setPen(Qt::black);
     for (const Moved &m : moved) {

@@ -53,6 +53,7 @@ private:
         int lastUse = 0;
         std::vector<TallParagraph> tall;
         SlicedPart::Edges edges;
+        TableDrawing tables; // of the laid-out document
     };
     // A part copied from the document.
     struct Copy
@@ -61,10 +62,13 @@ private:
         bool laidOut = false;
         TextChunkCopy::Place end;
         std::vector<TextChunkCopy::Origin> origins;
+        std::vector<TableDrawing::Lifted> lifted;
+        TableDrawing tables;
     };
     struct Ahead;
     struct Worker;
     bool layOutNext();
+    void layOutCopy(Copy &c) const;
     Copy copyPart(const TextChunkCopy::Place &begin, const TextChunkCopy::Place *until);
     std::unique_ptr<QTextDocument> build(size_t index, Part &part,
                                          const TextChunkCopy::Place *until, SlicedPart *slices);

@@ -259,6 +259,19 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
                                                        rowFrom > 0, rowTo < table->rows());
     if (rowFrom > 0)
         tf.setProperty(ContinuesTable, true);
+    // a cell's format changed here goes in with it, not with its paragraph
+    bool changed = separated;
+    if (m_bordersDpi > 0 && !tf.borderCollapse() && m_cellDepth == 0)
+        for (CollapsedBorders::Corner &k : formats) {
+            TableDrawing::Lifted lifted;
+            if (TableDrawing::lift(k.format, tf, m_bordersDpi, lifted)) {
+                lifted.table = copy;
+                lifted.row = k.row;
+                lifted.col = k.col;
+                m_lifted.push_back(std::move(lifted));
+                changed = true;
+            }
+        }
     // Formats first and merges after, while every cell is its own; content last.
     for (size_t i = 0; i < met.size(); ++i) {
         if (met[i].carried)
@@ -279,8 +292,10 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
             continue; // its text went with the rows before
         m_cursor = copy->cellAt(m.row - rowFrom, m.col).firstCursorPosition();
         m_blockUsed = false;
-        m_cellFormat = m.carried && separated ? &formats[i].format : nullptr;
+        m_cellFormat = m.carried && changed ? &formats[i].format : nullptr;
+        ++m_cellDepth;
         copyItems(m.text);
+        --m_cellDepth;
         m_cellFormat = nullptr;
     }
     if (separated || rowFrom > 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "richtext/tabledrawing.h"
+
 #include <QTextCursor>
 #include <QTextFrame>
 
@@ -64,7 +66,10 @@ public:
     void setDeviceScale(double scale) { m_scale = scale; }
     // Tables with collapsed borders are copied with them separated for a
     // device of this vertical resolution (see CollapsedBorders).
+    // Their solid borders are then lifted, to be drawn by the caller (see
+    // TableDrawing): the cells lifted, in the order the layout draws them.
     void setSeparateBorders(int dpi) { m_bordersDpi = dpi; }
+    std::vector<TableDrawing::Lifted> takeLiftedBorders() { return std::move(m_lifted); }
 
     const std::vector<Origin> &origins() const { return m_origins; }
     // Copies characters [from, to) of a paragraph as a paragraph of its own.
@@ -107,6 +112,8 @@ private:
     void *m_finderContext = nullptr;
     double m_scale = 1.0;
     int m_bordersDpi = 0;
+    std::vector<TableDrawing::Lifted> m_lifted;
+    int m_cellDepth = 0; // tables in a cell are not lifted
     const QTextCharFormat *m_cellFormat = nullptr; // for the next paragraph copied
 };
 
