@@ -123,7 +123,13 @@ struct RichTextPager::Ahead
     std::optional<TextChunkCopy::Place> until; // where a part met before ends
     bool ok = false;
     bool done = false; // under the worker's lock
-    Copy copy;
+    Copy copy;         // given copied, or copied there
+    // The part after it, copied before this one is laid out, for the caller
+    // to lay out should it come to wait; ready (under the lock) once the
+    // second thread reads the document no more.
+    bool nextReady = false;
+    TextChunkCopy::Place nextBegin;
+    Copy next;
 };
 
 // The second thread, one for the whole run: the fonts it loads for laying out
@@ -217,17 +223,19 @@ std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
             startAhead(index + 1, c.end, nullptr);
     }
     if (!c.laidOut)
-        layOutCopy(c);
+        layOutCopy(c, index, slices != nullptr);
     part.tables = std::move(c.tables);
     if (slices)
-        *slices = slicePart(*c.doc, int(index), c.origins, m_dpiY);
+        *slices = c.sliced ? std::move(*c.sliced) : slicePart(*c.doc, int(index), c.origins, m_dpiY);
     return std::move(c.doc);
 }
 
-void RichTextPager::layOutCopy(Copy &c) const
+void RichTextPager::layOutCopy(Copy &c, size_t index, bool slice) const
 {
     layOut(*c.doc, m_width);
     c.tables.place(*c.doc, c.lifted, m_device.logicalDpiY());
+    if (slice)
+        c.sliced = slicePart(*c.doc, int(index), c.origins, m_dpiY);
     c.laidOut = true;
 }
 
@@ -252,8 +260,22 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
     ahead->begin = begin;
     if (until)
         ahead->until = *until;
+    if (!until && m_kept && m_kept->index == index && m_kept->begin == begin) {
+        if (m_kept->copy.laidOut) { // made here already: the second thread goes on after it
+            const TextChunkCopy::Place end = m_kept->copy.end;
+            if (end == begin || TextChunkCopy::atEnd(end))
+                return;
+            ahead->index = index + 1;
+            ahead->begin = end;
+        } else {
+            ahead->copy = std::move(m_kept->copy);
+            m_kept.reset();
+        }
+    }
     if (!m_worker)
         m_worker = std::make_unique<Worker>();
+    if (ahead->copy.doc)
+        ahead->copy.doc->moveToThread(m_worker->thread.get());
     Ahead *a = ahead.get();
     QThread *caller = m_thread;
     Worker *w = m_worker.get();
@@ -261,8 +283,23 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
         const std::lock_guard<std::mutex> held(w->lock);
         w->job = [this, a, w, caller] {
             try {
-                a->copy = copyPart(a->begin, a->until ? &*a->until : nullptr);
-                layOutCopy(a->copy);
+                if (!a->copy.doc)
+                    a->copy = copyPart(a->begin, a->until ? &*a->until : nullptr);
+                if (!a->until && !(a->copy.end == a->begin) && !TextChunkCopy::atEnd(a->copy.end)) {
+                    Copy next;
+                    try {
+                        next = copyPart(a->copy.end, nullptr);
+                        next.doc->moveToThread(caller);
+                    } catch (...) {
+                        next = Copy();
+                    }
+                    const std::lock_guard<std::mutex> held(w->lock);
+                    a->nextBegin = a->copy.end;
+                    a->next = std::move(next);
+                    a->nextReady = true;
+                    w->changed.notify_all();
+                }
+                layOutCopy(a->copy, a->index, !a->until);
                 forgetFontEngines(*a->copy.doc);
                 a->copy.doc->moveToThread(caller);
                 a->ok = true;
@@ -285,16 +322,37 @@ void RichTextPager::finishAhead()
     m_worker->changed.wait(held, [this] { return m_ahead->done; });
 }
 
-// The part made ahead if it is the one asked for; the second thread is done
-// with the document either way.
+// The part asked for if it was made ahead; the second thread is done with
+// the document either way. Rather than wait for the second thread to lay the
+// part out, this thread lays out the part after it, which the second thread
+// copied first.
 bool RichTextPager::takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out)
 {
+    if (m_kept && m_kept->index == index && m_kept->begin == begin) {
+        out = std::move(m_kept->copy);
+        m_kept.reset();
+        return true;
+    }
     if (!m_ahead)
         return false;
+    const bool asked = m_ahead->index == index && m_ahead->begin == begin;
+    {
+        std::unique_lock<std::mutex> held(m_worker->lock);
+        m_worker->changed.wait(held, [this] { return m_ahead->done || m_ahead->nextReady; });
+        if (asked && !m_ahead->done && m_ahead->next.doc) {
+            Kept made{index + 1, m_ahead->nextBegin, std::move(m_ahead->next)};
+            held.unlock();
+            layOutCopy(made.copy, made.index, true);
+            m_kept = std::move(made);
+        }
+    }
     finishAhead();
-    const bool hit = m_ahead->ok && m_ahead->index == index && m_ahead->begin == begin;
-    if (hit)
+    const bool hit = m_ahead->ok && asked;
+    if (hit) {
         out = std::move(m_ahead->copy);
+        if (m_ahead->next.doc) // not needed here after all: the second thread lays it out
+            m_kept = Kept{index + 1, m_ahead->nextBegin, std::move(m_ahead->next)};
+    }
     m_ahead.reset();
     return hit;
 }

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -64,11 +65,20 @@ private:
         std::vector<TextChunkCopy::Origin> origins;
         std::vector<TableDrawing::Lifted> lifted;
         TableDrawing tables;
+        std::optional<SlicedPart> sliced; // cut where it was laid out, for a new part
+    };
+    // A part copied on the second thread but not laid out yet, or laid out
+    // on this one while the second was busy: kept until it is asked for.
+    struct Kept
+    {
+        size_t index = 0;
+        TextChunkCopy::Place begin;
+        Copy copy;
     };
     struct Ahead;
     struct Worker;
     bool layOutNext();
-    void layOutCopy(Copy &c) const;
+    void layOutCopy(Copy &c, size_t index, bool slice) const;
     Copy copyPart(const TextChunkCopy::Place &begin, const TextChunkCopy::Place *until);
     std::unique_ptr<QTextDocument> build(size_t index, Part &part,
                                          const TextChunkCopy::Place *until, SlicedPart *slices);
@@ -98,6 +108,7 @@ private:
     QThread *m_thread;                      // the caller's
     bool m_readAhead = false;
     std::unique_ptr<Ahead> m_ahead;
+    std::optional<Kept> m_kept;
     std::unique_ptr<Worker> m_worker; // started for the first part made ahead
 };
 
