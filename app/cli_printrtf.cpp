@@ -54,19 +54,6 @@ int runPrintRtf(const QStringList &args)
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return fail(QStringLiteral("print-rtf needs a graphical Qt application object"), 1);
 
-    // The font database is filled when the first part is laid out, which
-    // nothing else can start before: filled while the file is read instead.
-    const std::unique_ptr<QThread> fonts(QThread::create([] { QFontDatabase::families(); }));
-    fonts->start();
-    RichTextField field;
-    field.setRichText(rtf);
-    fonts->wait();
-    if (field.lastReadReport().tooLong)
-        return fail(QStringLiteral("print-rtf: \"%1\" cannot be printed: its text is longer than "
-                                   "%2 characters, some 5 000 pages")
-                        .arg(in)
-                        .arg(RtfReader::maxTextLength));
-
     if (!pdf.isEmpty()) {
         Printer::setPdfOutputPath(QFileInfo(pdf).absoluteFilePath());
         Printer::setCurrent(PrinterList::pdfFileName());
@@ -74,6 +61,22 @@ int runPrintRtf(const QStringList &args)
         return fail(QStringLiteral("print-rtf: there is no printer named \"%1\"").arg(printerName));
     }
     Printer &printer = Printer::current();
+
+    // The font database is filled, and the printer asks the print system about
+    // itself, before anything can be laid out: done while the file is read.
+    const std::unique_ptr<QThread> ready(QThread::create([&printer] {
+        QFontDatabase::families();
+        printer.resolution();
+    }));
+    ready->start();
+    RichTextField field;
+    field.setRichText(rtf);
+    ready->wait();
+    if (field.lastReadReport().tooLong)
+        return fail(QStringLiteral("print-rtf: \"%1\" cannot be printed: its text is longer than "
+                                   "%2 characters, some 5 000 pages")
+                        .arg(in)
+                        .arg(RtfReader::maxTextLength));
     printer.setDocName(QFileInfo(in).completeBaseName());
 
     const PageSetup page = PageSetup::of(field.document());

@@ -57,6 +57,33 @@ private Q_SLOTS:
         QCOMPARE(names, lpstat);
     }
 
+    // A print run that names its printer does not ask the print system for
+    // the default one; going back afterwards finds the default then.
+    void choosingAPrinterLeavesTheDefaultAlone()
+    {
+        struct Counting : vc::ScriptedPrinterList
+        {
+            using ScriptedPrinterList::ScriptedPrinterList;
+            mutable int asked = 0;
+            QString defaultName() const override
+            {
+                ++asked;
+                return ScriptedPrinterList::defaultName();
+            }
+        };
+        const PrinterInfo office{QStringLiteral("Office"), QStringLiteral("PS")};
+        Counting list({office, vc::PrinterList::pdfFile()}, office.deviceName);
+        Printer::setPrinters(&list);
+        QVERIFY(Printer::setCurrent(vc::PrinterList::pdfFileName()));
+        QCOMPARE(Printer::current().deviceName(), vc::PrinterList::pdfFileName());
+        QCOMPARE(list.asked, 0);
+        QVERIFY(Printer::restorePrevious());
+        QCOMPARE(Printer::current().deviceName(), office.deviceName);
+        QCOMPARE(list.asked, 1);
+        QVERIFY(!Printer::restorePrevious()); // once
+        Printer::setPrinters(nullptr);
+    }
+
     void unitsAndMeasures()
     {
         Printer p(vc::PrinterList::pdfFile());

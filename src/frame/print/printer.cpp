@@ -27,6 +27,7 @@ struct CurrentState
     PrinterList *list = nullptr;
     std::unique_ptr<Printer> current;
     QString previous;
+    bool previousDefault = false; // none was current: the default printer, looked up when needed
     QString pdfPath;
 };
 
@@ -78,6 +79,7 @@ void Printer::setPrinters(PrinterList *list)
     state().list = list;
     state().current.reset();
     state().previous.clear();
+    state().previousDefault = false;
 }
 
 Printer &Printer::current()
@@ -98,7 +100,10 @@ bool Printer::setCurrent(const QString &deviceName)
     if (!found)
         return false;
     CurrentState &s = state();
-    s.previous = current().deviceName();
+    // Finding the default printer asks the print system; a print run that
+    // names its printer never needs it.
+    s.previous = s.current ? s.current->deviceName() : QString();
+    s.previousDefault = !s.current;
     s.current = std::make_unique<Printer>(info);
     return true;
 }
@@ -106,6 +111,11 @@ bool Printer::setCurrent(const QString &deviceName)
 bool Printer::restorePrevious()
 {
     CurrentState &s = state();
+    if (s.previousDefault) {
+        s.previousDefault = false;
+        s.current.reset();
+        return true;
+    }
     if (s.previous.isEmpty())
         return false;
     const QString name = s.previous;

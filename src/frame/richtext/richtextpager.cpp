@@ -122,7 +122,7 @@ struct RichTextPager::Ahead
     TextChunkCopy::Place begin;
     std::optional<TextChunkCopy::Place> until; // where a part met before ends
     bool ok = false;
-    bool done = false; // under the worker's lock
+    bool started = false, cancelled = false, done = false; // under the worker's lock
     Copy copy;         // given copied, or copied there
     // The part after it, copied before this one is laid out, for the caller
     // to lay out should it come to wait; ready (under the lock) once the
@@ -182,8 +182,7 @@ struct NeedsLayout
 
 RichTextPager::~RichTextPager()
 {
-    if (m_ahead)
-        finishAhead();
+    finishAhead(m_aheads.size());
 }
 
 RichTextPager::Copy RichTextPager::copyPart(const TextChunkCopy::Place &begin,
@@ -253,7 +252,8 @@ void RichTextPager::readAheadAfter(size_t index)
 void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
                                const TextChunkCopy::Place *until)
 {
-    if (!m_readAhead || m_ahead || QThread::idealThreadCount() < 2)
+    // one part in the making and one waiting for it, at most
+    if (!m_readAhead || m_aheads.size() >= 2 || QThread::idealThreadCount() < 2)
         return;
     auto ahead = std::make_unique<Ahead>();
     ahead->index = index;
@@ -272,6 +272,9 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
             m_kept.reset();
         }
     }
+    for (const auto &other : m_aheads)
+        if (other->index == ahead->index && other->begin == ahead->begin)
+            return;
     if (!m_worker)
         m_worker = std::make_unique<Worker>();
     if (ahead->copy.doc)
@@ -279,53 +282,79 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
     Ahead *a = ahead.get();
     QThread *caller = m_thread;
     Worker *w = m_worker.get();
+    const auto job = [this, a, w, caller] {
+        {
+            const std::lock_guard<std::mutex> held(w->lock);
+            if (a->cancelled) {
+                a->done = true;
+                w->changed.notify_all();
+                return;
+            }
+            a->started = true;
+        }
+        try {
+            if (!a->copy.doc)
+                a->copy = copyPart(a->begin, a->until ? &*a->until : nullptr);
+            if (!a->until && !(a->copy.end == a->begin) && !TextChunkCopy::atEnd(a->copy.end)) {
+                Copy next;
+                try {
+                    next = copyPart(a->copy.end, nullptr);
+                    next.doc->moveToThread(caller);
+                } catch (...) {
+                    next = Copy();
+                }
+                const std::lock_guard<std::mutex> held(w->lock);
+                a->nextBegin = a->copy.end;
+                a->next = std::move(next);
+                a->nextReady = true;
+                w->changed.notify_all();
+            }
+            layOutCopy(a->copy, a->index, !a->until);
+            forgetFontEngines(*a->copy.doc);
+            a->copy.doc->moveToThread(caller);
+            a->ok = true;
+        } catch (...) {
+            a->copy = Copy();
+        }
+        const std::lock_guard<std::mutex> held(w->lock);
+        a->done = true;
+        w->changed.notify_all();
+    };
     {
         const std::lock_guard<std::mutex> held(w->lock);
-        w->job = [this, a, w, caller] {
-            try {
-                if (!a->copy.doc)
-                    a->copy = copyPart(a->begin, a->until ? &*a->until : nullptr);
-                if (!a->until && !(a->copy.end == a->begin) && !TextChunkCopy::atEnd(a->copy.end)) {
-                    Copy next;
-                    try {
-                        next = copyPart(a->copy.end, nullptr);
-                        next.doc->moveToThread(caller);
-                    } catch (...) {
-                        next = Copy();
-                    }
-                    const std::lock_guard<std::mutex> held(w->lock);
-                    a->nextBegin = a->copy.end;
-                    a->next = std::move(next);
-                    a->nextReady = true;
-                    w->changed.notify_all();
-                }
-                layOutCopy(a->copy, a->index, !a->until);
-                forgetFontEngines(*a->copy.doc);
-                a->copy.doc->moveToThread(caller);
-                a->ok = true;
-            } catch (...) {
-                a->copy = Copy();
-            }
-            const std::lock_guard<std::mutex> held(w->lock);
-            a->done = true;
-            w->changed.notify_all();
-        };
+        if (w->job) // the second thread's queue is full
+            return;
+        w->job = job;
     }
     w->changed.notify_all();
-    m_ahead = std::move(ahead);
+    m_aheads.push_back(std::move(ahead));
 }
 
-// Waits until the second thread is done with the part made ahead.
-void RichTextPager::finishAhead()
+// Waits until the second thread is done with the first `count` parts asked of
+// it, dropping those it has not started, and forgets them.
+void RichTextPager::finishAhead(size_t count)
 {
-    std::unique_lock<std::mutex> held(m_worker->lock);
-    m_worker->changed.wait(held, [this] { return m_ahead->done; });
+    if (count == 0)
+        return;
+    {
+        std::unique_lock<std::mutex> held(m_worker->lock);
+        for (size_t i = 0; i < count; ++i)
+            if (!m_aheads[i]->started)
+                m_aheads[i]->cancelled = true;
+        m_worker->changed.wait(held, [this, count] {
+            for (size_t i = 0; i < count; ++i)
+                if (!m_aheads[i]->done)
+                    return false;
+            return true;
+        });
+    }
+    m_aheads.erase(m_aheads.begin(), m_aheads.begin() + std::ptrdiff_t(count));
 }
 
-// The part asked for if it was made ahead; the second thread is done with
-// the document either way. Rather than wait for the second thread to lay the
-// part out, this thread lays out the part after it, which the second thread
-// copied first.
+// The part asked for if it was made ahead; when it was not, the second thread
+// is done with the document. Rather than wait for the second thread to lay
+// the part out, this thread lays out the part after it, which the second
+// thread copied first, and the second thread goes on with the one after that.
 bool RichTextPager::takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out)
 {
     if (m_kept && m_kept->index == index && m_kept->begin == begin) {
@@ -333,28 +362,39 @@ bool RichTextPager::takeAhead(size_t index, const TextChunkCopy::Place &begin, C
         m_kept.reset();
         return true;
     }
-    if (!m_ahead)
+    size_t at = 0;
+    while (at < m_aheads.size() && !(m_aheads[at]->index == index && m_aheads[at]->begin == begin))
+        ++at;
+    if (at == m_aheads.size()) {
+        finishAhead(m_aheads.size()); // the caller copies it: the document is its own again
         return false;
-    const bool asked = m_ahead->index == index && m_ahead->begin == begin;
+    }
+    finishAhead(at);
+    Ahead *a = m_aheads.front().get();
     {
         std::unique_lock<std::mutex> held(m_worker->lock);
-        m_worker->changed.wait(held, [this] { return m_ahead->done || m_ahead->nextReady; });
-        if (asked && !m_ahead->done && m_ahead->next.doc) {
-            Kept made{index + 1, m_ahead->nextBegin, std::move(m_ahead->next)};
+        m_worker->changed.wait(held, [a] { return a->done || a->nextReady; });
+        if (!a->done && a->next.doc && !m_kept) {
+            Kept made{index + 1, a->nextBegin, std::move(a->next)};
             held.unlock();
+            const TextChunkCopy::Place after = made.copy.end;
+            if (!(after == made.begin) && !TextChunkCopy::atEnd(after))
+                startAhead(index + 2, after, nullptr);
             layOutCopy(made.copy, made.index, true);
             m_kept = std::move(made);
+            held.lock();
         }
+        m_worker->changed.wait(held, [a] { return a->done; });
     }
-    finishAhead();
-    const bool hit = m_ahead->ok && asked;
-    if (hit) {
-        out = std::move(m_ahead->copy);
-        if (m_ahead->next.doc) // not needed here after all: the second thread lays it out
-            m_kept = Kept{index + 1, m_ahead->nextBegin, std::move(m_ahead->next)};
+    if (!a->ok) {
+        finishAhead(m_aheads.size()); // the caller copies it: the document is its own again
+        return false;
     }
-    m_ahead.reset();
-    return hit;
+    out = std::move(a->copy);
+    if (a->next.doc && !m_kept) // not needed here after all: the second thread lays it out
+        m_kept = Kept{index + 1, a->nextBegin, std::move(a->next)};
+    m_aheads.pop_front();
+    return true;
 }
 
 int RichTextPager::splitPoint(const QTextBlock &block, int from, void *context)

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTextDocument>
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -85,7 +86,7 @@ private:
     void readAheadAfter(size_t index);
     void startAhead(size_t index, const TextChunkCopy::Place &begin,
                     const TextChunkCopy::Place *until);
-    void finishAhead();
+    void finishAhead(size_t count);
     bool takeAhead(size_t index, const TextChunkCopy::Place &begin, Copy &out);
     QTextDocument *partDocument(size_t index);
     double joinGap(const Part &part) const;
@@ -107,7 +108,7 @@ private:
     std::unordered_map<qint64, int> m_cuts; // paragraph and part start: part end
     QThread *m_thread;                      // the caller's
     bool m_readAhead = false;
-    std::unique_ptr<Ahead> m_ahead;
+    std::deque<std::unique_ptr<Ahead>> m_aheads; // the second thread's, in order
     std::optional<Kept> m_kept;
     std::unique_ptr<Worker> m_worker; // started for the first part made ahead
 };
