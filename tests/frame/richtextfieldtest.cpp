@@ -64,6 +64,8 @@ private Q_SLOTS:
     void cellCutInPiecesFillsPages();
     void partsMeetAsOnePiece_data();
     void partsMeetAsOnePiece();
+    void readAheadMakesTheSamePages_data();
+    void readAheadMakesTheSamePages();
     void renderDrawsIntoRectangle();
 };
 
@@ -306,6 +308,58 @@ void RichTextFieldTest::partsMeetAsOnePiece()
                                 .arg(tops[i + 1] - tops[i])
                                 .arg(i)
                                 .arg(pitch)));
+}
+
+// A print run makes parts on two threads, each laying out some of them and
+// the caller drawing them all: its pages are those made on one thread.
+void RichTextFieldTest::readAheadMakesTheSamePages_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    vc::test::RtfTableSpec spec;
+    spec.rows = 600;
+    spec.mergeEvery = 7;
+    QTest::newRow("long table, merged cells") << vc::test::rtfTableDocument(spec);
+    QTest::newRow("report with a long table") << vc::test::rtfLongTableReport(600);
+    QTest::newRow("long report") << vc::test::rtfLongDocument(12);
+    // one paragraph of many parts: where it is cut takes a layout
+    QByteArray one = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\fs20 ";
+    for (int i = 0; i < 3000; ++i)
+        one += "steam " + QByteArray::number(i) + ' ';
+    QTest::newRow("one long paragraph") << one + "\\par}";
+}
+
+void RichTextFieldTest::readAheadMakesTheSamePages()
+{
+    QFETCH(QByteArray, rtf);
+    QTextDocument doc;
+    vc::RtfReader::read(rtf, &doc);
+    std::vector<int> starts;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        starts.push_back(b.position());
+    const double width = 9638 * 150 / 1440.0;
+    vc::RichTextPager alone(doc, starts, 150, 150, width), ahead(doc, starts, 150, 150, width);
+    ahead.setReadAhead(true);
+    size_t count = 0;
+    for (; const vc::RichTextPager::Slice *a = alone.slice(count); ++count) {
+        const vc::RichTextPager::Slice *b = ahead.slice(count);
+        QVERIFY(b);
+        QCOMPARE(QList<double>({double(b->start), b->top, b->bottom, double(b->row)}),
+                 QList<double>({double(a->start), a->top, a->bottom, double(a->row)}));
+    }
+    QVERIFY(!ahead.slice(count));
+    QVERIFY(count > 100);
+    // pages of a slice each tenth of the way, drawn in order as a print run draws them
+    for (size_t from = 0; from + 10 < count; from += count / 10) {
+        QImage pages[2];
+        vc::RichTextPager *pagers[2] = {&alone, &ahead};
+        for (int i = 0; i < 2; ++i) {
+            pages[i] = QImage(int(width) + 1, 1600, QImage::Format_RGB32);
+            pages[i].fill(Qt::white);
+            QPainter p(&pages[i]);
+            pagers[i]->draw(&p, from, from + 10);
+        }
+        QVERIFY2(pages[0] == pages[1], qPrintable(QStringLiteral("slices %1 on").arg(from)));
+    }
 }
 
 void RichTextFieldTest::renderDrawsIntoRectangle()
