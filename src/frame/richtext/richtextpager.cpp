@@ -255,30 +255,34 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
     // one part in the making and one waiting for it, at most
     if (!m_readAhead || m_aheads.size() >= 2 || QThread::idealThreadCount() < 2)
         return;
+    if (!m_worker)
+        m_worker = std::make_unique<Worker>();
+    {
+        const std::lock_guard<std::mutex> held(m_worker->lock);
+        if (m_worker->job) // its queue is full
+            return;
+    }
     auto ahead = std::make_unique<Ahead>();
     ahead->index = index;
     ahead->begin = begin;
     if (until)
         ahead->until = *until;
-    if (!until && m_kept && m_kept->index == index && m_kept->begin == begin) {
-        if (m_kept->copy.laidOut) { // made here already: the second thread goes on after it
-            const TextChunkCopy::Place end = m_kept->copy.end;
-            if (end == begin || TextChunkCopy::atEnd(end))
-                return;
-            ahead->index = index + 1;
-            ahead->begin = end;
-        } else {
-            ahead->copy = std::move(m_kept->copy);
-            m_kept.reset();
-        }
+    const bool kept = !until && m_kept && m_kept->index == index && m_kept->begin == begin;
+    if (kept && m_kept->copy.laidOut) { // made here already: the second thread goes on after it
+        const TextChunkCopy::Place end = m_kept->copy.end;
+        if (end == begin || TextChunkCopy::atEnd(end))
+            return;
+        ahead->index = index + 1;
+        ahead->begin = end;
     }
     for (const auto &other : m_aheads)
         if (other->index == ahead->index && other->begin == ahead->begin)
             return;
-    if (!m_worker)
-        m_worker = std::make_unique<Worker>();
-    if (ahead->copy.doc)
+    if (kept && !m_kept->copy.laidOut) { // copied there already: laid out there
+        ahead->copy = std::move(m_kept->copy);
+        m_kept.reset();
         ahead->copy.doc->moveToThread(m_worker->thread.get());
+    }
     Ahead *a = ahead.get();
     QThread *caller = m_thread;
     Worker *w = m_worker.get();
@@ -322,8 +326,6 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
     };
     {
         const std::lock_guard<std::mutex> held(w->lock);
-        if (w->job) // the second thread's queue is full
-            return;
         w->job = job;
     }
     w->changed.notify_all();
