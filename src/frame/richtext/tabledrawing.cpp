@@ -10,7 +10,6 @@
 // The one way to a cell's box after layout: the layout keeps it to itself.
 #include <private/qtextdocumentlayout_p.h>
 
-
 namespace vc {
 
 using namespace cellside;
@@ -78,9 +77,9 @@ unsigned TableDrawing::brushIndex(const QBrush &b)
     return unsigned(m_brushes.size() - 1);
 }
 
-// Adds a cell of the table at `frame` (moved by `shift` to where the layout
-// draws it). With `whole`, what draw() draws of it besides its sides: false
-// if it holds something only the layout draws.
+// Adds a cell where the layout draws it, with the sides lifted from it. With
+// `whole` also its background and paragraphs: false if it holds something
+// only the layout draws.
 bool TableDrawing::addCell(QTextDocumentLayout *layout, QTextTable *table, const QTextTableCell &tc,
                            const Lifted *lifted, bool whole, const Placing &at)
 {

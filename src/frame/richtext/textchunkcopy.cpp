@@ -259,7 +259,7 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
                                                        rowFrom > 0, rowTo < table->rows());
     if (rowFrom > 0)
         tf.setProperty(ContinuesTable, true);
-    // a cell's format changed here goes in with it, not with its paragraph
+    // a cell's format changed here is the one its first paragraph carries over
     bool changed = separated;
     if (m_bordersDpi > 0 && !tf.borderCollapse() && m_cellDepth == 0)
         for (CollapsedBorders::Corner &k : formats) {
