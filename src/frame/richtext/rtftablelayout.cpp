@@ -1,4 +1,5 @@
 #include "richtext/rtfparser.h"
+#include "richtext/tabledrawing.h"
 
 #include <QTextDocumentFragment>
 #include <QTextTable>
@@ -222,16 +223,18 @@ void Parser::formatCells(TableBuild &t,
             if (d.shading > 0 && size_t(d.shading) < m_colors.size() &&
                 m_colors[size_t(d.shading)].isValid())
                 cf.setBackground(m_colors[size_t(d.shading)]);
-            if (bordered) {
-                cf.setTopBorder(b[0] ? qMax(1.0, px(b[0])) : 0);
-                cf.setLeftBorder(b[1] ? qMax(1.0, px(b[1])) : 0);
-                cf.setBottomBorder(b[2] ? qMax(1.0, px(b[2])) : 0);
-                cf.setRightBorder(b[3] ? qMax(1.0, px(b[3])) : 0);
-                cf.setBorderBrush(QColor(Qt::black));
-                cf.setTopBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                cf.setLeftBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                cf.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                cf.setRightBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            // Only the sides that have a line: a side of no width draws and
+            // takes nothing, and a cell format of fewer properties is quicker
+            // for the layout to look up, every time it does.
+            constexpr cellside::Side sideOf[] = {cellside::Top, cellside::Left, cellside::Bottom,
+                                                 cellside::Right}; // as \clbrdrt, l, b, r
+            for (size_t i = 0; i < 4; ++i) {
+                if (!b[i])
+                    continue;
+                const cellside::Side e = sideOf[i];
+                cf.setProperty(cellside::width[e], qMax(1.0, px(b[i])));
+                cf.setProperty(cellside::style[e], int(QTextFrameFormat::BorderStyle_Solid));
+                cf.setProperty(cellside::brush[e], QBrush(Qt::black));
             }
             cell.setFormat(cf);
             if (made.size() < 64)
