@@ -2,6 +2,7 @@
 // paragraph where the layout put it and print their lines where they were.
 #include "richtext/collapsedborders.h"
 #include "richtext/rtfreader.h"
+#include "rtfgenerator.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
@@ -10,20 +11,7 @@
 #include <QTextBlock>
 #include <QTextTable>
 
-namespace {
-
-// A table row of `cells` cells, each defined by `def` and ending at \cellx.
-QByteArray row(const QByteArray &def, int cells, const QByteArray &text = "x")
-{
-    QByteArray r = "\\trowd\\trgaph70", body;
-    for (int c = 1; c <= cells; ++c) {
-        r += def + "\\cellx" + QByteArray::number(c * 1500);
-        body += "\\pard\\intbl " + text + "\\cell ";
-    }
-    return r + body + "\\row\n";
-}
-
-} // namespace
+using vc::test::rtfTableRow;
 
 class CollapsedBordersTest : public QObject
 {
@@ -40,20 +28,21 @@ void CollapsedBordersTest::sameLayout_data()
     QTest::addColumn<bool>("separated");
     const QByteArray under = "\\clbrdrb\\brdrs\\brdrw15";
     QTest::newRow("lines under the rows, a heavier one under the head")
-        << row("\\clbrdrb\\brdrs\\brdrw45", 2) + row(under, 2, "two\\line lines") + row(under, 2)
+        << rtfTableRow("\\clbrdrb\\brdrs\\brdrw45", 2) + rtfTableRow(under, 2, "two\\line lines") +
+               rtfTableRow(under, 2)
         << true;
     QTest::newRow("lines over and under, between the columns")
         << "\\trowd\\clbrdrt\\brdrs\\brdrw30\\clbrdrr\\brdrs\\brdrw15\\cellx1500"
            "\\clbrdrt\\brdrs\\brdrw30\\clbrdrl\\brdrs\\brdrw15\\cellx3000\\cellx4500"
            "\\pard\\intbl a\\cell b\\cell c\\cell\\row\n" +
-               row("\\clbrdrb\\brdrs\\brdrw30", 3)
+               rtfTableRow("\\clbrdrb\\brdrs\\brdrw30", 3)
         << true;
     QTest::newRow("merged cells over single ones")
         << "\\trowd\\clmgf" + under + "\\cellx1500\\clmrg" + under + "\\cellx3000" + under +
-               "\\cellx4500\\pard\\intbl a\\cell b\\cell c\\cell\\row\n" + row(under, 3)
+               "\\cellx4500\\pard\\intbl a\\cell b\\cell c\\cell\\row\n" + rtfTableRow(under, 3)
         << true;
     QTest::newRow("a boxed table is left to the layout")
-        << row("\\clbrdrl\\brdrs\\brdrw15\\clbrdrr\\brdrs\\brdrw15", 2) << false;
+        << rtfTableRow("\\clbrdrl\\brdrs\\brdrw15\\clbrdrr\\brdrs\\brdrw15", 2) << false;
 }
 
 void CollapsedBordersTest::sameLayout()

@@ -288,9 +288,7 @@ void RichTextFieldTest::partsMeetAsOnePiece()
     QFETCH(bool, rows);
     QTextDocument doc;
     vc::RtfReader::read(rtf, &doc);
-    std::vector<int> starts;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        starts.push_back(b.position());
+    const std::vector<int> starts = vc::test::blockStarts(doc);
     vc::RichTextPager pager(doc, starts, 600, 600, 9638 * 600 / 1440.0);
     std::vector<double> tops; // of each row or one-line paragraph
     int row = -1;
@@ -333,9 +331,7 @@ void RichTextFieldTest::readAheadMakesTheSamePages()
     QFETCH(QByteArray, rtf);
     QTextDocument doc;
     vc::RtfReader::read(rtf, &doc);
-    std::vector<int> starts;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        starts.push_back(b.position());
+    const std::vector<int> starts = vc::test::blockStarts(doc);
     const double width = 9638 * 150 / 1440.0;
     vc::RichTextPager alone(doc, starts, 150, 150, width), ahead(doc, starts, 150, 150, width);
     ahead.setReadAhead(true);

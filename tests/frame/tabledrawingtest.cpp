@@ -4,6 +4,7 @@
 #include "richtext/collapsedborders.h"
 #include "richtext/richtextpager.h"
 #include "richtext/rtfreader.h"
+#include "rtfgenerator.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
@@ -12,18 +13,9 @@
 #include <QTextBlock>
 #include <QTextTable>
 
-namespace {
+using vc::test::rtfTableRow;
 
-// A table row of `cells` cells, each defined by `def` and ending at \cellx.
-QByteArray row(const QByteArray &def, int cells, const QByteArray &text = "Steam")
-{
-    QByteArray r = "\\trowd\\trgaph70", body;
-    for (int c = 1; c <= cells; ++c) {
-        r += def + "\\cellx" + QByteArray::number(c * 1500);
-        body += "\\pard\\intbl " + text + "\\cell ";
-    }
-    return r + body + "\\row\n";
-}
+namespace {
 
 QImage blankPage(QSize size, int dpi)
 {
@@ -50,39 +42,41 @@ void TableDrawingTest::asTheLayoutDraws_data()
     QTest::addColumn<QByteArray>("table");
     QTest::addColumn<int>("dpi");
     const QByteArray under = "\\clbrdrb\\brdrs\\brdrw15";
-    const QByteArray lines = row("\\clcbpat2\\clbrdrb\\brdrs\\brdrw45", 3, "Model") +
-                             row(under, 3, "two\\line lines") + row(under, 3);
+    const QByteArray lines = rtfTableRow("\\clcbpat2\\clbrdrb\\brdrs\\brdrw45", 3, "Model") +
+                             rtfTableRow(under, 3, "two\\line lines") + rtfTableRow(under, 3);
     for (int dpi : {96, 300, 600}) {
         QTest::addRow("grey head, lines under the rows, %d dpi", dpi) << lines << dpi;
         QTest::addRow("lines of two colours and widths meeting, %d dpi", dpi)
             << "\\trowd\\clbrdrt\\brdrs\\brdrw30\\brdrcf3\\clbrdrr\\brdrs\\brdrw30\\cellx1500"
                "\\clbrdrt\\brdrs\\brdrw30\\clbrdrr\\brdrs\\brdrw60\\brdrcf3\\cellx3000\\cellx4500"
                "\\pard\\intbl a\\cell b\\cell c\\cell\\row\n" +
-                   row("\\clbrdrb\\brdrs\\brdrw30", 3)
+                   rtfTableRow("\\clbrdrb\\brdrs\\brdrw30", 3)
             << dpi;
         QTest::addRow("cells set in the middle and at the foot of a tall row, %d dpi", dpi)
-            << QByteArray("\\trowd\\clbrdrb\\brdrs\\brdrw15\\cellx1500\\clvertalc\\clbrdrb\\brdrs\\brdrw15"
-               "\\cellx3000\\clvertalb\\clbrdrb\\brdrs\\brdrw15\\cellx4500"
-               "\\pard\\intbl one\\line two\\line three\\cell middle\\cell foot\\cell\\row\n")
+            << QByteArray(
+                   "\\trowd\\clbrdrb\\brdrs\\brdrw15\\cellx1500\\clvertalc\\clbrdrb\\brdrs\\brdrw15"
+                   "\\cellx3000\\clvertalb\\clbrdrb\\brdrs\\brdrw15\\cellx4500"
+                   "\\pard\\intbl one\\line two\\line three\\cell middle\\cell foot\\cell\\row\n")
             << dpi;
         QTest::addRow("merged across and down, %d dpi", dpi)
             << "\\trowd\\clmgf" + under + "\\cellx1500\\clmrg" + under + "\\cellx3000\\clvmgf" +
-                   under + "\\cellx4500\\pard\\intbl a\\cell b\\cell c\\cell\\row\n" +
-                   "\\trowd" + under + "\\cellx1500" + under + "\\cellx3000\\clvmrg" + under +
+                   under + "\\cellx4500\\pard\\intbl a\\cell b\\cell c\\cell\\row\n" + "\\trowd" +
+                   under + "\\cellx1500" + under + "\\cellx3000\\clvmrg" + under +
                    "\\cellx4500\\pard\\intbl d\\cell e\\cell\\cell\\row\n"
             << dpi;
     }
     // the layout draws these, the solid lines lifted from their cells drawn after
     QTest::newRow("a dotted line among solid ones")
-        << row("\\clbrdrb\\brdrdot\\brdrw15", 1) + row(under, 3) << 300;
+        << rtfTableRow("\\clbrdrb\\brdrdot\\brdrw15", 1) + rtfTableRow(under, 3) << 300;
     QTest::newRow("a table in a cell")
         << "\\trowd" + under + "\\cellx3000" + under +
-               "\\cellx4500\\pard\\intbl\\itap2 in\\nestcell{\\*\\nesttableprops\\trowd" +
-               under + "\\cellx1000\\nestrow}\\pard\\intbl\\itap1\\cell b\\cell\\row\n" +
-               row(under, 2)
+               "\\cellx4500\\pard\\intbl\\itap2 in\\nestcell{\\*\\nesttableprops\\trowd" + under +
+               "\\cellx1000\\nestrow}\\pard\\intbl\\itap1\\cell b\\cell\\row\n" +
+               rtfTableRow(under, 2)
         << 300;
     QTest::newRow("a boxed table keeps its borders collapsed")
-        << row("\\clbrdrl\\brdrs\\brdrw15\\clbrdrr\\brdrs\\brdrw15\\clbrdrb\\brdrs", 2) << 300;
+        << rtfTableRow("\\clbrdrl\\brdrs\\brdrw15\\clbrdrr\\brdrs\\brdrw15\\clbrdrb\\brdrs", 2)
+        << 300;
 }
 
 void TableDrawingTest::asTheLayoutDraws()
@@ -114,9 +108,7 @@ void TableDrawingTest::asTheLayoutDraws()
     // the pager drawing the same document, the tables it can by itself
     QTextDocument source;
     vc::RtfReader::read(rtf, &source);
-    std::vector<int> starts;
-    for (QTextBlock b = source.begin(); b.isValid(); b = b.next())
-        starts.push_back(b.position());
+    const std::vector<int> starts = vc::test::blockStarts(source);
     vc::RichTextPager pager(source, starts, dpi, dpi, width);
     size_t slices = 0;
     while (pager.slice(slices))

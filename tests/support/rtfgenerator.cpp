@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace vc::test {
 
@@ -73,6 +75,24 @@ QByteArray nested(const RtfTableSpec &s, int level)
 }
 
 } // namespace
+
+std::vector<int> blockStarts(const QTextDocument &doc)
+{
+    std::vector<int> starts;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        starts.push_back(b.position());
+    return starts;
+}
+
+QByteArray rtfTableRow(const QByteArray &def, int cells, const QByteArray &text)
+{
+    QByteArray r = "\\trowd\\trgaph70", body;
+    for (int c = 1; c <= cells; ++c) {
+        r += def + "\\cellx" + QByteArray::number(c * 1500);
+        body += "\\pard\\intbl " + text + "\\cell ";
+    }
+    return r + body + "\\row\n";
+}
 
 QByteArray rtfTableDocument(const RtfTableSpec &s)
 {

@@ -2,6 +2,10 @@
 
 #include <QByteArray>
 
+#include <vector>
+
+class QTextDocument;
+
 namespace vc::test {
 
 // Rich text as report writers write it, made here so tests and benchmarks
@@ -19,6 +23,13 @@ struct RtfTableSpec
     int tallLines = 0;  // lines of the first row's last cell
 };
 QByteArray rtfTableDocument(const RtfTableSpec &spec);
+
+// Where each paragraph of a document starts, as a field numbers them.
+std::vector<int> blockStarts(const QTextDocument &doc);
+
+// One table row of `cells` cells 1500 twips wide, each defined by `def` (its
+// border and shading words) and holding `text`.
+QByteArray rtfTableRow(const QByteArray &def, int cells, const QByteArray &text = "x");
 
 // A long report: headings, justified paragraphs and value tables, about
 // `pages` pages of A4.

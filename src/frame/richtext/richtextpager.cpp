@@ -123,7 +123,8 @@ struct RichTextPager::Ahead
     std::optional<TextChunkCopy::Place> until; // where a part met before ends
     bool ok = false;
     bool started = false, cancelled = false, done = false; // under the worker's lock
-    Copy copy;         // given copied, or copied there
+    // given copied, or copied there
+    Copy copy;
     // The part after it, copied before this one is laid out, for the caller
     // to lay out should it come to wait; ready (under the lock) once the
     // second thread reads the document no more.
@@ -225,7 +226,8 @@ std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
         layOutCopy(c, index, slices != nullptr);
     part.tables = std::move(c.tables);
     if (slices)
-        *slices = c.sliced ? std::move(*c.sliced) : slicePart(*c.doc, int(index), c.origins, m_dpiY);
+        *slices =
+            c.sliced ? std::move(*c.sliced) : slicePart(*c.doc, int(index), c.origins, m_dpiY);
     return std::move(c.doc);
 }
 

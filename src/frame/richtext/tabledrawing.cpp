@@ -27,7 +27,7 @@ bool horizontal(int side)
 } // namespace
 
 bool TableDrawing::lift(QTextCharFormat &format, const QTextTableFormat &table, int dpi,
-                       Lifted &out)
+                        Lifted &out)
 {
     bool any = false;
     for (int e = 0; e < 4; ++e) {
@@ -52,8 +52,8 @@ bool TableDrawing::lift(QTextCharFormat &format, const QTextTableFormat &table, 
             format.hasProperty(width[e]) ? format.doubleProperty(width[e]) : defaultWidth;
         // the layout adds the side's width to the padding, each in its fixed point
         const QVariant p = format.property(padding[e]);
-        const int total = fixed((p.isNull() ? table.cellPadding() : p.toReal()) * scale) +
-                          fixed(w * scale);
+        const int total =
+            fixed((p.isNull() ? table.cellPadding() : p.toReal()) * scale) + fixed(w * scale);
         format.setProperty(padding[e], length(total, scale));
         out.width[size_t(e)] = w;
         if (format.intProperty(style[e]) == QTextFrameFormat::BorderStyle_Solid && w > 0) {
@@ -84,8 +84,10 @@ bool TableDrawing::addCell(QTextDocumentLayout *layout, QTextTable *table, const
                            const Lifted *lifted, bool whole, const Placing &at)
 {
     const QRectF rect = layout->tableCellBoundingRect(table, tc).translated(at.shift);
-    Cell cell{rect, rect.adjusted(-at.border, -at.border, at.border, at.border), -1,
-              unsigned(m_sides.size()), 0, unsigned(m_texts.size()), 0};
+    Cell cell{rect, rect.adjusted(-at.border, -at.border, at.border, at.border),
+              -1,   unsigned(m_sides.size()),
+              0,    unsigned(m_texts.size()),
+              0};
     if (whole) {
         const QTextCharFormat f = tc.format();
         for (const QTextFormat::Property p : style)
@@ -173,8 +175,8 @@ void TableDrawing::place(QTextDocument &doc, const std::vector<Lifted> &cells, i
             m_sides.resize(sides0);
             m_texts.resize(texts0);
             for (k = i; k < end; ++k)
-                addCell(layout, table, table->cellAt(cells[k].row, cells[k].col), &cells[k],
-                        false, at);
+                addCell(layout, table, table->cellAt(cells[k].row, cells[k].col), &cells[k], false,
+                        at);
         }
         i = end;
     }

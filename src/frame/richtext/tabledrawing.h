@@ -72,8 +72,7 @@ public:
     // Moves a cell's solid borders into its padding for a device of this
     // vertical resolution, so that it is laid out as before; false, and the
     // format untouched, when it has none to draw or a side in another style.
-    static bool lift(QTextCharFormat &format, const QTextTableFormat &table, int dpi,
-                     Lifted &out);
+    static bool lift(QTextCharFormat &format, const QTextTableFormat &table, int dpi, Lifted &out);
 
     // Looks up the cells of a laid-out document's tables that hold lifted
     // cells. Only tables standing in the document's own flow are lifted.
@@ -88,8 +87,8 @@ public:
 private:
     struct Cell
     {
-        QRectF rect; // as the layout draws it
-        QRectF box;  // as the layout tests it against the clip
+        QRectF rect;    // as the layout draws it
+        QRectF box;     // as the layout tests it against the clip
         int background; // brush, or -1
         unsigned firstSide, sides;
         unsigned firstText, texts;
@@ -120,7 +119,7 @@ private:
     std::vector<Text> m_texts;
     std::vector<QBrush> m_brushes;
     std::vector<std::pair<double, double>> m_whole; // tables drawn whole: top, bottom
-    QRectF m_frame; // the layout's clip for paragraphs
+    QRectF m_frame;                                 // the layout's clip for paragraphs
 };
 
 } // namespace vc
