@@ -2,12 +2,15 @@
 
 #include "richtext/collapsedborders.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextTable>
 #include <QThread>
+#include <QTimerEvent>
 #include <QtMath>
 #include <QUrl>
 
@@ -99,6 +102,21 @@ void forgetFontEngines(const QTextDocument &doc)
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         if (QTextLayout *layout = b.layout())
             layout->setFont(layout->font());
+}
+
+// The layout, once done, starts a timer to report its new size. On a thread
+// without an event loop it never fires, and handing the document to another
+// thread with the timer running leaves both threads a timer neither can stop:
+// fired here by hand, it stops.
+void settleTimers(const QTextDocument &doc)
+{
+    QObject *layout = doc.documentLayout();
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        for (const QAbstractEventDispatcher::TimerInfo &timer :
+             dispatcher->registeredTimers(layout)) {
+            QTimerEvent fired(timer.timerId);
+            QCoreApplication::sendEvent(layout, &fired);
+        }
 }
 
 } // namespace
@@ -316,6 +334,7 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
                 w->changed.notify_all();
             }
             layOutCopy(a->copy, a->index, !a->until);
+            settleTimers(*a->copy.doc);
             forgetFontEngines(*a->copy.doc);
             a->copy.doc->moveToThread(caller);
             a->ok = true;
