@@ -513,8 +513,10 @@ QTextDocument *RichTextPager::partDocument(size_t index)
             if (m_parts[i].lastUse < m_parts[oldest].lastUse)
                 oldest = i;
         }
-    if (kept > keptParts && oldest != index)
+    if (kept > keptParts && oldest != index) {
         m_parts[oldest].doc.reset();
+        m_parts[oldest].tables = TableDrawing(); // it points into the document
+    }
     return part.doc.get();
 }
 
