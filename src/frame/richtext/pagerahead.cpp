@@ -66,11 +66,10 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
         ahead->until = *until;
     const bool kept = !until && m_kept && m_kept->index == index && m_kept->begin == begin;
     if (kept && m_kept->copy.laidOut) { // made here already: the second thread goes on after it
-        const TextChunkCopy::Place end = m_kept->copy.end;
-        if (end == begin || TextChunkCopy::atEnd(end))
+        if (!goesOn(begin, m_kept->copy.end))
             return;
         ahead->index = index + 1;
-        ahead->begin = end;
+        ahead->begin = m_kept->copy.end;
     }
     for (const auto &other : m_aheads)
         if (other->index == ahead->index && other->begin == ahead->begin)
@@ -96,7 +95,7 @@ void RichTextPager::startAhead(size_t index, const TextChunkCopy::Place &begin,
         try {
             if (!a->copy.doc)
                 a->copy = copyPart(a->begin, a->until ? &*a->until : nullptr);
-            if (!a->until && !(a->copy.end == a->begin) && !TextChunkCopy::atEnd(a->copy.end)) {
+            if (!a->until && goesOn(a->begin, a->copy.end)) {
                 Copy next;
                 try {
                     next = copyPart(a->copy.end, nullptr);
@@ -177,9 +176,8 @@ bool RichTextPager::takeAhead(size_t index, const TextChunkCopy::Place &begin, C
         if (!a->done && a->next.doc && !m_kept) {
             Kept made{index + 1, a->nextBegin, std::move(a->next)};
             held.unlock();
-            const TextChunkCopy::Place after = made.copy.end;
-            if (!(after == made.begin) && !TextChunkCopy::atEnd(after))
-                startAhead(index + 2, after, nullptr);
+            if (goesOn(made.begin, made.copy.end))
+                startAhead(index + 2, made.copy.end, nullptr);
             layOutCopy(made.copy, made.index, true);
             m_kept = std::move(made);
             held.lock();

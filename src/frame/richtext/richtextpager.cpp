@@ -143,7 +143,7 @@ std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
     if (!until) {
         part.end = c.end;
         // the part after it is made on the second thread while this one is laid out
-        if (!(c.end == part.begin) && !TextChunkCopy::atEnd(c.end))
+        if (goesOn(part.begin, c.end))
             startAhead(index + 1, c.end, nullptr);
     }
     if (!c.laidOut)

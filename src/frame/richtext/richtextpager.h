@@ -93,6 +93,11 @@ private:
     void drawAcrossTop(QPainter *painter, const Part &part,
                        const QAbstractTextDocumentLayout::PaintContext &ctx, double top);
     static int splitPoint(const QTextBlock &block, int from, void *pager);
+    // Whether a part copied from `begin` to `end` leaves a part after it.
+    static bool goesOn(const TextChunkCopy::Place &begin, const TextChunkCopy::Place &end)
+    {
+        return !(end == begin) && !TextChunkCopy::atEnd(end);
+    }
 
     const QTextDocument &m_doc;
     const std::vector<int> &m_fieldStarts;

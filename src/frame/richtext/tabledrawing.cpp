@@ -29,8 +29,11 @@ bool horizontal(int side)
 bool TableDrawing::lift(QTextCharFormat &format, const QTextTableFormat &table, int dpi,
                         Lifted &out)
 {
+    // the sides set in the format, as wide as the layout takes them
     bool any = false;
     for (int e = 0; e < 4; ++e) {
+        out.width[size_t(e)] = 0;
+        out.drawn[size_t(e)] = false;
         if (!format.hasProperty(style[e]))
             continue;
         const int s = format.intProperty(style[e]);
@@ -38,26 +41,22 @@ bool TableDrawing::lift(QTextCharFormat &format, const QTextTableFormat &table, 
             return false;
         const double w =
             format.hasProperty(width[e]) ? format.doubleProperty(width[e]) : defaultWidth;
-        any = any || (s == QTextFrameFormat::BorderStyle_Solid && w > 0);
+        out.width[size_t(e)] = w;
+        out.drawn[size_t(e)] = s == QTextFrameFormat::BorderStyle_Solid && w > 0;
+        any = any || out.drawn[size_t(e)];
     }
     if (!any)
         return false;
     const double scale = dpi / 96.0;
     for (int e = 0; e < 4; ++e) {
-        out.width[size_t(e)] = 0;
-        out.drawn[size_t(e)] = false;
         if (!format.hasProperty(style[e]))
             continue;
-        const double w =
-            format.hasProperty(width[e]) ? format.doubleProperty(width[e]) : defaultWidth;
         // the layout adds the side's width to the padding, each in its fixed point
         const QVariant p = format.property(padding[e]);
-        const int total =
-            fixed((p.isNull() ? table.cellPadding() : p.toReal()) * scale) + fixed(w * scale);
+        const int total = fixed((p.isNull() ? table.cellPadding() : p.toReal()) * scale) +
+                          fixed(out.width[size_t(e)] * scale);
         format.setProperty(padding[e], length(total, scale));
-        out.width[size_t(e)] = w;
-        if (format.intProperty(style[e]) == QTextFrameFormat::BorderStyle_Solid && w > 0) {
-            out.drawn[size_t(e)] = true;
+        if (out.drawn[size_t(e)]) {
             const QBrush b = format.brushProperty(brush[e]);
             out.brush[size_t(e)] = b.style() == Qt::NoBrush ? QBrush(Qt::black) : b;
         }
