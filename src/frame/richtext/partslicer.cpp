@@ -64,7 +64,8 @@ void sliceRow(std::vector<PageSlice> &out, RowLines &row)
 } // namespace
 
 SlicedPart slicePart(const QTextDocument &doc, int index,
-                     const std::vector<TextChunkCopy::Origin> &origins, int dpiY)
+                     const std::vector<TextChunkCopy::Origin> &origins, int dpiY,
+                     const TableDrawing *tables)
 {
     SlicedPart part;
     std::vector<PageSlice> &out = part.slices;
@@ -113,7 +114,10 @@ SlicedPart slicePart(const QTextDocument &doc, int index,
         if (o >= origins.size() || origins[o].blockNumber != b.blockNumber())
             continue; // the copy's own empty paragraphs
         const int field = origins[o].fieldStart;
-        const QRectF rect = layout->blockBoundingRect(b);
+        // the layout finds a paragraph in a table by searching the table
+        QRectF rect;
+        if (!tables || !tables->blockRect(b, rect))
+            rect = layout->blockBoundingRect(b);
         const QTextBlockFormat bf = b.blockFormat();
         const bool breakBefore = bf.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
         const QTextLayout *tl = b.layout();

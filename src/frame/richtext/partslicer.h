@@ -1,5 +1,6 @@
 #pragma once
 
+#include "richtext/tabledrawing.h"
 #include "richtext/textchunkcopy.h"
 
 #include <QRectF>
@@ -50,8 +51,10 @@ struct SlicedPart
 };
 
 // origins: where the copy's paragraphs come from; index: the part's number;
-// dpiY: the vertical resolution the part was laid out for.
+// dpiY: the vertical resolution the part was laid out for; tables: those of
+// its tables the pager draws, placed, whose paragraphs it knows where to find.
 SlicedPart slicePart(const QTextDocument &doc, int index,
-                     const std::vector<TextChunkCopy::Origin> &origins, int dpiY);
+                     const std::vector<TextChunkCopy::Origin> &origins, int dpiY,
+                     const TableDrawing *tables = nullptr);
 
 } // namespace vc

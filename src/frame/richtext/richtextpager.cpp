@@ -151,7 +151,8 @@ std::unique_ptr<QTextDocument> RichTextPager::build(size_t index, Part &part,
     part.tables = std::move(c.tables);
     if (slices)
         *slices =
-            c.sliced ? std::move(*c.sliced) : slicePart(*c.doc, int(index), c.origins, m_dpiY);
+            c.sliced ? std::move(*c.sliced)
+                     : slicePart(*c.doc, int(index), c.origins, m_dpiY, &part.tables);
     return std::move(c.doc);
 }
 
@@ -160,7 +161,7 @@ void RichTextPager::layOutCopy(Copy &c, size_t index, bool slice) const
     layOut(*c.doc, m_width);
     c.tables.place(*c.doc, c.lifted, m_device.logicalDpiY());
     if (slice)
-        c.sliced = slicePart(*c.doc, int(index), c.origins, m_dpiY);
+        c.sliced = slicePart(*c.doc, int(index), c.origins, m_dpiY, &c.tables);
     c.laidOut = true;
 }
 

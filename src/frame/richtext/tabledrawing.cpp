@@ -7,6 +7,8 @@
 #include <QTextList>
 #include <QTextTable>
 #include <QtMath>
+
+#include <algorithm>
 // The one way to a cell's box after layout: the layout keeps it to itself.
 #include <private/qtextdocumentlayout_p.h>
 
@@ -118,7 +120,7 @@ bool TableDrawing::addCell(QTextDocumentLayout *layout, QTextTable *table, const
                 continue;
             if (aligned && cell.texts == 0)
                 origin = layout->blockBoundingRect(b).topLeft() - b.layout()->position() + at.shift;
-            m_texts.push_back({b.layout(), origin});
+            m_texts.push_back({b.layout(), origin, origin - at.shift, b.blockNumber()});
             ++cell.texts;
         }
     }
@@ -136,6 +138,7 @@ void TableDrawing::place(QTextDocument &doc, const std::vector<Lifted> &cells, i
     m_texts.clear();
     m_brushes.clear();
     m_whole.clear();
+    m_byBlock.clear();
     auto *layout = qobject_cast<QTextDocumentLayout *>(doc.documentLayout());
     if (!layout || cells.empty())
         return;
@@ -179,6 +182,23 @@ void TableDrawing::place(QTextDocument &doc, const std::vector<Lifted> &cells, i
         }
         i = end;
     }
+    m_byBlock.reserve(m_texts.size());
+    for (size_t t = 0; t < m_texts.size(); ++t)
+        m_byBlock.emplace_back(m_texts[t].block, unsigned(t));
+    std::sort(m_byBlock.begin(), m_byBlock.end());
+}
+
+bool TableDrawing::blockRect(const QTextBlock &block, QRectF &rect) const
+{
+    const int number = block.blockNumber();
+    const auto it = std::lower_bound(m_byBlock.begin(), m_byBlock.end(),
+                                     std::pair<int, unsigned>(number, 0));
+    if (it == m_byBlock.end() || it->first != number)
+        return false;
+    const Text &t = m_texts[it->second];
+    rect = t.layout->boundingRect();
+    rect.moveTopLeft(t.layout->position() + t.offset);
+    return true;
 }
 
 // Sides lie inside the cell's whole pixels. Where two meet, the wider one

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QPainter;
+class QTextBlock;
 class QTextDocument;
 class QTextLayout;
 class QTextDocumentLayout;
@@ -78,6 +79,10 @@ public:
     // cells. Only tables standing in the document's own flow are lifted.
     void place(QTextDocument &doc, const std::vector<Lifted> &cells, int dpi);
 
+    // Where the layout has a paragraph of a table drawn here, as its
+    // blockBoundingRect would say, without asking it again: false for any other.
+    bool blockRect(const QTextBlock &block, QRectF &rect) const;
+
     // The parts of `clip` the layout is to draw: all but the tables drawn here.
     std::vector<QRectF> layoutBands(const QRectF &clip) const;
     // What meets `clip` of the tables, as the layout would draw it with that
@@ -101,7 +106,9 @@ private:
     struct Text
     {
         QTextLayout *layout;
-        QPointF at;
+        QPointF at;     // drawn from
+        QPointF offset; // where the layout has it, before the table's shift
+        int block;
     };
     unsigned brushIndex(const QBrush &b);
     struct Placing
@@ -118,6 +125,7 @@ private:
     std::vector<Side> m_sides;
     std::vector<Text> m_texts;
     std::vector<QBrush> m_brushes;
+    std::vector<std::pair<int, unsigned>> m_byBlock; // block number: its text, in order
     std::vector<std::pair<double, double>> m_whole; // tables drawn whole: top, bottom
     QRectF m_frame;                                 // the layout's clip for paragraphs
 };
