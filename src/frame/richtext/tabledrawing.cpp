@@ -81,10 +81,10 @@ unsigned TableDrawing::brushIndex(const QBrush &b)
 // Adds a cell where the layout draws it, with the sides lifted from it. With
 // `whole` also its background and paragraphs: false if it holds something
 // only the layout draws.
-bool TableDrawing::addCell(QTextDocumentLayout *layout, QTextTable *table, const QTextTableCell &tc,
+bool TableDrawing::addCell(QTextDocumentLayout *layout, const QRectF &box, const QTextTableCell &tc,
                            const Lifted *lifted, bool whole, const Placing &at)
 {
-    const QRectF rect = layout->tableCellBoundingRect(table, tc).translated(at.shift);
+    const QRectF rect = box.translated(at.shift);
     Cell cell{rect, rect.adjusted(-at.border, -at.border, at.border, at.border),
               -1,   unsigned(m_sides.size()),
               0,    unsigned(m_texts.size()),
@@ -161,14 +161,33 @@ void TableDrawing::place(QTextDocument &doc, const std::vector<Lifted> &cells, i
         bool whole = tf.border() == 0 && tf.background().style() == Qt::NoBrush &&
                      table->childFrames().isEmpty();
         size_t k = i;
-        for (int r = 0; whole && r < table->rows(); ++r)
-            for (int c = 0; whole && c < table->columns(); ++c) {
+        // A cell of one row and column is as tall as its row and as wide as its
+        // column: the layout, asked for each cell, searches the table for it.
+        const int rows = table->rows(), cols = table->columns();
+        std::vector<std::pair<double, double>> across(size_t(rows), {0, -1}),
+            down(size_t(cols), {0, -1}); // top and height, left and width
+        for (int r = 0; whole && r < rows; ++r)
+            for (int c = 0; whole && c < cols; ++c) {
                 const QTextTableCell tc = table->cellAt(r, c);
                 if ((c > 0 && table->cellAt(r, c - 1) == tc) ||
                     (r > 0 && table->cellAt(r - 1, c) == tc))
                     continue;
+                auto &row = across[size_t(r)];
+                auto &col = down[size_t(c)];
+                QRectF box;
+                const bool single = (c + 1 == cols || table->cellAt(r, c + 1) != tc) &&
+                                    (r + 1 == rows || table->cellAt(r + 1, c) != tc);
+                if (single && row.second >= 0 && col.second >= 0) {
+                    box = QRectF(col.first, row.first, col.second, row.second);
+                } else {
+                    box = layout->tableCellBoundingRect(table, tc);
+                    if (single) {
+                        row = {box.top(), box.height()};
+                        col = {box.left(), box.width()};
+                    }
+                }
                 const bool mine = k < end && cells[k].row == r && cells[k].col == c;
-                whole = addCell(layout, table, tc, mine ? &cells[k++] : nullptr, true, at);
+                whole = addCell(layout, box, tc, mine ? &cells[k++] : nullptr, true, at);
             }
         if (whole) {
             m_whole.push_back({frame.top() + at.shift.y(), frame.bottom() + at.shift.y()});
@@ -176,9 +195,10 @@ void TableDrawing::place(QTextDocument &doc, const std::vector<Lifted> &cells, i
             m_cells.resize(cells0);
             m_sides.resize(sides0);
             m_texts.resize(texts0);
-            for (k = i; k < end; ++k)
-                addCell(layout, table, table->cellAt(cells[k].row, cells[k].col), &cells[k], false,
-                        at);
+            for (k = i; k < end; ++k) {
+                const QTextTableCell tc = table->cellAt(cells[k].row, cells[k].col);
+                addCell(layout, layout->tableCellBoundingRect(table, tc), tc, &cells[k], false, at);
+            }
         }
         i = end;
     }

@@ -117,7 +117,8 @@ private:
         double border = 0, cellPadding = 0, scale = 1;
         int dpi = 96;
     };
-    bool addCell(QTextDocumentLayout *layout, QTextTable *table, const QTextTableCell &cell,
+    // box: the cell as the layout has it
+    bool addCell(QTextDocumentLayout *layout, const QRectF &box, const QTextTableCell &cell,
                  const Lifted *lifted, bool whole, const Placing &at);
     void addSides(const Lifted &c, const QRectF &cell, int dpi);
 
