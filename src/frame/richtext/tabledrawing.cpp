@@ -289,12 +289,21 @@ void TableDrawing::draw(QPainter *painter, const QRectF &clip, const QColor &tex
     const bool antialiased = painter->testRenderHint(QPainter::Antialiasing);
     painter->setPen(Qt::NoPen);
     painter->setRenderHint(QPainter::Antialiasing);
+    // Moved by the painter, each line goes to a PDF with a moved coordinate
+    // system of its own; moved here, it needs none.
+    const QTransform moved = painter->worldTransform();
+    const bool translated = moved.type() == QTransform::TxTranslate;
+    if (translated)
+        painter->setWorldTransform(QTransform());
+    const QPointF by = translated ? QPointF(moved.dx(), moved.dy()) : QPointF();
     for (const Cell *c : shown)
         // one fill each: a viewer sets a lone rectangle on whole pixels
         for (unsigned i = c->firstSide; i < c->firstSide + c->sides; ++i) {
             painter->setBrush(m_brushes[m_sides[i].brush]);
-            painter->drawRect(m_sides[i].rect);
+            painter->drawRect(m_sides[i].rect.translated(by));
         }
+    if (translated)
+        painter->setWorldTransform(moved);
     painter->setRenderHint(QPainter::Antialiasing, antialiased);
     painter->setPen(text);
     const QRectF textClip = clip.isValid() ? (clip & m_frame) : m_frame;
