@@ -327,8 +327,8 @@ int main(int argc, char *argv[])
         reportOurs();
         const double ratio = theirs.wallMs() / qMax(1.0, ours.wallMs());
         out << "richtextbench: LibreOffice headless on the same file: "
-            << QString::number(theirs.wallMs(), 'f', 0) << " ms (median of "
-            << theirs.wall.size() << "; " << QString::number(theirs.cpuMs(), 'f', 0)
+            << QString::number(theirs.wallMs(), 'f', 0) << " ms (median of " << theirs.wall.size()
+            << "; " << QString::number(theirs.cpuMs(), 'f', 0)
             << " ms processor time); ours takes 1/" << QString::number(ratio, 'f', 1)
             << " of it (processor time 1/"
             << QString::number(theirs.cpuMs() / qMax(1.0, ours.cpuMs()), 'f', 1)

@@ -211,8 +211,8 @@ void TableDrawing::place(QTextDocument &doc, const std::vector<Lifted> &cells, i
 bool TableDrawing::blockRect(const QTextBlock &block, QRectF &rect) const
 {
     const int number = block.blockNumber();
-    const auto it = std::lower_bound(m_byBlock.begin(), m_byBlock.end(),
-                                     std::pair<int, unsigned>(number, 0));
+    const auto it =
+        std::lower_bound(m_byBlock.begin(), m_byBlock.end(), std::pair<int, unsigned>(number, 0));
     if (it == m_byBlock.end() || it->first != number)
         return false;
     const Text &t = m_texts[it->second];

@@ -127,8 +127,8 @@ private:
     std::vector<Text> m_texts;
     std::vector<QBrush> m_brushes;
     std::vector<std::pair<int, unsigned>> m_byBlock; // block number: its text, in order
-    std::vector<std::pair<double, double>> m_whole; // tables drawn whole: top, bottom
-    QRectF m_frame;                                 // the layout's clip for paragraphs
+    std::vector<std::pair<double, double>> m_whole;  // tables drawn whole: top, bottom
+    QRectF m_frame;                                  // the layout's clip for paragraphs
 };
 
 } // namespace vc
