@@ -3,11 +3,13 @@
 // their columns. (scripts/compare-pages.sh sets their page counts beside
 // LibreOffice's where it is installed.)
 #include "datarows.h"
+#include "richtext/cellformats.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "rtfgenerator.h"
 
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -51,6 +53,8 @@ class RtfTablesTest : public QObject
 private Q_SLOTS:
     void generatedTable_data() { vc::test::addRows(QStringLiteral("generatedtables.tsv")); }
     void generatedTable();
+    void cellFormatsAsQtSetsThem_data();
+    void cellFormatsAsQtSetsThem();
 };
 
 void RtfTablesTest::generatedTable()
@@ -102,6 +106,67 @@ void RtfTablesTest::generatedTable()
         }
         QVERIFY(doc->toPlainText().contains(QLatin1String("after the table")));
     }
+}
+
+// The formats set at once are those QTextTableCell::setFormat and
+// QTextCursor::setBlockCharFormat set: the same entry of the document's
+// formats, so that equal cells still share one.
+void RtfTablesTest::cellFormatsAsQtSetsThem_data()
+{
+    QTest::addColumn<QTextCharFormat>("format");
+    QTextTableCellFormat padded;
+    padded.setLeftPadding(4.5);
+    padded.setRightPadding(4.5);
+    QTest::newRow("paddings") << QTextCharFormat(padded);
+    QTextTableCellFormat shaded = padded;
+    shaded.setBackground(QColor(220, 230, 240));
+    shaded.setBottomBorder(1.5);
+    shaded.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    shaded.setBottomBorderBrush(Qt::black);
+    QTest::newRow("shading and a line") << QTextCharFormat(shaded);
+    // as read from another table's cell: its object, its spans
+    QTextCharFormat carried = shaded;
+    carried.setObjectIndex(7);
+    carried.setObjectType(QTextFormat::TableCellObject);
+    carried.setTableCellRowSpan(2);
+    QTest::newRow("another table's cell") << carried;
+    QTextCharFormat text;
+    text.setFontPointSize(9);
+    text.setFontWeight(QFont::Bold);
+    QTest::newRow("characters only") << text;
+}
+
+void RtfTablesTest::cellFormatsAsQtSetsThem()
+{
+    QFETCH(QTextCharFormat, format);
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    cursor.insertText(QStringLiteral("Before"));
+    QTextTable *table = cursor.insertTable(2, 2);
+    const vc::CellFormats formats(table);
+    table->cellAt(0, 0).setFormat(format);
+    formats.set(table->cellAt(0, 1), formats.ready(format));
+    QCOMPARE(table->cellAt(0, 1).tableCellFormatIndex(),
+             table->cellAt(0, 0).tableCellFormatIndex());
+    QCOMPARE(table->cellAt(0, 1).rowSpan(), 1);
+
+    // a paragraph's character format: where a cell starts, the cell's
+    QTextCursor(table->cellAt(1, 0).firstCursorPosition()).setBlockCharFormat(format);
+    vc::setBlockCharFormat(table->cellAt(1, 1).firstCursorPosition().block(), format);
+    QCOMPARE(table->cellAt(1, 1).tableCellFormatIndex(),
+             table->cellAt(1, 0).tableCellFormatIndex());
+    // one paragraph after the table, which starts with its end, and two more
+    QTextCursor end(&doc);
+    end.movePosition(QTextCursor::End);
+    end.insertBlock();
+    end.insertBlock();
+    const QTextBlock afterTable = end.block().previous().previous(), second = afterTable.next();
+    vc::setBlockCharFormat(afterTable, format);
+    QCOMPARE(afterTable.charFormat().objectIndex(), table->objectIndex());
+    QTextCursor(second).setBlockCharFormat(format);
+    vc::setBlockCharFormat(end.block(), format);
+    QCOMPARE(end.block().charFormatIndex(), second.charFormatIndex());
+    QCOMPARE(table->rows(), 2); // the table as it was
 }
 
 QTEST_MAIN(RtfTablesTest)

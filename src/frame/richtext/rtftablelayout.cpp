@@ -1,3 +1,4 @@
+#include "richtext/cellformats.h"
 #include "richtext/rtfparser.h"
 #include "richtext/tabledrawing.h"
 
@@ -197,9 +198,10 @@ void Parser::formatCells(TableBuild &t,
     {
         int from, gap, shading;
         std::array<int, 4> border;
-        QTextTableCellFormat format;
+        QTextCharFormat format; // made ready for the table
     };
     std::vector<Made> made;
+    const CellFormats formats(table);
     for (int r = 0; r < rows && size_t(r) < spans.size(); ++r) {
         const RowDef &def = t.rowDefs[size_t(r)];
         for (size_t c = 0; c < spans[size_t(r)].size() && c < def.cells.size(); ++c) {
@@ -214,7 +216,7 @@ void Parser::formatCells(TableBuild &t,
                        m.border == d.border;
             });
             if (same != made.end()) {
-                cell.setFormat(same->format);
+                formats.set(cell, same->format);
                 continue;
             }
             QTextTableCellFormat cf = cell.format().toTableCellFormat();
@@ -236,9 +238,10 @@ void Parser::formatCells(TableBuild &t,
                 cf.setProperty(cellside::style[e], int(QTextFrameFormat::BorderStyle_Solid));
                 cf.setProperty(cellside::brush[e], QBrush(Qt::black));
             }
-            cell.setFormat(cf);
+            const QTextCharFormat ready = formats.ready(cf);
+            formats.set(cell, ready);
             if (made.size() < 64)
-                made.push_back({from, def.gap, d.shading, d.border, cf});
+                made.push_back({from, def.gap, d.shading, d.border, ready});
         }
         // \clmgf and the \clmrg cells after it are one cell
         auto &row = spans[size_t(r)];

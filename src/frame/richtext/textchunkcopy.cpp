@@ -1,5 +1,6 @@
 #include "richtext/textchunkcopy.h"
 
+#include "richtext/cellformats.h"
 #include "richtext/collapsedborders.h"
 
 #include <QTextBlock>
@@ -138,10 +139,8 @@ void TextChunkCopy::copyBlock(const QTextBlock &b, int from, int to, bool first,
     if (m_scale != 1.0)
         scaleLengths(bf, m_scale);
     m_cursor.setBlockFormat(bf);
-    if (m_cellFormat) // the first paragraph of a cell whose borders are settled
-        m_cursor.setBlockCharFormat(*m_cellFormat);
-    else
-        m_cursor.setBlockCharFormat(b.charFormat());
+    // the first paragraph of a cell whose borders are settled, or as it is
+    setBlockCharFormat(m_cursor.block(), m_cellFormat ? *m_cellFormat : b.charFormat());
     m_cellFormat = nullptr;
     const int number = b.blockNumber();
     m_origins.push_back(
@@ -273,14 +272,11 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
             }
         }
     // Formats first and merges after, while every cell is its own; content last.
-    for (size_t i = 0; i < met.size(); ++i) {
-        if (met[i].carried)
-            continue;
-        QTextCharFormat f = formats[i].format;
-        f.clearProperty(QTextFormat::TableCellRowSpan);
-        f.clearProperty(QTextFormat::TableCellColumnSpan);
-        copy->cellAt(met[i].row - rowFrom, met[i].col).setFormat(f);
-    }
+    const CellFormats cellFormats(copy);
+    for (size_t i = 0; i < met.size(); ++i)
+        if (!met[i].carried)
+            cellFormats.set(copy->cellAt(met[i].row - rowFrom, met[i].col),
+                            cellFormats.ready(formats[i].format));
     for (const Met &m : met) {
         const int span = qMin(m.row + m.rowSpan, rowTo) - m.row;
         if (span > 1 || m.colSpan > 1)
