@@ -5,6 +5,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -204,7 +205,8 @@ bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
             lines[id][size_t(e)] = grid.shared(int(id), Edge(e));
         const Cell &c = cells[id];
         // beyond an open side, a row like this cell's: its bottom above, its top below
-        const Grid::Side likeAbove = grid.side(int(id), Bottom), likeBelow = grid.side(int(id), Top);
+        const Grid::Side likeAbove = grid.side(int(id), Bottom),
+                         likeBelow = grid.side(int(id), Top);
         if (openTop && c.row == 0)
             lines[id][Top] = Grid::wider(likeAbove, lines[id][Top]);
         if (openBottom && c.row + c.rows >= rows)
@@ -222,9 +224,29 @@ bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
                f.intProperty(styleProp[line.edge]) != QTextFrameFormat::BorderStyle_None;
     };
 
+    // What a side of a cell ends up with; cells of a long table mostly repeat
+    // their format and what meets them, so each settled format is made once.
+    struct Settled
+    {
+        int padding; // fixed, without the border
+        double width;
+        QVariant style, brush; // of the border drawn, if any
+        bool operator==(const Settled &o) const
+        {
+            return padding == o.padding && width == o.width && style == o.style && brush == o.brush;
+        }
+    };
+    struct Made
+    {
+        QTextCharFormat from;
+        std::array<Settled, 4> sides;
+        QTextCharFormat format;
+        bool changed;
+    };
+    std::vector<Made> made;
     for (size_t id = 0; id < cells.size(); ++id) {
         Cell &c = cells[id];
-        QTextCharFormat f = c.format;
+        std::array<Settled, 4> sides;
         for (int e = 0; e < 4; ++e) {
             const Grid::Side &line = lines[id][size_t(e)];
             const QVariant padding = c.format.property(paddingProp[e]);
@@ -250,23 +272,47 @@ bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
             }
             // drawn as wide as before, from the same cell's side of the line
             const int border = draws && drawn(line) ? fixed(line.width * s) : 0;
-            f.setProperty(paddingProp[e], length(total - border, s));
-            if (border <= 0) {
-                f.clearProperty(widthProp[e]);
-                f.clearProperty(styleProp[e]);
-                f.clearProperty(brushProp[e]);
+            Settled &side = sides[size_t(e)];
+            side.padding = total - border;
+            side.width = border > 0 ? line.width : 0;
+            if (border > 0) {
+                const QTextCharFormat &from = cells[size_t(line.cell)].format;
+                side.style = from.property(styleProp[line.edge]);
+                side.brush = from.property(brushProp[line.edge]);
+            }
+        }
+        auto m = std::find_if(made.begin(), made.end(), [&](const Made &k) {
+            return k.sides == sides && k.from == c.format;
+        });
+        if (m == made.end()) {
+            QTextCharFormat f = c.format;
+            for (int e = 0; e < 4; ++e) {
+                const Settled &side = sides[size_t(e)];
+                f.setProperty(paddingProp[e], length(side.padding, s));
+                if (side.width <= 0) {
+                    f.clearProperty(widthProp[e]);
+                    f.clearProperty(styleProp[e]);
+                    f.clearProperty(brushProp[e]);
+                    continue;
+                }
+                f.setProperty(widthProp[e], side.width);
+                f.setProperty(styleProp[e], side.style);
+                if (side.brush.isValid())
+                    f.setProperty(brushProp[e], side.brush);
+                else
+                    f.clearProperty(brushProp[e]);
+            }
+            const bool differs = f != c.format;
+            if (made.size() >= 32) { // no pattern: nothing kept
+                if (differs)
+                    changed.push_back({c.index, f});
                 continue;
             }
-            const QTextCharFormat &from = cells[size_t(line.cell)].format;
-            f.setProperty(widthProp[e], line.width);
-            f.setProperty(styleProp[e], from.property(styleProp[line.edge]));
-            if (from.hasProperty(brushProp[line.edge]))
-                f.setProperty(brushProp[e], from.property(brushProp[line.edge]));
-            else
-                f.clearProperty(brushProp[e]);
+            made.push_back({c.format, sides, f, differs});
+            m = made.end() - 1;
         }
-        if (f != c.format)
-            changed.push_back({c.index, f});
+        if (m->changed)
+            changed.push_back({c.index, m->format});
     }
     tf.setBorderCollapse(false);
     tf.setCellSpacing(0);

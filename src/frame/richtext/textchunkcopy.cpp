@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 namespace vc {
 
@@ -260,23 +261,46 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
         tf.setProperty(ContinuesTable, true);
     // a cell's format changed here is the one its first paragraph carries over
     bool changed = separated;
+    // Cells mostly repeat their formats: each is lifted and made ready once.
+    struct Lift
+    {
+        QTextCharFormat from, format;
+        std::optional<TableDrawing::Lifted> sides;
+    };
+    std::vector<Lift> lifts;
     if (m_bordersDpi > 0 && !tf.borderCollapse() && m_cellDepth == 0)
         for (CollapsedBorders::Corner &k : formats) {
-            TableDrawing::Lifted lifted;
-            if (TableDrawing::lift(k.format, tf, m_bordersDpi, lifted)) {
-                lifted.table = copy;
-                lifted.row = k.row;
-                lifted.col = k.col;
-                m_lifted.push_back(std::move(lifted));
-                changed = true;
+            auto l = std::find_if(lifts.begin(), lifts.end(),
+                                  [&](const Lift &m) { return m.from == k.format; });
+            if (l == lifts.end()) {
+                Lift made{k.format, k.format, TableDrawing::Lifted()};
+                if (!TableDrawing::lift(made.format, tf, m_bordersDpi, *made.sides))
+                    made.sides.reset();
+                l = lifts.insert(lifts.end(), std::move(made));
             }
+            if (!l->sides)
+                continue;
+            k.format = l->format;
+            TableDrawing::Lifted lifted = *l->sides;
+            lifted.table = copy;
+            lifted.row = k.row;
+            lifted.col = k.col;
+            m_lifted.push_back(std::move(lifted));
+            changed = true;
         }
     // Formats first and merges after, while every cell is its own; content last.
     const CellFormats cellFormats(copy);
-    for (size_t i = 0; i < met.size(); ++i)
-        if (!met[i].carried)
-            cellFormats.set(copy->cellAt(met[i].row - rowFrom, met[i].col),
-                            cellFormats.ready(formats[i].format));
+    std::vector<std::pair<QTextCharFormat, QTextCharFormat>> ready; // as given, made ready
+    for (size_t i = 0; i < met.size(); ++i) {
+        if (met[i].carried)
+            continue;
+        const QTextCharFormat &f = formats[i].format;
+        auto r =
+            std::find_if(ready.begin(), ready.end(), [&](const auto &m) { return m.first == f; });
+        if (r == ready.end())
+            r = ready.insert(ready.end(), {f, cellFormats.ready(f)});
+        cellFormats.set(copy->cellAt(met[i].row - rowFrom, met[i].col), r->second);
+    }
     for (const Met &m : met) {
         const int span = qMin(m.row + m.rowSpan, rowTo) - m.row;
         if (span > 1 || m.colSpan > 1)
