@@ -152,7 +152,8 @@ void RtfTablesTest::cellFormatsAsQtSetsThem()
 
     // a paragraph's character format: where a cell starts, the cell's
     QTextCursor(table->cellAt(1, 0).firstCursorPosition()).setBlockCharFormat(format);
-    vc::setBlockCharFormat(table->cellAt(1, 1).firstCursorPosition().block(), format);
+    vc::BlockCharFormats blockFormats;
+    blockFormats.set(table->cellAt(1, 1).firstCursorPosition().block(), format);
     QCOMPARE(table->cellAt(1, 1).tableCellFormatIndex(),
              table->cellAt(1, 0).tableCellFormatIndex());
     // one paragraph after the table, which starts with its end, and two more
@@ -161,10 +162,10 @@ void RtfTablesTest::cellFormatsAsQtSetsThem()
     end.insertBlock();
     end.insertBlock();
     const QTextBlock afterTable = end.block().previous().previous(), second = afterTable.next();
-    vc::setBlockCharFormat(afterTable, format);
+    blockFormats.set(afterTable, format);
     QCOMPARE(afterTable.charFormat().objectIndex(), table->objectIndex());
     QTextCursor(second).setBlockCharFormat(format);
-    vc::setBlockCharFormat(end.block(), format);
+    blockFormats.set(end.block(), format);
     QCOMPARE(end.block().charFormatIndex(), second.charFormatIndex());
     QCOMPARE(table->rows(), 2); // the table as it was
 }

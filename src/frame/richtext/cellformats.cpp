@@ -2,6 +2,8 @@
 
 #include <QTextBlock>
 #include <QTextTable>
+
+#include <algorithm>
 // Setting a character's format without QTextTableCell::setFormat's copies.
 #include <private/qtextdocument_p.h>
 
@@ -28,16 +30,23 @@ void CellFormats::set(const QTextTableCell &cell, const QTextCharFormat &ready) 
                                                       QTextDocumentPrivate::SetFormat);
 }
 
-void setBlockCharFormat(const QTextBlock &block, const QTextCharFormat &format)
+void BlockCharFormats::set(const QTextBlock &block, const QTextCharFormat &format)
 {
     // the format with the object index of what the paragraph starts, if anything
-    QTextCharFormat f = format;
-    f.clearProperty(QTextFormat::ObjectIndex);
     const int object = block.charFormat().objectIndex();
-    if (object != -1)
-        f.setObjectIndex(object);
+    auto r = std::find_if(m_ready.begin(), m_ready.end(),
+                          [&](const Ready &k) { return k.object == object && k.given == format; });
+    if (r == m_ready.end()) {
+        QTextCharFormat f = format;
+        f.clearProperty(QTextFormat::ObjectIndex);
+        if (object != -1)
+            f.setObjectIndex(object);
+        if (m_ready.size() >= 64)
+            m_ready.clear();
+        r = m_ready.insert(m_ready.end(), {format, object, f});
+    }
     QTextDocumentPrivate *d = QTextDocumentPrivate::get(const_cast<QTextBlock &>(block));
-    d->setCharFormat(block.position() - 1, 1, f, QTextDocumentPrivate::SetFormat);
+    d->setCharFormat(block.position() - 1, 1, r->format, QTextDocumentPrivate::SetFormat);
 }
 
 } // namespace vc

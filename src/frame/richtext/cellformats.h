@@ -2,6 +2,8 @@
 
 #include <QTextFormat>
 
+#include <vector>
+
 class QTextBlock;
 class QTextTable;
 class QTextTableCell;
@@ -27,8 +29,22 @@ private:
     QTextTable *m_table;
 };
 
-// Sets a paragraph's character format as QTextCursor::setBlockCharFormat does
-// (where it starts a table cell, the cell's format), looking it up once.
-void setBlockCharFormat(const QTextBlock &block, const QTextCharFormat &format);
+// Sets paragraphs' character formats as QTextCursor::setBlockCharFormat does
+// (where a paragraph starts a table cell, the cell's format), each format made
+// ready once and looked up once.
+class BlockCharFormats
+{
+public:
+    void set(const QTextBlock &block, const QTextCharFormat &format);
+
+private:
+    struct Ready
+    {
+        QTextCharFormat given;
+        int object; // what the paragraph starts, or -1
+        QTextCharFormat format;
+    };
+    std::vector<Ready> m_ready;
+};
 
 } // namespace vc

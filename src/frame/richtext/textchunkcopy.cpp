@@ -1,6 +1,5 @@
 #include "richtext/textchunkcopy.h"
 
-#include "richtext/cellformats.h"
 #include "richtext/collapsedborders.h"
 
 #include <QTextBlock>
@@ -141,7 +140,7 @@ void TextChunkCopy::copyBlock(const QTextBlock &b, int from, int to, bool first,
         scaleLengths(bf, m_scale);
     m_cursor.setBlockFormat(bf);
     // the first paragraph of a cell whose borders are settled, or as it is
-    setBlockCharFormat(m_cursor.block(), m_cellFormat ? *m_cellFormat : b.charFormat());
+    m_blockCharFormats.set(m_cursor.block(), m_cellFormat ? *m_cellFormat : b.charFormat());
     m_cellFormat = nullptr;
     const int number = b.blockNumber();
     m_origins.push_back(
@@ -222,13 +221,21 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
     };
     std::vector<Met> met;
     std::vector<CollapsedBorders::Corner> formats; // as the copy ends up with them
+    // Each format asked of the table once: cells of equal formats then share
+    // one, which the steps after compare at a glance.
+    std::vector<std::pair<int, QTextCharFormat>> asked; // by the document's index of it
     for (int r = rowFrom; r < rowTo; ++r)
         for (int c = 0; c < cols; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
             if ((c > 0 && table->cellAt(r, c - 1) == cell) ||
                 (r > rowFrom && table->cellAt(r - 1, c) == cell))
                 continue;
-            QTextCharFormat f = cell.format();
+            const int index = cell.tableCellFormatIndex();
+            auto known = std::find_if(asked.begin(), asked.end(),
+                                      [index](const auto &a) { return a.first == index; });
+            if (known == asked.end())
+                known = asked.insert(asked.end(), {index, cell.format()});
+            QTextCharFormat f = known->second;
             const bool own = r == 0 || table->cellAt(r - 1, c) != cell;
             // a cell running in from above the copied rows spans what is left of it
             int span = qMax(1, f.tableCellRowSpan());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "richtext/cellformats.h"
 #include "richtext/tabledrawing.h"
 
 #include <QTextCursor>
@@ -105,6 +106,7 @@ private:
     const std::vector<int> &m_fieldStarts;
     QTextDocument &m_target;
     QTextCursor m_cursor;
+    BlockCharFormats m_blockCharFormats;
     bool m_blockUsed = false;
     int m_copied = 0;
     std::vector<Origin> m_origins;
@@ -113,7 +115,7 @@ private:
     double m_scale = 1.0;
     int m_bordersDpi = 0;
     std::vector<TableDrawing::Lifted> m_lifted;
-    int m_cellDepth = 0; // tables in a cell are not lifted
+    int m_cellDepth = 0;                           // tables in a cell are not lifted
     const QTextCharFormat *m_cellFormat = nullptr; // for the next paragraph copied
 };
 
