@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+#include <unordered_map>
 
 namespace vc {
 
@@ -223,7 +224,7 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
     std::vector<CollapsedBorders::Corner> formats; // as the copy ends up with them
     // Each format asked of the table once: cells of equal formats then share
     // one, which the steps after compare at a glance.
-    std::vector<std::pair<int, QTextCharFormat>> asked; // by the document's index of it
+    std::unordered_map<int, QTextCharFormat> asked; // by the document's index of it
     for (int r = rowFrom; r < rowTo; ++r)
         for (int c = 0; c < cols; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
@@ -231,10 +232,9 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
                 (r > rowFrom && table->cellAt(r - 1, c) == cell))
                 continue;
             const int index = cell.tableCellFormatIndex();
-            auto known = std::find_if(asked.begin(), asked.end(),
-                                      [index](const auto &a) { return a.first == index; });
+            auto known = asked.find(index);
             if (known == asked.end())
-                known = asked.insert(asked.end(), {index, cell.format()});
+                known = asked.emplace(index, cell.format()).first;
             QTextCharFormat f = known->second;
             const bool own = r == 0 || table->cellAt(r - 1, c) != cell;
             // a cell running in from above the copied rows spans what is left of it
@@ -268,7 +268,9 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
         tf.setProperty(ContinuesTable, true);
     // a cell's format changed here is the one its first paragraph carries over
     bool changed = separated;
-    // Cells mostly repeat their formats: each is lifted and made ready once.
+    // Cells mostly repeat their formats: each is lifted and made ready once
+    // (of the last few, where they do not).
+    constexpr size_t remembered = 32;
     struct Lift
     {
         QTextCharFormat from, format;
@@ -283,6 +285,8 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
                 Lift made{k.format, k.format, TableDrawing::Lifted()};
                 if (!TableDrawing::lift(made.format, tf, m_bordersDpi, *made.sides))
                     made.sides.reset();
+                if (lifts.size() >= remembered)
+                    lifts.clear();
                 l = lifts.insert(lifts.end(), std::move(made));
             }
             if (!l->sides)
@@ -304,8 +308,11 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
         const QTextCharFormat &f = formats[i].format;
         auto r =
             std::find_if(ready.begin(), ready.end(), [&](const auto &m) { return m.first == f; });
-        if (r == ready.end())
+        if (r == ready.end()) {
+            if (ready.size() >= remembered)
+                ready.clear();
             r = ready.insert(ready.end(), {f, cellFormats.ready(f)});
+        }
         cellFormats.set(copy->cellAt(met[i].row - rowFrom, met[i].col), r->second);
     }
     for (const Met &m : met) {
