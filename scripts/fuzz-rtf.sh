@@ -14,9 +14,15 @@ fuzz_have_clang RTF || exit 0
 mkdir -p "$out/corpus-rtf"
 target="$out/rtfreaderfuzz"
 frame="$root/src/frame/richtext"
+# Qt's private GUI headers, which the reader sets table cell formats through.
+qt_include=$(pkg-config --variable=includedir Qt6Gui)
+qt_version=$(pkg-config --modversion Qt6Gui)
+private="-I$qt_include/QtGui/$qt_version -I$qt_include/QtGui/$qt_version/QtGui"
+private="$private -I$qt_include/QtCore/$qt_version -I$qt_include/QtCore/$qt_version/QtCore"
 # The reader, the writer and the page set-up, header and footer they keep.
-fuzz_build RTF "$target" "Qt6Core Qt6Gui" -DVC_LIBFUZZER "$root/tests/frame/rtfreaderfuzz.cpp" \
-    "$root"/src/frame/print/pagesetup.{cpp,h} "$frame"/pageparts.{cpp,h} "$frame"/rtf*.cpp "$frame"/rtf*.h
+fuzz_build RTF "$target" "Qt6Core Qt6Gui" "-DVC_LIBFUZZER $private" \
+    "$root/tests/frame/rtfreaderfuzz.cpp" "$root"/src/frame/print/pagesetup.{cpp,h} \
+    "$frame"/pageparts.{cpp,h} "$frame"/cellformats.{cpp,h} "$frame"/rtf*.cpp "$frame"/rtf*.h
 
 # Seeds: the shared documents (small ones whole) and hand-made oddities.
 shared="$root/../shared/corpus/rtf"
