@@ -9,24 +9,34 @@
 
 namespace vc {
 
+namespace {
+
+// Formats made ready and kept; where cells do not repeat them, the last few.
+constexpr size_t kept = 32;
+
+} // namespace
+
 CellFormats::CellFormats(QTextTable *table) : m_table(table) {}
 
-QTextCharFormat CellFormats::ready(QTextCharFormat format) const
+void CellFormats::set(const QTextTableCell &cell, const QTextCharFormat &format)
 {
-    // setFormat's own steps, in its order: equal formats then hold their
-    // properties in the same order, and the document keeps one of them
-    format.clearProperty(QTextFormat::ObjectIndex);
-    format.setObjectType(QTextFormat::TableCellObject);
-    format.setTableCellRowSpan(1);
-    format.setTableCellColumnSpan(1);
-    format.setObjectIndex(m_table->objectIndex());
-    return format;
-}
-
-void CellFormats::set(const QTextTableCell &cell, const QTextCharFormat &ready) const
-{
+    auto r = std::find_if(m_ready.begin(), m_ready.end(),
+                          [&](const Ready &k) { return k.given == format; });
+    if (r == m_ready.end()) {
+        // setFormat's own steps, in its order: equal formats then hold their
+        // properties in the same order, and the document keeps one of them
+        QTextCharFormat f = format;
+        f.clearProperty(QTextFormat::ObjectIndex);
+        f.setObjectType(QTextFormat::TableCellObject);
+        f.setTableCellRowSpan(1);
+        f.setTableCellColumnSpan(1);
+        f.setObjectIndex(m_table->objectIndex());
+        if (m_ready.size() >= kept)
+            m_ready.clear();
+        r = m_ready.insert(m_ready.end(), {format, f});
+    }
     // a cell's format is that of the frame character it starts with
-    QTextDocumentPrivate::get(m_table)->setCharFormat(cell.firstPosition() - 1, 1, ready,
+    QTextDocumentPrivate::get(m_table)->setCharFormat(cell.firstPosition() - 1, 1, r->format,
                                                       QTextDocumentPrivate::SetFormat);
 }
 
@@ -41,7 +51,7 @@ void BlockCharFormats::set(const QTextBlock &block, const QTextCharFormat &forma
         f.clearProperty(QTextFormat::ObjectIndex);
         if (object != -1)
             f.setObjectIndex(object);
-        if (m_ready.size() >= 64)
+        if (m_ready.size() >= kept)
             m_ready.clear();
         r = m_ready.insert(m_ready.end(), {format, object, f});
     }

@@ -12,21 +12,25 @@ namespace vc {
 
 // Formats set on many cells of one table. QTextTableCell::setFormat copies a
 // format three times over and looks it up in the document twice for every
-// cell; made ready once for its table, a format is looked up once and set on
-// each cell's first character as it is.
+// cell; made ready once for its table (the last few formats are kept, cells
+// mostly repeat them), a format is looked up once and set on each cell's first
+// character as it is.
 class CellFormats
 {
 public:
     explicit CellFormats(QTextTable *table);
 
-    // The format as setFormat leaves it on a cell of this table that spans
-    // nothing: what spans it takes, merging gives it.
-    QTextCharFormat ready(QTextCharFormat format) const;
-    // Sets a format made ready for this table on one of its cells.
-    void set(const QTextTableCell &cell, const QTextCharFormat &ready) const;
+    // Sets the format on one of the table's cells, spanning nothing: what
+    // spans it takes, merging gives it.
+    void set(const QTextTableCell &cell, const QTextCharFormat &format);
 
 private:
+    struct Ready
+    {
+        QTextCharFormat given, format;
+    };
     QTextTable *m_table;
+    std::vector<Ready> m_ready;
 };
 
 // Sets paragraphs' character formats as QTextCursor::setBlockCharFormat does

@@ -302,14 +302,9 @@ bool separateGrid(QTextTableFormat &tf, Grid &grid, int dpi,
                 else
                     f.clearProperty(brushProp[e]);
             }
-            const bool differs = f != c.format;
-            if (made.size() >= 32) { // no pattern: nothing kept
-                if (differs)
-                    changed.push_back({c.index, f});
-                continue;
-            }
-            made.push_back({c.format, sides, f, differs});
-            m = made.end() - 1;
+            if (made.size() >= 32) // where cells do not repeat them, the last few
+                made.clear();
+            m = made.insert(made.end(), {c.format, sides, f, f != c.format});
         }
         if (m->changed)
             changed.push_back({c.index, m->format});

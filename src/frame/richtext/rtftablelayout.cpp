@@ -198,10 +198,10 @@ void Parser::formatCells(TableBuild &t,
     {
         int from, gap, shading;
         std::array<int, 4> border;
-        QTextCharFormat format; // made ready for the table
+        QTextTableCellFormat format;
     };
     std::vector<Made> made;
-    const CellFormats formats(table);
+    CellFormats formats(table);
     for (int r = 0; r < rows && size_t(r) < spans.size(); ++r) {
         const RowDef &def = t.rowDefs[size_t(r)];
         for (size_t c = 0; c < spans[size_t(r)].size() && c < def.cells.size(); ++c) {
@@ -238,10 +238,9 @@ void Parser::formatCells(TableBuild &t,
                 cf.setProperty(cellside::style[e], int(QTextFrameFormat::BorderStyle_Solid));
                 cf.setProperty(cellside::brush[e], QBrush(Qt::black));
             }
-            const QTextCharFormat ready = formats.ready(cf);
-            formats.set(cell, ready);
+            formats.set(cell, cf);
             if (made.size() < 64)
-                made.push_back({from, def.gap, d.shading, d.border, ready});
+                made.push_back({from, def.gap, d.shading, d.border, cf});
         }
         // \clmgf and the \clmrg cells after it are one cell
         auto &row = spans[size_t(r)];

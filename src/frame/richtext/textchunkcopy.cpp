@@ -268,8 +268,8 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
         tf.setProperty(ContinuesTable, true);
     // a cell's format changed here is the one its first paragraph carries over
     bool changed = separated;
-    // Cells mostly repeat their formats: each is lifted and made ready once
-    // (of the last few, where they do not).
+    // Cells mostly repeat their formats: each is lifted once (of the last
+    // few, where they do not).
     constexpr size_t remembered = 32;
     struct Lift
     {
@@ -300,21 +300,10 @@ void TextChunkCopy::copyTable(QTextTable *table, int rowFrom, int rowTo)
             changed = true;
         }
     // Formats first and merges after, while every cell is its own; content last.
-    const CellFormats cellFormats(copy);
-    std::vector<std::pair<QTextCharFormat, QTextCharFormat>> ready; // as given, made ready
-    for (size_t i = 0; i < met.size(); ++i) {
-        if (met[i].carried)
-            continue;
-        const QTextCharFormat &f = formats[i].format;
-        auto r =
-            std::find_if(ready.begin(), ready.end(), [&](const auto &m) { return m.first == f; });
-        if (r == ready.end()) {
-            if (ready.size() >= remembered)
-                ready.clear();
-            r = ready.insert(ready.end(), {f, cellFormats.ready(f)});
-        }
-        cellFormats.set(copy->cellAt(met[i].row - rowFrom, met[i].col), r->second);
-    }
+    CellFormats cellFormats(copy);
+    for (size_t i = 0; i < met.size(); ++i)
+        if (!met[i].carried)
+            cellFormats.set(copy->cellAt(met[i].row - rowFrom, met[i].col), formats[i].format);
     for (const Met &m : met) {
         const int span = qMin(m.row + m.rowSpan, rowTo) - m.row;
         if (span > 1 || m.colSpan > 1)
